@@ -1,0 +1,59 @@
+#pragma once
+// The program's numbered error messages and its exception.
+#include <stdexcept>
+#include <string>
+
+namespace velmor {
+
+struct TOpisBledu {
+  int Kod;
+  const char* Komunikat;  // UTF-8, with its leading blank
+  int Temat;              // help topic: 1000 + 10 * Kod
+};
+
+// The description of a code, or nullptr for a code the table does not hold.
+const TOpisBledu* OpisBledu(int kod);
+
+// Receives every report; the gui shows the error window, the cli writes to
+// standard error, tests record.
+class TRaportBledow {
+ public:
+  virtual ~TRaportBledow() = default;
+  virtual void Pokaz(int kod) = 0;
+};
+
+// Installs the reporter and returns the previous one (nullptr: none).
+TRaportBledow* UstawRaportBledow(TRaportBledow* raport);
+
+// Installs a reporter for its lifetime.
+class TZmianaRaportu {
+ public:
+  explicit TZmianaRaportu(TRaportBledow* raport) : poprzedni_(UstawRaportBledow(raport)) {}
+  ~TZmianaRaportu() { UstawRaportBledow(poprzedni_); }
+  TZmianaRaportu(const TZmianaRaportu&) = delete;
+  TZmianaRaportu& operator=(const TZmianaRaportu&) = delete;
+
+ private:
+  TRaportBledow* poprzedni_;
+};
+
+// Constructing the object reports its code; it is then thrown only to
+// abandon the operation in progress.
+class EOrvelError : public std::runtime_error {
+ public:
+  explicit EOrvelError(int kod);
+  int Kod() const { return kod_; }
+
+ private:
+  int kod_;
+};
+
+// A failure of the file stream itself (cannot open, short write, a file that
+// cannot be a container). Reports nothing; the file operation that catches it
+// reports its own code.
+class EStrumien : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace velmor

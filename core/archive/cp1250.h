@@ -1,0 +1,22 @@
+#pragma once
+// Windows-1250 text: the one 8-bit code page of every model text and file.
+#include <string>
+#include <string_view>
+
+namespace velmor {
+
+// Unicode code point of a Windows-1250 byte. The five bytes the code page
+// leaves undefined map to the control characters of the same number.
+char32_t Cp1250NaUnicode(unsigned char bajt);
+
+// Windows-1250 byte of a code point, or -1 when the code page cannot hold it.
+int UnicodeNaCp1250(char32_t znak);
+
+// UTF-8 to Windows-1250; a character the code page cannot hold, and every
+// malformed UTF-8 sequence, becomes "?".
+std::string Utf8DoCp1250(std::string_view utf8);
+
+// Windows-1250 to UTF-8.
+std::string Cp1250DoUtf8(std::string_view tekst);
+
+}  // namespace velmor

@@ -1,0 +1,86 @@
+#pragma once
+// The sectioned container: a directory of 30 section offsets, a version byte
+// at offset 120, then the section bodies. All integers little-endian.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velmor {
+
+constexpr int kLiczbaSekcji = 30;
+constexpr int64_t kRozmiarKatalogu = kLiczbaSekcji * 4;
+using TKatalogSekcji = std::array<int32_t, kLiczbaSekcji>;
+
+// Writer. The file is created anew at construction with a placeholder
+// directory; the real directory is written over it when the writer closes.
+class TOrvelZapis {
+ public:
+  explicit TOrvelZapis(const std::filesystem::path& nazwa);
+  ~TOrvelZapis();  // closes, writing the directory; errors are swallowed here
+  TOrvelZapis(const TOrvelZapis&) = delete;
+  TOrvelZapis& operator=(const TOrvelZapis&) = delete;
+
+  void PoczatekSekcji(int i);
+  // Every write raises EStrumien when the system takes fewer bytes.
+  void Write(const void* bufor, size_t liczba);
+  void ZapiszBajt(uint8_t b) { Write(&b, 1); }
+  void ZapiszI16(int16_t x);
+  void ZapiszI32(int32_t x);
+  void ZapiszF64(double x);
+
+  // Writes the directory, flushes and closes; raises EStrumien on any failure.
+  void Zamknij();
+
+  int64_t Pozycja() const { return pozycja_; }
+  const TKatalogSekcji& Sekcje() const { return sekcje_; }
+
+ private:
+  std::FILE* plik_ = nullptr;
+  TKatalogSekcji sekcje_;
+  int64_t pozycja_ = 0;
+};
+
+// Reader. The whole file is held in memory; the directory is loaded at
+// construction and the position is then 120.
+class TOrvelOdczyt {
+ public:
+  // Raises EStrumien when the file cannot be read or is shorter than a
+  // directory and a version byte.
+  explicit TOrvelOdczyt(const std::filesystem::path& nazwa);
+
+  // Raw read: the number of bytes moved, fewer at the end of the file; the
+  // rest of the buffer keeps what it held. Never raises.
+  size_t Read(void* bufor, size_t liczba);
+
+  // Typed reads raise EStrumien when the file ends inside the value.
+  uint8_t CzytajBajt();
+  int16_t CzytajI16();
+  int32_t CzytajI32();
+  double CzytajF64();
+  void CzytajBajty(void* bufor, size_t liczba);
+
+  // An int32 count of items that take at least `bajtowNaPozycje` bytes each;
+  // raises EStrumien when it is negative or the rest of the file cannot hold it.
+  int32_t CzytajLiczbe(int64_t bajtowNaPozycje);
+
+  bool IdzDoSekcji(int i);
+  void Pomin(int64_t n);  // raises EStrumien past the end of the file
+
+  int64_t Pozycja() const { return pozycja_; }
+  int64_t Pozostalo() const { return static_cast<int64_t>(dane_.size()) - pozycja_; }
+  const TKatalogSekcji& Sekcje() const { return sekcje_; }
+
+  // Version byte of the file, set by whoever read it; the models' reads
+  // choose their record forms by it.
+  int Wersja = 103;
+
+ private:
+  std::vector<unsigned char> dane_;
+  TKatalogSekcji sekcje_;
+  int64_t pozycja_ = 0;
+};
+
+}  // namespace velmor

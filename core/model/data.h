@@ -1,0 +1,21 @@
+#pragma once
+// Dates as days since 30 December 1899 in a double (the OLE Automation form).
+#include <optional>
+
+namespace velmor {
+
+struct TDataKalendarzowa {
+  int Rok, Miesiac, Dzien;
+};
+
+// Years 1 to 9999 only; nothing for a day that does not exist.
+std::optional<double> ZakodujDate(int rok, int miesiac, int dzien);
+// The calendar day of a date in the years 1 to 9999.
+TDataKalendarzowa RozkodujDate(double data);
+bool DataWZakresie(double data);
+// 1 = Sunday ... 7 = Saturday.
+int DzienTygodnia(double data);
+// Today's local date, without a time.
+double Dzisiaj();
+
+}  // namespace velmor

@@ -1,0 +1,79 @@
+#include "gui/app/aplikacja.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <iostream>
+
+#include "core/archive/bledy.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/ffdyzerr.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+
+namespace velmor {
+namespace {
+
+// Error 8 when no window can show it.
+class TRaportKonsoli : public TRaportBledow {
+ public:
+  void Pokaz(int kod) override {
+    const TOpisBledu* opis = OpisBledu(kod);
+    std::cerr << (opis ? opis->Komunikat : "?") << '\n';
+  }
+};
+
+void ZglosNieznanyBlad() {
+  try {
+    EOrvelError blad(8);
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(kTytul);
+}
+
+bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie) {
+  try {
+    return QApplication::notify(odbiorca, zdarzenie);
+  } catch (...) {
+    ZglosNieznanyBlad();
+    exit(0);
+    return false;
+  }
+}
+
+TParametryUruchomieniowe ParametryZSystemu() {
+  const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  std::vector<std::string> argumenty;
+  const QStringList lista = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < lista.size(); ++i) argumenty.push_back(lista[i].toStdString());
+  return TParametryUruchomieniowe::Zbuduj(
+      QCoreApplication::applicationDirPath().toStdString(),
+      QDir(dokumenty).exists() ? dokumenty.toStdString() : std::string(), argumenty);
+}
+
+int Uruchom(int argc, char** argv) {
+  TRaportKonsoli konsola;
+  TZmianaRaportu naKonsole(&konsola);
+  TAplikacja aplikacja(argc, argv);
+  TFiltrPomocy filtr;
+  aplikacja.installEventFilter(&filtr);
+  try {
+    UtworzOkna(ParametryZSystemu());
+    TRaportOkna raport(Okna().ffdyzerr);
+    TZmianaRaportu doOkna(&raport);
+    Okna().ffdmain->show();
+    aplikacja.exec();
+  } catch (...) {
+    TRaportOkna raport(Okna().ffdyzerr);
+    TZmianaRaportu doOkna(Okna().ffdyzerr ? static_cast<TRaportBledow*>(&raport) : &konsola);
+    ZglosNieznanyBlad();
+  }
+  ZniszczOkna();
+  return 0;
+}
+
+}  // namespace velmor

@@ -1,0 +1,87 @@
+#include "gui/app/ffdyzerr.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "gui/app/pomoc.h"
+
+namespace velmor {
+namespace {
+
+QToolButton* PlaskiPrzycisk(QWidget* rodzic, QStyle::StandardPixmap ikona, const QString& podpowiedz) {
+  auto* przycisk = new QToolButton(rodzic);
+  przycisk->setAutoRaise(true);
+  przycisk->setIcon(rodzic->style()->standardIcon(ikona));
+  przycisk->setToolTip(podpowiedz);
+  przycisk->setFocusPolicy(Qt::NoFocus);
+  return przycisk;
+}
+
+}  // namespace
+
+Tffdyzerr::Tffdyzerr(QWidget* rodzic)
+    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
+  setObjectName("ffdyzerr");
+  setWindowTitle("Błąd w programie");
+  setModal(true);
+  QPalette paleta = palette();
+  paleta.setColor(QPalette::Window, Qt::red);
+  paleta.setColor(QPalette::WindowText, Qt::white);
+  setPalette(paleta);
+  setAutoFillBackground(true);
+
+  etykieta_ = new QLabel(this);
+  QFont czcionka("MS Sans Serif");
+  czcionka.setPixelSize(16);
+  czcionka.setBold(true);
+  etykieta_->setFont(czcionka);
+  etykieta_->setMinimumWidth(380);
+
+  skomentuj_ = PlaskiPrzycisk(this, QStyle::SP_DialogHelpButton, "Skomentuj");
+  zamknij_ = PlaskiPrzycisk(this, QStyle::SP_DialogCloseButton, "Zamknij");
+  connect(skomentuj_, &QToolButton::clicked, this, [this] { PokazPomoc(temat_); });
+  connect(zamknij_, &QToolButton::clicked, this, &QDialog::accept);
+
+  auto* przyciski = new QVBoxLayout;
+  przyciski->addWidget(skomentuj_);
+  przyciski->addWidget(zamknij_);
+  przyciski->addStretch();
+  auto* uklad = new QHBoxLayout(this);
+  uklad->addWidget(etykieta_, 1);
+  uklad->addLayout(przyciski);
+}
+
+QString Tffdyzerr::Tekst() const { return etykieta_->text(); }
+
+void Tffdyzerr::Pokaz(int kod) {
+  const TOpisBledu* opis = OpisBledu(kod);
+  temat_ = 1000 + 10 * kod;
+  UstawKontekstPomocy(this, temat_);
+  etykieta_->setText(opis ? QString::fromUtf8(opis->Komunikat) : QString(" %1").arg(kod));
+  if (!isVisible()) exec();
+}
+
+void Tffdyzerr::keyPressEvent(QKeyEvent* zdarzenie) {
+  if (!zdarzenie->text().isEmpty() || zdarzenie->key() == Qt::Key_Escape)
+    accept();
+  else
+    QDialog::keyPressEvent(zdarzenie);
+}
+
+void Tffdyzerr::mousePressEvent(QMouseEvent*) { accept(); }
+
+void Tffdyzerr::showEvent(QShowEvent* zdarzenie) {
+  adjustSize();
+  if (const QScreen* ekran = QGuiApplication::primaryScreen())
+    move(ekran->availableGeometry().center() - rect().center());
+  QDialog::showEvent(zdarzenie);
+}
+
+}  // namespace velmor

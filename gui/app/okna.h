@@ -1,0 +1,46 @@
+#pragma once
+// Every window of the program, each created once at start-up.
+#include <QList>
+#include <QPointer>
+
+#include "core/document/parametry.h"
+
+class QObject;
+class QWidget;
+
+namespace velmor {
+
+class Tffdmain;
+class Tffdyzerr;
+
+struct TOkna {
+  Tffdmain* ffdmain = nullptr;
+  Tffdyzerr* ffdyzerr = nullptr;
+  QObject* fdlosa = nullptr;
+  QWidget* ffddysp = nullptr;
+  QWidget* ffddyzur = nullptr;
+  QWidget* ffdlista = nullptr;
+  QWidget* ffdlistab = nullptr;
+  QWidget* ffdmomenty = nullptr;
+  QWidget* ffdnaucz = nullptr;
+  QWidget* ffdnowy = nullptr;
+  QWidget* ffdodaj = nullptr;
+  QWidget* ffdopcje = nullptr;
+  QWidget* ffdplann = nullptr;
+  QWidget* ffdrejon = nullptr;
+  QWidget* ffdstat = nullptr;
+  QWidget* ffdruk = nullptr;
+  QWidget* ffopcje = nullptr;
+
+  QList<QPointer<QObject>> Kolejnosc;  // in the order of creation
+};
+
+// The windows of the running program.
+TOkna& Okna();
+
+// Creates every window in its fixed order, the main window first.
+void UtworzOkna(TParametryUruchomieniowe parametry);
+// Destroys them (the main window last, as it owns the models).
+void ZniszczOkna();
+
+}  // namespace velmor

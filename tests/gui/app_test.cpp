@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "gui/app/ffdmain.h"
+#include "gui/app/ffdyzerr.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+
+using namespace velmor;
+
+namespace {
+
+// Runs `krok` once the modal window is up.
+void PoPokazaniu(Tffdyzerr& okno, std::function<void()> krok) {
+  QTimer::singleShot(0, &okno, [&okno, krok] {
+    ASSERT_TRUE(okno.isVisible());
+    krok();
+  });
+}
+
+class ErrorWindow : public ::testing::Test {
+ protected:
+  Tffdyzerr okno;
+};
+
+}  // namespace
+
+TEST_F(ErrorWindow, ShowsMessageAndTopicAndClosesOnLetter) {
+  QString tekst;
+  PoPokazaniu(okno, [&] {
+    tekst = okno.Tekst();
+    EXPECT_EQ(okno.windowTitle(), "Błąd w programie");
+    EXPECT_EQ(KontekstPomocy(&okno), 1040);
+    QTest::keyClick(&okno, Qt::Key_A);
+  });
+  okno.Pokaz(4);
+  EXPECT_EQ(tekst, " Niewłaściwa wersja pliku z danymi o szkole");
+  EXPECT_EQ(okno.Temat(), 1040);
+  EXPECT_FALSE(okno.isVisible());
+}
+
+TEST_F(ErrorWindow, EnterAndClickClose) {
+  PoPokazaniu(okno, [&] { QTest::keyClick(&okno, Qt::Key_Return); });
+  okno.Pokaz(1);
+  EXPECT_FALSE(okno.isVisible());
+  PoPokazaniu(okno, [&] { QTest::mouseClick(&okno, Qt::LeftButton); });
+  okno.Pokaz(1);
+  EXPECT_FALSE(okno.isVisible());
+}
+
+TEST_F(ErrorWindow, NonCharacterKeysKeepItOpen) {
+  bool otwarte = false;
+  PoPokazaniu(okno, [&] {
+    QTest::keyClick(&okno, Qt::Key_Shift);
+    QTest::keyClick(&okno, Qt::Key_Left);
+    otwarte = okno.isVisible();
+    okno.PrzyciskZamknij()->click();
+  });
+  okno.Pokaz(3);
+  EXPECT_TRUE(otwarte);
+  EXPECT_FALSE(okno.isVisible());
+}
+
+TEST_F(ErrorWindow, CommentOpensHelpAtTopicAndStaysOpen) {
+  bool otwarte = false;
+  int temat = 0;
+  PoPokazaniu(okno, [&] {
+    okno.PrzyciskSkomentuj()->click();
+    temat = TematPomocy();
+    otwarte = okno.isVisible();
+    QTest::keyClick(&okno, Qt::Key_X);
+  });
+  okno.Pokaz(4);
+  EXPECT_EQ(temat, 1040);
+  EXPECT_TRUE(otwarte);
+}
+
+TEST_F(ErrorWindow, SecondReportWhileShowingOnlyChangesText) {
+  QString tekst;
+  PoPokazaniu(okno, [&] {
+    okno.Pokaz(1);  // returns at once: the window is already up
+    tekst = okno.Tekst();
+    okno.accept();
+  });
+  okno.Pokaz(4);
+  EXPECT_EQ(tekst, " Odczyt danych z archiwum nie powiódł się");
+  EXPECT_EQ(okno.Temat(), 1010);
+}
+
+TEST_F(ErrorWindow, CoreReportsReachTheWindowOneAfterAnother) {
+  TRaportOkna raport(&okno);
+  TZmianaRaportu zmiana(&raport);
+  QStringList widziane;
+  std::function<void()> zamknij = [&] {
+    widziane << okno.Tekst();
+    okno.accept();
+  };
+  PoPokazaniu(okno, zamknij);
+  EOrvelError(4);
+  PoPokazaniu(okno, zamknij);
+  EOrvelError(1);
+  ASSERT_EQ(widziane.size(), 2);
+  EXPECT_EQ(widziane[0], " Niewłaściwa wersja pliku z danymi o szkole");
+  EXPECT_EQ(widziane[1], " Odczyt danych z archiwum nie powiódł się");
+}
+
+class Windows : public ::testing::Test {
+ protected:
+  void SetUp() override { UtworzOkna(TParametryUruchomieniowe{}); }
+  void TearDown() override { ZniszczOkna(); }
+};
+
+TEST_F(Windows, CreatedOnceInTheirOrderWithHelpContexts) {
+  QStringList nazwy;
+  for (const auto& obiekt : Okna().Kolejnosc) nazwy << obiekt->objectName();
+  EXPECT_EQ(nazwy, QStringList({"ffdmain", "ffdyzerr", "fdlosa", "ffddysp", "ffddyzur", "ffdlista",
+                                "ffdlistab", "ffdmomenty", "ffdnaucz", "ffdnowy", "ffdodaj",
+                                "ffdopcje", "ffdplann", "ffdrejon", "ffdstat", "ffdruk",
+                                "ffopcje"}));
+  const std::pair<QWidget*, int> konteksty[] = {
+      {Okna().ffdmain, 1},     {Okna().ffddysp, 220},  {Okna().ffddyzur, 200},
+      {Okna().ffdlista, 200},  {Okna().ffdlistab, 200}, {Okna().ffdmomenty, 110},
+      {Okna().ffdnaucz, 130},  {Okna().ffdnowy, 50},   {Okna().ffdodaj, 120},
+      {Okna().ffdopcje, 240},  {Okna().ffdplann, 210}, {Okna().ffdrejon, 120},
+      {Okna().ffdstat, 230},   {Okna().ffdruk, 30},    {Okna().ffopcje, 40}};
+  for (const auto& [okno, kontekst] : konteksty)
+    EXPECT_EQ(KontekstPomocy(okno), kontekst) << okno->objectName().toStdString();
+}
+
+TEST_F(Windows, FirstShowingPlacesAndNamesTheExtraMicroPlans) {
+  Okna().ffddysp->move(42, 95);
+  EXPECT_EQ(Okna().ffdmain->windowTitle(), "Velmor");
+  Okna().ffdmain->show();
+  const QPoint miejsca[] = {{62, 115}, {82, 135}, {102, 155}, {122, 175}};
+  const QString tytuly[] = {"Mikroplan rejonu", "Mikroplan sali", "Kto dyżuruje?",
+                            "Gdzie dyżuruje?"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(Okna().ffdmain->DodatkowyMikroplan(i)->pos(), miejsca[i]) << i;
+    EXPECT_EQ(Okna().ffdmain->DodatkowyMikroplan(i)->windowTitle(), tytuly[i]);
+  }
+  EXPECT_EQ(Okna().ffdmain->windowTitle(), "Velmor 2025");
+  Okna().ffdmain->hide();
+}
+
+TEST_F(Windows, F1OpensTheTopicOfTheFocusedWindow) {
+  QWidget* okno = Okna().ffdmomenty;
+  okno->show();
+  QTest::keyClick(okno, Qt::Key_F1);
+  EXPECT_EQ(TematPomocy(), 110);
+  QTest::keyClick(Okna().ffdruk, Qt::Key_F1);
+  EXPECT_EQ(TematPomocy(), 30);
+  okno->hide();
+}
+
+TEST(Help, TopicsOfTheMainWindowAndEveryErrorAreShipped) {
+  for (int temat : {1, 1000, 1010, 1020, 1030, 1040, 1060, 1080})
+    EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(temat))) << temat;
+}
