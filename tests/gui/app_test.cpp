@@ -163,3 +163,28 @@ TEST(Help, TopicsOfTheMainWindowAndEveryErrorAreShipped) {
   for (int temat : {1, 1000, 1010, 1020, 1030, 1040, 1060, 1080})
     EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(temat))) << temat;
 }
+
+namespace {
+
+class TRejestr : public TRaportBledow {
+ public:
+  void Pokaz(int kod) override { kody.push_back(kod); }
+  std::vector<int> kody;
+};
+
+class TRzucajacy : public QObject {
+ protected:
+  bool event(QEvent*) override { throw std::runtime_error("nieprzewidziany"); }
+};
+
+}  // namespace
+
+TEST(Entry, ExceptionEscapingAnEventHandlerIsError8) {
+  TRejestr rejestr;
+  TZmianaRaportu zmiana(&rejestr);
+  TRzucajacy obiekt;
+  QEvent zdarzenie(QEvent::User);
+  QCoreApplication::sendEvent(&obiekt, &zdarzenie);
+  EXPECT_EQ(rejestr.kody, std::vector<int>{8});
+  EXPECT_EQ(QApplication::applicationName(), "Velmor  2025");
+}
