@@ -1,5 +1,6 @@
 #include "core/archive/cp1250.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmor {
@@ -55,6 +56,23 @@ char32_t NastepnyZnak(std::string_view tekst, size_t& i) {
   return z;
 }
 
+// Lower case of a-z and of the Polish capitals of Windows-1250.
+unsigned char MalaLitera(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + ('a' - 'A'));
+  switch (c) {
+    case 0xA5: return 0xB9;  // Ą
+    case 0xC6: return 0xE6;  // Ć
+    case 0xCA: return 0xEA;  // Ę
+    case 0xA3: return 0xB3;  // Ł
+    case 0xD1: return 0xF1;  // Ń
+    case 0xD3: return 0xF3;  // Ó
+    case 0x8C: return 0x9C;  // Ś
+    case 0x8F: return 0x9F;  // Ź
+    case 0xAF: return 0xBF;  // Ż
+    default: return c;
+  }
+}
+
 }  // namespace
 
 char32_t Cp1250NaUnicode(unsigned char bajt) {
@@ -76,6 +94,13 @@ std::string Utf8DoCp1250(std::string_view utf8) {
     wynik += b < 0 ? '?' : static_cast<char>(b);
   }
   return wynik;
+}
+
+bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return MalaLitera(static_cast<unsigned char>(x)) == MalaLitera(static_cast<unsigned char>(y));
+         });
 }
 
 std::string Cp1250DoUtf8(std::string_view tekst) {

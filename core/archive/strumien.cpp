@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/archive/bledy.h"
+#include "core/archive/dysk.h"
 
 namespace velmor {
 namespace {
@@ -50,15 +51,20 @@ void TOrvelZapis::ZapiszI16(int16_t x) { Write(&x, 2); }
 void TOrvelZapis::ZapiszI32(int32_t x) { Write(&x, 4); }
 void TOrvelZapis::ZapiszF64(double x) { Write(&x, 8); }
 
-void TOrvelZapis::Zamknij() {
+void TOrvelZapis::Zamknij(bool naDysk) {
   if (!plik_) return;
   std::FILE* plik = plik_;
   plik_ = nullptr;
-  bool dobrze = std::fflush(plik) == 0 && std::fseek(plik, 0, SEEK_SET) == 0 &&
-                std::fwrite(sekcje_.data(), 1, kRozmiarKatalogu, plik) == kRozmiarKatalogu &&
-                std::fflush(plik) == 0;
-  dobrze = std::fclose(plik) == 0 && dobrze;
-  if (!dobrze) throw EStrumien("zapis pliku nie powiódł się");
+  try {
+    if (std::fflush(plik) != 0 || std::fseek(plik, 0, SEEK_SET) != 0 ||
+        std::fwrite(sekcje_.data(), 1, kRozmiarKatalogu, plik) != kRozmiarKatalogu)
+      throw EStrumien("zapis pliku nie powiódł się");
+    if (naDysk) ZapiszNaDysk(plik);
+  } catch (...) {
+    std::fclose(plik);
+    throw;
+  }
+  if (std::fclose(plik) != 0) throw EStrumien("zapis pliku nie powiódł się");
 }
 
 TOrvelOdczyt::TOrvelOdczyt(const std::filesystem::path& nazwa) {

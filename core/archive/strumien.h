@@ -31,8 +31,9 @@ class TOrvelZapis {
   void ZapiszI32(int32_t x);
   void ZapiszF64(double x);
 
-  // Writes the directory, flushes and closes; raises EStrumien on any failure.
-  void Zamknij();
+  // Writes the directory, flushes (to the disk itself with `naDysk`) and
+  // closes; raises EStrumien on any failure.
+  void Zamknij(bool naDysk = false);
 
   int64_t Pozycja() const { return pozycja_; }
   const TKatalogSekcji& Sekcje() const { return sekcje_; }

@@ -21,7 +21,8 @@ double NaPoniedzialek(double data) {
 double CzytajDateStara(TOrvelOdczyt& s) {
   const int rok = s.CzytajI16(), miesiac = s.CzytajI16(), dzien = s.CzytajI16();
   const auto data = ZakodujDate(rok, miesiac, dzien);
-  if (!data) throw EStrumien("niepoprawna data początku");
+  if (!data || !DataWZakresie(NaPoniedzialek(*data)))
+    throw EStrumien("niepoprawna data początku");
   return *data;
 }
 
@@ -95,7 +96,9 @@ void TDni::Czytaj(TOrvelOdczyt& s, int /*rodzaj*/) {
     DataPoczatku = CzytajDateStara(s);
   } else {
     const double data = s.CzytajF64();
-    if (!DataWZakresie(data)) throw EStrumien("niepoprawna data początku");
+    // The date must stay readable once moved to its Monday.
+    if (!DataWZakresie(data) || !DataWZakresie(NaPoniedzialek(data)))
+      throw EStrumien("niepoprawna data początku");
     DataPoczatku = data;
     Znacznik2 = s.CzytajBajt();
     PierwszyDzien = s.CzytajI32();

@@ -1,0 +1,58 @@
+#pragma once
+// The duty-plan document: the single model instances and their file state.
+#include <filesystem>
+#include <limits>
+
+#include "core/archive/napisy.h"
+#include "core/document/stopka.h"
+#include "core/model/dni.h"
+#include "core/model/dyzury.h"
+#include "core/model/momenty.h"
+#include "core/model/nauczyciele.h"
+#include "core/model/oddzialy.h"
+#include "core/model/opcje.h"
+#include "core/model/przedmioty.h"
+#include "core/model/rejony.h"
+#include "core/model/sale.h"
+
+namespace velmor {
+
+// Everything a duty-plan file holds.
+struct TModele {
+  TDni Dni;
+  TNauczle Nauczyciele;
+  TOddzialy Oddzialy;
+  TPrzedmioty Przedmioty;
+  TSale Sale;
+  TMomenty Momenty;
+  TRejony Rejony;
+  TDyzury Dyzury;
+  TOpcje Opcje;
+  TStopka Stopka;
+
+  // The sections in their order; kind 5 adds the options and the trailer.
+  void Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit);
+  void Zapisz(TOrvelZapis& s, int wersjaPliku) const;
+};
+
+class TDokument : public TModele {
+ public:
+  int WersjaPliku = 0;     // version byte of the file read last
+  bool Zmieniony = false;  // changes not yet saved
+  // The desktop that stored window rectangles are kept on; unbounded
+  // without a display.
+  TProstokat Pulpit{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min(),
+                    std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
+
+  // Reads a duty-plan file (kind 5) or a timetable file (kind 1). All or
+  // nothing: on failure the messages are reported (error 1 last) and the
+  // document is left exactly as it was.
+  bool OtworzPlik(const std::filesystem::path& nazwa, int rodzaj);
+
+  // Writes the duty-plan file through a temporary file that replaces the
+  // target only when complete. On failure error 3 is reported and the old
+  // file is untouched.
+  bool ZapiszPlik(const std::filesystem::path& nazwa);
+};
+
+}  // namespace velmor

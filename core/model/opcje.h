@@ -1,0 +1,21 @@
+#pragma once
+// The 16-byte record of the automatic-entry and plan colouring options.
+#include <array>
+#include <cstdint>
+
+#include "core/archive/strumien.h"
+
+namespace velmor {
+
+struct TOpcje {
+  // Bytes 0, 1, 2 and 4 are the options (0 or 1); the others are reserved.
+  std::array<uint8_t, 16> Bajty{0, 0, 1, 0, 1};
+
+  // Duty-plan files only. A file that ends before the record keeps the
+  // options as they were.
+  void Czytaj(TOrvelOdczyt& s, int rodzaj);
+  void Zapisz(TOrvelZapis& s) const { s.Write(Bajty.data(), Bajty.size()); }
+  bool operator==(const TOpcje&) const = default;
+};
+
+}  // namespace velmor
