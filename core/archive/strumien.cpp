@@ -24,7 +24,12 @@ TOrvelZapis::TOrvelZapis(const std::filesystem::path& nazwa) {
   plik_ = std::fopen(nazwa.c_str(), "wb");
   if (!plik_) throw EStrumien(Opis(nazwa, "nie można utworzyć pliku"));
   sekcje_.fill(-1);
-  Write(sekcje_.data(), kRozmiarKatalogu);
+  try {
+    Write(sekcje_.data(), kRozmiarKatalogu);
+  } catch (...) {
+    std::fclose(plik_);
+    throw;
+  }
 }
 
 TOrvelZapis::~TOrvelZapis() {
