@@ -1,0 +1,112 @@
+#include "core/planning/warianty.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velmor {
+namespace {
+
+constexpr std::array<const char*, 12> kKomunikaty = {
+    "  Nauczyciel musi zostać w szkole",
+    "  Nauczyciel musi wcześniej przyjść",
+    "  Jest w szkole, ale nie w tym rejonie",
+    "  Nie w rejonie i musi zostać po pracy",
+    "  Nie w rejonie i musi wcześniej przyjść",
+    "  Już ma dyżur na długiej przerwie",
+    "Nie ma w szkole przed i po przerwie",
+    "Osiągnął limit liczby dyżurów",
+    "Osiągnął limit łącznego czasu dyżurów",
+    "Akurat ma dyżur",
+    "Ma zakaz dyżurowania",
+    "",
+};
+
+int Wyklucz(int kod, int& komunikat) {
+  komunikat = kod;
+  return -1;
+}
+
+int Zastrzez(int kod, int& komunikat, uint8_t& zastrzezenie) {
+  komunikat = kod;
+  zastrzezenie = 1;
+  return 0;
+}
+
+}  // namespace
+
+const char* KomunikatWariantu(int kod) {
+  return kod >= 0 && kod < static_cast<int>(kKomunikaty.size()) ? kKomunikaty[kod] : "";
+}
+
+bool Wykluczony(const TWariant& w) { return w.moc < 0; }
+bool Czysty(const TWariant& w) { return w.moc >= 0 && w.zastrzezenie == 0; }
+
+uint32_t KolorWariantu(const TWariant& w) {
+  if (Wykluczony(w)) return 0x0000FF;
+  return w.zastrzezenie ? 0xFF00FF : 0xFFFF00;
+}
+
+TZasadyOceny TZasadyOceny::Z(const TOpcje& opcje, bool automatycznie) {
+  return {automatycznie, opcje.Bajty[0] != 0, opcje.Bajty[1] != 0, opcje.Bajty[2] != 0};
+}
+
+int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& komunikat,
+                   uint8_t& zastrzezenie) {
+  if (f.Zakaz) return Wyklucz(10, komunikat);
+  if (f.Dyzury >= f.LimitDyzurow) return Wyklucz(7, komunikat);
+  if (f.LimitMinut < f.Minuty + f.MinutyMomentu) return Wyklucz(8, komunikat);
+  if (f.Zajety) return Wyklucz(9, komunikat);
+  int moc = 20;
+  if (f.DlugaZajeta) {
+    komunikat = 5;
+    if (z.Automatycznie && z.JednaDluga) return -1;
+    if (!z.Automatycznie) {
+      moc = 0;
+      zastrzezenie = 1;
+    }
+  }
+  switch (f.Kod) {
+    case -1: return Wyklucz(6, komunikat);
+    case 0: return moc;
+    case 1: return Zastrzez(4, komunikat, zastrzezenie);
+    case 2: return Zastrzez(3, komunikat, zastrzezenie);
+    case 3: return Zastrzez(2, komunikat, zastrzezenie);
+    case 4: return z.Automatycznie && z.PrzedLekcjami ? moc : Zastrzez(1, komunikat, zastrzezenie);
+    case 5: return z.Automatycznie && z.PoLekcjach ? moc : Zastrzez(0, komunikat, zastrzezenie);
+    default: return moc + 10 * f.Kod;
+  }
+}
+
+void TListaWariantow::wyczysc_warianty(int moment) {
+  moment_ = moment;
+  w_.clear();
+}
+
+void TListaWariantow::dodaj_wariant(int moc, uint8_t nauczyciel, int komunikat,
+                                    uint8_t zastrzezenie) {
+  w_.push_back({moc, nauczyciel, komunikat, zastrzezenie});
+}
+
+void TListaWariantow::sortuj_warianty(int kolumna) {
+  kolumna_ = kolumna;
+  const auto przed = [kolumna](const TWariant& a, const TWariant& b) {
+    switch (kolumna) {
+      case 0:
+        return a.nauczyciel != b.nauczyciel ? a.nauczyciel < b.nauczyciel : a.moc > b.moc;
+      case 1:
+        return a.komunikat != b.komunikat ? a.komunikat > b.komunikat : a.moc > b.moc;
+      default:
+        return a.moc != b.moc ? a.moc > b.moc : a.komunikat < b.komunikat;
+    }
+  };
+  std::stable_sort(w_.begin(), w_.end(), przed);
+}
+
+int TListaWariantow::Wybor(int indeks, bool pokazana) const {
+  if (indeks < 0 || indeks >= static_cast<int>(w_.size())) return -1;
+  const TWariant& w = w_[static_cast<size_t>(indeks)];
+  if (Wykluczony(w) || (!pokazana && w.zastrzezenie)) return -1;
+  return w.nauczyciel;
+}
+
+}  // namespace velmor

@@ -1,0 +1,44 @@
+#pragma once
+// Automatic entry: the selected cells of the duty table filled one after
+// another with the best candidate.
+#include <functional>
+
+#include "core/planning/ogolne.h"
+#include "core/planning/warianty.h"
+
+namespace velmor {
+
+// Chooses the teacher for one cell from the judged list (in teacher order).
+class TWyborWariantu {
+ public:
+  virtual ~TWyborWariantu() = default;
+  // -2 stops the run, -1 leaves the cell as it is, otherwise the teacher.
+  virtual int wybierz_wariant(TListaWariantow& lista) = 0;
+};
+
+// The unattended manner: the best record, only when it is clean.
+class TWyborAutomatyczny : public TWyborWariantu {
+ public:
+  int wybierz_wariant(TListaWariantow& lista) override;
+};
+
+// The judged facts of teacher t at cell (r, m), straight from the queries.
+TFaktyKandydata FaktyKandydata(const TOgolne& o, const TObciazenia& obc, int t, int r, int m);
+
+// Cells of regions RejonOd..RejonDo and moments MomentOd..MomentDo, inclusive.
+struct TObszar {
+  int RejonOd = 0, RejonDo = -1, MomentOd = 0, MomentDo = -1;
+};
+
+// The whole duty table.
+TObszar CalaTabela(const TDyzury& d);
+
+// Visits the cells column by column, top to bottom, passing closed cells and
+// cells outside the table; every teacher but the one in the cell is judged
+// with the loads of the table as it stands, then `wybor` decides. Returns
+// the number of cells written; `poWpisie` hears of each.
+int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& zasady,
+                   TWyborWariantu& wybor, TListaWariantow& lista,
+                   const std::function<void(int r, int m)>& poWpisie = {});
+
+}  // namespace velmor
