@@ -1,29 +1,75 @@
 // velmor-cli: the duty-plan documents without a display.
-#include <cstring>
 #include <iostream>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "cli/argumenty.h"
+#include "cli/polecenia.h"
+#include "core/archive/bledy.h"
 
 namespace {
 
-constexpr const char* kWersja = "velmor-cli 2025";
+using namespace velmor;
 
 constexpr const char* kPomoc =
     "Użycie: velmor-cli POLECENIE [ARGUMENTY]\n"
     "\n"
-    "  --help       ten opis\n"
-    "  --version    wersja programu\n";
+    "  info PLIK [--timetable]\n"
+    "      podsumowanie pliku planu dyżurów (albo planu lekcji)\n"
+    "  new PLAN_LEKCJI -o PLAN [--from POPRZEDNI] [--keep moments,regions,limits,plan]\n"
+    "      nowy plan dyżurów z pliku planu lekcji\n"
+    "  fill PLAN [-o WYNIK] [--regions A-B] [--moments A-B]\n"
+    "       [--before-lessons on|off] [--after-lessons on|off] [--one-long-break on|off]\n"
+    "      wpisywanie automatyczne\n"
+    "  save PLIK -o WYNIK\n"
+    "      zapis pliku planu dyżurów w bieżącej postaci\n"
+    "  show PLAN [--view duty|teachers|loads|limits] [--format text|tsv]\n"
+    "      tabela planu\n"
+    "  --help, --version\n"
+    "\n"
+    "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu.\n";
+
+// The system's messages, one a line, on standard error.
+class TRaportKonsoli : public TRaportBledow {
+ public:
+  void Pokaz(int kod) override {
+    const TOpisBledu* opis = OpisBledu(kod);
+    std::cerr << (opis ? opis->Komunikat : "?") << '\n';
+  }
+};
+
+int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argumenty) {
+  if (polecenie == "info") return cli::Info(argumenty, std::cout);
+  if (polecenie == "new") return cli::Nowy(argumenty, std::cout);
+  if (polecenie == "fill") return cli::Wypelnij(argumenty, std::cout);
+  if (polecenie == "save") return cli::Zapisz(argumenty, std::cout);
+  if (polecenie == "show") return cli::Pokaz(argumenty, std::cout);
+  throw cli::EUzycie("nieznane polecenie: " + polecenie);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string_view(argv[1]) == "--version") {
-    std::cout << kWersja << '\n';
-    return 0;
+  const std::vector<std::string> argumenty(argv + 1, argv + argc);
+  if (argumenty.size() == 1 && argumenty[0] == "--version") {
+    std::cout << "velmor-cli 2025\n";
+    return cli::kSukces;
   }
-  if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+  if (argumenty.size() == 1 && (argumenty[0] == "--help" || argumenty[0] == "-h")) {
     std::cout << kPomoc;
-    return 0;
+    return cli::kSukces;
   }
-  std::cerr << kPomoc;
-  return 2;
+  if (argumenty.empty()) {
+    std::cerr << kPomoc;
+    return cli::kBladUzycia;
+  }
+  TRaportKonsoli raport;
+  TZmianaRaportu zmiana(&raport);
+  try {
+    return Wykonaj(argumenty[0], {argumenty.begin() + 1, argumenty.end()});
+  } catch (const cli::EUzycie& e) {
+    std::cerr << "velmor-cli: " << e.what() << "\nvelmor-cli --help opisuje polecenia.\n";
+    return cli::kBladUzycia;
+  }
 }

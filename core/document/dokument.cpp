@@ -18,11 +18,12 @@ void TModele::Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit) {
   if (s.IdzDoSekcji(2)) Oddzialy.Czytaj(s, rodzaj);
   if (s.IdzDoSekcji(3)) Sale.Czytaj(s, rodzaj);
   if (s.IdzDoSekcji(4)) Przedmioty.Czytaj(s, rodzaj);
-  if (s.IdzDoSekcji(11)) Momenty.Czytaj(s, rodzaj, Dni.LiczbaSlotow());
-  if (s.IdzDoSekcji(12)) Rejony.Czytaj(s, rodzaj);
-  if (s.IdzDoSekcji(13)) Dyzury.Czytaj(s, rodzaj, Rejony.Liczba(), Dni.LiczbaSlotow());
-  Opcje.Czytaj(s, rodzaj);
   if (rodzaj == kRodzajPlanDyzurow) {
+    // A timetable's other sections are its program's own: not even looked for.
+    if (s.IdzDoSekcji(11)) Momenty.Czytaj(s, rodzaj, Dni.LiczbaSlotow());
+    if (s.IdzDoSekcji(12)) Rejony.Czytaj(s, rodzaj);
+    if (s.IdzDoSekcji(13)) Dyzury.Czytaj(s, rodzaj, Rejony.Liczba(), Dni.LiczbaSlotow());
+    Opcje.Czytaj(s, rodzaj);
     Stopka.Czytaj(s, s.Wersja, pulpit);
   } else {
     for (TNaucz& n : Nauczyciele)

@@ -1,0 +1,39 @@
+#pragma once
+// The command line of velmor-cli: a command, positional arguments and
+// options, each option with its value.
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace velmor::cli {
+
+// A usage error: exit code 2.
+class EUzycie : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class TArgumenty {
+ public:
+  // `zWartoscia`: options that take a value; `flagi`: options without one.
+  TArgumenty(const std::vector<std::string>& argumenty, const std::set<std::string>& zWartoscia,
+             const std::set<std::string>& flagi);
+
+  const std::vector<std::string>& Pozycyjne() const { return pozycyjne_; }
+  std::optional<std::string> Opcja(const std::string& nazwa) const;
+  bool Flaga(const std::string& nazwa) const { return flagi_.count(nazwa) > 0; }
+  // "on" or "off"; nothing when the option is absent.
+  std::optional<bool> Wlacznik(const std::string& nazwa) const;
+  // "A-B" (or "A"): an inclusive range of indices from 0.
+  std::optional<std::pair<int, int>> Zakres(const std::string& nazwa) const;
+
+ private:
+  std::vector<std::string> pozycyjne_;
+  std::map<std::string, std::string> opcje_;
+  std::set<std::string> flagi_;
+};
+
+}  // namespace velmor::cli

@@ -1,0 +1,148 @@
+#include "cli/polecenia.h"
+
+#include <iostream>
+#include <sstream>
+
+#include "cli/argumenty.h"
+#include "cli/widoki.h"
+#include "core/planning/nowyplan.h"
+#include "core/planning/wpis.h"
+
+namespace velmor::cli {
+namespace {
+
+const std::string& JedenPlik(const TArgumenty& a) {
+  if (a.Pozycyjne().size() != 1) throw EUzycie("oczekiwano jednej nazwy pliku");
+  return a.Pozycyjne()[0];
+}
+
+std::string Wymagana(const TArgumenty& a, const std::string& opcja) {
+  const auto wartosc = a.Opcja(opcja);
+  if (!wartosc) throw EUzycie("brak opcji " + opcja);
+  return *wartosc;
+}
+
+int Zapis(TDokument& d, const std::string& plik) {
+  return d.ZapiszPlik(plik) ? kSukces : kBladZapisu;
+}
+
+const char* const kPolaPrzeniesienia[] = {"moments", "regions", "limits", "plan"};
+
+// The boxes named in a comma-separated list; unknown names are a usage error.
+std::array<bool, 4> Przenies(const std::string& lista) {
+  std::array<bool, 4> wynik{};
+  std::stringstream s(lista);
+  for (std::string nazwa; std::getline(s, nazwa, ',');) {
+    if (nazwa.empty()) continue;
+    const auto it = std::find(std::begin(kPolaPrzeniesienia), std::end(kPolaPrzeniesienia), nazwa);
+    if (it == std::end(kPolaPrzeniesienia)) throw EUzycie("nieznana pozycja --keep: " + nazwa);
+    wynik[static_cast<size_t>(it - std::begin(kPolaPrzeniesienia))] = true;
+  }
+  return wynik;
+}
+
+// Option bytes 0, 1 and 2 as the switches set them; absent switches keep theirs.
+std::array<std::optional<bool>, 3> Przelaczniki(const TArgumenty& a) {
+  return {a.Wlacznik("--before-lessons"), a.Wlacznik("--after-lessons"),
+          a.Wlacznik("--one-long-break")};
+}
+
+}  // namespace
+
+int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+  const TArgumenty a(argumenty, {}, {"--timetable"});
+  TDokument d;
+  if (!d.OtworzPlik(JedenPlik(a), a.Flaga("--timetable") ? kRodzajPlanLekcji : kRodzajPlanDyzurow))
+    return kBladOdczytu;
+  int zajete = 0, puste = 0, zamkniete = 0;
+  for (int m = 0; m < d.Dyzury.LiczbaMomentow(); ++m)
+    for (uint8_t v : d.Dyzury.Wiersz(m).Elementy()) {
+      if (d.Nauczyciele.Istnieje(v)) ++zajete;
+      else if (v == kZamkniete) ++zamkniete;
+      else ++puste;
+    }
+  wyjscie << "version: " << d.WersjaPliku << "\ndays: " << d.Dni.Dni.size()
+          << "\nslots: " << d.Dni.LiczbaSlotow() << "\nteachers: " << d.Nauczyciele.Liczba()
+          << "\nclasses: " << d.Oddzialy.Liczba() << "\nsubjects: " << d.Przedmioty.Liczba()
+          << "\nrooms: " << d.Sale.Liczba() << "\nmoments: " << d.Momenty.Liczba()
+          << "\nregions: " << d.Rejony.Liczba() << "\nfilled: " << zajete << "\nempty: " << puste
+          << "\nclosed: " << zamkniete << '\n';
+  return kSukces;
+}
+
+int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+  const TArgumenty a(argumenty, {"-o", "--from", "--keep"}, {});
+  const std::string plan = JedenPlik(a), wynik = Wymagana(a, "-o");
+  TDokument d;
+  if (const auto poprzedni = a.Opcja("--from"))
+    if (!d.OtworzPlik(*poprzedni, kRodzajPlanDyzurow)) return kBladOdczytu;
+  const TKsztaltPlanu ksztalt = TKsztaltPlanu::Z(d);
+  if (!d.OtworzPlik(plan, kRodzajPlanLekcji)) return kBladOdczytu;
+  const TPolaPrzeniesienia pola = TPolaPrzeniesienia::Z(ksztalt, d);
+  std::array<bool, 4> przenies = pola.Zaznaczone;
+  if (const auto lista = a.Opcja("--keep")) {
+    przenies = Przenies(*lista);
+    for (size_t i = 0; i < 4; ++i) {
+      if (przenies[i] && !pola.Dostepne[i]) {
+        std::cerr << "velmor-cli: ostrzeżenie: nie ma czego przenieść (" << kPolaPrzeniesienia[i]
+                  << "), pominięto\n";
+        przenies[i] = false;
+      }
+    }
+  }
+  PrzebudujPlan(d, ksztalt, przenies);
+  if (Zapis(d, wynik) != kSukces) return kBladZapisu;
+  wyjscie << "created " << wynik << '\n';
+  return kSukces;
+}
+
+int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+  const TArgumenty a(argumenty,
+                     {"-o", "--regions", "--moments", "--before-lessons", "--after-lessons",
+                      "--one-long-break"},
+                     {});
+  const std::string plan = JedenPlik(a);
+  const auto przelaczniki = Przelaczniki(a);
+  const auto rejony = a.Zakres("--regions"), momenty = a.Zakres("--moments");
+  TDokument d;
+  if (!d.OtworzPlik(plan, kRodzajPlanDyzurow)) return kBladOdczytu;
+  for (size_t i = 0; i < przelaczniki.size(); ++i)
+    if (przelaczniki[i]) d.Opcje.Bajty[i] = *przelaczniki[i] ? 1 : 0;
+  TObszar obszar = CalaTabela(d.Dyzury);
+  if (rejony) obszar.RejonOd = rejony->first, obszar.RejonDo = rejony->second;
+  if (momenty) obszar.MomentOd = momenty->first, obszar.MomentDo = momenty->second;
+  TWyborAutomatyczny wybor;
+  TListaWariantow lista;
+  const int wpisano = wpisz_warianty(d, obszar, TZasadyOceny::Z(d.Opcje, true), wybor, lista);
+  if (Zapis(d, a.Opcja("-o").value_or(plan)) != kSukces) return kBladZapisu;
+  wyjscie << "filled " << wpisano << " cells\n";
+  return kSukces;
+}
+
+int Zapisz(const std::vector<std::string>& argumenty, std::ostream&) {
+  const TArgumenty a(argumenty, {"-o"}, {});
+  const std::string plik = JedenPlik(a), wynik = Wymagana(a, "-o");
+  TDokument d;
+  if (!d.OtworzPlik(plik, kRodzajPlanDyzurow)) return kBladOdczytu;
+  return Zapis(d, wynik);
+}
+
+int Pokaz(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+  const TArgumenty a(argumenty, {"--view", "--format"}, {});
+  const std::string plik = JedenPlik(a);
+  const std::string widok = a.Opcja("--view").value_or("duty");
+  const std::string format = a.Opcja("--format").value_or("text");
+  if (widok != "duty" && widok != "teachers" && widok != "loads" && widok != "limits")
+    throw EUzycie("nieznany widok: " + widok);
+  if (format != "text" && format != "tsv") throw EUzycie("nieznany format: " + format);
+  TDokument d;
+  if (!d.OtworzPlik(plik, kRodzajPlanDyzurow)) return kBladOdczytu;
+  const TTabela t = widok == "duty"       ? WidokDyzurow(d)
+                    : widok == "teachers" ? WidokNauczycieli(d)
+                    : widok == "loads"    ? WidokObciazen(d)
+                                          : WidokLimitow(d);
+  wyjscie << (format == "tsv" ? JakoTsv(t) : JakoTekst(t));
+  return kSukces;
+}
+
+}  // namespace velmor::cli

@@ -1,0 +1,12 @@
+#pragma once
+// The demo school: a secondary school's timetable and a duty plan made from it.
+#include <filesystem>
+
+namespace velmor::demo {
+
+// Writes demo.tbx (the timetable) and demo.vlm (the duty plan with moments,
+// regions and limits, and an empty duty table) into `folder`. False when a
+// file could not be written.
+bool ZapiszDemo(const std::filesystem::path& folder);
+
+}  // namespace velmor::demo
