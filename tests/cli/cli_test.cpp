@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "../core/pliki_testowe.h"
+#include "examples/szkola_demo.h"
+
+using namespace velmor::testy;
+
+namespace {
+
+struct TWynik {
+  int Kod;
+  std::string Wyjscie, Bledy;
+};
+
+std::string Tekst(const std::filesystem::path& p) {
+  std::ifstream f(p);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  TFolder folder;
+  const std::filesystem::path przyklady = VELMOR_PRZYKLADY;
+
+  TWynik Uruchom(const std::string& argumenty) {
+    const std::string polecenie = std::string(VELMOR_CLI) + " " + argumenty + " >" +
+                                  (folder / "out.txt").string() + " 2>" +
+                                  (folder / "err.txt").string();
+    const int stan = std::system(polecenie.c_str());
+    return {WEXITSTATUS(stan), Tekst(folder / "out.txt"), Tekst(folder / "err.txt")};
+  }
+  std::string P(const std::string& plik) { return (folder / plik).string(); }
+  std::string Demo(const std::string& plik) { return (przyklady / plik).string(); }
+};
+
+}  // namespace
+
+TEST_F(Cli, GeneratorReproducesTheDemoFilesByteForByte) {
+  ASSERT_TRUE(velmor::demo::ZapiszDemo(folder / ""));
+  EXPECT_EQ(CzytajPlik(folder / "demo.tbx"), CzytajPlik(przyklady / "demo.tbx"));
+  EXPECT_EQ(CzytajPlik(folder / "demo.vlm"), CzytajPlik(przyklady / "demo.vlm"));
+}
+
+TEST_F(Cli, InfoSummarisesBothFileKinds) {
+  const TWynik plan = Uruchom("info " + Demo("demo.vlm"));
+  EXPECT_EQ(plan.Kod, 0);
+  EXPECT_EQ(plan.Wyjscie,
+            "version: 103\ndays: 5\nslots: 40\nteachers: 35\nclasses: 12\nsubjects: 14\n"
+            "rooms: 20\nmoments: 40\nregions: 6\nfilled: 0\nempty: 240\nclosed: 0\n");
+  const TWynik lekcje = Uruchom("info --timetable " + Demo("demo.tbx"));
+  EXPECT_EQ(lekcje.Kod, 0);
+  EXPECT_NE(lekcje.Wyjscie.find("teachers: 35\n"), std::string::npos);
+  EXPECT_NE(lekcje.Wyjscie.find("regions: 0\n"), std::string::npos);
+}
+
+TEST_F(Cli, FillEntersTeachersAndShowPrintsThem) {
+  const TWynik w = Uruchom("fill " + Demo("demo.vlm") + " -o " + P("plan.vlm"));
+  ASSERT_EQ(w.Kod, 0) << w.Bledy;
+  const int wpisano = std::stoi(w.Wyjscie.substr(std::string("filled ").size()));
+  EXPECT_GT(wpisano, 20);
+  EXPECT_EQ(w.Wyjscie, "filled " + std::to_string(wpisano) + " cells\n");
+  EXPECT_NE(Uruchom("info " + P("plan.vlm")).Wyjscie.find("filled: " + std::to_string(wpisano)),
+            std::string::npos);
+
+  const TWynik tabela = Uruchom("show " + P("plan.vlm") + " --format tsv");
+  ASSERT_EQ(tabela.Kod, 0);
+  std::istringstream linie(tabela.Wyjscie);
+  std::string naglowek;
+  std::getline(linie, naglowek);
+  EXPECT_EQ(naglowek, "Moment\tParter\tI piętro\tII piętro\tBoisko\tStołówka\tSzatnia");
+  std::string pierwszy;
+  std::getline(linie, pierwszy);
+  EXPECT_EQ(pierwszy.substr(0, pierwszy.find('\t')), "Pon przed 8:00-8:45");
+  const TWynik obciazenia = Uruchom("show " + P("plan.vlm") + " --view loads");
+  EXPECT_EQ(obciazenia.Wyjscie.substr(0, 10), "Nauczyciel");
+  EXPECT_NE(obciazenia.Wyjscie.find("Anna Nowak"), std::string::npos);
+}
+
+TEST_F(Cli, FillStaysInTheGivenAreaAndKeepsItsSwitches) {
+  std::filesystem::copy_file(Demo("demo.vlm"), P("plan.vlm"));
+  const TWynik w = Uruchom("fill " + P("plan.vlm") +
+                           " --regions 1-2 --moments 1-2 --before-lessons on --one-long-break off");
+  ASSERT_EQ(w.Kod, 0) << w.Bledy;
+  const TWynik t = Uruchom("show " + P("plan.vlm") + " --format tsv");
+  std::istringstream linie(t.Wyjscie);
+  int zajete = 0, wiersz = 0;
+  for (std::string linia; std::getline(linie, linia); ++wiersz) {
+    std::istringstream komorki(linia);
+    int kolumna = 0;
+    for (std::string k; std::getline(komorki, k, '\t'); ++kolumna) {
+      if (wiersz == 0 || kolumna == 0 || k == ".....") continue;
+      ++zajete;
+      EXPECT_TRUE(kolumna >= 2 && kolumna <= 3 && wiersz >= 2 && wiersz <= 3) << linia;
+    }
+  }
+  EXPECT_EQ("filled " + std::to_string(zajete) + " cells\n", w.Wyjscie);
+  // Option bytes 0 and 2 are stored with the plan: 16 bytes after the table.
+  const TBajty b = CzytajPlik(folder / "plan.vlm");
+  const size_t opcje = static_cast<size_t>(I32Z(b, 4 * 13)) + 40 * 6;
+  EXPECT_EQ(b[opcje], 1);
+  EXPECT_EQ(b[opcje + 1], 0);
+  EXPECT_EQ(b[opcje + 2], 0);
+}
+
+TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
+  ASSERT_EQ(Uruchom("new " + Demo("demo.tbx") + " -o " + P("pusty.vlm")).Kod, 0);
+  EXPECT_NE(Uruchom("info " + P("pusty.vlm")).Wyjscie.find("moments: 40\nregions: 0\n"),
+            std::string::npos);
+
+  ASSERT_EQ(Uruchom("fill " + Demo("demo.vlm") + " -o " + P("stary.vlm")).Kod, 0);
+  const TWynik nowy =
+      Uruchom("new " + Demo("demo.tbx") + " -o " + P("nowy.vlm") + " --from " + P("stary.vlm"));
+  ASSERT_EQ(nowy.Kod, 0) << nowy.Bledy;
+  EXPECT_EQ(Uruchom("show " + P("nowy.vlm")).Wyjscie, Uruchom("show " + P("stary.vlm")).Wyjscie);
+
+  ASSERT_EQ(Uruchom("new " + Demo("demo.tbx") + " -o " + P("bez.vlm") + " --from " +
+                    P("stary.vlm") + " --keep moments,limits")
+                .Kod,
+            0);
+  const std::string info = Uruchom("info " + P("bez.vlm")).Wyjscie;
+  EXPECT_NE(info.find("regions: 0\nfilled: 0\n"), std::string::npos);
+
+  const TWynik ostrzezenie =
+      Uruchom("new " + Demo("demo.tbx") + " -o " + P("x.vlm") + " --keep plan,regions");
+  EXPECT_EQ(ostrzezenie.Kod, 0);
+  EXPECT_NE(ostrzezenie.Bledy.find("plan"), std::string::npos);
+  EXPECT_NE(ostrzezenie.Bledy.find("regions"), std::string::npos);
+}
+
+TEST_F(Cli, SaveWritesTheCurrentFormUnchanged) {
+  ASSERT_EQ(Uruchom("save " + Demo("demo.vlm") + " -o " + P("kopia.vlm")).Kod, 0);
+  EXPECT_EQ(CzytajPlik(folder / "kopia.vlm"), CzytajPlik(przyklady / "demo.vlm"));
+}
+
+TEST_F(Cli, DamagedFileIsExitOneWithTheMessagesAndNoOutput) {
+  TBajty b = CzytajPlik(przyklady / "demo.vlm");
+  b.resize(b.size() / 3);
+  ZapiszPlik(folder / "uszkodzony.vlm", b);
+  const TWynik w = Uruchom("fill " + P("uszkodzony.vlm") + " -o " + P("wynik.vlm"));
+  EXPECT_EQ(w.Kod, 1);
+  EXPECT_EQ(w.Bledy, " Odczyt danych z archiwum nie powiódł się\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "wynik.vlm"));
+
+  b = CzytajPlik(przyklady / "demo.vlm");
+  b[120] = 104;
+  ZapiszPlik(folder / "wersja.vlm", b);
+  const TWynik wersja = Uruchom("show " + P("wersja.vlm"));
+  EXPECT_EQ(wersja.Kod, 1);
+  EXPECT_EQ(wersja.Bledy,
+            " Niewłaściwa wersja pliku z danymi o szkole\n Odczyt danych z archiwum nie powiódł się\n");
+  EXPECT_EQ(wersja.Wyjscie, "");
+}
+
+TEST_F(Cli, UnwritableOutputIsExitThree) {
+  const TWynik w = Uruchom("save " + Demo("demo.vlm") + " -o " + P("brak/wynik.vlm"));
+  EXPECT_EQ(w.Kod, 3);
+  EXPECT_EQ(w.Bledy, " Zapis danych do archiwum nie powiódł się\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "brak"));
+}
+
+TEST_F(Cli, UsageErrorsAreExitTwo) {
+  for (const std::string& argumenty : std::vector<std::string>{"", "zrob", "info", "save " + Demo("demo.vlm"), "fill " + Demo("demo.vlm") + " --regions 3-1",
+        "fill " + Demo("demo.vlm") + " --before-lessons tak", "show " + Demo("demo.vlm") + " --view x",
+        "new " + Demo("demo.tbx") + " -o " + P("x.vlm") + " --keep pogoda", "info a b --nowy"}) {
+    EXPECT_EQ(Uruchom(argumenty).Kod, 2) << argumenty;
+  }
+  EXPECT_EQ(Uruchom("--version").Wyjscie, "velmor-cli 2025\n");
+  EXPECT_EQ(Uruchom("--help").Kod, 0);
+}
