@@ -50,7 +50,7 @@ const char* const kNauczyciele[][2] = {
     {"Wróbel", "Stanisław"},  {"Majewska", "Iwona"},     {"Olszewski", "Robert"},
     {"Stępień", "Halina"},    {"Malinowski", "Zbigniew"}, {"Jaworska", "Urszula"},
     {"Adamczyk", "Rafał"},    {"Dudek", "Teresa"},       {"Zając", "Wojciech"},
-    {"ks. Sikora", "Józef"},  {"Baran", "Grażyna"},
+    {"Sikora", "Józef"},  {"Baran", "Grażyna"},
 };
 constexpr int kNauczycieli = 35;
 
