@@ -60,7 +60,10 @@ int TOgolne::kod_obecnosci(int t, int r, int m) const {
   const bool wPrzed = przed && wRejonie(sPrzed);
   const bool wPo = po && wRejonie(m);
   const bool nastepny = m + 1 < m_.Momenty.Liczba() && TenSamDzien(m, m + 1);
-  return KodObecnosci(przed, po, sale.Liczba() == 0, wPrzed, wPo,
+  // Entries past the room list name no room.
+  const bool bezSal = std::none_of(sale.Elementy().begin(), sale.Elementy().end(),
+                                   [&](uint8_t x) { return m_.Sale.Istnieje(x); });
+  return KodObecnosci(przed, po, bezSal, wPrzed, wPo,
                       wPrzed && dyzurny_rejonu(r, m - 1) == t,
                       wPo && nastepny && dyzurny_rejonu(r, m + 1) == t);
 }

@@ -87,6 +87,22 @@ void TListaWariantow::dodaj_wariant(int moc, uint8_t nauczyciel, int komunikat,
   w_.push_back({moc, nauczyciel, komunikat, zastrzezenie});
 }
 
+namespace {
+
+bool PrzedWgMocy(const TWariant& a, const TWariant& b) {
+  return a.moc != b.moc ? a.moc > b.moc : a.komunikat < b.komunikat;
+}
+
+}  // namespace
+
+int TListaWariantow::Najlepszy() const {
+  int najlepszy = -1;
+  for (size_t i = 0; i < w_.size(); ++i)
+    if (najlepszy < 0 || PrzedWgMocy(w_[i], w_[static_cast<size_t>(najlepszy)]))
+      najlepszy = static_cast<int>(i);
+  return najlepszy;
+}
+
 void TListaWariantow::sortuj_warianty(int kolumna) {
   kolumna_ = kolumna;
   const auto przed = [kolumna](const TWariant& a, const TWariant& b) {
@@ -96,7 +112,7 @@ void TListaWariantow::sortuj_warianty(int kolumna) {
       case 1:
         return a.komunikat != b.komunikat ? a.komunikat > b.komunikat : a.moc > b.moc;
       default:
-        return a.moc != b.moc ? a.moc > b.moc : a.komunikat < b.komunikat;
+        return PrzedWgMocy(a, b);
     }
   };
   std::stable_sort(w_.begin(), w_.end(), przed);

@@ -55,6 +55,8 @@ class TListaWariantow {
   // Stable sort by column 0 (teacher), 1 (message) or 2 (score).
   void sortuj_warianty(int kolumna);
 
+  // The record that column 2 sorts first, without sorting; -1 when empty.
+  int Najlepszy() const;
   // The choice rule for the record at `indeks` (the first when nothing is
   // shown): the teacher, or -1 when it may not be entered.
   int Wybor(int indeks, bool pokazana) const;

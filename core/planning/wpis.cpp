@@ -12,21 +12,31 @@ class TOceniacz {
  public:
   explicit TOceniacz(const TModele& m) : m_(m), o_(m), obc_(o_.policz_obciazenia()) {
     const int n = m.Nauczyciele.Liczba(), sloty = m.Dyzury.LiczbaMomentow();
-    lekcja_.assign(static_cast<size_t>(n * sloty), false);
+    lekcja_.assign(static_cast<size_t>(n * sloty), 0);
+    zakaz_.assign(static_cast<size_t>(n * sloty), 0);
     sala_.assign(static_cast<size_t>(n * sloty), kBrak);
-    for (int t = 0; t < n; ++t)
+    for (int t = 0; t < n; ++t) {
+      const TDysp& d = m.Nauczyciele[t].Dyspozycja;
       for (int s = 0; s < sloty; ++s) {
         lekcja_[Ind(t, s)] = o_.MaLekcje(t, s);
+        zakaz_[Ind(t, s)] = s < d.Liczba() && d[s].Zakaz != 0;
         sala_[Ind(t, s)] = o_.SalaLekcji(t, s);
       }
+    }
+    // Only rooms that exist: a lesson without a room reads as kBrak, which a
+    // region may list as an entry past the room list.
     for (const TRejon& r : m.Rejony) {
       auto& sale = saleRejonu_.emplace_back();
       sale.fill(false);
-      for (uint8_t x : r.SaleRejonu.Elementy()) sale[x] = true;
+      bool bezSal = true;
+      for (uint8_t x : r.SaleRejonu.Elementy())
+        if (m.Sale.Istnieje(x)) sale[x] = true, bezSal = false;
+      bezSal_.push_back(bezSal);
     }
   }
 
-  // Per-cell facts about the whole moment: who is busy, who has a long duty that day.
+  // Per-cell facts about the whole moment: who is busy, who has a long duty
+  // that day, and the moment's neighbours.
   void Przygotuj(int m) {
     const int n = m_.Nauczyciele.Liczba();
     zajety_.assign(static_cast<size_t>(n), false);
@@ -34,12 +44,15 @@ class TOceniacz {
       if (t < n) zajety_[t] = true;
     dluga_.assign(static_cast<size_t>(n), false);
     if (m < m_.Momenty.Liczba() && m_.Momenty[m].Dluga) ZaznaczDlugieDyzury(m);
+    sPrzed_ = o_.SlotPrzed(m);
+    nastepny_ = m + 1 < m_.Momenty.Liczba() && m + 1 < m_.Dyzury.LiczbaMomentow() &&
+                o_.TenSamDzien(m, m + 1);
   }
 
   TFaktyKandydata Fakty(int t, int r, int m) const {
     const TNaucz& n = m_.Nauczyciele[t];
     TFaktyKandydata f;
-    f.Zakaz = m < n.Dyspozycja.Liczba() && n.Dyspozycja[m].Zakaz != 0;
+    f.Zakaz = zakaz_[Ind(t, m)];
     f.Dyzury = obc_.Dyzury[t];
     f.Minuty = obc_.Minuty[t];
     f.LimitDyzurow = n.LimitDyzurow;
@@ -80,33 +93,34 @@ class TOceniacz {
   }
 
   int Kod(int t, int r, int m) const {
-    const int sPrzed = o_.SlotPrzed(m);
+    const int sPrzed = sPrzed_;
     const bool przed = sPrzed >= 0 && lekcja_[Ind(t, sPrzed)];
     const bool po = lekcja_[Ind(t, m)];
     const auto& sale = saleRejonu_[static_cast<size_t>(r)];
     const bool wPrzed = przed && sale[sala_[Ind(t, sPrzed)]];
     const bool wPo = po && sale[sala_[Ind(t, m)]];
-    const bool nastepny = m + 1 < m_.Momenty.Liczba() && m + 1 < m_.Dyzury.LiczbaMomentow() &&
-                          o_.TenSamDzien(m, m + 1);
-    return KodObecnosci(przed, po, m_.Rejony[r].SaleRejonu.Liczba() == 0, wPrzed, wPo,
+    return KodObecnosci(przed, po, bezSal_[static_cast<size_t>(r)], wPrzed, wPo,
                         wPrzed && m_.Dyzury.Dyzurny(r, m - 1) == t,
-                        wPo && nastepny && m_.Dyzury.Dyzurny(r, m + 1) == t);
+                        wPo && nastepny_ && m_.Dyzury.Dyzurny(r, m + 1) == t);
   }
 
   const TModele& m_;
   TOgolne o_;
   TObciazenia obc_;
-  std::vector<bool> lekcja_;
-  std::vector<uint8_t> sala_;
+  std::vector<uint8_t> lekcja_, zakaz_, sala_;
   std::vector<std::array<bool, 256>> saleRejonu_;
+  std::vector<bool> bezSal_;
   std::vector<bool> zajety_, dluga_;
+  int sPrzed_ = -1;       // the slot before the moment being decided
+  bool nastepny_ = false; // the next moment exists in the same day
 };
 
 }  // namespace
 
+// The first record of the list sorted by score, found without sorting it:
+// nobody sees the list in this manner.
 int TWyborAutomatyczny::wybierz_wariant(TListaWariantow& lista) {
-  lista.sortuj_warianty(2);
-  return lista.Wybor(0, false);
+  return lista.Wybor(lista.Najlepszy(), false);
 }
 
 TFaktyKandydata FaktyKandydata(const TOgolne& o, const TObciazenia& obc, int t, int r, int m) {

@@ -16,7 +16,7 @@ class TWyborWariantu {
   virtual int wybierz_wariant(TListaWariantow& lista) = 0;
 };
 
-// The unattended manner: the best record, only when it is clean.
+// The unattended manner: the best record by score, only when it is clean.
 class TWyborAutomatyczny : public TWyborWariantu {
  public:
   int wybierz_wariant(TListaWariantow& lista) override;
