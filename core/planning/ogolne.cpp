@@ -18,15 +18,6 @@ uint8_t Pierwszy(const TDysp& d, int s) {
 
 }  // namespace
 
-int KodObecnosci(bool przed, bool po, bool bezSal, bool wPrzed, bool wPo, bool tenSamPrzed,
-                 bool tenSamPo) {
-  if (!przed && !po) return -1;
-  if (bezSal) return 0;
-  if (wPrzed && wPo) return 7 + (tenSamPrzed ? 1 : 0) + (tenSamPo ? 1 : 0);
-  if (wPrzed || wPo) return przed && po ? 6 : przed ? 5 : 4;
-  return przed && po ? 3 : przed ? 2 : 1;
-}
-
 bool TOgolne::TenSamDzien(int s1, int s2) const {
   return m_.Dni.DzienILekcja(s1).first == m_.Dni.DzienILekcja(s2).first;
 }

@@ -47,7 +47,14 @@ class TOgolne {
 };
 
 // The presence code from the facts of the region test.
-int KodObecnosci(bool przed, bool po, bool bezSal, bool wPrzed, bool wPo, bool tenSamPrzed,
-                 bool tenSamPo);
+inline int KodObecnosci(bool przed, bool po, bool bezSal, bool wPrzed, bool wPo, bool tenSamPrzed,
+                 bool tenSamPo) {
+  if (!przed && !po) return -1;
+  if (bezSal) return 0;
+  if (wPrzed && wPo) return 7 + (tenSamPrzed ? 1 : 0) + (tenSamPo ? 1 : 0);
+  if (wPrzed || wPo) return przed && po ? 6 : przed ? 5 : 4;
+  return przed && po ? 3 : przed ? 2 : 1;
+}
+
 
 }  // namespace velmor

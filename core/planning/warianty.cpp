@@ -21,17 +21,6 @@ constexpr std::array<const char*, 12> kKomunikaty = {
     "",
 };
 
-int Wyklucz(int kod, int& komunikat) {
-  komunikat = kod;
-  return -1;
-}
-
-int Zastrzez(int kod, int& komunikat, uint8_t& zastrzezenie) {
-  komunikat = kod;
-  zastrzezenie = 1;
-  return 0;
-}
-
 }  // namespace
 
 const char* KomunikatWariantu(int kod) {
@@ -50,41 +39,9 @@ TZasadyOceny TZasadyOceny::Z(const TOpcje& opcje, bool automatycznie) {
   return {automatycznie, opcje.Bajty[0] != 0, opcje.Bajty[1] != 0, opcje.Bajty[2] != 0};
 }
 
-int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& komunikat,
-                   uint8_t& zastrzezenie) {
-  if (f.Zakaz) return Wyklucz(10, komunikat);
-  if (f.Dyzury >= f.LimitDyzurow) return Wyklucz(7, komunikat);
-  if (f.LimitMinut < f.Minuty + f.MinutyMomentu) return Wyklucz(8, komunikat);
-  if (f.Zajety) return Wyklucz(9, komunikat);
-  int moc = 20;
-  if (f.DlugaZajeta) {
-    komunikat = 5;
-    if (z.Automatycznie && z.JednaDluga) return -1;
-    if (!z.Automatycznie) {
-      moc = 0;
-      zastrzezenie = 1;
-    }
-  }
-  switch (f.Kod) {
-    case -1: return Wyklucz(6, komunikat);
-    case 0: return moc;
-    case 1: return Zastrzez(4, komunikat, zastrzezenie);
-    case 2: return Zastrzez(3, komunikat, zastrzezenie);
-    case 3: return Zastrzez(2, komunikat, zastrzezenie);
-    case 4: return z.Automatycznie && z.PrzedLekcjami ? moc : Zastrzez(1, komunikat, zastrzezenie);
-    case 5: return z.Automatycznie && z.PoLekcjach ? moc : Zastrzez(0, komunikat, zastrzezenie);
-    default: return moc + 10 * f.Kod;
-  }
-}
-
 void TListaWariantow::wyczysc_warianty(int moment) {
   moment_ = moment;
   w_.clear();
-}
-
-void TListaWariantow::dodaj_wariant(int moc, uint8_t nauczyciel, int komunikat,
-                                    uint8_t zastrzezenie) {
-  w_.push_back({moc, nauczyciel, komunikat, zastrzezenie});
 }
 
 namespace {

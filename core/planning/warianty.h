@@ -44,14 +44,64 @@ struct TFaktyKandydata {
   int Kod = -1;                 // presence code
 };
 
+namespace detail {
+inline int Wyklucz(int kod, int& komunikat) {
+  komunikat = kod;
+  return -1;
+}
+
+inline int Zastrzez(int kod, int& komunikat, uint8_t& zastrzezenie) {
+  komunikat = kod;
+  zastrzezenie = 1;
+  return 0;
+}
+
+}  // namespace detail
+
 // The candidate's score; `komunikat` and `zastrzezenie` start at 11 and 0.
-int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& komunikat,
-                   uint8_t& zastrzezenie);
+// Inline: the automatic entry judges every teacher for every cell.
+inline int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& komunikat,
+                          uint8_t& zastrzezenie) {
+  if (f.Zakaz) return detail::Wyklucz(10, komunikat);
+  if (f.Dyzury >= f.LimitDyzurow) return detail::Wyklucz(7, komunikat);
+  if (f.LimitMinut < f.Minuty + f.MinutyMomentu) return detail::Wyklucz(8, komunikat);
+  if (f.Zajety) return detail::Wyklucz(9, komunikat);
+  int moc = 20;
+  if (f.DlugaZajeta) {
+    komunikat = 5;
+    if (z.Automatycznie && z.JednaDluga) return -1;
+    if (!z.Automatycznie) {
+      moc = 0;
+      zastrzezenie = 1;
+    }
+  }
+  switch (f.Kod) {
+    case -1: return detail::Wyklucz(6, komunikat);
+    case 0: return moc;
+    case 1: return detail::Zastrzez(4, komunikat, zastrzezenie);
+    case 2: return detail::Zastrzez(3, komunikat, zastrzezenie);
+    case 3: return detail::Zastrzez(2, komunikat, zastrzezenie);
+    case 4:
+      return z.Automatycznie && z.PrzedLekcjami ? moc : detail::Zastrzez(1, komunikat, zastrzezenie);
+    case 5:
+      return z.Automatycznie && z.PoLekcjach ? moc : detail::Zastrzez(0, komunikat, zastrzezenie);
+    default: return moc + 10 * f.Kod;
+  }
+}
+
+// Whether the judgement reaches the presence code (f.Kod): it does not for a
+// teacher excluded before it. Lets callers skip working the code out.
+inline bool ObecnoscPotrzebna(const TFaktyKandydata& f, const TZasadyOceny& z) {
+  return !f.Zakaz && f.Dyzury < f.LimitDyzurow && f.LimitMinut >= f.Minuty + f.MinutyMomentu &&
+         !f.Zajety && !(f.DlugaZajeta && z.Automatycznie && z.JednaDluga);
+}
 
 class TListaWariantow {
  public:
   void wyczysc_warianty(int moment);
-  void dodaj_wariant(int moc, uint8_t nauczyciel, int komunikat, uint8_t zastrzezenie);
+  void dodaj_wariant(int moc, uint8_t nauczyciel, int komunikat, uint8_t zastrzezenie) {
+    w_.push_back({moc, nauczyciel, komunikat, zastrzezenie});
+  }
   // Stable sort by column 0 (teacher), 1 (message) or 2 (score).
   void sortuj_warianty(int kolumna);
 

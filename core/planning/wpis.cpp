@@ -16,6 +16,7 @@ class TOceniacz {
     zakaz_.assign(static_cast<size_t>(n * sloty), 0);
     sala_.assign(static_cast<size_t>(n * sloty), kBrak);
     for (int t = 0; t < n; ++t) {
+      limity_.emplace_back(m.Nauczyciele[t].LimitDyzurow, m.Nauczyciele[t].LimitMinut);
       const TDysp& d = m.Nauczyciele[t].Dyspozycja;
       for (int s = 0; s < sloty; ++s) {
         lekcja_[Ind(t, s)] = o_.MaLekcje(t, s);
@@ -44,23 +45,23 @@ class TOceniacz {
       if (t < n) zajety_[t] = true;
     dluga_.assign(static_cast<size_t>(n), false);
     if (m < m_.Momenty.Liczba() && m_.Momenty[m].Dluga) ZaznaczDlugieDyzury(m);
+    minutyMomentu_ = m < m_.Momenty.Liczba() ? m_.Momenty[m].Minuty : 0;
     sPrzed_ = o_.SlotPrzed(m);
     nastepny_ = m + 1 < m_.Momenty.Liczba() && m + 1 < m_.Dyzury.LiczbaMomentow() &&
                 o_.TenSamDzien(m, m + 1);
   }
 
-  TFaktyKandydata Fakty(int t, int r, int m) const {
-    const TNaucz& n = m_.Nauczyciele[t];
+  TFaktyKandydata Fakty(int t, int r, int m, const TZasadyOceny& z) const {
     TFaktyKandydata f;
     f.Zakaz = zakaz_[Ind(t, m)];
     f.Dyzury = obc_.Dyzury[t];
     f.Minuty = obc_.Minuty[t];
-    f.LimitDyzurow = n.LimitDyzurow;
-    f.LimitMinut = n.LimitMinut;
-    f.MinutyMomentu = m < m_.Momenty.Liczba() ? m_.Momenty[m].Minuty : 0;
+    f.LimitDyzurow = limity_[static_cast<size_t>(t)].first;
+    f.LimitMinut = limity_[static_cast<size_t>(t)].second;
+    f.MinutyMomentu = minutyMomentu_;
     f.Zajety = zajety_[t];
     f.DlugaZajeta = dluga_[t];
-    f.Kod = Kod(t, r, m);
+    if (ObecnoscPotrzebna(f, z)) f.Kod = Kod(t, r, m);
     return f;
   }
 
@@ -73,9 +74,10 @@ class TOceniacz {
   }
 
  private:
+  // Slot after slot, the teachers of a slot side by side: a cell reads them in turn.
   size_t Ind(int t, int s) const {
-    return static_cast<size_t>(t) * static_cast<size_t>(m_.Dyzury.LiczbaMomentow()) +
-           static_cast<size_t>(s);
+    return static_cast<size_t>(s) * static_cast<size_t>(m_.Nauczyciele.Liczba()) +
+           static_cast<size_t>(t);
   }
 
   // Teachers on duty at a long break of moment m's day.
@@ -111,6 +113,8 @@ class TOceniacz {
   std::vector<std::array<bool, 256>> saleRejonu_;
   std::vector<bool> bezSal_;
   std::vector<bool> zajety_, dluga_;
+  std::vector<std::pair<int, int>> limity_;  // duties and minutes per teacher
+  int minutyMomentu_ = 0;
   int sPrzed_ = -1;       // the slot before the moment being decided
   bool nastepny_ = false; // the next moment exists in the same day
 };
@@ -163,7 +167,7 @@ int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& z
         if (t == stary) continue;
         int komunikat = kBezKomunikatu;
         uint8_t zastrzezenie = 0;
-        const int moc = ocen_kandydata(oceniacz.Fakty(t, r, m), zasady, komunikat, zastrzezenie);
+        const int moc = ocen_kandydata(oceniacz.Fakty(t, r, m, zasady), zasady, komunikat, zastrzezenie);
         lista.dodaj_wariant(moc, static_cast<uint8_t>(t), komunikat, zastrzezenie);
       }
       const int d = wybor.wybierz_wariant(lista);
