@@ -1,0 +1,215 @@
+// Keys and mouse of TCellEdi.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "gui/grid/celledi.h"
+#include "gui/grid/klawisze.h"
+
+namespace velmor {
+namespace {
+
+constexpr int kKrawedz = 2;  // pixels either side of a sizing edge
+
+int Przycisk(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 3;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+bool TCellEdi::Nawigacja(QKeyEvent* e) {
+  const bool shift = e->modifiers() & Qt::ShiftModifier;
+  const bool ctrl = e->modifiers() & Qt::ControlModifier;
+  const int strona = std::max(viewport()->height() / std::max(defaultWysIo_ + 1, 1) - fixedRows_, 1);
+  int k = kolumna_, w = wiersz_;
+  switch (KodKlawisza(*e)) {
+    case VK_LEFT: --k; break;
+    case VK_RIGHT: ++k; break;
+    case VK_UP: --w; break;
+    case VK_DOWN: ++w; break;
+    case VK_PRIOR: w -= strona; break;
+    case VK_NEXT: w += strona; break;
+    case VK_HOME: k = 1; if (ctrl) w = 1; break;
+    case VK_END: k = ColCount() - 1; if (ctrl) w = RowCount() - 1; break;
+    default: return false;
+  }
+  UstawBiezaca(k, w, shift);
+  return true;
+}
+
+void TCellEdi::keyPressEvent(QKeyEvent* e) {
+  const int kod = KodKlawisza(*e);
+  const Qt::KeyboardModifiers mod = e->modifiers();
+  const bool alt = mod & Qt::AltModifier, ctrl = mod & Qt::ControlModifier,
+             shift = mod & Qt::ShiftModifier;
+  if (kod >= VK_PRIOR && kod <= VK_DOWN && Nawigacja(e)) return;
+
+  // Qt brings the key and the character it types in one event: the
+  // character follows the key unless the key was consumed.
+  bool obsluzony = true;
+  if (!alt && ((shift && kod == VK_INSERT) || (ctrl && kod == 'V')) && OnClipboardToOczko &&
+      (SchowekFile || !QGuiApplication::clipboard()->text().isEmpty())) {
+    ze_schowka();
+  } else if (!alt && ctrl && (kod == VK_INSERT || kod == 'C') && OnOczkoToClipboard) {
+    do_schowka();
+  } else {
+    int klawisz = kod;
+    if (OnAkcja) OnAkcja(*this, Kurx(), Kury(), klawisz, 0, mod);
+    obsluzony = klawisz == 0 && kod != 0;
+    if (!obsluzony && klawisz == VK_DELETE && OnAkcjaEdit) {
+      klawisz = '~';
+      OnAkcjaEdit(*this, Kurx(), Kury(), klawisz, 0);
+      obsluzony = klawisz != '~';
+    }
+    int znak = obsluzony ? 0 : ZnakKlawisza(*e);
+    if (znak != 0 && OnAkcjaEdit) {
+      OnAkcjaEdit(*this, Kurx(), Kury(), znak, 0);
+      obsluzony = znak == 0;
+    }
+  }
+  // What nobody took goes on to the window (Escape closes it).
+  e->setAccepted(obsluzony);
+}
+
+int TCellEdi::KrawedzKolumny(const QPoint& p) const {
+  for (int c = 0; c < ColCount(); ++c) {
+    const int x = XKolumny(c);
+    if (x < 0) continue;
+    if (x > viewport()->width()) break;
+    if (std::abs(p.x() - (x + szer_[static_cast<size_t>(c)])) <= kKrawedz) return c;
+    if (c >= fixedCols_ && c < lewaKolumna_) c = lewaKolumna_ - 1;
+  }
+  return -1;
+}
+
+int TCellEdi::KrawedzWiersza(const QPoint& p) const {
+  for (int r = 0; r < RowCount(); ++r) {
+    const int y = YWiersza(r);
+    if (y < 0) continue;
+    if (y > viewport()->height()) break;
+    if (std::abs(p.y() - (y + wys_[static_cast<size_t>(r)])) <= kKrawedz) return r;
+    if (r >= fixedRows_ && r < gornyWiersz_) r = gornyWiersz_ - 1;
+  }
+  return -1;
+}
+
+void TCellEdi::NaciskNaglowka(bool kolumna, int indeks, const QPoint& p, int button,
+                              Qt::KeyboardModifiers shift) {
+  const int krawedz = kolumna ? KrawedzKolumny(p) : KrawedzWiersza(p);
+  if (krawedz >= 0 && (kolumna ? RozmiarKolumn : RozmiarWierszy)) {
+    (kolumna ? rozmiarK_ : rozmiarW_) = krawedz;
+    return;
+  }
+  const auto& akcja = kolumna ? OnTopInfoAkcja : OnLeftInfoAkcja;
+  if (akcja) {
+    akcja(*this, indeks - 1, button, shift);
+  } else if (kolumna ? PrzesuwanieKolumn : PrzesuwanieWierszy) {
+    (kolumna ? ciagnietaK_ : ciagnietyW_) = indeks;
+    viewport()->setCursor(Qt::DragMoveCursor);
+  } else if (ZakresZaznaczania) {
+    if (kolumna) {
+      kolumna_ = indeks;
+      kotwicaK_ = indeks;
+      kotwicaW_ = 1;
+      UstawZaznaczenie({indeks, 1, indeks, RowCount() - 1});
+    } else {
+      wiersz_ = indeks;
+      kotwicaK_ = 1;
+      kotwicaW_ = indeks;
+      UstawZaznaczenie({1, indeks, ColCount() - 1, indeks});
+    }
+  }
+}
+
+void TCellEdi::mousePressEvent(QMouseEvent* e) {
+  setFocus(Qt::MouseFocusReason);
+  const QPoint p = e->position().toPoint();
+  const QPoint c = KomorkaW(p);
+  const int button = Przycisk(e->button());
+  if (c.x() < 0) return;
+  if (c.x() == 0 && c.y() == 0) {
+    if (OnLeftTopAkcja) OnLeftTopAkcja(*this, button, e->modifiers());
+    else if (ZakresZaznaczania) UstawZaznaczenie({1, 1, ColCount() - 1, RowCount() - 1});
+  } else if (c.x() == 0 || c.y() == 0) {
+    NaciskNaglowka(c.y() == 0, c.y() == 0 ? c.x() : c.y(), p, button, e->modifiers());
+  } else if (c.x() == kolumna_ && c.y() == wiersz_) {
+    int klawisz = 0;
+    if (OnAkcja) OnAkcja(*this, Kurx(), Kury(), klawisz, button, e->modifiers());
+    klawisz = 0;
+    if (OnAkcjaEdit) OnAkcjaEdit(*this, Kurx(), Kury(), klawisz, button);
+    if (OnMyszWOczkuAkcja) {
+      const QPoint w = p - CellRect(c.x(), c.y()).topLeft();
+      OnMyszWOczkuAkcja(*this, Kurx(), Kury(), w.x(), w.y(), button);
+    }
+  } else if (e->button() == Qt::LeftButton) {
+    UstawBiezaca(c.x(), c.y(), e->modifiers() & Qt::ShiftModifier);
+    zaznaczanieMysza_ = true;
+  }
+}
+
+void TCellEdi::mouseDoubleClickEvent(QMouseEvent* e) { mousePressEvent(e); }
+
+void TCellEdi::mouseMoveEvent(QMouseEvent* e) {
+  const QPoint p = e->position().toPoint();
+  if (rozmiarK_ >= 0) {
+    UstawSzerKolumny(rozmiarK_, p.x() - XKolumny(rozmiarK_));
+    return;
+  }
+  if (rozmiarW_ >= 0) {
+    UstawWysWiersza(rozmiarW_, p.y() - YWiersza(rozmiarW_));
+    return;
+  }
+  const QPoint c = KomorkaW(p);
+  if (TurboMyszRuch && c.x() >= 0) {
+    if (c.x() != najechanaK_) {
+      viewport()->update(CellRect(najechanaK_, 0));
+      viewport()->update(CellRect(c.x(), 0));
+    }
+    if (c.y() != najechanyW_) {
+      viewport()->update(CellRect(0, najechanyW_));
+      viewport()->update(CellRect(0, c.y()));
+    }
+  }
+  const bool naKrawedzi = (c.y() == 0 && RozmiarKolumn && KrawedzKolumny(p) >= 0) ||
+                          (c.x() == 0 && RozmiarWierszy && KrawedzWiersza(p) >= 0);
+  if (ciagnietaK_ < 0 && ciagnietyW_ < 0)
+    viewport()->setCursor(naKrawedzi ? (c.y() == 0 ? Qt::SplitHCursor : Qt::SplitVCursor)
+                                     : Qt::ArrowCursor);
+  if (OnMyszRuszona && c != ostatniaKomorka_) {
+    OnMyszRuszona(*this, c.x() - 1, c.y() - 1, ostatniaKomorka_.x() - 1, ostatniaKomorka_.y() - 1);
+  } else if (zaznaczanieMysza_ && c.x() > 0 && c.y() > 0) {
+    UstawBiezaca(c.x(), c.y(), true);
+  }
+  if (c.x() >= 0) {
+    najechanaK_ = c.x();
+    najechanyW_ = c.y();
+  }
+  ostatniaKomorka_ = c;
+}
+
+void TCellEdi::mouseReleaseEvent(QMouseEvent* e) {
+  const QPoint c = KomorkaW(e->position().toPoint());
+  if (ciagnietaK_ >= 0 && c.y() == 0 && c.x() >= 0 && PrzesuwanieKolumn && OnPrzeniesionoCol)
+    OnPrzeniesionoCol(*this, ciagnietaK_ - 1, c.x() - 1);
+  if (ciagnietyW_ >= 0 && c.x() == 0 && c.y() >= 0 && PrzesuwanieWierszy && OnPrzeniesionoRow)
+    OnPrzeniesionoRow(*this, ciagnietyW_ - 1, c.y() - 1);
+  ciagnietaK_ = ciagnietyW_ = rozmiarK_ = rozmiarW_ = -1;
+  zaznaczanieMysza_ = false;
+  viewport()->unsetCursor();
+  viewport()->update();
+}
+
+void TCellEdi::wheelEvent(QWheelEvent* e) {
+  const int kroki = e->angleDelta().y() / 40;
+  verticalScrollBar()->setValue(verticalScrollBar()->value() - kroki);
+}
+
+}  // namespace velmor
