@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "gui/grid/celledi.h"
+#include "gui/grid/grafoczka.h"
 #include "gui/grid/tekst.h"
 
 using namespace velmor;
@@ -331,4 +332,21 @@ TEST(GridDrawing, TopBorderOfTheDaySeparator) {
   const QImage obraz = Rysuj(s, 1, 1, QRect(0, 0, 40, 20));
   EXPECT_EQ(Piksel(obraz, 20, 0), 0x00FF0000u);
   EXPECT_EQ(Piksel(obraz, 20, 10), s.OczkoKolor);
+}
+
+TEST(GridDrawing, WindowGraphicsInACell) {
+  QImage obraz(40, 120, QImage::Format_RGB32);
+  obraz.fill(Qt::black);
+  {
+    QPainter p(&obraz);
+    TGrafOczkaRys(p, 0, 0, 40, 20).kresl_zakaz(1, 1, 6);  // centre (20, 10)
+    TGrafOczkaRys(p, 0, 20, 40, 100).kresl_slupki(3, 0x00FF0000);  // blocks 5 high
+  }
+  EXPECT_EQ(Piksel(obraz, 20, 5), 0x000000FFu);    // the red disc above the bar
+  EXPECT_EQ(Piksel(obraz, 20, 10), 0x00FFFFFFu);   // the white bar
+  EXPECT_EQ(Piksel(obraz, 10, 118), 0x00FF0000u);  // the lowest block
+  EXPECT_EQ(Piksel(obraz, 10, 115), 0x00FFFF00u);  // its cyan top line
+  EXPECT_EQ(Piksel(obraz, 10, 106), 0x00FF0000u);  // the third block
+  EXPECT_EQ(Piksel(obraz, 10, 100), 0x00000000u);  // nothing above it
+  EXPECT_EQ(Piksel(obraz, 2, 118), 0x00000000u);   // inset by a tenth
 }
