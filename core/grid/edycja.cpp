@@ -31,13 +31,11 @@ std::string Oczyszczony(const std::string& tekst) {
   return wynik;
 }
 
+// 0 when nothing can be read ("", "-", ".").
 double Wartosc(const std::string& czysty) {
   double x = 0;
-  const char* p = czysty.data();
-  const char* k = p + czysty.size();
-  if (p != k && *p == '-') ++p;  // from_chars takes no sign but "-"
-  if (std::from_chars(p, k, x).ec != std::errc()) return 0;
-  return p != czysty.data() ? -x : x;
+  if (std::from_chars(czysty.data(), czysty.data() + czysty.size(), x).ec != std::errc()) return 0;
+  return x;
 }
 
 // At most `miejsc` digits after the point; a "." after a typed separator.

@@ -166,4 +166,9 @@ TEST(GridNumberEdit, SeparatorsAndRounding) {
   EXPECT_TRUE(e.Wpisz("1"));  // starts from "2.5": 2.51 rounds to 2.5
   EXPECT_DOUBLE_EQ(e.wartosc, 2.5);
   EXPECT_EQ(stan.Bufor, "2.5");
+
+  double w = -3;
+  int k = '2';
+  EXPECT_TRUE(edytuj_liczbe(stan, w, k, 0, 1, -100, 0, 0, &kOkno, 6, 1));
+  EXPECT_EQ(w, -32);
 }
