@@ -16,7 +16,10 @@ std::filesystem::path PlikKonfiguracji(const TParametryUruchomieniowe& p) {
   return std::filesystem::path(p.KatalogDokumentow + "vlm" + "2025" + ".cfg");
 }
 
-std::optional<std::string> CzytajKonfiguracje(const TParametryUruchomieniowe& p) {
+namespace {
+
+// The name stored in the file.
+std::optional<std::string> NazwaZapisana(const TParametryUruchomieniowe& p) {
   std::ifstream plik(PlikKonfiguracji(p), std::ios::binary);
   if (!plik) return std::nullopt;
   const std::vector<char> dane{std::istreambuf_iterator<char>(plik),
@@ -30,8 +33,16 @@ std::optional<std::string> CzytajKonfiguracje(const TParametryUruchomieniowe& p)
   if (dane.size() < 5) return std::nullopt;
   std::memcpy(&dlugosc, dane.data() + 1, 4);
   if (dlugosc < 0 || static_cast<size_t>(dlugosc) > dane.size() - 5) return std::nullopt;
-  std::string nazwa = Cp1250DoUtf8(std::string_view(dane.data() + 5, static_cast<size_t>(dlugosc)));
-  if (p.JestPlik) nazwa = p.Plik;
+  return Cp1250DoUtf8(std::string_view(dane.data() + 5, static_cast<size_t>(dlugosc)));
+}
+
+}  // namespace
+
+std::optional<std::string> CzytajKonfiguracje(const TParametryUruchomieniowe& p) {
+  std::optional<std::string> nazwa = NazwaZapisana(p);
+  // A file the user named is opened even on the first start.
+  if (p.JestPlik) return p.Plik;
+  if (nazwa && nazwa->empty()) return std::nullopt;
   return nazwa;
 }
 

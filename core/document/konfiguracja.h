@@ -11,9 +11,10 @@ namespace velmor {
 
 std::filesystem::path PlikKonfiguracji(const TParametryUruchomieniowe& p);
 
-// The document to reopen: the name stored, or the command line's file when
-// one was given. Nothing when the file is missing or unreadable; a first
-// byte other than 103 also reports error 4.
+// The document to reopen at start-up: the command line's file when one was
+// given, otherwise the name stored. Nothing when there is none: no file on
+// the command line and a configuration file that is missing, unreadable or
+// names no document. A first byte other than 103 reports error 4.
 std::optional<std::string> CzytajKonfiguracje(const TParametryUruchomieniowe& p);
 
 // Stores `nazwa` (empty: the document was never saved). False on failure.

@@ -1,11 +1,15 @@
 // A table control to look at and try by hand: thousands of cells answered
-// from a callback, frozen lines, sub-cells, window graphics, copy and paste.
+// from a callback, frozen lines, sub-cells, window graphics, copy and paste,
+// the appearance dialog (corner cell) and printing with preview (Ctrl+P).
 #include <QApplication>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <map>
 
 #include "gui/grid/celledi.h"
+#include "gui/grid/ffdruk.h"
+#include "gui/grid/ffopcje.h"
 #include "gui/grid/grafoczka.h"
 
 using namespace velmor;
@@ -76,11 +80,18 @@ int main(int argc, char** argv) {
   siatka->OnZmianaKomorki = [&okno](TCellEdi& s, int, int) {
     okno.statusBar()->showMessage(QString("x = %1, y = %2").arg(s.Kurx()).arg(s.Kury()));
   };
-  siatka->OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    s.EkstraKolorZmiana = s.EkstraKolorZmiana > 0 ? 0 : 40;
-    s.OdswiezAll();
+  Tffopcje wyglad(&okno);
+  siatka->OnLeftTopAkcja = [&wyglad](TCellEdi& s, int, Qt::KeyboardModifiers) {
+    wyglad.pokaz_wyglad(s, false, true, true, true);
   };
-  okno.statusBar()->showMessage("Pisz w komórkach, Ctrl+C / Ctrl+V, narożnik: cieniowanie");
+  Tffdruk druk(&okno);
+  QMenu* plik = okno.menuBar()->addMenu("&Plik");
+  plik->addAction("&Drukuj...", QKeySequence::Print, [&druk, siatka] {
+    druk.drukuj_tabele(*siatka, "Orvel");
+  });
+  plik->addAction("&Zamknij", QKeySequence::Quit, &okno, &QWidget::close);
+  okno.statusBar()->showMessage(
+      "Pisz w komórkach, Ctrl+C / Ctrl+V, narożnik: wygląd tabeli, Ctrl+P: drukuj");
   okno.show();
   return aplikacja.exec();
 }

@@ -1,7 +1,10 @@
 #include "gui/app/aplikacja.h"
 
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <iostream>
 
 #include "core/archive/bledy.h"
@@ -33,6 +36,7 @@ void ZglosNieznanyBlad() {
 
 TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(kTytul);
+  setDesktopFileName("velmor");  // the installed desktop entry
 }
 
 bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie) {
@@ -59,12 +63,21 @@ int Uruchom(int argc, char** argv) {
   TRaportKonsoli konsola;
   TZmianaRaportu naKonsole(&konsola);
   TAplikacja aplikacja(argc, argv);
+  // The system dialogs in Polish where Qt's translation is installed.
+  QTranslator tlumaczenie;
+  if (tlumaczenie.load(QLocale(QLocale::Polish), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    aplikacja.installTranslator(&tlumaczenie);
   TFiltrPomocy filtr;
   aplikacja.installEventFilter(&filtr);
   try {
     UtworzOkna(ParametryZSystemu());
     TRaportOkna raport(Okna().ffdyzerr);
     TZmianaRaportu doOkna(&raport);
+    // The program ends with its main window, whatever else is open.
+    QObject::connect(
+        Okna().ffdmain, &Tffdmain::Zamkniete, &aplikacja, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     Okna().ffdmain->show();
     aplikacja.exec();
   } catch (...) {

@@ -1,12 +1,14 @@
 #include "gui/app/ffdmain.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QMenuBar>
+#include <QLabel>
+#include <QStatusBar>
 
+#include "gui/app/fdlosa.h"
 #include "gui/app/okna.h"
 #include "gui/app/oknozastepcze.h"
 #include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
 
 namespace velmor {
 
@@ -18,16 +20,22 @@ Tffdmain::Tffdmain(TParametryUruchomieniowe parametry, QWidget* rodzic)
   setObjectName("ffdmain");
   setWindowTitle(kTytulProgramu);
   UstawKontekstPomocy(this, 1);
-  resize(460, 120);
-
-  QMenu* pliki = menuBar()->addMenu("&Pliki");
-  QAction* koniec = pliki->addAction("&Koniec", this, &QWidget::close);
-  koniec->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-  QMenu* pomoc = menuBar()->addMenu("Po&moc");
-  pomoc->addAction("Velmor - &pomoc", this, [] { PokazPomoc(1); });
+  UtworzMenu();
+  UtworzPrzyciski();
+  status_ = new QLabel(this);
+  // A long name must not widen the window.
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->addWidget(status_, 1);
+  resize(360, 100);
+  UstawDostepnosc(false);
+  ZarejestrujOknoStopki(kOknoGlowne, this);
 
   for (auto& okno : mikroplany_) okno = new TOknoZastepcze("ffddysp", "Mikroplan", 220, this);
 }
+
+void Tffdmain::PokazNazwe(const QString& nazwa) { status_->setText(nazwa); }
+
+QString Tffdmain::Status() const { return status_->text(); }
 
 void Tffdmain::showEvent(QShowEvent* zdarzenie) {
   QMainWindow::showEvent(zdarzenie);
@@ -38,19 +46,34 @@ void Tffdmain::showEvent(QShowEvent* zdarzenie) {
 
 void Tffdmain::PierwszePokazanie() {
   const QWidget* glowny = Okna().ffddysp;
-  for (int i = 0; i < 4; ++i)
-    mikroplany_[i]->move(glowny->pos() + QPoint(20, 20) * (i + 1));
+  for (int i = 0; i < 4; ++i) mikroplany_[i]->move(glowny->pos() + QPoint(20, 20) * (i + 1));
   const QString tytul = glowny->windowTitle();
   mikroplany_[0]->setWindowTitle(tytul + " rejonu");
   mikroplany_[1]->setWindowTitle(tytul + " sali");
   mikroplany_[2]->setWindowTitle("Kto dyżuruje?");
   mikroplany_[3]->setWindowTitle("Gdzie dyżuruje?");
+  OtworzOstatni();
   setWindowTitle(QString(kTytulProgramu) + " 2025");
 }
 
+// The last document, or the one named on the command line.
+void Tffdmain::OtworzOstatni() {
+  Tfdlosa& losa = *Okna().fdlosa;
+  if (!losa.CzytajKonfiguracje()) return;
+  if (!losa.OtworzPlik(losa.DialogOtwarcia.Nazwa, kRodzajPlanDyzurow)) return;
+  losa.DialogZapisu.Nazwa = losa.DialogOtwarcia.Nazwa;
+  PokazNazwe(losa.DialogZapisu.Nazwa);
+  UstawDostepnosc(true);
+}
+
 void Tffdmain::closeEvent(QCloseEvent* zdarzenie) {
+  if (!ZapytajOZapis()) {
+    zdarzenie->ignore();
+    return;
+  }
+  Okna().fdlosa->ZapiszKonfiguracje();
   zdarzenie->accept();
-  QApplication::quit();
+  emit Zamkniete();
 }
 
 }  // namespace velmor

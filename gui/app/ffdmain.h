@@ -1,31 +1,78 @@
 #pragma once
-// The main window.
+// Tffdmain: the main window. It owns the document and drives its life: new,
+// open, save, save under a new name, exit.
 #include <QMainWindow>
 #include <array>
 
+#include "core/document/dokument.h"
 #include "core/document/parametry.h"
 
+class QLabel;
+class QToolButton;
+
 namespace velmor {
+
+class Tfdlosa;
 
 class Tffdmain : public QMainWindow {
   Q_OBJECT
  public:
   static constexpr const char* kTytulProgramu = "Velmor";
 
+  // The menus, commands and tool buttons.
+  struct TPolecenia {
+    QMenu *Pliki = nullptr, *Dane = nullptr, *Pomoc = nullptr;
+    QAction *Nowy = nullptr, *Odczytaj = nullptr, *Zapisz = nullptr, *ZapiszJako = nullptr,
+            *Drukarka = nullptr, *Koniec = nullptr, *Momenty = nullptr, *Rejony = nullptr,
+            *Limity = nullptr, *Dyzury = nullptr, *PomocVelmor = nullptr;
+    // Save, moments, regions, limits, duty plan, close.
+    std::array<QToolButton*, 6> Przyciski{};
+  };
+
   Tffdmain(TParametryUruchomieniowe parametry, QWidget* rodzic = nullptr);
 
   const TParametryUruchomieniowe& Parametry() const { return parametry_; }
+  // The single model instances and the file state; never replaced.
+  TDokument& Dokument() { return dokument_; }
+  const TPolecenia& Polecenia() const { return polecenia_; }
   // The four extra micro-plan windows: region, room, who is on duty, where on duty.
   QWidget* DodatkowyMikroplan(int i) const { return mikroplany_[static_cast<size_t>(i)]; }
+
+  // True when the caller may go on: no unsaved changes, "No", or "Yes" and
+  // the save succeeded.
+  bool ZapytajOZapis();
+  // Enables or disables the data commands, and closes the moments, regions
+  // and duty plan windows.
+  void UstawDostepnosc(bool wlaczone);
+
+  void Nowy();
+  void Odczytaj();
+  bool Zapisz();
+  void ZapiszPodNowaNazwa();
+  void UstawieniaDrukarki();
+
+  // The status bar: the current file's full name.
+  void PokazNazwe(const QString& nazwa);
+  QString Status() const;
+
+ signals:
+  // The window closed after the user allowed it; the program ends.
+  void Zamkniete();
 
  protected:
   void showEvent(QShowEvent* zdarzenie) override;
   void closeEvent(QCloseEvent* zdarzenie) override;
 
  private:
+  void UtworzMenu();
+  void UtworzPrzyciski();
   void PierwszePokazanie();
+  void OtworzOstatni();
 
   TParametryUruchomieniowe parametry_;
+  TDokument dokument_;
+  TPolecenia polecenia_;
+  QLabel* status_ = nullptr;
   std::array<QWidget*, 4> mikroplany_{};
   bool pokazane_ = false;
 };

@@ -1,8 +1,10 @@
 #include "gui/app/okna.h"
 
+#include "gui/app/fdlosa.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
 #include "gui/app/oknozastepcze.h"
+#include "gui/editors/ffdnowy.h"
 
 namespace velmor {
 namespace {
@@ -27,22 +29,24 @@ void UtworzOkna(TParametryUruchomieniowe parametry) {
   TOkna& o = g_okna;
   o.ffdmain = Zapamietaj(new Tffdmain(std::move(parametry)));
   o.ffdyzerr = Zapamietaj(new Tffdyzerr);
-  o.fdlosa = Zapamietaj(new QObject);
-  o.fdlosa->setObjectName("fdlosa");
+  Tffdmain& glowne = *o.ffdmain;
+  o.fdlosa = Zapamietaj(new Tfdlosa(glowne.Dokument(), glowne.Parametry(), &glowne));
+  QObject::connect(o.fdlosa, &Tfdlosa::PokazNazwe, &glowne, &Tffdmain::PokazNazwe);
   o.ffddysp = Zastepcze("ffddysp", "Mikroplan", 220);
   o.ffddyzur = Zastepcze("ffddyzur", "Plan dyżurów", 200);
   o.ffdlista = Zastepcze("ffdlista", " Wybierz", 200);
   o.ffdlistab = Zastepcze("ffdlistab", "Lista wariantów", 200);
   o.ffdmomenty = Zastepcze("ffdmomenty", "Momenty dyżurowania", 110);
   o.ffdnaucz = Zastepcze("ffdnaucz", "Limity dyżurów", 130);
-  o.ffdnowy = Zastepcze("ffdnowy", "Nowy plik planu dyżurów", 50);
+  o.ffdnowy = Zapamietaj(new Tffdnowy(glowne.Dokument(), *o.fdlosa,
+                                      [&glowne] { return glowne.ZapytajOZapis(); }));
   o.ffdodaj = Zastepcze("ffdodaj", "Sale", 120);
   o.ffdopcje = Zastepcze("ffdopcje", "Opcje", 240);
   o.ffdplann = Zastepcze("ffdplann", "Plan dyżurów nauczycieli", 210);
   o.ffdrejon = Zastepcze("ffdrejon", "Rejony dyżurów", 120);
   o.ffdstat = Zastepcze("ffdstat", "Statystyka obciążeń nauczycieli", 230);
-  o.ffdruk = Zastepcze("ffdruk", "Orvel 05", 30);
-  o.ffopcje = Zastepcze("ffopcje", "Wygląd tabeli", 40);
+  o.ffdruk = Zapamietaj(new Tffdruk);
+  o.ffopcje = Zapamietaj(new Tffopcje);
 }
 
 void ZniszczOkna() {

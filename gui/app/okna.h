@@ -4,33 +4,37 @@
 #include <QPointer>
 
 #include "core/document/parametry.h"
+#include "gui/grid/ffdruk.h"
+#include "gui/grid/ffopcje.h"
 
 class QObject;
 class QWidget;
 
 namespace velmor {
 
+class Tfdlosa;
 class Tffdmain;
+class Tffdnowy;
 class Tffdyzerr;
 
 struct TOkna {
   Tffdmain* ffdmain = nullptr;
   Tffdyzerr* ffdyzerr = nullptr;
-  QObject* fdlosa = nullptr;
+  Tfdlosa* fdlosa = nullptr;
   QWidget* ffddysp = nullptr;
   QWidget* ffddyzur = nullptr;
   QWidget* ffdlista = nullptr;
   QWidget* ffdlistab = nullptr;
   QWidget* ffdmomenty = nullptr;
   QWidget* ffdnaucz = nullptr;
-  QWidget* ffdnowy = nullptr;
+  Tffdnowy* ffdnowy = nullptr;
   QWidget* ffdodaj = nullptr;
   QWidget* ffdopcje = nullptr;
   QWidget* ffdplann = nullptr;
   QWidget* ffdrejon = nullptr;
   QWidget* ffdstat = nullptr;
-  QWidget* ffdruk = nullptr;
-  QWidget* ffopcje = nullptr;
+  Tffdruk* ffdruk = nullptr;
+  Tffopcje* ffopcje = nullptr;
 
   QList<QPointer<QObject>> Kolejnosc;  // in the order of creation
 };

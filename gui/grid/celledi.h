@@ -6,15 +6,18 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/grid/edycja.h"
+#include "core/grid/strona.h"
 #include "core/grid/strumien_rekordow.h"
 #include "core/grid/tekstoczka.h"
 #include "core/grid/ustawienia.h"
 #include "core/grid/zaznaczenie.h"
 
 class QPainter;
+class QPaintDevice;
 
 namespace velmor {
 
@@ -140,6 +143,19 @@ class TCellEdi : public QAbstractScrollArea {
   void kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz, const QRect& r,
                    TStanOczka stan, int tryb, double skala);
 
+  // Page layout for printing on `drukarka` (its resolution and printable
+  // size) with a preview of the given size; gives the page count.
+  int IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys,
+                int pozycjaArkusza, const TOpcjeWydruku& opcje);
+  std::optional<TOpisStrony> OpisStrony(int strona) const { return uklad_.OpisStrony(strona); }
+  const TUkladStron& UkladStron() const { return uklad_; }
+  // Draws a page on the printer's painter, or scaled to the preview. `dol`
+  // gets the lowest row bottom drawn. False when nothing was drawn: a page
+  // outside the layout, or (on the printer) a table whose first row no longer
+  // fits below what the sheet holds, so that it must go to a new sheet.
+  bool DrukujStrone(QPainter& p, int strona, int& dol, const QString& tytul, bool podglad,
+                    bool powtarzajTytul);
+
   // Settings blocks: the current look as a record, and a record applied.
   TUstawieniaSiatki Ustawienia() const;
   void Zastosuj(const TUstawieniaSiatki& u);
@@ -167,7 +183,6 @@ class TCellEdi : public QAbstractScrollArea {
   void UstawBiezaca(int kolumna, int wiersz, bool rozszerz);
   void ZglosZmiane(int x, int y);
   void PrzeliczPaski();
-  int KolumnaNaX(int x0, int x1) const;
   int XKolumny(int c) const;
   int YWiersza(int r) const;
   bool Nawigacja(QKeyEvent* e);
@@ -198,6 +213,7 @@ class TCellEdi : public QAbstractScrollArea {
   int rozmiarK_ = -1, rozmiarW_ = -1;
   bool zaznaczanieMysza_ = false;
   QPoint ostatniaKomorka_{-1, -1};
+  TUkladStron uklad_;
 };
 
 }  // namespace velmor

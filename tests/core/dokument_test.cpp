@@ -323,18 +323,26 @@ TEST_F(Configuration, StoresTheVersionByteAndTheName) {
   EXPECT_EQ(I32Z(b, 1), 16);
   EXPECT_EQ(b[1 + 4 + 5], 0xB3);  // "ł" in Windows-1250
   EXPECT_EQ(CzytajKonfiguracje(p), "/szkoła/plan.vlm");
+  // A document never saved: nothing to reopen, and nothing to say.
   ASSERT_TRUE(ZapiszKonfiguracje(p, ""));
-  EXPECT_EQ(CzytajKonfiguracje(p), "");
+  EXPECT_EQ(CzytajPlik(PlikKonfiguracji(p)).size(), 5u);
+  EXPECT_FALSE(CzytajKonfiguracje(p).has_value());
   EXPECT_TRUE(rejestr.kody.empty());
 }
 
-TEST_F(Configuration, CommandLineFileWinsOnlyOverAValidFile) {
+TEST_F(Configuration, CommandLineFileIsOpenedWithOrWithoutAFile) {
   TParametryUruchomieniowe zPlikiem = p;
   zPlikiem.JestPlik = true;
   zPlikiem.Plik = "/inny.vlm";
-  EXPECT_FALSE(CzytajKonfiguracje(zPlikiem).has_value());
+  EXPECT_EQ(CzytajKonfiguracje(zPlikiem), "/inny.vlm");  // first start
   ASSERT_TRUE(ZapiszKonfiguracje(p, "/plan.vlm"));
   EXPECT_EQ(CzytajKonfiguracje(zPlikiem), "/inny.vlm");
+  ASSERT_TRUE(ZapiszKonfiguracje(p, ""));
+  EXPECT_EQ(CzytajKonfiguracje(zPlikiem), "/inny.vlm");
+  // A damaged file is still reported.
+  ZapiszPlik(PlikKonfiguracji(p), TBajty{102});
+  EXPECT_EQ(CzytajKonfiguracje(zPlikiem), "/inny.vlm");
+  EXPECT_EQ(rejestr.kody, std::vector<int>{4});
 }
 
 TEST_F(Configuration, WrongFirstByteIsErrorFourAndNoReopen) {

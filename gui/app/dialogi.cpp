@@ -1,0 +1,73 @@
+#include "gui/app/dialogi.h"
+
+#include <QFileDialog>
+
+#include "gui/app/drukarka.h"
+#include "gui/grid/drukarki.h"
+
+namespace velmor {
+namespace {
+
+class TDialogiSystemowe : public TDialogi {
+ public:
+  QString WybierzPlik(QWidget* rodzic, const TDialogPliku& d) override {
+    QFileDialog dialog(rodzic, d.Tytul);
+    dialog.setAcceptMode(d.DoZapisu ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(d.DoZapisu ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, d.DoZapisu);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setDefaultSuffix(d.Rozszerzenie);
+    dialog.setNameFilters(FiltryQt(d.Filtr));
+    if (!d.Nazwa.isEmpty()) dialog.selectFile(d.Nazwa);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+  }
+
+  QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
+                                      const QString& tekst) override {
+    QMessageBox pytanie(QMessageBox::Warning, tytul, tekst,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, rodzic);
+    return static_cast<QMessageBox::StandardButton>(pytanie.exec());
+  }
+
+  // The same set-up as the print dialog's, on the program's printer.
+  void UstawieniaDrukarki(QWidget* rodzic) override { UstawDrukarke(Drukarka(), rodzic); }
+};
+
+TDialogiSystemowe g_systemowe;
+TDialogi* g_dialogi = &g_systemowe;
+
+// "*.vlm" also as "*.VLM"; "*.*" as "*".
+QString WzorceQt(const QString& wzorce) {
+  QStringList wynik;
+  for (const QString& w : wzorce.split(';', Qt::SkipEmptyParts)) {
+    const QString wzorzec = w.trimmed();
+    if (wzorzec == "*.*") {
+      wynik << "*";
+      continue;
+    }
+    wynik << wzorzec;
+    if (wzorzec.toUpper() != wzorzec) wynik << wzorzec.toUpper();
+  }
+  return wynik.join(' ');
+}
+
+}  // namespace
+
+TDialogi& Dialogi() { return *g_dialogi; }
+
+TZmianaDialogow::TZmianaDialogow(TDialogi* dialogi) : poprzednie_(g_dialogi) {
+  g_dialogi = dialogi;
+}
+
+TZmianaDialogow::~TZmianaDialogow() { g_dialogi = poprzednie_; }
+
+QStringList FiltryQt(const QString& filtr) {
+  const QStringList czesci = filtr.split('|');
+  QStringList wynik;
+  for (qsizetype i = 0; i + 1 < czesci.size(); i += 2)
+    wynik << QString("%1 (%2)").arg(czesci[i], WzorceQt(czesci[i + 1]));
+  return wynik;
+}
+
+}  // namespace velmor

@@ -1,0 +1,52 @@
+#pragma once
+// The system dialogs the program runs: file choice, the yes/no/cancel
+// question and the printer set-up. Everything goes through `Dialogi()`, which
+// a test replaces so that no modal system dialog runs.
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace velmor {
+
+// A file dialog: what it shows and the file name it holds between runs.
+struct TDialogPliku {
+  QString Tytul;
+  QString Rozszerzenie;  // default extension, without the dot
+  QString Filtr;         // "description|pattern|description|pattern"
+  bool DoZapisu = false;
+  QString Nazwa;  // preselected; the chosen name after a run
+};
+
+class TDialogi {
+ public:
+  virtual ~TDialogi() = default;
+  // The chosen file name; empty when the dialog was cancelled.
+  virtual QString WybierzPlik(QWidget* rodzic, const TDialogPliku& dialog) = 0;
+  // Yes, No or Cancel, with the exclamation icon.
+  virtual QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
+                                              const QString& tekst) = 0;
+  virtual void UstawieniaDrukarki(QWidget* rodzic) = 0;
+};
+
+// The dialogs in use: the system's unless replaced.
+TDialogi& Dialogi();
+
+// Replaces the dialogs for its lifetime.
+class TZmianaDialogow {
+ public:
+  explicit TZmianaDialogow(TDialogi* dialogi);
+  ~TZmianaDialogow();
+  TZmianaDialogow(const TZmianaDialogow&) = delete;
+  TZmianaDialogow& operator=(const TZmianaDialogow&) = delete;
+
+ private:
+  TDialogi* poprzednie_;
+};
+
+// A filter in the "description|pattern" form as name filters of a Qt file
+// dialog. Patterns match both letter cases, and "*.*" matches every file.
+QStringList FiltryQt(const QString& filtr);
+
+}  // namespace velmor

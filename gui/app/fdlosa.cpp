@@ -1,0 +1,89 @@
+#include "gui/app/fdlosa.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QWidget>
+
+#include "core/document/konfiguracja.h"
+#include "core/model/wspolne.h"
+#include "gui/app/klepsydra.h"
+#include "gui/app/ustawieniaokien.h"
+
+namespace velmor {
+namespace {
+
+const char* const kFiltrPlanu = "Pliki planu dyżurów (*.VLM)|*.vlm|Wszystkie pliki (*.*)|*.*";
+const char* const kFiltrLekcji = "Pliki z planem lekcji (*.TBX)|*.tbx|Wszystkie pliki (*.*)|*.*";
+
+std::filesystem::path Sciezka(const QString& nazwa) {
+  return std::filesystem::path(QFile::encodeName(nazwa).toStdString());
+}
+
+// The window the dialogs belong to: the modal one that runs them, or the
+// main window.
+QWidget* Rodzic(const QObject* losa) {
+  if (QWidget* modalne = QApplication::activeModalWidget()) return modalne;
+  return qobject_cast<QWidget*>(losa->parent());
+}
+
+}  // namespace
+
+Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry, QObject* rodzic)
+    : QObject(rodzic), dokument_(dokument), parametry_(parametry) {
+  setObjectName("fdlosa");
+  DialogOtwarcia = {"Otwieranie pliku z planem dyżurów", "vlm", kFiltrPlanu, false, {}};
+  DialogZapisu = {"Zapis pliku z planem dyżurów", "vlm", kFiltrPlanu, true, {}};
+  DialogPlanuLekcji = {"Otwieranie pliku z planem lekcji", "tbx", kFiltrLekcji, false, {}};
+}
+
+bool Tfdlosa::WybierzIOtworz(int rodzaj) {
+  if (rodzaj != kRodzajPlanDyzurow && rodzaj != kRodzajPlanLekcji) return true;
+  TDialogPliku& dialog = rodzaj == kRodzajPlanDyzurow ? DialogOtwarcia : DialogPlanuLekcji;
+  const QString nazwa = Dialogi().WybierzPlik(Rodzic(this), dialog);
+  if (nazwa.isEmpty()) return true;
+  dialog.Nazwa = nazwa;
+  if (!OtworzPlik(nazwa, rodzaj)) return false;
+  if (rodzaj == kRodzajPlanDyzurow) {
+    DialogZapisu.Nazwa = nazwa;
+    emit PokazNazwe(nazwa);
+  }
+  return true;
+}
+
+bool Tfdlosa::OtworzPlik(const QString& nazwa, int rodzaj) {
+  KlepsydrKursor klepsydra;
+  if (const auto pulpit = PulpitEkranu()) dokument_.Pulpit = *pulpit;
+  if (!dokument_.OtworzPlik(Sciezka(nazwa), rodzaj)) return false;
+  if (rodzaj == kRodzajPlanDyzurow) UstawOkna(dokument_.Stopka);
+  return true;
+}
+
+bool Tfdlosa::ZapiszPlik(const QString& nazwa) {
+  if (nazwa.isEmpty()) return ZapiszJako();
+  KlepsydrKursor klepsydra;
+  PobierzOkna(dokument_.Stopka);
+  return dokument_.ZapiszPlik(Sciezka(nazwa));
+}
+
+bool Tfdlosa::ZapiszJako() {
+  const QString nazwa = Dialogi().WybierzPlik(Rodzic(this), DialogZapisu);
+  if (nazwa.isEmpty() || !ZapiszPlik(nazwa)) return false;
+  DialogZapisu.Nazwa = nazwa;
+  emit PokazNazwe(nazwa);
+  return true;
+}
+
+bool Tfdlosa::CzytajKonfiguracje() {
+  KlepsydrKursor klepsydra;
+  const std::optional<std::string> nazwa = velmor::CzytajKonfiguracje(parametry_);
+  if (!nazwa) return false;
+  DialogOtwarcia.Nazwa = QString::fromStdString(*nazwa);
+  return true;
+}
+
+bool Tfdlosa::ZapiszKonfiguracje() {
+  KlepsydrKursor klepsydra;
+  return velmor::ZapiszKonfiguracje(parametry_, DialogZapisu.Nazwa.toStdString());
+}
+
+}  // namespace velmor

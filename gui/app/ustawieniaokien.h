@@ -1,0 +1,36 @@
+#pragma once
+// Windows and the window-settings trailer of the document: each window that
+// exists registers for its row and takes its place and its table's look from
+// the row after an open and gives them back before a save. Rows without a
+// registered window are kept as read.
+#include <functional>
+#include <optional>
+
+#include "core/document/stopka.h"
+
+class QWidget;
+
+namespace velmor {
+
+class TCellEdi;
+
+// `siatka`: the window's table, or nullptr. `poOdczycie` runs after the row
+// was applied (a window that fixes its table's shape).
+void ZarejestrujOknoStopki(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka = nullptr,
+                           std::function<void()> poOdczycie = {});
+
+// Places the registered windows and applies their tables' looks.
+void UstawOkna(const TStopka& stopka);
+// Stores the registered windows' rectangles and their tables' looks.
+void PobierzOkna(TStopka& stopka);
+
+// The desktop: the union of the screens' available areas; nothing without
+// a screen.
+std::optional<TProstokat> PulpitEkranu();
+
+// A window's outer bounds, and the window placed at stored bounds. A
+// rectangle without area (all zero: never placed) leaves the window as it is.
+TProstokat ProstokatOkna(const QWidget* okno);
+void UstawProstokat(QWidget* okno, const TProstokat& p);
+
+}  // namespace velmor

@@ -1,0 +1,111 @@
+#include "powloka.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+#include "core/model/wspolne.h"
+
+namespace velmor::testy {
+namespace {
+
+// "R" and 2 give "R2".
+std::string Nazwa(const char* przedrostek, int i) {
+  std::string nazwa = przedrostek;
+  nazwa += std::to_string(i);
+  return nazwa;
+}
+
+}  // namespace
+
+TSzkola Szkola(const std::vector<int>& lekcje, int nauczycieli, int sal) {
+  TSzkola s;
+  for (int n : lekcje) {
+    TDzien d;
+    for (int i = 0; i < n; ++i) d.Godziny.push_back({Nazwa("", 8 + i) + ":00"});
+    s.Dni.Dni.push_back(d);
+  }
+  s.Dni.Przelicz();
+  const auto sloty = static_cast<size_t>(s.Dni.LiczbaSlotow());
+  s.Nauczyciele.ZmienRozmiar(nauczycieli);
+  for (int t = 0; t < nauczycieli; ++t) {
+    s.Nauczyciele[t].Nazwisko = Nazwa("N", t);
+    s.Nauczyciele[t].Dyspozycja.Pozycje.resize(sloty);
+  }
+  s.Oddzialy.ZmienRozmiar(1);
+  s.Oddzialy[0].Nazwa = "1a";
+  s.Oddzialy[0].Przedmioty.Pozycje.resize(sloty);
+  s.Oddzialy[0].Sale.Pozycje.resize(sloty);
+  s.Sale.ZmienRozmiar(sal);
+  for (int r = 0; r < sal; ++r) {
+    s.Sale[r].Nazwa = Nazwa("S", r);
+    s.Sale[r].Zajecia.Pozycje.resize(sloty);
+  }
+  return s;
+}
+
+TDokument ZapiszPlanDyzurow(const std::filesystem::path& plik, const TSzkola& szkola, int rejonow,
+                            const TStopka& stopka) {
+  TDokument d;
+  const std::filesystem::path lekcje = plik.string() + ".tbx";
+  ZapiszPlanLekcji(lekcje, kWersjaZapisu, szkola);
+  EXPECT_TRUE(d.OtworzPlik(lekcje, kRodzajPlanLekcji));
+  std::filesystem::remove(lekcje);
+  PrzebudujPlan(d, TKsztaltPlanu{}, {false, false, false, false});
+  for (int r = 0; r < rejonow; ++r) {
+    d.Rejony.WstawRejon(r, d.Dyzury);
+    d.Rejony[r].Nazwa = Nazwa("R", r);
+    if (d.Sale.Liczba() > 0) d.Rejony[r].SaleRejonu = {static_cast<uint8_t>(r % d.Sale.Liczba())};
+  }
+  for (int s = 0; s < d.Momenty.Liczba(); ++s) {
+    d.Momenty[s].Nazwa = Nazwa("m", s);
+    d.Momenty[s].Minuty = static_cast<uint8_t>(s + 5);
+  }
+  const int n = d.Nauczyciele.Liczba();
+  for (int t = 0; t < n; ++t) {
+    d.Nauczyciele[t].LimitDyzurow = t + 1;
+    d.Nauczyciele[t].LimitMinut = 10 * (t + 1);
+  }
+  for (int s = 0; s < d.Dyzury.LiczbaMomentow() && n > 0; ++s)
+    for (int r = 0; r < rejonow; ++r)
+      d.Dyzury.UstawDyzurnego(r, s, static_cast<uint8_t>((s + r) % n));
+  d.Stopka = stopka;
+  EXPECT_TRUE(d.ZapiszPlik(plik));
+  TDokument wynik;
+  EXPECT_TRUE(wynik.OtworzPlik(plik, kRodzajPlanDyzurow));
+  return wynik;
+}
+
+void Powloka::SetUp() {
+  std::filesystem::create_directories(folder / "dok");
+  std::filesystem::create_directories(folder / "program");
+  UtworzOkna(Parametry());
+}
+
+TParametryUruchomieniowe Powloka::Parametry(const std::vector<std::string>& argumenty) const {
+  return TParametryUruchomieniowe::Zbuduj((folder / "program").string(), (folder / "dok").string(),
+                                          argumenty);
+}
+
+void Powloka::Uruchom(const std::vector<std::string>& argumenty) {
+  ZniszczOkna();
+  UtworzOkna(Parametry(argumenty));
+}
+
+void Powloka::UruchomIPokaz(const std::vector<std::string>& argumenty) {
+  Uruchom(argumenty);
+  Glowne().show();
+}
+
+bool Powloka::DaneDostepne() {
+  const Tffdmain::TPolecenia& p = Glowne().Polecenia();
+  const bool dane = p.Dane->menuAction()->isEnabled();
+  EXPECT_EQ(p.Dyzury->isEnabled(), dane);
+  for (int i = 1; i <= 4; ++i)
+    EXPECT_EQ(p.Przyciski[static_cast<size_t>(i)]->isEnabled(), dane) << i;
+  EXPECT_TRUE(p.Przyciski[0]->isEnabled());
+  EXPECT_TRUE(p.Przyciski[5]->isEnabled());
+  return dane;
+}
+
+}  // namespace velmor::testy

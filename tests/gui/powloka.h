@@ -1,0 +1,115 @@
+#pragma once
+// Test helpers for the application shell: dialogs answered from a script,
+// error reports recorded, schools of any shape written as timetable and
+// duty-plan files, and the windows created on a folder of their own.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <deque>
+#include <filesystem>
+#include <vector>
+
+#include "core/archive/bledy.h"
+#include "core/document/dokument.h"
+#include "core/planning/nowyplan.h"
+#include "gui/app/dialogi.h"
+#include "gui/app/fdlosa.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "plan_lekcji.h"
+#include "pliki_testowe.h"
+
+namespace velmor::testy {
+
+// Answers the dialogs in turn; a file dialog answered with "" is cancelled.
+class TDialogiTestowe : public TDialogi {
+ public:
+  std::deque<QString> Pliki;
+  std::deque<QMessageBox::StandardButton> Odpowiedzi;
+  std::vector<TDialogPliku> Pokazane;  // the file dialogs run, as they were shown
+  int Pytania = 0, Drukarka = 0;
+
+  QString WybierzPlik(QWidget*, const TDialogPliku& dialog) override {
+    Pokazane.push_back(dialog);
+    if (Pliki.empty()) {
+      ADD_FAILURE() << "file dialog not expected: " << dialog.Tytul.toStdString();
+      return {};
+    }
+    const QString nazwa = Pliki.front();
+    Pliki.pop_front();
+    return nazwa;
+  }
+
+  QMessageBox::StandardButton Zapytaj(QWidget*, const QString& tytul,
+                                      const QString& tekst) override {
+    ++Pytania;
+    EXPECT_EQ(tytul, "Velmor 2025");
+    EXPECT_EQ(tekst, "Zapisać zmiany na dysku?");
+    if (Odpowiedzi.empty()) {
+      ADD_FAILURE() << "question not expected";
+      return QMessageBox::Cancel;
+    }
+    const QMessageBox::StandardButton odpowiedz = Odpowiedzi.front();
+    Odpowiedzi.pop_front();
+    return odpowiedz;
+  }
+
+  void UstawieniaDrukarki(QWidget*) override { ++Drukarka; }
+
+ private:
+  TZmianaDialogow zmiana_{this};
+};
+
+// Records the codes reported, and whether the hourglass showed at each.
+class TRejestrBledow : public TRaportBledow {
+ public:
+  void Pokaz(int kod) override {
+    kody.push_back(kod);
+    const QCursor* kursor = QGuiApplication::overrideCursor();
+    klepsydra.push_back(kursor && kursor->shape() == Qt::WaitCursor);
+  }
+  std::vector<int> kody;
+  std::vector<bool> klepsydra;
+
+ private:
+  TZmianaRaportu zmiana_{this};
+};
+
+// Days of the given period counts, teachers and rooms; one class, no subjects.
+TSzkola Szkola(const std::vector<int>& lekcje, int nauczycieli, int sal);
+
+// A duty plan on `szkola`: moment s named "m<s>" of s + 5 minutes, `rejonow`
+// regions, teacher t with limits t + 1 and 10 * (t + 1), and teacher
+// (s + r) % nauczycieli on duty in region r at moment s. Written to `plik`
+// and returned as read back.
+TDokument ZapiszPlanDyzurow(const std::filesystem::path& plik, const TSzkola& szkola, int rejonow,
+                            const TStopka& stopka = {});
+
+// The windows on a folder of their own: the documents folder "dok" and the
+// program's folder "program".
+class Powloka : public ::testing::Test {
+ protected:
+  TFolder folder;
+  TDialogiTestowe dialogi;
+  TRejestrBledow bledy;
+
+  void SetUp() override;
+  void TearDown() override { ZniszczOkna(); }
+
+  TParametryUruchomieniowe Parametry(const std::vector<std::string>& argumenty = {}) const;
+  // Destroys the windows and creates them again, as a new run of the program.
+  void Uruchom(const std::vector<std::string>& argumenty = {});
+  // A new run shown: the automatic reopen runs.
+  void UruchomIPokaz(const std::vector<std::string>& argumenty = {});
+
+  Tffdmain& Glowne() { return *Okna().ffdmain; }
+  Tfdlosa& Losa() { return *Okna().fdlosa; }
+  TDokument& Dok() { return Okna().ffdmain->Dokument(); }
+  // The data commands' state; fails when they disagree.
+  bool DaneDostepne();
+  QString Sciezka(const std::string& plik) const {
+    return QString::fromStdString((folder / plik).string());
+  }
+};
+
+}  // namespace velmor::testy
