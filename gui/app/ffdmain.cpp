@@ -6,9 +6,9 @@
 
 #include "gui/app/fdlosa.h"
 #include "gui/app/okna.h"
-#include "gui/app/oknozastepcze.h"
 #include "gui/app/pomoc.h"
 #include "gui/app/ustawieniaokien.h"
+#include "gui/planning/ffddysp.h"
 
 namespace velmor {
 
@@ -30,7 +30,8 @@ Tffdmain::Tffdmain(TParametryUruchomieniowe parametry, QWidget* rodzic)
   UstawDostepnosc(false);
   ZarejestrujOknoStopki(kOknoGlowne, this);
 
-  for (auto& okno : mikroplany_) okno = new TOknoZastepcze("ffddysp", "Mikroplan", 220, this);
+  for (size_t i = 0; i < mikroplany_.size(); ++i)
+    mikroplany_[i] = new Tffddysp(dokument_, static_cast<TMikroplan>(kMikroplanRejonu + i), this);
 }
 
 void Tffdmain::PokazNazwe(const QString& nazwa) { status_->setText(nazwa); }

@@ -55,7 +55,7 @@ void Tffdmain::UtworzMenu() {
   connect(p.Momenty, &QAction::triggered, this, [] { PokazOkno(Okna().ffdmomenty); });
   connect(p.Rejony, &QAction::triggered, this, [] { PokazOkno(Okna().ffdrejon); });
   connect(p.Limity, &QAction::triggered, this, [] { PokazOkno(Okna().ffdnaucz); });
-  connect(p.Dyzury, &QAction::triggered, this, [] { PokazOkno(Okna().ffddyzur); });
+  connect(p.Dyzury, &QAction::triggered, this, [] { Okna().ffddyzur->Pokaz(); });
   connect(p.PomocVelmor, &QAction::triggered, this, [] { PokazPomoc(1); });
 }
 
@@ -104,7 +104,8 @@ void Tffdmain::UstawDostepnosc(bool wlaczone) {
   polecenia_.Dane->menuAction()->setEnabled(wlaczone);
   polecenia_.Dyzury->setEnabled(wlaczone);
   for (size_t i = 1; i <= 4; ++i) polecenia_.Przyciski[i]->setEnabled(wlaczone);
-  for (QWidget* okno : {Okna().ffdmomenty, Okna().ffdrejon, Okna().ffddyzur})
+  for (QWidget* okno :
+       std::initializer_list<QWidget*>{Okna().ffdmomenty, Okna().ffdrejon, Okna().ffddyzur})
     if (okno) okno->close();
 }
 

@@ -5,6 +5,11 @@
 #include "gui/app/ffdyzerr.h"
 #include "gui/app/oknozastepcze.h"
 #include "gui/editors/ffdnowy.h"
+#include "gui/planning/ffdlista.h"
+#include "gui/planning/ffdlistab.h"
+#include "gui/planning/ffddysp.h"
+#include "gui/planning/ffdplann.h"
+#include "gui/planning/ffdstat.h"
 
 namespace velmor {
 namespace {
@@ -21,6 +26,17 @@ QWidget* Zastepcze(const char* nazwa, const char* tytul, int kontekst) {
   return Zapamietaj(new TOknoZastepcze(nazwa, QString::fromUtf8(tytul), kontekst));
 }
 
+// The duty plan editor reaches the chooser and the variant list.
+void PodlaczPlanDyzurow(Tffddyzur& plan) {
+  plan.WybierzNauczyciela = [](const std::vector<int>& nauczyciele, int litera, int moment) {
+    Tffdlista& lista = *g_okna.ffdlista;
+    lista.otworz_liste(1, litera);
+    for (int t : nauczyciele) lista.dodaj_pozycje(t, t, t);
+    return lista.wybierz_pozycje(moment);
+  };
+  plan.ListaWariantow = g_okna.ffdlistab;
+}
+
 }  // namespace
 
 TOkna& Okna() { return g_okna; }
@@ -32,21 +48,22 @@ void UtworzOkna(TParametryUruchomieniowe parametry) {
   Tffdmain& glowne = *o.ffdmain;
   o.fdlosa = Zapamietaj(new Tfdlosa(glowne.Dokument(), glowne.Parametry(), &glowne));
   QObject::connect(o.fdlosa, &Tfdlosa::PokazNazwe, &glowne, &Tffdmain::PokazNazwe);
-  o.ffddysp = Zastepcze("ffddysp", "Mikroplan", 220);
-  o.ffddyzur = Zastepcze("ffddyzur", "Plan dyżurów", 200);
-  o.ffdlista = Zastepcze("ffdlista", " Wybierz", 200);
-  o.ffdlistab = Zastepcze("ffdlistab", "Lista wariantów", 200);
+  o.ffddysp = Zapamietaj(new Tffddysp(glowne.Dokument(), kMikroplanGlowny));
+  o.ffddyzur = Zapamietaj(new Tffddyzur(glowne.Dokument()));
+  o.ffdlista = Zapamietaj(new Tffdlista(glowne.Dokument()));
+  o.ffdlistab = Zapamietaj(new Tffdlistab(glowne.Dokument()));
   o.ffdmomenty = Zastepcze("ffdmomenty", "Momenty dyżurowania", 110);
   o.ffdnaucz = Zastepcze("ffdnaucz", "Limity dyżurów", 130);
   o.ffdnowy = Zapamietaj(new Tffdnowy(glowne.Dokument(), *o.fdlosa,
                                       [&glowne] { return glowne.ZapytajOZapis(); }));
   o.ffdodaj = Zastepcze("ffdodaj", "Sale", 120);
-  o.ffdopcje = Zastepcze("ffdopcje", "Opcje", 240);
-  o.ffdplann = Zastepcze("ffdplann", "Plan dyżurów nauczycieli", 210);
+  o.ffdopcje = Zapamietaj(new Tffdopcje(glowne.Dokument().Opcje));
+  o.ffdplann = Zapamietaj(new Tffdplann(glowne.Dokument()));
   o.ffdrejon = Zastepcze("ffdrejon", "Rejony dyżurów", 120);
-  o.ffdstat = Zastepcze("ffdstat", "Statystyka obciążeń nauczycieli", 230);
+  o.ffdstat = Zapamietaj(new Tffdstat(glowne.Dokument()));
   o.ffdruk = Zapamietaj(new Tffdruk);
   o.ffopcje = Zapamietaj(new Tffopcje);
+  PodlaczPlanDyzurow(*o.ffddyzur);
 }
 
 void ZniszczOkna() {

@@ -6,6 +6,8 @@
 #include "core/document/parametry.h"
 #include "gui/grid/ffdruk.h"
 #include "gui/grid/ffopcje.h"
+#include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdopcje.h"
 
 class QObject;
 class QWidget;
@@ -13,6 +15,8 @@ class QWidget;
 namespace velmor {
 
 class Tfdlosa;
+class Tffdlista;
+class Tffdlistab;
 class Tffdmain;
 class Tffdnowy;
 class Tffdyzerr;
@@ -22,14 +26,14 @@ struct TOkna {
   Tffdyzerr* ffdyzerr = nullptr;
   Tfdlosa* fdlosa = nullptr;
   QWidget* ffddysp = nullptr;
-  QWidget* ffddyzur = nullptr;
-  QWidget* ffdlista = nullptr;
-  QWidget* ffdlistab = nullptr;
+  Tffddyzur* ffddyzur = nullptr;
+  Tffdlista* ffdlista = nullptr;
+  Tffdlistab* ffdlistab = nullptr;
   QWidget* ffdmomenty = nullptr;
   QWidget* ffdnaucz = nullptr;
   Tffdnowy* ffdnowy = nullptr;
   QWidget* ffdodaj = nullptr;
-  QWidget* ffdopcje = nullptr;
+  Tffdopcje* ffdopcje = nullptr;
   QWidget* ffdplann = nullptr;
   QWidget* ffdrejon = nullptr;
   QWidget* ffdstat = nullptr;

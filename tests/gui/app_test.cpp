@@ -13,6 +13,8 @@
 #include "gui/app/okna.h"
 #include "gui/app/pomoc.h"
 #include "gui/editors/ffdnowy.h"
+#include "gui/planning/ffdlista.h"
+#include "gui/planning/ffdlistab.h"
 #include "powloka.h"
 
 using namespace velmor;

@@ -1,0 +1,228 @@
+#include "gui/planning/ffddysp.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/document/dokument.h"
+#include "core/planning/ogolne.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/celledi.h"
+#include "gui/grid/klawisze.h"
+#include "gui/grid/tekst.h"
+#include "gui/planning/towarzysze.h"
+#include "gui/planning/wspolne.h"
+
+namespace velmor {
+
+Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument),
+      instancja_(instancja) {
+  setObjectName("ffddysp");
+  setWindowTitle("Mikroplan");
+  UstawKontekstPomocy(this, 220);
+  auto* uklad = new QVBoxLayout(this);
+  auto* panel = new QHBoxLayout;
+  uklad->addLayout(panel);
+  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
+  zakaz_ = PrzyciskPanelu(this, panel, "Zakaz dyżurowania");
+  koniec_ = PrzyciskPanelu(this, panel, "Koniec");
+  tytul_ = new QLabel(this);
+  panel->addWidget(tytul_, 1);
+  siatka_ = new TCellEdi(this);
+  uklad->addWidget(siatka_, 1);
+  siatka_->UstawSzerInfo(30);
+  siatka_->UstawDefaultSzerIo(60);
+  zakaz_->setEnabled(false);
+
+  siatka_->OnTopInfo = [this](TCellEdi&, int d, TTekstOczka& ato) { Naglowek(d, ato); };
+  siatka_->OnLeftInfo = [this](TCellEdi&, int p, TTekstOczka& ato) { Wiersz(p, ato); };
+  siatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
+  siatka_->OnGrafOczko = [this](TCellEdi& s, QPainter& p, int x, int y, int x0, int y0) {
+    if (ZnakZakazu(x, y)) RysujZakaz(s, p, x, y, x0, y0);
+  };
+  siatka_->OnAkcja = [this](TCellEdi&, int x, int y, int& klawisz, int,
+                            Qt::KeyboardModifiers) { Akcja(x, y, klawisz); };
+  siatka_->OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
+    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, false, false, false, false);
+  };
+  SchowekPierwszaLinia(*siatka_);
+
+  connect(drukuj_, &QPushButton::clicked, this, [this] {
+    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, TytulPanelu());
+  });
+  connect(zakaz_, &QPushButton::clicked, this, &Tffddysp::PrzelaczZakazy);
+  connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
+  resize(460, 260);
+  ZarejestrujOknoStopki(static_cast<TOknoStopki>(kOknoMikroplan + static_cast<int>(instancja)),
+                        this, siatka_);
+}
+
+QString Tffddysp::TytulPanelu() const { return tytul_->text(); }
+
+void Tffddysp::pokaz_mikroplan(int tryb, int podmiot, int moment) {
+  tryb_ = tryb;
+  podmiot_ = podmiot;
+  moment_ = moment;
+  bajty_.resize(static_cast<size_t>(std::max(dok_.Dni.LiczbaSlotow(), 0)), 0);
+  UstawSiatke();
+  if (PodmiotIstnieje()) {
+    Wypelnij();
+    tytul_->setText(QTekst(Tytul()));
+  }
+  zakaz_->setEnabled(tryb_ == 1);
+  if (isVisible())
+    siatka_->OdswiezAll();
+  else
+    show();
+  siatka_->setFocus();
+}
+
+// Days by the periods of the longest day; the cursor on the moment.
+void Tffddysp::UstawSiatke() {
+  const TDni& dni = dok_.Dni;
+  const int liczbaDni = static_cast<int>(dni.Dni.size());
+  const int lekcji =
+      liczbaDni > 0 ? static_cast<int>(dni.Dni[dni.NajdluzszyDzien].Godziny.size()) : 0;
+  siatka_->UstawIlx(std::max(liczbaDni, 1));
+  siatka_->UstawIly(std::max(lekcji, 1));
+  if (moment_ > 9999) {
+    siatka_->UstawKursor(0, 0);
+  } else {
+    const auto [d, p] = dni.DzienILekcja(moment_);
+    siatka_->UstawKursor(d, p);
+  }
+}
+
+bool Tffddysp::PodmiotIstnieje() const {
+  switch (tryb_) {
+    case 0:
+    case 1: return dok_.Nauczyciele.Istnieje(podmiot_);
+    case 2: return dok_.Sale.Istnieje(podmiot_);
+    case 3: return dok_.Rejony.Istnieje(podmiot_);
+    default: return false;
+  }
+}
+
+void Tffddysp::Wypelnij() {
+  const TOgolne o(dok_);
+  for (size_t i = 0; i < bajty_.size(); ++i) {
+    const int s = static_cast<int>(i);
+    switch (tryb_) {
+      case 0: bajty_[i] = o.sala_nauczyciela(podmiot_, s); break;
+      case 1: bajty_[i] = o.rejon_dyzuru(podmiot_, s); break;
+      case 2: bajty_[i] = o.nauczyciel_sali(podmiot_, s); break;
+      default: bajty_[i] = o.dyzurny_rejonu(podmiot_, s); break;
+    }
+  }
+}
+
+std::string Tffddysp::Tytul() const {
+  switch (tryb_) {
+    case 0: return dok_.Nauczyciele[podmiot_].NazwaNauczyciela();
+    case 1: {
+      std::string t = dok_.Nauczyciele[podmiot_].NazwaNauczyciela();
+      const TObciazenia ob = TOgolne(dok_).policz_obciazenia();
+      const auto i = static_cast<size_t>(podmiot_);
+      if (i < ob.Dyzury.size() && i < ob.Minuty.size())
+        t += QString::asprintf("(%i razy, %i minut) ", ob.Dyzury[i], ob.Minuty[i]).toStdString();
+      return t;
+    }
+    case 2: return dok_.Sale[podmiot_].Nazwa + " ";
+    default: return dok_.Rejony[podmiot_].Nazwa + " ";
+  }
+}
+
+int Tffddysp::SlotOczka(int x, int y) const { return dok_.Dni.Slot(x, y); }
+
+void Tffddysp::Naglowek(int d, TTekstOczka& ato) const {
+  if (d < 0 || d >= static_cast<int>(dok_.Dni.Dni.size())) return ato.wpisz_kropki(0);
+  ato.ustaw_tekst(0, TDni::NazwaDnia(d, 0));
+  ato.ustaw_kolor(dok_.Dni.Dni[static_cast<size_t>(d)].Kolor);
+}
+
+void Tffddysp::Wiersz(int p, TTekstOczka& ato) const {
+  const TDni& dni = dok_.Dni;
+  const int s = dni.Slot(dni.NajdluzszyDzien, p);
+  if (s == kBrakSlotu) return ato.wpisz_kropki(0);
+  if (tryb_ == 0) {
+    const TDzien& dzien = dni.Dni[static_cast<size_t>(dni.NajdluzszyDzien)];
+    return ato.ustaw_tekst(0, dzien.Godziny[static_cast<size_t>(p)].Nazwa);
+  }
+  if (s < dok_.Momenty.Liczba()) return ato.ustaw_tekst(0, dok_.Momenty[s].Nazwa);
+  ato.wpisz_kropki(0);
+}
+
+void Tffddysp::Oczko(int x, int y, TTekstOczka& ato) const {
+  const int s = SlotOczka(x, y);
+  if (s == kBrakSlotu || static_cast<size_t>(s) >= bajty_.size()) return ato.wpisz_kropki(0);
+  if (!PodmiotIstnieje()) return;
+  const uint8_t b = bajty_[static_cast<size_t>(s)];
+  if (tryb_ == 0 && dok_.Sale.Istnieje(b)) return ato.ustaw_tekst(0, dok_.Sale[b].Nazwa);
+  if (tryb_ == 1 && dok_.Rejony.Istnieje(b)) return ato.ustaw_tekst(0, dok_.Rejony[b].Nazwa);
+  if (tryb_ >= 2 && dok_.Nauczyciele.Istnieje(b))
+    return ato.ustaw_tekst(0, dok_.Nauczyciele[b].NazwaNauczyciela());
+  ato.wpisz_kropki(0);
+}
+
+bool Tffddysp::ZnakZakazu(int x, int y) const {
+  if (x < 0 || y < 0 || !PodmiotIstnieje()) return false;
+  const int s = SlotOczka(x, y);
+  if (s == kBrakSlotu) return false;
+  if (tryb_ == 1) {
+    const TDysp& d = dok_.Nauczyciele[podmiot_].Dyspozycja;
+    return s < d.Liczba() && d[s].Zakaz != 0;
+  }
+  if (tryb_ == 3) {
+    const TDyzury& t = dok_.Dyzury;
+    return s < t.LiczbaMomentow() && podmiot_ < t.LiczbaRejonow() &&
+           t.Dyzurny(podmiot_, s) == kZamkniete;
+  }
+  return false;
+}
+
+void Tffddysp::Akcja(int x, int y, int& klawisz) {
+  if (klawisz == 'Z') {
+    PrzelaczZakazy();
+    klawisz = 0;
+    return;
+  }
+  const int s = SlotOczka(x, y);
+  if (s == kBrakSlotu || !KursorPlanu()) return;
+  if (instancja_ == kMikroplanKto) {
+    KursorPlanu()(podmiot_, s);
+  } else if (instancja_ == kMikroplanGdzie && tryb_ == 1 &&
+             static_cast<size_t>(s) < bajty_.size() && bajty_[static_cast<size_t>(s)] != kBrak) {
+    KursorPlanu()(bajty_[static_cast<size_t>(s)], s);
+  }
+}
+
+void Tffddysp::PrzelaczZakazy() {
+  if (tryb_ != 1 || !dok_.Nauczyciele.Istnieje(podmiot_)) return;
+  TDysp& dysp = dok_.Nauczyciele[podmiot_].Dyspozycja;
+  siatka_->ini_sel_iterator(0);
+  int x = 0, y = 0;
+  while (siatka_->sel_iterator(x, y)) {
+    const int s = SlotOczka(x, y);
+    if (s == kBrakSlotu || s >= dysp.Liczba() || static_cast<size_t>(s) >= bajty_.size() ||
+        bajty_[static_cast<size_t>(s)] != kBrak)
+      continue;
+    dysp[s].Zakaz = dysp[s].Zakaz ? 0 : 1;
+    dok_.Zmieniony = true;
+    siatka_->OdswiezCell(x, y);
+  }
+}
+
+void Tffddysp::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+}  // namespace velmor

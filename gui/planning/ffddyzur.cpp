@@ -1,0 +1,164 @@
+#include "gui/planning/ffddyzur.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/document/dokument.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/celledi.h"
+#include "gui/planning/ffdopcje.h"
+#include "gui/planning/towarzysze.h"
+
+namespace velmor {
+namespace {
+
+constexpr int kSzerNaglowka = 80;
+
+QToolButton* NowyPrzycisk(QWidget* rodzic, QStyle::StandardPixmap ikona, const char* podpowiedz) {
+  auto* przycisk = new QToolButton(rodzic);
+  przycisk->setAutoRaise(true);
+  przycisk->setIcon(rodzic->style()->standardIcon(ikona));
+  przycisk->setToolTip(QString::fromUtf8(podpowiedz));
+  przycisk->setFocusPolicy(Qt::NoFocus);
+  return przycisk;
+}
+
+}  // namespace
+
+Tffddyzur::Tffddyzur(TDokument& dokument, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window), dokument_(dokument), siatka_(new TCellEdi(this)) {
+  setObjectName("ffddyzur");
+  setWindowTitle(QString::fromUtf8("Plan dyżurów"));
+  UstawKontekstPomocy(this, 200);
+  auto* uklad = new QVBoxLayout(this);
+  uklad->setContentsMargins(0, 0, 0, 0);
+  uklad->setSpacing(0);
+  auto* pasek = new QToolBar(this);
+  uklad->addWidget(pasek);
+  ZbudujPrzyciski();
+  for (QToolButton* p : polecenia_) pasek->addWidget(p);
+  automatycznie_ = new QCheckBox("Wpisuj automatycznie", this);
+  automatycznie_->setToolTip(QString::fromUtf8("Pokazywać listę wyboru wariantu?"));
+  automatycznie_->setFocusPolicy(Qt::NoFocus);
+  pasek->addWidget(automatycznie_);
+  connect(automatycznie_, &QCheckBox::toggled, this,
+          [this](bool ok) { dokument_.Stopka.WpisujAutomatycznie = ok; });
+  uklad->addWidget(ZbudujTowarzyszy());
+  uklad->addWidget(siatka_, 1);
+  uklad->addWidget(new QStatusBar(this));
+  siatka_->UstawSzerInfo(kSzerNaglowka);
+  siatka_->installEventFilter(this);
+  PodlaczSiatke();
+  UstawKsztalt();
+  resize(560, 400);
+  ZarejestrujOknoStopki(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
+  KursorPlanu() = [this](int r, int m) { siatka_->UstawKursor(r + 1, m + 1); };
+}
+
+Tffddyzur::~Tffddyzur() { KursorPlanu() = nullptr; }
+
+void Tffddyzur::ZbudujPrzyciski() {
+  const struct {
+    QStyle::StandardPixmap Ikona;
+    const char* Podpowiedz;
+    std::function<void()> Polecenie;
+  } opis[kLiczbaPolecen] = {
+      {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
+      {QStyle::SP_FileDialogDetailedView, "Wpisz nieautomatycznie", [this] { WpiszRecznie(0); }},
+      {QStyle::SP_TrashIcon, "Usuń", [this] { Usun(); }},
+      {QStyle::SP_MediaPlay, "Wpisz automatycznie", [this] { WpiszAutomatycznie(); }},
+      {QStyle::SP_BrowserStop, "Zakaz wpisu", [this] { ZakazWpisu(); }},
+      {QStyle::SP_FileDialogInfoView, "Opcje", [] { Okna().ffdopcje->Pokaz(); }},
+      {QStyle::SP_DialogApplyButton, "Drukuj",
+       [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
+      {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
+  };
+  for (int i = 0; i < kLiczbaPolecen; ++i) {
+    polecenia_[i] = NowyPrzycisk(this, opis[i].Ikona, opis[i].Podpowiedz);
+    connect(polecenia_[i], &QToolButton::clicked, this, opis[i].Polecenie);
+  }
+}
+
+QWidget* Tffddyzur::ZbudujTowarzyszy() {
+  static const char* const kPodpowiedzi[kLiczbaTowarzyszy] = {
+      "Gdzie dyżuruje?     1", "Gdzie uczy?      2", "Kto dyżuruje?    3",
+      "Gdzie dyżurują wszyscy?    4", "Statystyka obciążeń dyżurami     5"};
+  auto* pasek = new QWidget(this);
+  auto* uklad = new QHBoxLayout(pasek);
+  uklad->setContentsMargins(2, 0, 2, 0);
+  uklad->setSpacing(1);
+  for (int i = 0; i < kLiczbaTowarzyszy; ++i) {
+    auto* b = new QToolButton(pasek);
+    b->setText(QString::number(i + 1));
+    b->setToolTip(QString::fromUtf8(kPodpowiedzi[i]));
+    b->setCheckable(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QToolButton::toggled, this, [this, i](bool w) { PrzelaczTowarzysza(i, w); });
+    uklad->addWidget(b);
+    towarzysze_[i] = b;
+  }
+  uklad->addStretch();
+  return pasek;
+}
+
+void Tffddyzur::UstawKsztalt() {
+  const int r = dokument_.Dyzury.LiczbaRejonow(), m = dokument_.Dyzury.LiczbaMomentow();
+  siatka_->UstawIlx(r + 1);
+  siatka_->UstawIly(m + 1);
+  siatka_->UstawFixedCols(r > 0 ? 2 : 1);
+  siatka_->UstawFixedRows(m > 0 ? 2 : 1);
+  for (TPolecenie p : {kRecznie, kUsun, kAutomatycznie, kZakaz})
+    polecenia_[p]->setEnabled(r > 0 && m > 0);
+  automatycznie_->setChecked(dokument_.Stopka.WpisujAutomatycznie);
+}
+
+// The stored look may bring another shape; the table decides it.
+void Tffddyzur::PoOdczycie() {
+  UstawKsztalt();
+  obciazenia_ = TOgolne(dokument_).policz_obciazenia();
+}
+
+void Tffddyzur::Pokaz() {
+  UstawKsztalt();
+  obciazenia_ = TOgolne(dokument_).policz_obciazenia();
+  if (isVisible()) siatka_->OdswiezAll();
+  else show();
+  raise();
+  activateWindow();
+  siatka_->setFocus();
+}
+
+void Tffddyzur::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) close();
+  else QWidget::keyPressEvent(e);
+}
+
+// Keys 1 to 4 toggle the first four companions before the grid sees them.
+bool Tffddyzur::eventFilter(QObject* obiekt, QEvent* e) {
+  if (obiekt == siatka_ && e->type() == QEvent::KeyPress) {
+    const auto* k = static_cast<QKeyEvent*>(e);
+    const int i = k->key() - Qt::Key_1;
+    if (i >= 0 && i < kStatystyka && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      towarzysze_[i]->toggle();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(obiekt, e);
+}
+
+// "Gdzie uczy?" stays: the limits editor shares it.
+void Tffddyzur::closeEvent(QCloseEvent* e) {
+  for (int i : {kGdzieDyzuruje, kKtoDyzuruje, kPlanNauczycieli, kStatystyka})
+    if (QWidget* okno = OknoTowarzysza(i); okno && okno->isVisible()) okno->close();
+  QWidget::closeEvent(e);
+}
+
+}  // namespace velmor

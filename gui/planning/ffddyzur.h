@@ -1,0 +1,98 @@
+#pragma once
+// Tffddyzur: the duty plan editor. A column per duty region, a row per duty
+// moment, each cell the teacher on duty; teachers are entered by hand or
+// automatically, removed, and cells closed to entries. Five toggle buttons
+// keep companion windows on the cursor cell.
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/planning/ogolne.h"
+
+class QCheckBox;
+class QToolButton;
+
+namespace velmor {
+
+class TCellEdi;
+class TDokument;
+class TWyborWariantu;
+struct TTekstOczka;
+
+class Tffddyzur : public QWidget {
+  Q_OBJECT
+ public:
+  enum TPolecenie { kZapisz, kRecznie, kUsun, kAutomatycznie, kZakaz, kOpcje, kDrukuj, kKoniec,
+                    kLiczbaPolecen };
+  // The companion windows, in the order of their buttons.
+  enum TTowarzysz { kGdzieDyzuruje, kGdzieUczy, kKtoDyzuruje, kPlanNauczycieli, kStatystyka,
+                    kLiczbaTowarzyszy };
+
+  explicit Tffddyzur(TDokument& dokument, QWidget* rodzic = nullptr);
+  ~Tffddyzur() override;
+
+  // Entry by hand: the teachers offered, the filter's first letter (0: none)
+  // and the cursor's moment (kBrakSlotu: none); gives the teacher or -1.
+  std::function<int(const std::vector<int>& nauczyciele, int litera, int moment)>
+      WybierzNauczyciela;
+  // The variant list of a run that shows it.
+  TWyborWariantu* ListaWariantow = nullptr;
+
+  // Fits the grid to the duty table, repaints or shows the window.
+  void Pokaz();
+
+  // The table commands, over the grid's selection.
+  void WpiszRecznie(int litera);
+  void Usun();
+  void WpiszAutomatycznie();
+  void ZakazWpisu();
+  // Fills the selected cells with the best candidates, showing the variant
+  // list for each when `pokaz`; true when a cell was written.
+  bool wpisz_warianty(bool pokaz);
+
+  TCellEdi& Siatka() { return *siatka_; }
+  QToolButton* Przycisk(TPolecenie p) const { return polecenia_[p]; }
+  QToolButton* Towarzysz(TTowarzysz t) const { return towarzysze_[t]; }
+  QCheckBox* Automatycznie() const { return automatycznie_; }
+  // Duty counts and minutes of every teacher, as of the last change.
+  const TObciazenia& Obciazenia() const { return obciazenia_; }
+
+  // Cell description and its clipboard text, in data coordinates.
+  void Oczko(int x, int y, TTekstOczka& ato) const;
+  std::string TekstOczka(int x, int y) const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* obiekt, QEvent* e) override;
+
+ private:
+  void ZbudujPrzyciski();
+  QWidget* ZbudujTowarzyszy();
+  void PodlaczSiatke();
+  void UstawKsztalt();
+  void PoOdczycie();
+  void Akcja(int& key, int button, Qt::KeyboardModifiers shift);
+  void PoZmianie();
+  void OdswiezTowarzyszy();
+  void PrzelaczTowarzysza(int i, bool wcisniety);
+  QWidget* OknoTowarzysza(int i) const;
+  // The cursor cell's region, moment and teacher (-1 when none).
+  int RejonKursora() const;
+  int MomentKursora() const;
+  int NauczycielKursora() const;
+  bool WTabeli(int r, int m) const;
+  // Calls f(r, m) for every selected cell inside the table.
+  void NaZaznaczonych(const std::function<void(int r, int m)>& f);
+
+  TDokument& dokument_;
+  TCellEdi* siatka_;
+  QCheckBox* automatycznie_ = nullptr;
+  std::array<QToolButton*, kLiczbaPolecen> polecenia_{};
+  std::array<QToolButton*, kLiczbaTowarzyszy> towarzysze_{};
+  TObciazenia obciazenia_;
+};
+
+}  // namespace velmor

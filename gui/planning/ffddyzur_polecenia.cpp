@@ -1,0 +1,138 @@
+// The duty plan editor's table commands and its companion windows.
+#include <QCheckBox>
+#include <QToolButton>
+
+#include "core/document/dokument.h"
+#include "core/planning/wpis.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "gui/grid/celledi.h"
+#include "gui/grid/klawisze.h"
+#include "gui/planning/ffddyzur.h"
+#include "gui/planning/towarzysze.h"
+
+namespace velmor {
+
+void Tffddyzur::NaZaznaczonych(const std::function<void(int r, int m)>& f) {
+  siatka_->ini_sel_iterator(0);
+  int x = 0, y = 0;
+  while (siatka_->sel_iterator(x, y))
+    if (WTabeli(x - 1, y - 1)) f(x - 1, y - 1);
+}
+
+void Tffddyzur::WpiszRecznie(int litera) {
+  if (!WybierzNauczyciela) return;
+  const int obecny = NauczycielKursora();
+  std::vector<int> nauczyciele;
+  for (int t = 0; t < dokument_.Nauczyciele.Liczba(); ++t)
+    if (t != obecny) nauczyciele.push_back(t);
+  const int t = WybierzNauczyciela(nauczyciele, litera, MomentKursora());
+  if (t < 0 || t >= dokument_.Nauczyciele.Liczba()) return;
+  bool zmiana = false;
+  NaZaznaczonych([&](int r, int m) {
+    if (dokument_.Dyzury.Dyzurny(r, m) == kZamkniete) return;
+    dokument_.Dyzury.UstawDyzurnego(r, m, static_cast<uint8_t>(t));
+    zmiana = true;
+  });
+  if (zmiana) PoZmianie();
+}
+
+void Tffddyzur::Usun() {
+  NaZaznaczonych([this](int r, int m) {
+    if (dokument_.Dyzury.Dyzurny(r, m) < dokument_.Nauczyciele.Liczba())
+      dokument_.Dyzury.UstawDyzurnego(r, m, kBrak);
+  });
+  PoZmianie();
+}
+
+void Tffddyzur::ZakazWpisu() {
+  NaZaznaczonych([this](int r, int m) {
+    const bool zamkniete = dokument_.Dyzury.Dyzurny(r, m) == kZamkniete;
+    dokument_.Dyzury.UstawDyzurnego(r, m, zamkniete ? kBrak : kZamkniete);
+  });
+  PoZmianie();
+}
+
+void Tffddyzur::WpiszAutomatycznie() {
+  if (wpisz_warianty(!automatycznie_->isChecked())) PoZmianie();
+}
+
+bool Tffddyzur::wpisz_warianty(bool pokaz) {
+  TWyborAutomatyczny automatyczny;
+  TWyborWariantu* wybor = pokaz ? ListaWariantow : &automatyczny;
+  if (!wybor) return false;
+  const TZaznaczenie z = siatka_->Zaznaczenie();
+  // Grid column 2 + r is region r, grid row 2 + m moment m.
+  const TObszar obszar{z.Left - 2, z.Right - 2, z.Top - 2, z.Bottom - 2};
+  TListaWariantow lista;
+  return velmor::wpisz_warianty(dokument_, obszar, TZasadyOceny::Z(dokument_.Opcje, !pokaz),
+                                *wybor, lista,
+                                [this](int r, int m) { siatka_->OdswiezCell(r + 1, m + 1); }) > 0;
+}
+
+void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
+  if (button == 1) return WpiszAutomatycznie();
+  if (button == 2) return WpiszRecznie(0);
+  if (button != 0 || (shift & (Qt::ControlModifier | Qt::AltModifier))) return;
+  const int k = key;
+  if (k == 'Z' || k == VK_DELETE || (k >= 'A' && k <= 'Y')) key = 0;
+  if (k == 'Z') ZakazWpisu();
+  else if (k == VK_DELETE) Usun();
+  else if (k >= 'A' && k <= 'Y') WpiszRecznie(k);
+}
+
+void Tffddyzur::PoZmianie() {
+  dokument_.Zmieniony = true;
+  obciazenia_ = TOgolne(dokument_).policz_obciazenia();
+  siatka_->OdswiezAll();
+  OdswiezTowarzyszy();
+}
+
+int Tffddyzur::RejonKursora() const {
+  const int r = siatka_->Kurx() - 1;
+  return r >= 0 && r < dokument_.Dyzury.LiczbaRejonow() ? r : -1;
+}
+
+int Tffddyzur::MomentKursora() const {
+  const int m = siatka_->Kury() - 1;
+  return m >= 0 && m < dokument_.Dyzury.LiczbaMomentow() ? m : kBrakSlotu;
+}
+
+int Tffddyzur::NauczycielKursora() const {
+  const int r = siatka_->Kurx() - 1, m = siatka_->Kury() - 1;
+  if (!WTabeli(r, m)) return -1;
+  const int t = dokument_.Dyzury.Dyzurny(r, m);
+  return t < dokument_.Nauczyciele.Liczba() ? t : -1;
+}
+
+void Tffddyzur::OdswiezTowarzyszy() {
+  const int r = RejonKursora(), m = MomentKursora(), t = NauczycielKursora();
+  const auto wcisniety = [this](TTowarzysz i) { return towarzysze_[i]->isChecked(); };
+  if (t >= 0) {
+    if (wcisniety(kGdzieDyzuruje)) PokazGdzieDyzuruje(t, m);
+    if (wcisniety(kGdzieUczy)) PokazGdzieUczy(t, m);
+    if (wcisniety(kPlanNauczycieli)) PokazPlanNauczycieli(t, m);
+    if (wcisniety(kStatystyka)) PokazStatystyke(t);
+  }
+  if (r >= 0 && wcisniety(kKtoDyzuruje)) PokazKtoDyzuruje(r, m);
+  if (isVisible()) siatka_->setFocus();
+}
+
+QWidget* Tffddyzur::OknoTowarzysza(int i) const {
+  Tffdmain* glowne = Okna().ffdmain;
+  switch (i) {
+    case kGdzieDyzuruje: return glowne ? glowne->DodatkowyMikroplan(3) : nullptr;
+    case kGdzieUczy: return Okna().ffddysp;
+    case kKtoDyzuruje: return glowne ? glowne->DodatkowyMikroplan(2) : nullptr;
+    case kPlanNauczycieli: return Okna().ffdplann;
+    case kStatystyka: return Okna().ffdstat;
+    default: return nullptr;
+  }
+}
+
+void Tffddyzur::PrzelaczTowarzysza(int i, bool wcisniety) {
+  if (QWidget* okno = OknoTowarzysza(i); !wcisniety && okno) okno->close();
+  OdswiezTowarzyszy();
+}
+
+}  // namespace velmor

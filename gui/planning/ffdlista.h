@@ -1,0 +1,70 @@
+#pragma once
+// Tffdlista: the teacher chooser of entry by hand. The list narrows to the
+// names that begin with the letters typed.
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace velmor {
+
+class TCellEdi;
+struct TModele;
+
+struct TPozycjaListy {
+  int32_t klucz = 0;    // sort key
+  int32_t wartosc = 0;  // returned when picked
+  uint8_t indeks = 0;   // the teacher whose name the item shows
+};
+
+class Tffdlista : public QDialog {
+  Q_OBJECT
+ public:
+  explicit Tffdlista(const TModele& modele, QWidget* rodzic = nullptr);
+
+  // The three steps of a choice: open with a first letter (0 or 13: none),
+  // add the items, show them; the value picked, or -1.
+  void otworz_liste(int tryb, int pierwszaLitera);
+  void dodaj_pozycje(int klucz, int wartosc, int indeks);
+  int wybierz_pozycje(int moment);
+  int Wybierz(const std::vector<TPozycjaListy>& pozycje, int pierwszaLitera, int moment);
+
+  // Moves the visible companion windows to a teacher and moment.
+  std::function<void(int nauczyciel, int moment)> Towarzysze;
+
+  TCellEdi* Siatka() const { return siatka_; }
+  QPushButton* Wpisz() const { return wpisz_; }
+  QPushButton* Zamknij() const { return zamknij_; }
+  QLabel* Ile() const { return ile_; }
+  QLabel* Filtr() const { return filtr_; }
+  // The items shown, in order.
+  std::vector<TPozycjaListy> Widoczne() const;
+
+  void reject() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  void PodlaczSiatke();
+  std::string Etykieta(const TPozycjaListy& p) const;
+  void Przefiltruj();
+  void Odswiez();
+  void Pisz(int& znak);
+
+  const TModele& modele_;
+  std::vector<TPozycjaListy> pozycje_;
+  std::vector<int> widoczne_;  // positions in pozycje_
+  std::string tekst_;          // the filter, Windows-1250
+  int moment_ = 10000;
+  bool anulowano_ = false;
+  TCellEdi* siatka_;
+  QPushButton *wpisz_, *zamknij_;
+  QLabel *ile_, *filtr_;
+};
+
+}  // namespace velmor

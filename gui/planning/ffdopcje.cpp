@@ -1,0 +1,75 @@
+#include "gui/planning/ffdopcje.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/model/opcje.h"
+#include "gui/app/pomoc.h"
+
+namespace velmor {
+namespace {
+
+const char* const kPodpisy[] = {
+    "Dyżury przed lekcjami (nauczyciel musi wcześniej przyjść)",
+    "Dyżury po lekcjach (nauczyciel musi dłużej zostać)",
+    "Dyżur na tylko jednej długiej przerwie dziennie",
+    "W planie użyj koloru nauczyciela"};
+
+}  // namespace
+
+Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
+    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      opcje_(opcje) {
+  setObjectName("ffdopcje");
+  setWindowTitle("Opcje");
+  UstawKontekstPomocy(this, 240);
+  auto* szczegoly = new QGroupBox(QString::fromUtf8("Szczegóły wpisywania automatycznego"), this);
+  auto* inne = new QGroupBox("Inne", this);
+  auto* ukladSzczegolow = new QVBoxLayout(szczegoly);
+  auto* ukladInnych = new QVBoxLayout(inne);
+  for (size_t i = 0; i < pola_.size(); ++i) {
+    pola_[i] = new QCheckBox(QString::fromUtf8(kPodpisy[i]), this);
+    (i < 3 ? ukladSzczegolow : ukladInnych)->addWidget(pola_[i]);
+  }
+  auto* koniec = new QToolButton(this);
+  koniec->setAutoRaise(true);
+  koniec->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  koniec->setToolTip("Koniec");
+  connect(koniec, &QToolButton::clicked, this, &QDialog::accept);
+  koniec_ = koniec;
+  auto* uklad = new QVBoxLayout(this);
+  uklad->addWidget(szczegoly);
+  uklad->addWidget(inne);
+  uklad->addWidget(koniec, 0, Qt::AlignRight);
+  uklad->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QCheckBox* Tffdopcje::Pole(int bajt) const {
+  for (size_t i = 0; i < kBajty.size(); ++i)
+    if (kBajty[i] == bajt) return pola_[i];
+  return nullptr;
+}
+
+void Tffdopcje::Pokaz() {
+  for (size_t i = 0; i < kBajty.size(); ++i)
+    pola_[i]->setChecked(opcje_.Bajty[static_cast<size_t>(kBajty[i])] != 0);
+  exec();
+  for (size_t i = 0; i < kBajty.size(); ++i)
+    opcje_.Bajty[static_cast<size_t>(kBajty[i])] = pola_[i]->isChecked() ? 1 : 0;
+}
+
+void Tffdopcje::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (const QScreen* ekran = screen()) {
+    QRect r = frameGeometry();
+    r.moveCenter(ekran->availableGeometry().center());
+    move(r.topLeft());
+  }
+}
+
+}  // namespace velmor

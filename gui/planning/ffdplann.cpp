@@ -1,0 +1,119 @@
+#include "gui/planning/ffdplann.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/document/dokument.h"
+#include "core/planning/ogolne.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/celledi.h"
+#include "gui/planning/towarzysze.h"
+#include "gui/planning/wspolne.h"
+
+namespace velmor {
+
+Tffdplann::Tffdplann(TDokument& dokument, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument) {
+  setObjectName("ffdplann");
+  setWindowTitle(QString::fromUtf8("Plan dyżurów nauczycieli"));
+  UstawKontekstPomocy(this, 210);
+  auto* uklad = new QVBoxLayout(this);
+  auto* panel = new QHBoxLayout;
+  uklad->addLayout(panel);
+  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
+  zamknij_ = PrzyciskPanelu(this, panel, "Zamknij");
+  panel->addStretch(1);
+  siatka_ = new TCellEdi(this);
+  uklad->addWidget(siatka_, 1);
+  siatka_->UstawSzerInfo(80);
+
+  siatka_->OnLeftInfo = [this](TCellEdi&, int m, TTekstOczka& ato) { Wiersz(m, ato); };
+  siatka_->OnTopInfo = [this](TCellEdi&, int t, TTekstOczka& ato) { Naglowek(t, ato); };
+  siatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
+  siatka_->OnGrafOczko = [this](TCellEdi& s, QPainter& p, int x, int y, int x0, int y0) {
+    if (!Istnieje(x, y)) return;
+    const TDysp& d = dok_.Nauczyciele[x].Dyspozycja;
+    if (y < d.Liczba() && d[y].Zakaz) RysujZakaz(s, p, x, y, x0, y0);
+  };
+  siatka_->OnAkcja = [this](TCellEdi&, int x, int y, int&, int button, Qt::KeyboardModifiers) {
+    Akcja(x, y, button);
+  };
+  siatka_->OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
+    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, true, false, false, false);
+  };
+  SchowekPierwszaLinia(*siatka_);
+
+  connect(drukuj_, &QPushButton::clicked, this, [this] {
+    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel");
+  });
+  connect(zamknij_, &QPushButton::clicked, this, &QWidget::close);
+  resize(560, 400);
+  ZarejestrujOknoStopki(kOknoPlanNauczycieli, this, siatka_);
+}
+
+void Tffdplann::pokaz_plan(int nauczyciel, int moment) {
+  siatka_->UstawIlx(std::max(dok_.Nauczyciele.Liczba(), 1));
+  siatka_->UstawIly(std::max(dok_.Dni.LiczbaSlotow(), 1));
+  if (dok_.Nauczyciele.Istnieje(nauczyciel)) siatka_->UstawKurx(nauczyciel);
+  if (moment >= 0 && moment < dok_.Dni.LiczbaSlotow()) siatka_->UstawKury(moment);
+  if (isVisible())
+    siatka_->OdswiezAll();
+  else
+    show();
+  siatka_->setFocus();
+}
+
+bool Tffdplann::Istnieje(int x, int y) const {
+  return dok_.Nauczyciele.Istnieje(x) && y >= 0 && y < dok_.Momenty.Liczba();
+}
+
+// Weekday cut to 3 letters and the moment's name.
+void Tffdplann::Wiersz(int m, TTekstOczka& ato) const {
+  if (m < 0 || m >= dok_.Momenty.Liczba()) return ato.wpisz_kropki(0);
+  ato.ustaw_tekst(0, TDni::NazwaDnia(dok_.Dni.DzienILekcja(m).first, 3) + " " +
+                         dok_.Momenty[m].Nazwa);
+  ato.ustaw_kolor(dok_.Momenty[m].Kolor);
+}
+
+void Tffdplann::Naglowek(int t, TTekstOczka& ato) const {
+  if (!dok_.Nauczyciele.Istnieje(t)) return;
+  ato.ustaw_tekst(0, dok_.Nauczyciele[t].Nazwisko);
+  ato.ustaw_kolor(dok_.Nauczyciele[t].Kolor);
+}
+
+void Tffdplann::Oczko(int x, int y, TTekstOczka& ato) const {
+  if (!Istnieje(x, y)) return ato.wpisz_kropki(0);
+  const uint8_t r = TOgolne(dok_).rejon_dyzuru(x, y);
+  if (dok_.Rejony.Istnieje(r)) {
+    ato.ustaw_tekst(0, dok_.Rejony[r].Nazwa);
+    ato.ustaw_kolor(dok_.Rejony[r].Kolor);
+  } else {
+    ato.wpisz_kropki(0);
+  }
+  const auto [dzien, lekcja] = dok_.Dni.DzienILekcja(y);
+  if (lekcja == 0 && dzien != 0) {  // the first moment of a day
+    ato.BokiRamki = kBokGora;
+    ato.GruboscRamki = 2;
+    ato.KolorRamki = 0x00FF0000;
+  }
+}
+
+void Tffdplann::Akcja(int x, int y, int button) {
+  if (button != 1 || !Istnieje(x, y) || !KursorPlanu()) return;
+  const uint8_t r = TOgolne(dok_).rejon_dyzuru(x, y);
+  if (r != kBrak) KursorPlanu()(r, y);
+}
+
+void Tffdplann::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+}  // namespace velmor

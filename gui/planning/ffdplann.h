@@ -1,0 +1,41 @@
+#pragma once
+// Tffdplann: the duty table from the teachers' side, a column per teacher
+// and a row per moment, each cell naming the region of the teacher's duty.
+#include <QWidget>
+
+class QPushButton;
+
+namespace velmor {
+
+class TCellEdi;
+class TDokument;
+class TTekstOczka;
+
+class Tffdplann : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Tffdplann(TDokument& dokument, QWidget* rodzic = nullptr);
+
+  // The cursor on the teacher's column and the moment's row, where valid.
+  void pokaz_plan(int nauczyciel, int moment);
+
+  TCellEdi* Siatka() const { return siatka_; }
+  QPushButton* Drukuj() const { return drukuj_; }
+  QPushButton* Zamknij() const { return zamknij_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  void Wiersz(int m, TTekstOczka& ato) const;
+  void Naglowek(int t, TTekstOczka& ato) const;
+  void Oczko(int x, int y, TTekstOczka& ato) const;
+  bool Istnieje(int x, int y) const;
+  void Akcja(int x, int y, int button);
+
+  TDokument& dok_;
+  TCellEdi* siatka_;
+  QPushButton *drukuj_, *zamknij_;
+};
+
+}  // namespace velmor

@@ -1,0 +1,42 @@
+#pragma once
+// Tffdstat: every teacher's duty count and minutes, as text and as two
+// gauges, as of the last call of pokaz_statystyke.
+#include <QWidget>
+#include <vector>
+
+class QPushButton;
+
+namespace velmor {
+
+class TCellEdi;
+class TDokument;
+class TTekstOczka;
+
+class Tffdstat : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Tffdstat(TDokument& dokument, QWidget* rodzic = nullptr);
+
+  // Recounts the loads; the cursor on the teacher's column when valid.
+  void pokaz_statystyke(int nauczyciel);
+
+  TCellEdi* Siatka() const { return siatka_; }
+  QPushButton* Drukuj() const { return drukuj_; }
+  QPushButton* Koniec() const { return koniec_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  void Naglowek(int t, TTekstOczka& ato) const;
+  void Oczko(int x, int y, TTekstOczka& ato) const;
+  void Slupki(QPainter& p, int x, int x0, int y0) const;
+  bool Policzony(int x) const { return x >= 0 && static_cast<size_t>(x) < dyzury_.size(); }
+
+  TDokument& dok_;
+  std::vector<int> dyzury_, minuty_;
+  TCellEdi* siatka_;
+  QPushButton *drukuj_, *koniec_;
+};
+
+}  // namespace velmor

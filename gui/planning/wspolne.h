@@ -1,0 +1,24 @@
+#pragma once
+// What the companion windows of the duty plan share: their buttons, the
+// clipboard answer and the ban sign in a cell.
+#include <string>
+
+class QBoxLayout;
+class QPainter;
+class QPushButton;
+class QWidget;
+
+namespace velmor {
+
+class TCellEdi;
+
+// A button of the window's panel, its hint as its text.
+QPushButton* PrzyciskPanelu(QWidget* rodzic, QBoxLayout* uklad, const char* podpowiedz);
+// The first line of a Windows-1250 text.
+std::string PierwszaLinia(const std::string& tekst);
+// The clipboard takes the first line of each cell's text.
+void SchowekPierwszaLinia(TCellEdi& siatka);
+// The ban sign, centred in the data cell (x, y) drawn at (x0, y0).
+void RysujZakaz(TCellEdi& siatka, QPainter& p, int x, int y, int x0, int y0);
+
+}  // namespace velmor

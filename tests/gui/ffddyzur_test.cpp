@@ -1,0 +1,372 @@
+// The duty plan editor and the automatic-entry options dialog.
+#include <QCheckBox>
+#include <QImage>
+#include <QPushButton>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/grid/tekstoczka.h"
+#include "core/model/wspolne.h"
+#include "core/planning/wpis.h"
+#include "gui/grid/celledi.h"
+#include "gui/planning/ffdlista.h"
+#include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdopcje.h"
+#include "gui/planning/towarzysze.h"
+#include "powloka.h"
+
+using namespace velmor;
+using namespace velmor::testy;
+
+namespace {
+
+// Answers the variant list from a script, recording the cells' moments.
+class TWyborSkryptowy : public TWyborWariantu {
+ public:
+  std::vector<int> Odpowiedzi, Momenty;
+  int wybierz_wariant(TListaWariantow& lista) override {
+    Momenty.push_back(lista.Moment());
+    const size_t i = Momenty.size() - 1;
+    return i < Odpowiedzi.size() ? Odpowiedzi[i] : -2;
+  }
+};
+
+class DutyPlan : public Powloka {
+ protected:
+  // Two days of two periods (moments m0..m3), four teachers, three regions;
+  // the table as ZapiszPlanDyzurow fills it.
+  void SetUp() override {
+    Powloka::SetUp();
+    Otworz(3, {});
+  }
+
+  void Otworz(int rejonow, const TStopka& stopka) {
+    ZapiszPlanDyzurow(folder / "plan.vlm", Szkola({2, 2}, 4, 3), rejonow, stopka);
+    dialogi.Pliki.push_back(Sciezka("plan.vlm"));
+    Glowne().Odczytaj();
+    Plan().Pokaz();
+  }
+
+  Tffddyzur& Plan() { return *Okna().ffddyzur; }
+  TCellEdi& Siatka() { return Plan().Siatka(); }
+  uint8_t Komorka(int r, int m) { return Dok().Dyzury.Dyzurny(r, m); }
+
+  TTekstOczka Oczko(int x, int y) {
+    TTekstOczka ato(Siatka().OczkoKolor, 0, 0);
+    Siatka().OnOczko(Siatka(), x, y, ato);
+    return ato;
+  }
+  std::string Tekst(int r, int m) { return Oczko(r + 1, m + 1).daj_tekst(0); }
+
+  // Cursor on (r, m), selection down to moment mDo.
+  void Zaznacz(int r, int m, int mDo) {
+    Siatka().UstawKursor(r + 1, m + 1);
+    Siatka().UstawZaznaczenie({r + 2, m + 2, r + 2, mDo + 2});
+  }
+
+  // Teacher 0 teaches in room 0 (region 0) in slots 0 and 1: the only clean
+  // candidate for region 0 at moment 1. The table starts empty.
+  void JedenKandydat() {
+    Dok().Dyzury.UstawWszystkie(kBrak);
+    for (int s : {0, 1}) {
+      Dok().Nauczyciele[0].Dyspozycja[s].Lista = {0};
+      Dok().Oddzialy[0].Sale[s].Lista = {0};
+    }
+    for (int t = 0; t < 4; ++t) {
+      Dok().Nauczyciele[t].LimitDyzurow = 10;
+      Dok().Nauczyciele[t].LimitMinut = 100;
+    }
+  }
+
+  QPoint SrodekKursora() {
+    return Siatka().CellRect(Siatka().Kurx() + 1, Siatka().Kury() + 1).center();
+  }
+};
+
+}  // namespace
+
+TEST_F(DutyPlan, GridFitsTheTableWithLabelsFrozen) {
+  EXPECT_TRUE(Plan().isVisible());
+  EXPECT_EQ(Plan().windowTitle(), "Plan dyżurów");
+  EXPECT_EQ(Siatka().Ilx(), 4);
+  EXPECT_EQ(Siatka().Ily(), 5);
+  EXPECT_EQ(Siatka().FixedCols(), 2);
+  EXPECT_EQ(Siatka().FixedRows(), 2);
+  EXPECT_TRUE(Plan().Przycisk(Tffddyzur::kAutomatycznie)->isEnabled());
+}
+
+TEST_F(DutyPlan, AFreshEditorHasAnEightyPixelHeaderColumn) {
+  Uruchom();
+  EXPECT_EQ(Siatka().SzerInfo(), 80);
+  EXPECT_EQ(Siatka().Ilx(), 1);
+  EXPECT_FALSE(Plan().Automatycznie()->isChecked());
+}
+
+TEST_F(DutyPlan, APlanWithoutRegionsShowsHeadersOnlyAndDisablesTheTableCommands) {
+  Otworz(0, {});
+  EXPECT_EQ(Siatka().Ilx(), 1);
+  EXPECT_EQ(Siatka().FixedCols(), 1);
+  EXPECT_EQ(Siatka().FixedRows(), 2);
+  for (auto p : {Tffddyzur::kRecznie, Tffddyzur::kUsun, Tffddyzur::kAutomatycznie,
+                 Tffddyzur::kZakaz})
+    EXPECT_FALSE(Plan().Przycisk(p)->isEnabled()) << p;
+  EXPECT_TRUE(Plan().Przycisk(Tffddyzur::kOpcje)->isEnabled());
+}
+
+TEST_F(DutyPlan, LabelsAndCellsShowNamesColoursAndTheDaySeparator) {
+  Dok().Rejony[1].Kolor = 0x00112233;
+  Dok().Momenty[1].Kolor = 0x00445566;
+  Dok().Nauczyciele[1].Imie = "Jan";
+  Dok().Nauczyciele[1].Kolor = 0x00778899;
+  EXPECT_EQ(Oczko(0, 0).daj_tekst(0), "");
+  EXPECT_EQ(Oczko(2, 0).daj_tekst(0), "R1");
+  EXPECT_EQ(Oczko(2, 0).Podoczka[0].KolorTla, 0x00112233u);
+  // Szkola's two days follow five empty ones: moments 0, 1 fall on day 5, 2, 3 on day 6.
+  EXPECT_EQ(Oczko(0, 3).daj_tekst(0), "Nie m2");
+  EXPECT_EQ(Oczko(0, 1).Podoczka[0].KolorTla, kKolorDomyslny);
+
+  // Cell (r, m) holds teacher (m + r) % 4.
+  EXPECT_EQ(Tekst(0, 1), "Jan N1");
+  EXPECT_EQ(Oczko(1, 1).Podoczka[0].KolorTla, kKolorDomyslny);  // teacher 0: none of his own
+  EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, 0x00778899u);          // (1, 0): teacher 1
+  EXPECT_EQ(Oczko(1, 2).Podoczka[0].KolorTla, 0x00445566u);          // the moment's colour wins
+  Dok().Opcje.Bajty[4] = 0;
+  EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, Siatka().OczkoKolor);
+
+  Dok().Dyzury.UstawDyzurnego(0, 0, kBrak);
+  Dok().Dyzury.UstawDyzurnego(1, 0, kZamkniete);
+  EXPECT_EQ(Tekst(0, 0), ".....");
+  EXPECT_EQ(Tekst(1, 0), "");
+
+  // Period 0 of every day but day 0 opens with the blue line: day 0 has no
+  // periods, so even the first row has it.
+  for (int y : {1, 3}) {
+    const TTekstOczka nowyDzien = Oczko(1, y);
+    EXPECT_EQ(nowyDzien.BokiRamki, kBokGora) << y;
+    EXPECT_EQ(nowyDzien.GruboscRamki, 2);
+    EXPECT_EQ(nowyDzien.KolorRamki, 0x00FF0000u);
+  }
+  EXPECT_EQ(Oczko(1, 2).BokiRamki, 0);
+  EXPECT_EQ(Oczko(1, 4).BokiRamki, 0);
+}
+
+TEST_F(DutyPlan, ClosedCellsGetTheNoEntryMarkAndCopyTheirFirstLine) {
+  Dok().Dyzury.UstawDyzurnego(0, 0, kZamkniete);
+  const auto rysuj = [this](int x, int y) {
+    QImage obraz(Siatka().SzerIo(x), Siatka().WysIo(y), QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    Siatka().OnGrafOczko(Siatka(), p, x, y, 0, 0);
+    p.end();
+    return obraz.pixelColor(obraz.width() / 2, obraz.height() / 2 + 4);
+  };
+  EXPECT_EQ(rysuj(1, 1), QColor(Qt::red));
+  EXPECT_EQ(rysuj(2, 1), QColor(Qt::white));
+  EXPECT_EQ(rysuj(1, 0), QColor(Qt::white));
+
+  std::string tekst;
+  Siatka().OnOczkoToClipboard(Siatka(), 2, 1, tekst, nullptr);
+  EXPECT_EQ(tekst, " N1");
+}
+
+TEST_F(DutyPlan, EntryByHandFillsTheSelectionButClosedCells) {
+  Dok().Dyzury.UstawDyzurnego(0, 1, kZamkniete);
+  Dok().Nauczyciele[3].Dyspozycja[2].Zakaz = 1;  // banned: entered all the same
+  std::vector<int> oferowani;
+  int litera = -1, moment = -1;
+  Plan().WybierzNauczyciela = [&](const std::vector<int>& n, int l, int m) {
+    oferowani = n;
+    litera = l;
+    moment = m;
+    return 3;
+  };
+  Zaznacz(0, 0, 2);
+  Plan().Przycisk(Tffddyzur::kRecznie)->click();
+  EXPECT_EQ(oferowani, (std::vector<int>{1, 2, 3}));  // teacher 0 sits in the cursor cell
+  EXPECT_EQ(litera, 0);
+  EXPECT_EQ(moment, 0);
+  EXPECT_EQ(Komorka(0, 0), 3);
+  EXPECT_EQ(Komorka(0, 1), kZamkniete);
+  EXPECT_EQ(Komorka(0, 2), 3);
+  EXPECT_EQ(Komorka(0, 3), 3);  // outside the selection: unchanged
+  EXPECT_TRUE(Dok().Zmieniony);
+  EXPECT_EQ(Plan().Obciazenia().Dyzury[3], 5);
+
+  // A chooser closed without a choice changes nothing.
+  Dok().Zmieniony = false;
+  Plan().WybierzNauczyciela = [](const std::vector<int>&, int, int) { return -1; };
+  Plan().Przycisk(Tffddyzur::kRecznie)->click();
+  EXPECT_EQ(Komorka(0, 0), 3);
+  EXPECT_FALSE(Dok().Zmieniony);
+}
+
+TEST_F(DutyPlan, RemoveAndCloseToggleAsTheyShould) {
+  Zaznacz(0, 0, 0);
+  Plan().Przycisk(Tffddyzur::kZakaz)->click();
+  EXPECT_EQ(Komorka(0, 0), kZamkniete);
+  EXPECT_TRUE(Dok().Zmieniony);
+  Dok().Zmieniony = false;
+  Plan().Przycisk(Tffddyzur::kUsun)->click();
+  EXPECT_EQ(Komorka(0, 0), kZamkniete);  // removing keeps a closed cell closed
+  EXPECT_TRUE(Dok().Zmieniony);          // marked even without a change
+  Plan().Przycisk(Tffddyzur::kZakaz)->click();
+  EXPECT_EQ(Komorka(0, 0), kBrak);
+  EXPECT_EQ(Tekst(0, 0), ".....");
+
+  Zaznacz(1, 0, 1);
+  Plan().Przycisk(Tffddyzur::kUsun)->click();
+  EXPECT_EQ(Komorka(1, 0), kBrak);
+  EXPECT_EQ(Komorka(1, 1), kBrak);
+  EXPECT_EQ(Komorka(1, 2), 3);
+}
+
+TEST_F(DutyPlan, KeysCloseRemoveAndOpenTheChooserWithTheirLetter) {
+  std::vector<int> litery;
+  Plan().WybierzNauczyciela = [&](const std::vector<int>&, int l, int) {
+    litery.push_back(l);
+    return -1;
+  };
+  Zaznacz(2, 1, 1);
+  QTest::keyClick(&Siatka(), Qt::Key_Z);
+  EXPECT_EQ(Komorka(2, 1), kZamkniete);
+  QTest::keyClick(&Siatka(), Qt::Key_Z);
+  EXPECT_EQ(Komorka(2, 1), kBrak);
+  Zaznacz(2, 2, 2);
+  Dok().Zmieniony = false;
+  QTest::keyClick(&Siatka(), Qt::Key_Delete);
+  EXPECT_EQ(Komorka(2, 2), kBrak);
+  EXPECT_TRUE(Dok().Zmieniony);
+  QTest::keyClick(&Siatka(), Qt::Key_B);
+  QTest::keyClick(&Siatka(), Qt::Key_Y);
+  QTest::mouseClick(Siatka().viewport(), Qt::RightButton, {}, SrodekKursora());
+  EXPECT_EQ(litery, (std::vector<int>{'B', 'Y', 0}));
+}
+
+TEST_F(DutyPlan, DigitKeysToggleTheFirstFourCompanionButtons) {
+  QTest::keyClick(&Siatka(), Qt::Key_3);
+  EXPECT_TRUE(Plan().Towarzysz(Tffddyzur::kKtoDyzuruje)->isChecked());
+  QTest::keyClick(&Siatka(), Qt::Key_3);
+  EXPECT_FALSE(Plan().Towarzysz(Tffddyzur::kKtoDyzuruje)->isChecked());
+  QTest::keyClick(&Siatka(), Qt::Key_1);
+  EXPECT_TRUE(Plan().Towarzysz(Tffddyzur::kGdzieDyzuruje)->isChecked());
+  QTest::keyClick(&Siatka(), Qt::Key_5);
+  EXPECT_FALSE(Plan().Towarzysz(Tffddyzur::kStatystyka)->isChecked());
+  EXPECT_EQ(Plan().Towarzysz(Tffddyzur::kStatystyka)->toolTip(),
+            "Statystyka obciążeń dyżurami     5");
+}
+
+TEST_F(DutyPlan, ReleasedButtonsAndClosingTheEditorCloseTheCompanions) {
+  Okna().ffdstat->show();
+  Plan().Towarzysz(Tffddyzur::kStatystyka)->click();
+  Plan().Towarzysz(Tffddyzur::kStatystyka)->click();
+  EXPECT_FALSE(Okna().ffdstat->isVisible());
+
+  // "Gdzie uczy?" stays open: the limits editor shares it.
+  Okna().ffdstat->show();
+  Okna().ffddysp->show();
+  Glowne().DodatkowyMikroplan(2)->show();
+  QTest::keyClick(&Siatka(), Qt::Key_Escape);
+  EXPECT_FALSE(Plan().isVisible());
+  EXPECT_FALSE(Okna().ffdstat->isVisible());
+  EXPECT_FALSE(Glowne().DodatkowyMikroplan(2)->isVisible());
+  EXPECT_TRUE(Okna().ffddysp->isVisible());
+  Okna().ffddysp->hide();
+}
+
+TEST_F(DutyPlan, OtherWindowsMoveTheCursor) {
+  KursorPlanu()(2, 3);
+  EXPECT_EQ(Siatka().Kurx(), 3);
+  EXPECT_EQ(Siatka().Kury(), 4);
+}
+
+TEST_F(DutyPlan, UnattendedFillFromTheButtonAndFromAClickOnTheCursor) {
+  JedenKandydat();
+  Plan().Automatycznie()->setChecked(true);
+  Zaznacz(0, 1, 1);
+  Plan().Przycisk(Tffddyzur::kAutomatycznie)->click();
+  EXPECT_EQ(Komorka(0, 1), 0);
+  EXPECT_TRUE(Dok().Zmieniony);
+
+  // Nobody clean for the other cells: nothing written, nothing marked.
+  Dok().Zmieniony = false;
+  Zaznacz(1, 0, 3);
+  Plan().Przycisk(Tffddyzur::kAutomatycznie)->click();
+  for (int m = 0; m < 4; ++m) EXPECT_EQ(Komorka(1, m), kBrak) << m;
+  EXPECT_FALSE(Dok().Zmieniony);
+
+  Dok().Dyzury.UstawDyzurnego(0, 1, kBrak);
+  Zaznacz(0, 1, 1);
+  QTest::mouseClick(Siatka().viewport(), Qt::LeftButton, {}, SrodekKursora());
+  EXPECT_EQ(Komorka(0, 1), 0);
+  EXPECT_TRUE(Dok().Zmieniony);
+}
+
+TEST_F(DutyPlan, AttendedFillStopsWhereTheListIsClosed) {
+  JedenKandydat();
+  TWyborSkryptowy lista;
+  lista.Odpowiedzi = {2, 3};
+  Plan().ListaWariantow = &lista;
+  Dok().Dyzury.UstawDyzurnego(0, 1, kZamkniete);  // not offered
+  Siatka().UstawKursor(1, 1);
+  Siatka().UstawZaznaczenie({2, 2, 3, 5});
+  Plan().Przycisk(Tffddyzur::kAutomatycznie)->click();
+  EXPECT_EQ(lista.Momenty, (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(Komorka(0, 0), 2);
+  EXPECT_EQ(Komorka(0, 2), 3);
+  EXPECT_EQ(Komorka(0, 3), kBrak);
+  for (int m = 0; m < 4; ++m) EXPECT_EQ(Komorka(1, m), kBrak) << m;
+  EXPECT_TRUE(Dok().Zmieniony);
+}
+
+TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
+  EXPECT_FALSE(Plan().Automatycznie()->isChecked());
+  EXPECT_EQ(Plan().Automatycznie()->toolTip(), "Pokazywać listę wyboru wariantu?");
+  TStopka stopka;
+  stopka.WpisujAutomatycznie = true;
+  Otworz(3, stopka);
+  EXPECT_TRUE(Plan().Automatycznie()->isChecked());
+  EXPECT_EQ(Siatka().Ilx(), 4);  // the stored look does not change the shape
+  Plan().Automatycznie()->setChecked(false);
+  EXPECT_FALSE(Dok().Stopka.WpisujAutomatycznie);
+}
+
+TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesWithoutMarkingTheDocument) {
+  Tffdopcje& opcje = *Okna().ffdopcje;
+  EXPECT_EQ(opcje.windowTitle(), "Opcje");
+  QTimer::singleShot(0, &opcje, [&] {
+    EXPECT_FALSE(opcje.Pole(0)->isChecked());
+    EXPECT_TRUE(opcje.Pole(2)->isChecked());
+    EXPECT_TRUE(opcje.Pole(4)->isChecked());
+    EXPECT_EQ(opcje.Pole(3), nullptr);
+    for (int b : {0, 1, 2, 4}) opcje.Pole(b)->toggle();
+    opcje.Koniec()->click();
+  });
+  Dok().Opcje.Bajty[3] = 7;  // reserved bytes are left alone
+  Plan().Przycisk(Tffddyzur::kOpcje)->click();
+  EXPECT_EQ(Dok().Opcje.Bajty[0], 1);
+  EXPECT_EQ(Dok().Opcje.Bajty[1], 1);
+  EXPECT_EQ(Dok().Opcje.Bajty[2], 0);
+  EXPECT_EQ(Dok().Opcje.Bajty[3], 7);
+  EXPECT_EQ(Dok().Opcje.Bajty[4], 0);
+  EXPECT_FALSE(Dok().Zmieniony);
+
+  // Escape closes it and writes the boxes back as well.
+  QTimer::singleShot(0, &opcje, [&] {
+    opcje.Pole(1)->toggle();
+    QTest::keyClick(&opcje, Qt::Key_Escape);
+  });
+  opcje.Pokaz();
+  EXPECT_FALSE(opcje.isVisible());
+  EXPECT_EQ(Dok().Opcje.Bajty[1], 0);
+}
+
+TEST_F(DutyPlan, TheWiringReachesTheChooser) {
+  Zaznacz(0, 0, 0);  // teacher 0 sits here: N1, N2, N3 are offered
+  QTimer::singleShot(0, Okna().ffdlista, [] { Okna().ffdlista->Wpisz()->click(); });
+  QTest::keyClick(&Siatka(), Qt::Key_N);
+  EXPECT_EQ(Komorka(0, 0), 1);
+  QTest::keyClick(&Siatka(), Qt::Key_Q);  // no surname begins with Q: nothing shown
+  EXPECT_EQ(Komorka(0, 0), 1);
+}
