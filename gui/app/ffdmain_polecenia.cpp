@@ -10,6 +10,7 @@
 #include "gui/app/ikony.h"
 #include "gui/app/okna.h"
 #include "gui/app/pomoc.h"
+#include "gui/editors/ffdnaucz.h"
 #include "gui/editors/ffdnowy.h"
 
 namespace velmor {
@@ -19,12 +20,6 @@ QAction* Polecenie(QMenu* menu, const char* tekst, QKeySequence skrot = {}) {
   QAction* akcja = menu->addAction(QString::fromUtf8(tekst));
   akcja->setShortcut(skrot);
   return akcja;
-}
-
-void PokazOkno(QWidget* okno) {
-  okno->show();
-  okno->raise();
-  okno->activateWindow();
 }
 
 }  // namespace
@@ -52,9 +47,12 @@ void Tffdmain::UtworzMenu() {
   connect(p.ZapiszJako, &QAction::triggered, this, &Tffdmain::ZapiszPodNowaNazwa);
   connect(p.Drukarka, &QAction::triggered, this, &Tffdmain::UstawieniaDrukarki);
   connect(p.Koniec, &QAction::triggered, this, &QWidget::close);
-  connect(p.Momenty, &QAction::triggered, this, [] { PokazOkno(Okna().ffdmomenty); });
-  connect(p.Rejony, &QAction::triggered, this, [] { PokazOkno(Okna().ffdrejon); });
-  connect(p.Limity, &QAction::triggered, this, [] { PokazOkno(Okna().ffdnaucz); });
+  connect(p.Momenty, &QAction::triggered, this,
+          [] { QMetaObject::invokeMethod(Okna().ffdmomenty, "Pokaz"); });
+  connect(p.Rejony, &QAction::triggered, this,
+          [] { QMetaObject::invokeMethod(Okna().ffdrejon, "Pokaz"); });
+  connect(p.Limity, &QAction::triggered, this,
+          [] { static_cast<Tffdnaucz*>(Okna().ffdnaucz)->Pokaz(); });
   connect(p.Dyzury, &QAction::triggered, this, [] { Okna().ffddyzur->Pokaz(); });
   connect(p.PomocVelmor, &QAction::triggered, this, [] { PokazPomoc(1); });
 }

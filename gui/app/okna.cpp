@@ -3,8 +3,11 @@
 #include "gui/app/fdlosa.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
-#include "gui/app/oknozastepcze.h"
+#include "gui/editors/ffdmomenty.h"
+#include "gui/editors/ffdnaucz.h"
 #include "gui/editors/ffdnowy.h"
+#include "gui/editors/ffdodaj.h"
+#include "gui/editors/ffdrejon.h"
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdlistab.h"
 #include "gui/planning/ffddysp.h"
@@ -20,10 +23,6 @@ template <typename T>
 T* Zapamietaj(T* obiekt) {
   g_okna.Kolejnosc.append(obiekt);
   return obiekt;
-}
-
-QWidget* Zastepcze(const char* nazwa, const char* tytul, int kontekst) {
-  return Zapamietaj(new TOknoZastepcze(nazwa, QString::fromUtf8(tytul), kontekst));
 }
 
 // The duty plan editor reaches the chooser and the variant list.
@@ -52,14 +51,14 @@ void UtworzOkna(TParametryUruchomieniowe parametry) {
   o.ffddyzur = Zapamietaj(new Tffddyzur(glowne.Dokument()));
   o.ffdlista = Zapamietaj(new Tffdlista(glowne.Dokument()));
   o.ffdlistab = Zapamietaj(new Tffdlistab(glowne.Dokument()));
-  o.ffdmomenty = Zastepcze("ffdmomenty", "Momenty dyżurowania", 110);
-  o.ffdnaucz = Zastepcze("ffdnaucz", "Limity dyżurów", 130);
+  o.ffdmomenty = Zapamietaj(new Tffdmomenty(glowne.Dokument()));
+  o.ffdnaucz = Zapamietaj(new Tffdnaucz(glowne.Dokument()));
   o.ffdnowy = Zapamietaj(new Tffdnowy(glowne.Dokument(), *o.fdlosa,
                                       [&glowne] { return glowne.ZapytajOZapis(); }));
-  o.ffdodaj = Zastepcze("ffdodaj", "Sale", 120);
+  o.ffdodaj = Zapamietaj(new Tffdodaj(glowne.Dokument()));
   o.ffdopcje = Zapamietaj(new Tffdopcje(glowne.Dokument().Opcje));
   o.ffdplann = Zapamietaj(new Tffdplann(glowne.Dokument()));
-  o.ffdrejon = Zastepcze("ffdrejon", "Rejony dyżurów", 120);
+  o.ffdrejon = Zapamietaj(new Tffdrejon(glowne.Dokument()));
   o.ffdstat = Zapamietaj(new Tffdstat(glowne.Dokument()));
   o.ffdruk = Zapamietaj(new Tffdruk);
   o.ffopcje = Zapamietaj(new Tffopcje);

@@ -1,0 +1,100 @@
+#include "gui/editors/ffdmomenty.h"
+
+#include <QKeyEvent>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/document/dokument.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/celledi.h"
+#include "gui/grid/kolor.h"
+
+namespace velmor {
+namespace {
+
+constexpr int kKolumn = 3;
+constexpr int kSzerNaglowka = 100;
+constexpr int kSzerokosci[kKolumn] = {150, 80, 50};
+
+QToolButton* NowyPrzycisk(QWidget* rodzic, QStyle::StandardPixmap ikona, const char* podpowiedz) {
+  auto* przycisk = new QToolButton(rodzic);
+  przycisk->setAutoRaise(true);
+  przycisk->setIcon(rodzic->style()->standardIcon(ikona));
+  przycisk->setToolTip(QString::fromUtf8(podpowiedz));
+  przycisk->setFocusPolicy(Qt::NoFocus);
+  return przycisk;
+}
+
+}  // namespace
+
+Tffdmomenty::Tffdmomenty(TDokument& dokument, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window), dokument_(dokument), siatka_(new TCellEdi(this)) {
+  setObjectName("ffdmomenty");
+  setWindowTitle(QString::fromUtf8("Momenty dyżurowania"));
+  UstawKontekstPomocy(this, 110);
+  auto* uklad = new QVBoxLayout(this);
+  uklad->setContentsMargins(0, 0, 0, 0);
+  uklad->setSpacing(0);
+  auto* pasek = new QToolBar(this);
+  uklad->addWidget(pasek);
+  ZbudujPrzyciski();
+  for (QToolButton* p : polecenia_) pasek->addWidget(p);
+  paleta_ = new TKolor(this);
+  paleta_->setFixedSize(142, 24);
+  paleta_->OnAkcja = [this](TKolor&, uint32_t kolor) { Koloruj(kolor); };
+  pasek->addWidget(paleta_);
+  uklad->addWidget(siatka_, 1);
+  siatka_->UstawIlx(kKolumn);
+  siatka_->UstawSzerInfo(kSzerNaglowka);
+  for (int x = 0; x < kKolumn; ++x) siatka_->UstawSzerIo(x, kSzerokosci[x]);
+  PodlaczSiatke();
+  resize(420, 400);
+  ZarejestrujOknoStopki(kOknoMomenty, this, siatka_, [this] { siatka_->UstawIlx(kKolumn); });
+}
+
+void Tffdmomenty::ZbudujPrzyciski() {
+  const struct {
+    QStyle::StandardPixmap Ikona;
+    const char* Podpowiedz;
+    std::function<void()> Polecenie;
+  } opis[kLiczbaPolecen] = {
+      {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
+      {QStyle::SP_FileDialogListView, "Jak w planie lekcji", [this] { JakWPlanieLekcji(); }},
+      {QStyle::SP_DialogApplyButton, "Drukuj",
+       [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
+      {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
+  };
+  for (int i = 0; i < kLiczbaPolecen; ++i) {
+    polecenia_[i] = NowyPrzycisk(this, opis[i].Ikona, opis[i].Podpowiedz);
+    connect(polecenia_[i], &QToolButton::clicked, this, opis[i].Polecenie);
+  }
+}
+
+void Tffdmomenty::Pokaz() {
+  siatka_->UstawIly(std::max(dokument_.Momenty.Liczba(), 1));
+  if (!isVisible()) show();
+  siatka_->OdswiezAll();
+  raise();
+  activateWindow();
+  siatka_->setFocus();
+}
+
+void Tffdmomenty::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) close();
+  else QWidget::keyPressEvent(e);
+}
+
+// Leaving the window shows the changes in the duty plan.
+void Tffdmomenty::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dokument_.Zmieniony &&
+      Okna().ffddyzur)
+    Okna().ffddyzur->Siatka().OdswiezAll();
+}
+
+}  // namespace velmor

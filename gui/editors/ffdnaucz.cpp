@@ -1,0 +1,137 @@
+#include "gui/editors/ffdnaucz.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
+
+#include "core/document/dokument.h"
+#include "core/planning/ogolne.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/celledi.h"
+#include "gui/planning/ffddysp.h"
+#include "gui/planning/towarzysze.h"
+
+namespace velmor {
+namespace {
+
+constexpr int kKolumn = 4;
+constexpr int kSzerokosci[kKolumn] = {150, 50, 50, 50};
+
+QToolButton* Przycisk(QWidget* rodzic, QToolBar* pasek, const char* tekst) {
+  auto* b = new QToolButton(rodzic);
+  b->setText(QString::fromUtf8(tekst));
+  b->setToolTip(b->text());
+  b->setAutoRaise(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  pasek->addWidget(b);
+  return b;
+}
+
+bool Widoczny(const QWidget* okno) { return okno && okno->isVisible(); }
+
+QWidget* GdzieDyzuruje() {
+  return Okna().ffdmain ? Okna().ffdmain->DodatkowyMikroplan(kMikroplanGdzie - kMikroplanRejonu)
+                        : nullptr;
+}
+
+}  // namespace
+
+Tffdnaucz::Tffdnaucz(TDokument& dokument, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
+  setObjectName("ffdnaucz");
+  setWindowTitle(QString::fromUtf8("Limity dyżurów"));
+  UstawKontekstPomocy(this, 130);
+  auto* uklad = new QVBoxLayout(this);
+  uklad->setContentsMargins(0, 0, 0, 0);
+  uklad->setSpacing(0);
+  ZbudujPasek();
+  uklad->addWidget(siatka_, 1);
+  siatka_->UstawSzerInfo(30);
+  siatka_->UstawWysInfo(28);
+  siatka_->UstawIlx(kKolumn);
+  for (int x = 0; x < kKolumn; ++x) siatka_->UstawSzerIo(x, kSzerokosci[x]);
+  PodlaczSiatke();
+  resize(380, 400);
+  ZarejestrujOknoStopki(kOknoLimity, this, siatka_, [this] { PoOdczycie(); });
+}
+
+void Tffdnaucz::ZbudujPasek() {
+  auto* pasek = new QToolBar(this);
+  layout()->addWidget(pasek);
+  drukuj_ = Przycisk(this, pasek, "Drukuj");
+  koniec_ = Przycisk(this, pasek, "Koniec");
+  connect(drukuj_, &QToolButton::clicked, this, [this] {
+    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel");
+  });
+  connect(koniec_, &QToolButton::clicked, this, &QWidget::close);
+}
+
+// A stored look may bring another column count; the window has four.
+void Tffdnaucz::PoOdczycie() { siatka_->UstawIlx(kKolumn); }
+
+void Tffdnaucz::Pokaz() {
+  const int liczba = dok_.Nauczyciele.Liczba();
+  siatka_->UstawIly(std::max(liczba, 1));
+  TObciazenia o = TOgolne(dok_).policz_obciazenia();
+  dyzury_ = std::move(o.Dyzury);
+  minuty_ = std::move(o.Minuty);
+  if (kolejnosc_.size() != static_cast<size_t>(liczba)) {
+    kolumnaSortowania_ = 0;
+    kolejnosc_.resize(static_cast<size_t>(liczba));
+    std::iota(kolejnosc_.begin(), kolejnosc_.end(), 0);
+  }
+  if (isVisible()) siatka_->OdswiezAll();
+  else show();
+  raise();
+  activateWindow();
+  siatka_->setFocus();
+}
+
+int Tffdnaucz::Nauczyciel(int y) const {
+  if (y < 0 || y >= dok_.Nauczyciele.Liczba() || static_cast<size_t>(y) >= kolejnosc_.size())
+    return -1;
+  const int t = kolejnosc_[static_cast<size_t>(y)];
+  return dok_.Nauczyciele.Istnieje(t) ? t : -1;
+}
+
+int Tffdnaucz::Dyzury(int t) const {
+  return t >= 0 && static_cast<size_t>(t) < dyzury_.size() ? dyzury_[static_cast<size_t>(t)] : 0;
+}
+
+int Tffdnaucz::Minuty(int t) const {
+  return t >= 0 && static_cast<size_t>(t) < minuty_.size() ? minuty_[static_cast<size_t>(t)] : 0;
+}
+
+int Tffdnaucz::Zakazy(int t) const { return dok_.Nauczyciele[t].Dyspozycja.LiczbaZakazow(); }
+
+void Tffdnaucz::PoRuchuKursora() {
+  const int t = Nauczyciel(siatka_->Kury());
+  if (t < 0) return;
+  if (Widoczny(Okna().ffddysp)) {
+    PokazGdzieUczy(t, Tffddysp::kBezMomentu);
+    siatka_->setFocus();
+  }
+  if (Widoczny(GdzieDyzuruje())) {
+    PokazGdzieDyzuruje(t, Tffddysp::kBezMomentu);
+    siatka_->setFocus();
+  }
+}
+
+void Tffdnaucz::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) close();
+  else QWidget::keyPressEvent(e);
+}
+
+void Tffdnaucz::closeEvent(QCloseEvent* e) {
+  if (Widoczny(Okna().ffddysp)) Okna().ffddysp->close();
+  QWidget::closeEvent(e);
+}
+
+}  // namespace velmor

@@ -1,0 +1,67 @@
+#pragma once
+// Tffdnaucz: every teacher's weekly duty limits next to what the duty table
+// already gives him, and his number of duty bans. Rows sort by any column;
+// a click on a teacher opens his micro-plan.
+#include <QWidget>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QPainter;
+class QToolButton;
+
+namespace velmor {
+
+class TCellEdi;
+class TDokument;
+struct TNaucz;
+struct TTekstOczka;
+
+class Tffdnaucz : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Tffdnaucz(TDokument& dokument, QWidget* rodzic = nullptr);
+
+  // Recounts the loads, shows the window; a new teacher count resets the order.
+  void Pokaz();
+
+  TCellEdi& Siatka() { return *siatka_; }
+  QToolButton* Drukuj() const { return drukuj_; }
+  QToolButton* Koniec() const { return koniec_; }
+  // Row y shows teacher Kolejnosc()[y].
+  const std::vector<int32_t>& Kolejnosc() const { return kolejnosc_; }
+  int KolumnaSortowania() const { return kolumnaSortowania_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void ZbudujPasek();
+  void PodlaczSiatke();
+  void PoOdczycie();
+  // The teacher of row y, or -1 beyond the teachers.
+  int Nauczyciel(int y) const;
+  int Dyzury(int t) const;
+  int Minuty(int t) const;
+  int Zakazy(int t) const;
+
+  void Naglowek(int x, TTekstOczka& ato) const;
+  void Oczko(int x, int y, TTekstOczka& ato) const;
+  void ZnakSortowania(QPainter& p, int x, int y, int x0, int y0) const;
+  void Sortuj(int k);
+  void Edytuj(int x, int y, int& key, int button);
+  void EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok,
+                   int min, int max);
+  void Wklej(int x, int y, const std::string& tekst);
+  void PoRuchuKursora();
+
+  TDokument& dok_;
+  TCellEdi* siatka_;
+  QToolButton *drukuj_ = nullptr, *koniec_ = nullptr;
+  std::vector<int32_t> kolejnosc_;
+  int32_t kolumnaSortowania_ = 0;
+  std::vector<int> dyzury_, minuty_;  // as of the last Pokaz
+};
+
+}  // namespace velmor

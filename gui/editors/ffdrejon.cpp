@@ -1,0 +1,152 @@
+#include "gui/editors/ffdrejon.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/document/dokument.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "gui/app/pomoc.h"
+#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/celledi.h"
+#include "gui/grid/kolor.h"
+#include "gui/planning/ffddysp.h"
+
+namespace velmor {
+
+Tffdrejon::Tffdrejon(TDokument& dokument, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
+  setObjectName("ffdrejon");
+  setWindowTitle(QString::fromUtf8("Rejony dyżurów"));
+  UstawKontekstPomocy(this, 120);
+  auto* uklad = new QVBoxLayout(this);
+  uklad->setContentsMargins(0, 0, 0, 0);
+  uklad->setSpacing(0);
+  auto* pasek = new QToolBar(this);
+  uklad->addWidget(pasek);
+  ZbudujPrzyciski();
+  for (QToolButton* p : polecenia_) pasek->addWidget(p);
+  paleta_ = new TKolor(this);
+  paleta_->setFixedSize(100, 24);
+  paleta_->OnAkcja = [this](TKolor&, uint32_t kolor) { Koloruj(kolor); };
+  pasek->addWidget(paleta_);
+  uklad->addWidget(siatka_, 1);
+  auto* pasekStanu = new QStatusBar(this);
+  status_ = new QLabel(this);
+  pasekStanu->addWidget(status_, 1);
+  uklad->addWidget(pasekStanu);
+  siatka_->UstawIlx(2);
+  siatka_->UstawSzerInfo(30);
+  siatka_->UstawSzerIo(0, 100);
+  siatka_->UstawSzerIo(1, 300);
+  PodlaczSiatke();
+  resize(480, 300);
+  // The stored look may bring another shape; the regions decide it.
+  ZarejestrujOknoStopki(kOknoRejony, this, siatka_, [this] {
+    siatka_->UstawIlx(2);
+    siatka_->UstawIly(std::max(dok_.Rejony.Liczba(), 1));
+  });
+}
+
+void Tffdrejon::ZbudujPrzyciski() {
+  const struct {
+    QStyle::StandardPixmap Ikona;
+    const char* Podpowiedz;
+    std::function<void()> Polecenie;
+  } opis[kLiczbaPolecen] = {
+      {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
+      {QStyle::SP_FileDialogNewFolder, "Dodaj rejon", [this] { DodajRejon(); }},
+      {QStyle::SP_TrashIcon, "Usuń rejon", [this] { UsunRejon(); }},
+      {QStyle::SP_DialogApplyButton, "Drukuj",
+       [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
+      {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
+  };
+  for (int i = 0; i < kLiczbaPolecen; ++i) {
+    auto* b = new QToolButton(this);
+    b->setAutoRaise(true);
+    b->setIcon(style()->standardIcon(opis[i].Ikona));
+    b->setToolTip(QString::fromUtf8(opis[i].Podpowiedz));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QToolButton::clicked, this, opis[i].Polecenie);
+    polecenia_[i] = b;
+  }
+}
+
+QString Tffdrejon::Status() const { return status_->text(); }
+
+bool Tffdrejon::JestRejon(int y) const { return dok_.Rejony.Istnieje(y); }
+
+void Tffdrejon::Pokaz() {
+  siatka_->UstawIly(std::max(dok_.Rejony.Liczba(), 1));
+  if (isVisible()) siatka_->OdswiezAll();
+  else show();
+  raise();
+  activateWindow();
+  siatka_->setFocus();
+}
+
+void Tffdrejon::DodajRejon() {
+  const int n = dok_.Rejony.Liczba();
+  dok_.Rejony.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0, dok_.Dyzury);
+  if (dok_.Rejony.Liczba() >= 2) {
+    siatka_->UstawIly(siatka_->Ily() + 1);
+    siatka_->UstawKury(siatka_->Kury() + 1);
+  }
+  siatka_->OdswiezAll();
+  dok_.Zmieniony = true;
+  siatka_->setFocus();
+}
+
+void Tffdrejon::UsunRejon() {
+  if (dok_.Rejony.UsunRejon(siatka_->Kury(), dok_.Dyzury)) {
+    if (dok_.Rejony.Liczba() > 0) siatka_->UstawIly(siatka_->Ily() - 1);
+    siatka_->OdswiezAll();
+    dok_.Zmieniony = true;
+  }
+  siatka_->setFocus();
+}
+
+void Tffdrejon::Koloruj(uint32_t kolor) {
+  NaWierszach([&](int r) {
+    dok_.Rejony[r].Kolor = kolor;
+    dok_.Zmieniony = true;
+    siatka_->OdswiezRow(r);
+  });
+}
+
+void Tffdrejon::NaWierszach(const std::function<void(int r)>& f) {
+  siatka_->ini_sel_iterator(2);
+  int x = 0, y = 0;
+  while (siatka_->sel_iterator(x, y))
+    if (JestRejon(y)) f(y);
+}
+
+void Tffdrejon::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) close();
+  else QWidget::keyPressEvent(e);
+}
+
+// The region and room micro-plans go with the window.
+void Tffdrejon::closeEvent(QCloseEvent* e) {
+  for (int i : {0, 1})
+    if (QWidget* okno = Okna().ffdmain ? Okna().ffdmain->DodatkowyMikroplan(i) : nullptr;
+        okno && okno->isVisible())
+      okno->close();
+  QWidget::closeEvent(e);
+}
+
+// The duty plan editor is rebuilt with the new regions when next opened.
+void Tffdrejon::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dok_.Zmieniony &&
+      Okna().ffddyzur)
+    Okna().ffddyzur->close();
+}
+
+}  // namespace velmor

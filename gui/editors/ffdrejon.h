@@ -1,0 +1,69 @@
+#pragma once
+// Tffdrejon: the duty regions editor. A row per region: its name, typed in
+// place, and its rooms, chosen in the room picker; regions are added and
+// removed with their duty-table columns, and coloured from the palette.
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QToolButton;
+
+namespace velmor {
+
+class TCellEdi;
+class TDokument;
+class TKolor;
+struct TTekstOczka;
+
+class Tffdrejon : public QWidget {
+  Q_OBJECT
+ public:
+  enum TPolecenie { kZapisz, kDodaj, kUsun, kDrukuj, kKoniec, kLiczbaPolecen };
+  static constexpr int kMaksNazwa = 20;
+
+  explicit Tffdrejon(TDokument& dokument, QWidget* rodzic = nullptr);
+
+  // Fits the grid to the regions, repaints or shows the window.
+  Q_INVOKABLE void Pokaz();
+  void DodajRejon();
+  void UsunRejon();
+  // Colours the selected regions.
+  void Koloruj(uint32_t kolor);
+
+  TCellEdi& Siatka() { return *siatka_; }
+  TKolor* Paleta() const { return paleta_; }
+  QToolButton* Przycisk(TPolecenie p) const { return polecenia_[p]; }
+  QString Status() const;
+
+  // Region r's rooms joined by ",", an invalid entry left empty.
+  std::string TekstSal(int r) const;
+  void Oczko(int x, int y, TTekstOczka& ato) const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void ZbudujPrzyciski();
+  void PodlaczSiatke();
+  void Akcja(int x, int y, int& klawisz, int button);
+  void EdytujNazwe(int y, int& klawisz);
+  void WybierzSale(int y);
+  void Mikroplan(int i, int tryb, int podmiot);
+  void Wklej(int x, int y, const std::string& tekst);
+  void ZmianaKomorki(int staryY);
+  // Calls f(r) for every selected row inside the regions.
+  void NaWierszach(const std::function<void(int r)>& f);
+  bool JestRejon(int y) const;
+
+  TDokument& dok_;
+  TCellEdi* siatka_;
+  TKolor* paleta_;
+  QLabel* status_;
+  std::array<QToolButton*, kLiczbaPolecen> polecenia_{};
+};
+
+}  // namespace velmor

@@ -1,0 +1,135 @@
+// The regions editor's cells: their texts, typing, clicks and pasting.
+#include <QLabel>
+
+#include "core/document/dokument.h"
+#include "core/grid/edycja.h"
+#include "gui/app/ffdmain.h"
+#include "gui/app/okna.h"
+#include "gui/editors/ffdodaj.h"
+#include "gui/editors/ffdrejon.h"
+#include "gui/grid/celledi.h"
+#include "gui/grid/klawisze.h"
+#include "gui/grid/tekst.h"
+#include "gui/planning/ffddysp.h"
+
+namespace velmor {
+namespace {
+
+// The main window keeps no typing state; the one editor field shares this.
+TStanEdycji& StanEdycji() {
+  static TStanEdycji stan;
+  return stan;
+}
+
+}  // namespace
+
+void Tffdrejon::PodlaczSiatke() {
+  TCellEdi& s = *siatka_;
+  s.OnTopInfo = [](TCellEdi&, int x, TTekstOczka& ato) {
+    ato.ustaw_tekst(0, x == 0 ? "Nazwa" : "Sale");
+  };
+  s.OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
+  s.OnOczkoToClipboard = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
+    TTekstOczka ato;
+    Oczko(x, y, ato);
+    txt = ato.daj_tekst(0);
+  };
+  s.OnClipboardToOczko = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
+    Wklej(x, y, txt);
+  };
+  s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& klawisz, int button) {
+    Akcja(x, y, klawisz, button);
+  };
+  s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) { ZmianaKomorki(staryY); };
+  s.OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
+    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, true, false, false, false);
+  };
+}
+
+std::string Tffdrejon::TekstSal(int r) const {
+  std::string tekst;
+  const TWektor<uint8_t>& sale = dok_.Rejony[r].SaleRejonu;
+  for (int i = 0; i < sale.Liczba(); ++i) {
+    if (i > 0) tekst += ',';
+    if (dok_.Sale.Istnieje(sale[i])) tekst += dok_.Sale[sale[i]].Nazwa;
+  }
+  return tekst;
+}
+
+void Tffdrejon::Oczko(int x, int y, TTekstOczka& ato) const {
+  if (!JestRejon(y)) return ato.wpisz_kropki(0);
+  const TRejon& rejon = dok_.Rejony[y];
+  const bool pusta = x == 0 ? rejon.Nazwa.empty() : rejon.SaleRejonu.Liczba() == 0;
+  if (pusta) return ato.wpisz_nieznany(0);
+  ato.ustaw_tekst(0, x == 0 ? rejon.Nazwa : TekstSal(y));
+  ato.ustaw_kolor(rejon.Kolor);
+}
+
+void Tffdrejon::Akcja(int x, int y, int& klawisz, int button) {
+  if (klawisz == VK_ESCAPE) return;  // left for the window, which closes
+  if (!JestRejon(y)) {
+    klawisz = 0;
+    return;
+  }
+  const TWektor<uint8_t>& sale = dok_.Rejony[y].SaleRejonu;
+  if (x == 0 && button == 2) Mikroplan(0, 3, y);
+  else if (x == 0) EdytujNazwe(y, klawisz);
+  else if (button == 1) WybierzSale(y);
+  else if (button == 2 && sale.Liczba() > 0 && dok_.Sale.Istnieje(sale[0]))
+    Mikroplan(1, 2, sale[0]);
+  siatka_->OdswiezCol(x);
+}
+
+// Whatever the key did, the selected rows take the name.
+void Tffdrejon::EdytujNazwe(int y, int& klawisz) {
+  edytuj_tekst(StanEdycji(), dok_.Rejony[y].Nazwa, klawisz, kMaksNazwa, false);
+  const std::string nazwa = dok_.Rejony[y].Nazwa;
+  NaWierszach([&](int r) { dok_.Rejony[r].Nazwa = nazwa; });
+  dok_.Zmieniony = true;
+}
+
+// The picker edits a copy; the selected rows take it unless left with Esc.
+void Tffdrejon::WybierzSale(int y) {
+  auto* okno = qobject_cast<Tffdodaj*>(Okna().ffdodaj);
+  if (!okno) return;
+  TWektor<uint8_t> sale = dok_.Rejony[y].SaleRejonu;
+  if (okno->Wybierz(sale)) NaWierszach([&](int r) { dok_.Rejony[r].SaleRejonu = sale; });
+  dok_.Zmieniony = true;
+}
+
+// Extra micro-plan i: 0 the region's, 1 the room's.
+void Tffdrejon::Mikroplan(int i, int tryb, int podmiot) {
+  if (!Okna().ffdmain) return;
+  if (auto* okno = qobject_cast<Tffddysp*>(Okna().ffdmain->DodatkowyMikroplan(i)))
+    okno->pokaz_mikroplan(tryb, podmiot, 0);
+}
+
+// Room names not found are dropped; the whole text is split.
+void Tffdrejon::Wklej(int x, int y, const std::string& tekst) {
+  if (!JestRejon(y)) return;
+  TRejon& rejon = dok_.Rejony[y];
+  if (x == 0) {
+    rejon.Nazwa = tekst;
+  } else if (x == 1) {
+    rejon.SaleRejonu = {};
+    for (size_t poczatek = 0; poczatek <= tekst.size();) {
+      const size_t koniec = std::min(tekst.find(',', poczatek), tekst.size());
+      const std::string_view kawalek(tekst.data() + poczatek, koniec - poczatek);
+      if (!kawalek.empty())
+        if (const uint8_t sala = dok_.Sale.ZnajdzSale(kawalek); dok_.Sale.Istnieje(sala))
+          rejon.SaleRejonu.Dodaj(sala);
+      poczatek = koniec + 1;
+    }
+  } else {
+    return;
+  }
+  dok_.Zmieniony = true;
+}
+
+void Tffdrejon::ZmianaKomorki(int staryY) {
+  const int y = siatka_->Kury();
+  if (y != staryY && JestRejon(y) && dok_.Rejony[y].SaleRejonu.Liczba() > 0)
+    status_->setText(QTekst(TekstSal(y)));
+}
+
+}  // namespace velmor
