@@ -1,5 +1,6 @@
 // The moments editor's cells: what they show, typing, clicks and paste.
 #include <algorithm>
+#include "gui/app/stanedycji.h"
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
@@ -15,12 +16,6 @@ namespace {
 constexpr int kMaksNazwy = 40;
 constexpr int kMaksMinut = 100;
 constexpr int kEscape = 27;
-
-// The number being typed; one for the program's editors.
-TStanEdycji& StanEdycji() {
-  static TStanEdycji stan;
-  return stan;
-}
 
 // The label of period p of day d, "" when the day has no such period.
 std::string EtykietaLekcji(const TDni& dni, int d, int p) {

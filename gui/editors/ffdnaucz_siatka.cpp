@@ -1,5 +1,6 @@
 // What the limits grid shows, and its edits by keys, clicks and paste.
 #include <QPainter>
+#include "gui/app/stanedycji.h"
 #include <algorithm>
 #include <cstdint>
 
@@ -22,13 +23,6 @@ namespace {
 constexpr uint32_t kKolorZakazow = 0x000000FF;  // red
 constexpr int kKolumn = 4;
 constexpr int kNajwiecejDyzurow = 100, kNajwiecejMinut = 200;
-
-// The main window keeps no typing state of its own: the number being typed
-// lives here.
-TStanEdycji& StanEdycji() {
-  static TStanEdycji stan;
-  return stan;
-}
 
 std::string Tekst(int liczba) { return std::to_string(liczba); }
 

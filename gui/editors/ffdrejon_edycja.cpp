@@ -1,5 +1,6 @@
 // The regions editor's cells: their texts, typing, clicks and pasting.
 #include <QLabel>
+#include "gui/app/stanedycji.h"
 
 #include "core/document/dokument.h"
 #include "core/grid/edycja.h"
@@ -13,15 +14,6 @@
 #include "gui/planning/ffddysp.h"
 
 namespace velmor {
-namespace {
-
-// The main window keeps no typing state; the one editor field shares this.
-TStanEdycji& StanEdycji() {
-  static TStanEdycji stan;
-  return stan;
-}
-
-}  // namespace
 
 void Tffdrejon::PodlaczSiatke() {
   TCellEdi& s = *siatka_;

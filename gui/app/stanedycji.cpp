@@ -1,0 +1,10 @@
+#include "gui/app/stanedycji.h"
+
+namespace velmor {
+
+TStanEdycji& StanEdycji() {
+  static TStanEdycji stan;
+  return stan;
+}
+
+}  // namespace velmor
