@@ -31,6 +31,9 @@ void UstawOkna(const TStopka& stopka) {
   for (size_t i = 0; i < g_okna.size(); ++i) {
     const TOknoWiersza& w = g_okna[i];
     if (!w.Okno) continue;
+    // A row never placed (written where no window was shown, as by
+    // velmor-cli) leaves the window's own place and its table's own look.
+    if (stopka.Okna[i].Prostokat == TProstokat{}) continue;
     UstawProstokat(w.Okno, stopka.Okna[i].Prostokat);
     if (w.Siatka && TStopka::MaSiatke(static_cast<int>(i)))
       w.Siatka->Zastosuj(stopka.Okna[i].Siatka);

@@ -19,7 +19,8 @@ class TCellEdi;
 void ZarejestrujOknoStopki(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka = nullptr,
                            std::function<void()> poOdczycie = {});
 
-// Places the registered windows and applies their tables' looks.
+// Places the registered windows and applies their tables' looks; a row
+// whose rectangle is all zero (never placed) changes nothing.
 void UstawOkna(const TStopka& stopka);
 // Stores the registered windows' rectangles and their tables' looks.
 void PobierzOkna(TStopka& stopka);

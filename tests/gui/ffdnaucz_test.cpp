@@ -344,6 +344,7 @@ TEST_F(Limits, EscapeClosesAndTheOrderSurvivesUntilTheTeacherCountChanges) {
 
 TEST_F(Limits, StoredLookKeepsFourColumns) {
   TStopka stopka;
+  stopka.Okna[kOknoLimity].Prostokat = {20, 30, 420, 330};
   auto& siatka = stopka.Okna[kOknoLimity].Siatka;
   siatka.Szerokosci = {30, 111, 50, 50, 50, 60, 70};
   siatka.Wysokosci = std::vector<int32_t>(3, 14);

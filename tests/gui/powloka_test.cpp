@@ -345,6 +345,7 @@ TEST_F(Shell, WindowsTakeTheirPlaceAndLookFromTheDocument) {
   stopka.Okna[kOknoRejony].Siatka.FixedRows = 2;
   stopka.Okna[kOknoMomenty].Prostokat = {1, 2, 3, 4};
   stopka.Okna[kOknoMomenty].Siatka.Szerokosci = {10, 20, 30};
+  stopka.Okna[kOknoPlan].Prostokat = {40, 50, 640, 450};
   stopka.Okna[kOknoPlan].Siatka.OczkoKolor = 0x00ABCDEF;
   stopka.WpisujAutomatycznie = true;
   Plan("a.vlm", stopka);
