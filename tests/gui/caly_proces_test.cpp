@@ -1,6 +1,7 @@
 // A user's whole job through the real windows: a new plan from a timetable,
 // its moments, regions with rooms and limits, saved and opened again.
 #include <QCheckBox>
+#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -13,6 +14,8 @@
 #include "gui/editors/ffdodaj.h"
 #include "gui/editors/ffdrejon.h"
 #include "gui/grid/celledi.h"
+#include "gui/grid/drukarki.h"
+#include "gui/grid/ffdruk.h"
 #include "gui/planning/ffddysp.h"
 #include "gui/planning/ffddyzur.h"
 #include "gui/planning/ffdstat.h"
@@ -144,6 +147,17 @@ TEST_F(WholeJob, NewPlanEditedSavedAndOpenedAgain) {
   gdzie.Siatka()->UstawZaznaczenie({zx + 1, zy + 1, zx + 1, zy + 1});
   gdzie.Zakaz()->click();
   ASSERT_TRUE(Dok().Nauczyciele[zt].Dyspozycja[zs].Zakaz != 0);
+
+  // The duty plan printed to a PDF file.
+  Tffdruk& druk = *Okna().ffdruk;
+  WybierzDrukarke(druk.Printer(), kPlikPdf);
+  const QString pdf = QString::fromStdString((folder / "plan.pdf").string());
+  druk.PytajOPlik = [&pdf](QWidget*, const QString&) { return pdf; };
+  druk.Wczytaj(plan.Siatka(), "Orvel");
+  druk.findChild<QPushButton*>("drukuj")->click();
+  QFile wydruk(pdf);
+  ASSERT_TRUE(wydruk.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(wydruk.readAll().contains("/Type /Page"));
 
   Glowne().move(40, 50);
   Rejony().move(120, 90);
