@@ -10,20 +10,9 @@
 #include <QVBoxLayout>
 
 #include "gui/app/pomoc.h"
+#include "gui/app/przyciski.h"
 
 namespace velmor {
-namespace {
-
-QToolButton* PlaskiPrzycisk(QWidget* rodzic, QStyle::StandardPixmap ikona, const QString& podpowiedz) {
-  auto* przycisk = new QToolButton(rodzic);
-  przycisk->setAutoRaise(true);
-  przycisk->setIcon(rodzic->style()->standardIcon(ikona));
-  przycisk->setToolTip(podpowiedz);
-  przycisk->setFocusPolicy(Qt::NoFocus);
-  return przycisk;
-}
-
-}  // namespace
 
 Tffdyzerr::Tffdyzerr(QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

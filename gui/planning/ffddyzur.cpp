@@ -10,6 +10,7 @@
 
 #include "core/document/dokument.h"
 #include "gui/app/ffdmain.h"
+#include "gui/app/przyciski.h"
 #include "gui/app/okna.h"
 #include "gui/app/pomoc.h"
 #include "gui/app/ustawieniaokien.h"
@@ -21,15 +22,6 @@ namespace velmor {
 namespace {
 
 constexpr int kSzerNaglowka = 80;
-
-QToolButton* NowyPrzycisk(QWidget* rodzic, QStyle::StandardPixmap ikona, const char* podpowiedz) {
-  auto* przycisk = new QToolButton(rodzic);
-  przycisk->setAutoRaise(true);
-  przycisk->setIcon(rodzic->style()->standardIcon(ikona));
-  przycisk->setToolTip(QString::fromUtf8(podpowiedz));
-  przycisk->setFocusPolicy(Qt::NoFocus);
-  return przycisk;
-}
 
 }  // namespace
 
@@ -82,7 +74,7 @@ void Tffddyzur::ZbudujPrzyciski() {
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
   for (int i = 0; i < kLiczbaPolecen; ++i) {
-    polecenia_[i] = NowyPrzycisk(this, opis[i].Ikona, opis[i].Podpowiedz);
+    polecenia_[i] = PlaskiPrzycisk(this, opis[i].Ikona, opis[i].Podpowiedz);
     connect(polecenia_[i], &QToolButton::clicked, this, opis[i].Polecenie);
   }
 }
