@@ -44,14 +44,6 @@ void TListaWariantow::wyczysc_warianty(int moment) {
   w_.clear();
 }
 
-namespace {
-
-bool PrzedWgMocy(const TWariant& a, const TWariant& b) {
-  return a.moc != b.moc ? a.moc > b.moc : a.komunikat < b.komunikat;
-}
-
-}  // namespace
-
 int TListaWariantow::Najlepszy() const {
   int najlepszy = -1;
   for (size_t i = 0; i < w_.size(); ++i)

@@ -96,6 +96,11 @@ inline bool ObecnoscPotrzebna(const TFaktyKandydata& f, const TZasadyOceny& z) {
          !f.Zajety && !(f.DlugaZajeta && z.Automatycznie && z.JednaDluga);
 }
 
+// Whether a comes before b in the list sorted by score (column 2).
+inline bool PrzedWgMocy(const TWariant& a, const TWariant& b) {
+  return a.moc != b.moc ? a.moc > b.moc : a.komunikat < b.komunikat;
+}
+
 class TListaWariantow {
  public:
   void wyczysc_warianty(int moment);

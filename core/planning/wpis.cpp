@@ -1,123 +1,99 @@
 #include "core/planning/wpis.h"
 
 #include <algorithm>
-#include <array>
+#include <limits>
+#include <optional>
+#include <span>
+
+#include "core/planning/oceniacz.h"
 
 namespace velmor {
 namespace {
 
-// What the run reads over and over, taken once: the timetable does not
-// change during a run, the loads are kept up to date cell by cell.
-class TOceniacz {
+// Whether a comes before b in the list sorted by score, teacher order
+// breaking ties as the stable sort keeps it.
+bool Lepszy(const TWariant& a, const TWariant& b) {
+  return PrzedWgMocy(a, b) || (!PrzedWgMocy(b, a) && a.nauczyciel < b.nauczyciel);
+}
+
+// The best record a teacher without a lesson in the region's rooms right
+// before or after the break can get: nothing excludes him and his code is
+// one he can still have (-1 or 0 without rooms, -1 to 3 with them).
+TWariant NajlepszyPozaRejonem(bool bezSal, bool dlugi, const TZasadyOceny& z) {
+  static constexpr int kKodyBezSal[] = {-1, 0}, kKodyZSalami[] = {-1, 1, 2, 3};
+  const auto kody = bezSal ? std::span<const int>(kKodyBezSal) : std::span<const int>(kKodyZSalami);
+  TWariant najlepszy;
+  najlepszy.moc = std::numeric_limits<int32_t>::min();
+  for (int kod : kody)
+    for (bool dluga : {false, dlugi}) {
+      TFaktyKandydata f;
+      f.LimitDyzurow = f.LimitMinut = std::numeric_limits<int>::max();
+      f.Kod = kod;
+      f.DlugaZajeta = dluga;
+      TWariant w;
+      w.moc = ocen_kandydata(f, z, w.komunikat, w.zastrzezenie);
+      if (PrzedWgMocy(w, najlepszy)) najlepszy = w;
+    }
+  return najlepszy;
+}
+
+// The unattended choice for a cell, found without judging every teacher:
+// only those with a lesson in the region around the break can beat the
+// rest, and the rest are judged in turn only until nobody left can come first.
+class TWyborBezListy {
  public:
-  explicit TOceniacz(const TModele& m) : m_(m), o_(m), obc_(o_.policz_obciazenia()) {
-    const int n = m.Nauczyciele.Liczba(), sloty = m.Dyzury.LiczbaMomentow();
-    lekcja_.assign(static_cast<size_t>(n * sloty), 0);
-    zakaz_.assign(static_cast<size_t>(n * sloty), 0);
-    sala_.assign(static_cast<size_t>(n * sloty), kBrak);
-    for (int t = 0; t < n; ++t) {
-      limity_.emplace_back(m.Nauczyciele[t].LimitDyzurow, m.Nauczyciele[t].LimitMinut);
-      const TDysp& d = m.Nauczyciele[t].Dyspozycja;
-      for (int s = 0; s < sloty; ++s) {
-        lekcja_[Ind(t, s)] = o_.MaLekcje(t, s);
-        zakaz_[Ind(t, s)] = s < d.Liczba() && d[s].Zakaz != 0;
-        sala_[Ind(t, s)] = o_.SalaLekcji(t, s);
-      }
+  TWyborBezListy(const TOceniacz& o, const TZasadyOceny& z, int n) : o_(o), z_(z), n_(n) {
+    for (int bezSal = 0; bezSal < 2; ++bezSal)
+      for (int dlugi = 0; dlugi < 2; ++dlugi)
+        granica_[bezSal][dlugi] = NajlepszyPozaRejonem(bezSal, dlugi, z);
+  }
+
+  int Wybierz(int r, int m, uint8_t stary) const {
+    std::optional<TWariant> wRejonie;
+    for (int s : {o_.SlotPrzed(), m})
+      for (uint8_t t : o_.WRejonie(r, s)) Rozwaz(wRejonie, t, r, m, stary);
+    const TWariant& granica = granica_[o_.BezSal(r)][o_.DlugiMoment()];
+    if (wRejonie && PrzedWgMocy(*wRejonie, granica)) return Decyzja(wRejonie);
+    // Nobody ranks above the bound now, so the first record reaching it wins.
+    std::optional<TWariant> najlepszy;
+    for (int t = 0; t < n_; ++t) {
+      Rozwaz(najlepszy, t, r, m, stary);
+      if (najlepszy && !PrzedWgMocy(granica, *najlepszy)) break;
     }
-    // Only rooms that exist: a lesson without a room reads as kBrak, which a
-    // region may list as an entry past the room list.
-    for (const TRejon& r : m.Rejony) {
-      auto& sale = saleRejonu_.emplace_back();
-      sale.fill(false);
-      bool bezSal = true;
-      for (uint8_t x : r.SaleRejonu.Elementy())
-        if (m.Sale.Istnieje(x)) sale[x] = true, bezSal = false;
-      bezSal_.push_back(bezSal);
-    }
-  }
-
-  // Per-cell facts about the whole moment: who is busy, who has a long duty
-  // that day, and the moment's neighbours.
-  void Przygotuj(int m) {
-    const int n = m_.Nauczyciele.Liczba();
-    zajety_.assign(static_cast<size_t>(n), false);
-    for (uint8_t t : m_.Dyzury.Wiersz(m).Elementy())
-      if (t < n) zajety_[t] = true;
-    dluga_.assign(static_cast<size_t>(n), false);
-    if (m < m_.Momenty.Liczba() && m_.Momenty[m].Dluga) ZaznaczDlugieDyzury(m);
-    minutyMomentu_ = m < m_.Momenty.Liczba() ? m_.Momenty[m].Minuty : 0;
-    sPrzed_ = o_.SlotPrzed(m);
-    nastepny_ = m + 1 < m_.Momenty.Liczba() && m + 1 < m_.Dyzury.LiczbaMomentow() &&
-                o_.TenSamDzien(m, m + 1);
-  }
-
-  TFaktyKandydata Fakty(int t, int r, int m, const TZasadyOceny& z) const {
-    TFaktyKandydata f;
-    f.Zakaz = zakaz_[Ind(t, m)];
-    f.Dyzury = obc_.Dyzury[t];
-    f.Minuty = obc_.Minuty[t];
-    f.LimitDyzurow = limity_[static_cast<size_t>(t)].first;
-    f.LimitMinut = limity_[static_cast<size_t>(t)].second;
-    f.MinutyMomentu = minutyMomentu_;
-    f.Zajety = zajety_[t];
-    f.DlugaZajeta = dluga_[t];
-    if (ObecnoscPotrzebna(f, z)) f.Kod = Kod(t, r, m);
-    return f;
-  }
-
-  // The loads follow a cell changed from `stary` to `nowy`.
-  void Zmiana(int m, uint8_t stary, uint8_t nowy) {
-    const int minuty = m < m_.Momenty.Liczba() ? m_.Momenty[m].Minuty : 0;
-    const int n = m_.Nauczyciele.Liczba();
-    if (stary < n) obc_.Dyzury[stary] -= 1, obc_.Minuty[stary] -= minuty;
-    if (nowy < n) obc_.Dyzury[nowy] += 1, obc_.Minuty[nowy] += minuty;
+    return Decyzja(najlepszy);
   }
 
  private:
-  // Slot after slot, the teachers of a slot side by side: a cell reads them in turn.
-  size_t Ind(int t, int s) const {
-    return static_cast<size_t>(s) * static_cast<size_t>(m_.Nauczyciele.Liczba()) +
-           static_cast<size_t>(t);
+  void Rozwaz(std::optional<TWariant>& najlepszy, int t, int r, int m, uint8_t stary) const {
+    if (t == stary) return;
+    const TWariant w = o_.Ocen(t, r, m, z_);
+    if (!najlepszy || Lepszy(w, *najlepszy)) najlepszy = w;
   }
 
-  // Teachers on duty at a long break of moment m's day.
-  void ZaznaczDlugieDyzury(int m) {
-    const int d = m_.Dni.DzienILekcja(m).first;
-    if (m_.Dni.Dni.empty()) return;
-    const int lekcji = static_cast<int>(m_.Dni.Dni[static_cast<size_t>(d)].Godziny.size());
-    for (int p = 0; p < lekcji; ++p) {
-      const int k = m_.Dni.Slot(d, p);
-      if (k >= m_.Momenty.Liczba() || k >= m_.Dyzury.LiczbaMomentow() || !m_.Momenty[k].Dluga)
-        continue;
-      for (uint8_t t : m_.Dyzury.Wiersz(k).Elementy())
-        if (t < dluga_.size()) dluga_[t] = true;
-    }
+  static int Decyzja(const std::optional<TWariant>& w) {
+    return w && Czysty(*w) ? w->nauczyciel : -1;
   }
 
-  int Kod(int t, int r, int m) const {
-    const int sPrzed = sPrzed_;
-    const bool przed = sPrzed >= 0 && lekcja_[Ind(t, sPrzed)];
-    const bool po = lekcja_[Ind(t, m)];
-    const auto& sale = saleRejonu_[static_cast<size_t>(r)];
-    const bool wPrzed = przed && sale[sala_[Ind(t, sPrzed)]];
-    const bool wPo = po && sale[sala_[Ind(t, m)]];
-    return KodObecnosci(przed, po, bezSal_[static_cast<size_t>(r)], wPrzed, wPo,
-                        wPrzed && m_.Dyzury.Dyzurny(r, m - 1) == t,
-                        wPo && nastepny_ && m_.Dyzury.Dyzurny(r, m + 1) == t);
-  }
-
-  const TModele& m_;
-  TOgolne o_;
-  TObciazenia obc_;
-  std::vector<uint8_t> lekcja_, zakaz_, sala_;
-  std::vector<std::array<bool, 256>> saleRejonu_;
-  std::vector<bool> bezSal_;
-  std::vector<bool> zajety_, dluga_;
-  std::vector<std::pair<int, int>> limity_;  // duties and minutes per teacher
-  int minutyMomentu_ = 0;
-  int sPrzed_ = -1;       // the slot before the moment being decided
-  bool nastepny_ = false; // the next moment exists in the same day
+  const TOceniacz& o_;
+  const TZasadyOceny& z_;
+  int n_;
+  TWariant granica_[2][2];  // by region without rooms, long break
 };
+
+// The area cut to the duty table (and to the regions that exist).
+TObszar Przytnij(const TObszar& o, const TModele& m) {
+  const int rejonow = std::min(m.Dyzury.LiczbaRejonow(), m.Rejony.Liczba());
+  return {std::max(o.RejonOd, 0), std::min(o.RejonDo, rejonow - 1), std::max(o.MomentOd, 0),
+          std::min(o.MomentDo, m.Dyzury.LiczbaMomentow() - 1)};
+}
+
+// The last cell of the run that is not closed; (-1, -1) when none is.
+std::pair<int, int> OstatniaOtwarta(const TObszar& o, const TDyzury& d) {
+  for (int r = o.RejonDo; r >= o.RejonOd; --r)
+    for (int m = o.MomentDo; m >= o.MomentOd; --m)
+      if (d.Dyzurny(r, m) != kZamkniete) return {r, m};
+  return {-1, -1};
+}
 
 }  // namespace
 
@@ -154,24 +130,29 @@ int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& z
   TDyzury& tabela = modele.Dyzury;
   const int n = modele.Nauczyciele.Liczba();
   TOceniacz oceniacz(modele);
+  const TWyborBezListy bezListy(oceniacz, zasady, n);
+  const TObszar o = Przytnij(obszar, modele);
+  // Closed cells stay closed during a run; the last open one gets its list.
+  const auto ostatnia = wybor.Nienadzorowany() ? OstatniaOtwarta(o, tabela) : std::pair{-1, -1};
   int wpisano = 0;
-  const int rejonow = std::min(tabela.LiczbaRejonow(), modele.Rejony.Liczba());
-  for (int r = std::max(obszar.RejonOd, 0); r <= std::min(obszar.RejonDo, rejonow - 1); ++r) {
-    for (int m = std::max(obszar.MomentOd, 0);
-         m <= std::min(obszar.MomentDo, tabela.LiczbaMomentow() - 1); ++m) {
+  for (int r = o.RejonOd; r <= o.RejonDo; ++r) {
+    for (int m = o.MomentOd; m <= o.MomentDo; ++m) {
       const uint8_t stary = tabela.Dyzurny(r, m);
       if (stary == kZamkniete) continue;
-      lista.wyczysc_warianty(m);
       oceniacz.Przygotuj(m);
-      for (int t = 0; t < n; ++t) {
-        if (t == stary) continue;
-        int komunikat = kBezKomunikatu;
-        uint8_t zastrzezenie = 0;
-        const int moc = ocen_kandydata(oceniacz.Fakty(t, r, m, zasady), zasady, komunikat, zastrzezenie);
-        lista.dodaj_wariant(moc, static_cast<uint8_t>(t), komunikat, zastrzezenie);
+      int d = -1;
+      if (wybor.Nienadzorowany() && std::pair{r, m} != ostatnia) {
+        d = bezListy.Wybierz(r, m, stary);
+      } else {
+        lista.wyczysc_warianty(m);
+        for (int t = 0; t < n; ++t) {
+          if (t == stary) continue;
+          const TWariant w = oceniacz.Ocen(t, r, m, zasady);
+          lista.dodaj_wariant(w.moc, w.nauczyciel, w.komunikat, w.zastrzezenie);
+        }
+        d = wybor.wybierz_wariant(lista);
+        if (d == -2) return wpisano;
       }
-      const int d = wybor.wybierz_wariant(lista);
-      if (d == -2) return wpisano;
       if (d < 0) continue;
       tabela.UstawDyzurnego(r, m, static_cast<uint8_t>(d));
       oceniacz.Zmiana(m, stary, static_cast<uint8_t>(d));

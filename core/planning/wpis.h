@@ -14,12 +14,17 @@ class TWyborWariantu {
   virtual ~TWyborWariantu() = default;
   // -2 stops the run, -1 leaves the cell as it is, otherwise the teacher.
   virtual int wybierz_wariant(TListaWariantow& lista) = 0;
+  // True when the choice is the unattended one: the first record by score,
+  // taken only when clean. The run may then find that record itself without
+  // judging every teacher, and asks `wybierz_wariant` only for the last cell.
+  virtual bool Nienadzorowany() const { return false; }
 };
 
 // The unattended manner: the best record by score, only when it is clean.
 class TWyborAutomatyczny : public TWyborWariantu {
  public:
   int wybierz_wariant(TListaWariantow& lista) override;
+  bool Nienadzorowany() const override { return true; }
 };
 
 // The judged facts of teacher t at cell (r, m), straight from the queries.

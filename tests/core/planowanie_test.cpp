@@ -834,6 +834,55 @@ TEST(AutoEntryRandom, ProductRunMatchesTheReference) {
   for (int moc : {0, 20, 60, 70, 80, 90, 100, 110}) EXPECT_GT(moce[moc], 0) << "score " << moc;
 }
 
+// The unattended chooser, counting how often the run asks it.
+class TWyborLiczacy : public TWyborAutomatyczny {
+ public:
+  int Pytan = 0;
+  int wybierz_wariant(TListaWariantow& lista) override {
+    ++Pytan;
+    return TWyborAutomatyczny::wybierz_wariant(lista);
+  }
+};
+
+// The unattended run finds its choices without the whole list; every option
+// combination, areas cut at both ends, and tables already partly filled.
+TEST(AutoEntryRandom, UnattendedRunMatchesTheReference) {
+  int wpisano = 0;
+  for (unsigned ziarno = 1; ziarno <= 40; ++ziarno) {
+    const int rejonow = 1 + static_cast<int>(ziarno % 6);
+    TCechySzkoly c;
+    c.Dlugie = 0.3;
+    c.Wpisane = 0.2;
+    c.BezSal = 0.25;
+    const TModele szkola =
+        LosowaSzkola(ziarno, 5 + static_cast<int>(ziarno * 11 % 40),
+                     1 + static_cast<int>(ziarno % 5), 2 + static_cast<int>(ziarno % 7), rejonow, c);
+    TModele a = szkola, b = szkola;
+    for (int opcje = 0; opcje < 8; ++opcje) {
+      SCOPED_TRACE("ziarno " + std::to_string(ziarno) + ", opcje " + std::to_string(opcje));
+      const TZasadyOceny zasady{opcje % 3 != 2, (opcje & 1) != 0, (opcje & 2) != 0,
+                                (opcje & 4) != 0};
+      TObszar obszar = CalaTabela(szkola.Dyzury);
+      if (opcje % 3 == 1) obszar = {1, rejonow - 1, 1, szkola.Dyzury.LiczbaMomentow() - 2};
+      // Every other run starts over, the rest go on over the table left.
+      if (opcje % 2 == 0) a = szkola, b = szkola;
+      TWyborLiczacy wa;
+      TWyborSortujacy wb;
+      TListaWariantow la, lb;
+      const int na = wpisz_warianty(a, obszar, zasady, wa, la);
+      EXPECT_EQ(na, wpisz_wzorcowo(b, obszar, zasady, wb, lb));
+      EXPECT_TRUE(a.Dyzury == b.Dyzury);
+      // Only the last cell's list is built, and it is the reference's.
+      EXPECT_LE(wa.Pytan, 1);
+      la.sortuj_warianty(2);
+      EXPECT_EQ(la.Warianty(), lb.Warianty());
+      EXPECT_EQ(la.Moment(), lb.Moment());
+      wpisano += na;
+    }
+  }
+  EXPECT_GT(wpisano, 1000);
+}
+
 // ---------------------------------------------------------------------------
 
 TEST(PlanWizard, CarryOverBoxes) {

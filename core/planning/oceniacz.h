@@ -1,0 +1,60 @@
+#pragma once
+// What an automatic entry run reads over and over, taken once: the timetable
+// does not change during a run; loads, who is on duty at a moment and who
+// has a long-break duty on a day are kept up to date cell by cell.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/planning/ogolne.h"
+#include "core/planning/warianty.h"
+
+namespace velmor {
+
+class TOceniacz {
+ public:
+  explicit TOceniacz(const TModele& m);
+
+  // Facts about moment m shared by all of its cells.
+  void Przygotuj(int m);
+  TFaktyKandydata Fakty(int t, int r, int m, const TZasadyOceny& z) const;
+  TWariant Ocen(int t, int r, int m, const TZasadyOceny& z) const;
+  // The tables follow a cell of moment m changed from `stary` to `nowy`.
+  void Zmiana(int m, uint8_t stary, uint8_t nowy);
+
+  // Teachers (ascending) whose lesson in slot s is in one of region r's
+  // rooms; empty for s < 0.
+  const std::vector<uint8_t>& WRejonie(int r, int s) const;
+  bool BezSal(int r) const { return bezSal_[static_cast<size_t>(r)]; }
+  int SlotPrzed() const { return sPrzed_; }
+  bool DlugiMoment() const { return dzienMomentu_ >= 0; }
+
+ private:
+  size_t Ind(int t, int s) const;
+  void ZbierzLekcje();
+  void ZbierzRejony();
+  void ZbierzDyzury();
+  void Zmiana(int m, uint8_t stary, uint8_t nowy, bool obciazenia);
+  int Kod(int t, int r, int m) const;
+
+  const TModele& m_;
+  TOgolne o_;
+  TObciazenia obc_;
+  int n_ = 0;
+  // Per slot, the teachers side by side: a cell reads them in turn.
+  std::vector<uint8_t> lekcja_, zakaz_, sala_;
+  std::vector<int> dyzuryMomentu_;  // per moment and teacher: duties there
+  std::vector<int> dlugieDnia_;     // per day and teacher: long-break duties
+  std::vector<int> dzienDlugiego_;  // per moment: its day if long, else -1
+  std::vector<std::array<bool, 256>> saleRejonu_;
+  std::vector<bool> bezSal_;
+  std::vector<std::vector<uint8_t>> wRejonie_;  // per region and slot
+  std::vector<std::pair<int, int>> limity_;     // duties and minutes per teacher
+  // The moment being decided.
+  int minutyMomentu_ = 0;
+  int dzienMomentu_ = -1;  // its day when it is a long break
+  int sPrzed_ = -1;        // the slot before it in the same day
+  bool nastepny_ = false;  // the next moment exists in the same day
+};
+
+}  // namespace velmor
