@@ -13,4 +13,10 @@ QToolButton* PlaskiPrzycisk(QWidget* rodzic, QStyle::StandardPixmap ikona, const
   return przycisk;
 }
 
+QToolButton* PrzyciskPolecenia(QWidget* rodzic, const TOpisPolecenia& opis) {
+  QToolButton* przycisk = PlaskiPrzycisk(rodzic, opis.Ikona, opis.Podpowiedz);
+  QObject::connect(przycisk, &QToolButton::clicked, rodzic, opis.Polecenie);
+  return przycisk;
+}
+
 }  // namespace velmor

@@ -8,9 +8,9 @@
 
 #include "core/document/dokument.h"
 #include "gui/app/ffdmain.h"
-#include "gui/app/przyciski.h"
 #include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
+#include "gui/app/przyciski.h"
+#include "gui/app/ramka.h"
 #include "gui/app/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
@@ -26,16 +26,9 @@ constexpr int kSzerokosci[kKolumn] = {150, 80, 50};
 
 Tffdmomenty::Tffdmomenty(TDokument& dokument, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window), dokument_(dokument), siatka_(new TCellEdi(this)) {
-  setObjectName("ffdmomenty");
-  setWindowTitle(QString::fromUtf8("Momenty dyżurowania"));
-  UstawKontekstPomocy(this, 110);
-  auto* uklad = new QVBoxLayout(this);
-  uklad->setContentsMargins(0, 0, 0, 0);
-  uklad->setSpacing(0);
-  auto* pasek = new QToolBar(this);
-  uklad->addWidget(pasek);
+  QVBoxLayout* uklad = RamkaOkna(this, "ffdmomenty", "Momenty dyżurowania", 110);
   ZbudujPrzyciski();
-  for (QToolButton* p : polecenia_) pasek->addWidget(p);
+  QToolBar* pasek = PasekOkna(uklad, polecenia_);
   paleta_ = new TKolor(this);
   paleta_->setFixedSize(142, 24);
   paleta_->OnAkcja = [this](TKolor&, uint32_t kolor) { Koloruj(kolor); };
@@ -50,21 +43,14 @@ Tffdmomenty::Tffdmomenty(TDokument& dokument, QWidget* rodzic)
 }
 
 void Tffdmomenty::ZbudujPrzyciski() {
-  const struct {
-    QStyle::StandardPixmap Ikona;
-    const char* Podpowiedz;
-    std::function<void()> Polecenie;
-  } opis[kLiczbaPolecen] = {
+  const TOpisPolecenia opis[kLiczbaPolecen] = {
       {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
       {QStyle::SP_FileDialogListView, "Jak w planie lekcji", [this] { JakWPlanieLekcji(); }},
       {QStyle::SP_DialogApplyButton, "Drukuj",
        [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
-  for (int i = 0; i < kLiczbaPolecen; ++i) {
-    polecenia_[i] = PlaskiPrzycisk(this, opis[i].Ikona, opis[i].Podpowiedz);
-    connect(polecenia_[i], &QToolButton::clicked, this, opis[i].Polecenie);
-  }
+  for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
 }
 
 void Tffdmomenty::Pokaz() {

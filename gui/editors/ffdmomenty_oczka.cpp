@@ -1,14 +1,15 @@
 // The moments editor's cells: what they show, typing, clicks and paste.
 #include <algorithm>
-#include "gui/app/stanedycji.h"
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
 #include "core/grid/edycja.h"
 #include "core/grid/tekstoczka.h"
 #include "gui/app/okna.h"
+#include "gui/app/stanedycji.h"
 #include "gui/editors/ffdmomenty.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -77,11 +78,7 @@ void Tffdmomenty::PodlaczSiatke() {
   };
   s.OnLeftInfo = [this](TCellEdi&, int y, TTekstOczka& ato) { Naglowek(y, ato); };
   s.OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
-  s.OnOczkoToClipboard = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
-    TTekstOczka ato;
-    Oczko(x, y, ato);
-    txt = ato.daj_tekst(0);
-  };
+  SchowekTekstOczka(s);
   s.OnClipboardToOczko = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
     Wklej(x, y, txt);
   };

@@ -12,7 +12,7 @@
 #include "core/planning/ogolne.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
+#include "gui/app/ramka.h"
 #include "gui/app/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffddysp.h"
@@ -45,12 +45,7 @@ QWidget* GdzieDyzuruje() {
 
 Tffdnaucz::Tffdnaucz(TDokument& dokument, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
-  setObjectName("ffdnaucz");
-  setWindowTitle(QString::fromUtf8("Limity dyżurów"));
-  UstawKontekstPomocy(this, 130);
-  auto* uklad = new QVBoxLayout(this);
-  uklad->setContentsMargins(0, 0, 0, 0);
-  uklad->setSpacing(0);
+  QVBoxLayout* uklad = RamkaOkna(this, "ffdnaucz", "Limity dyżurów", 130);
   ZbudujPasek();
   uklad->addWidget(siatka_, 1);
   siatka_->UstawSzerInfo(30);
@@ -63,8 +58,7 @@ Tffdnaucz::Tffdnaucz(TDokument& dokument, QWidget* rodzic)
 }
 
 void Tffdnaucz::ZbudujPasek() {
-  auto* pasek = new QToolBar(this);
-  layout()->addWidget(pasek);
+  QToolBar* pasek = PasekOkna(static_cast<QVBoxLayout*>(layout()));
   drukuj_ = Przycisk(this, pasek, "Drukuj");
   koniec_ = Przycisk(this, pasek, "Koniec");
   connect(drukuj_, &QToolButton::clicked, this, [this] {

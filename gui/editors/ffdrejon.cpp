@@ -12,7 +12,8 @@
 #include "core/document/dokument.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
+#include "gui/app/przyciski.h"
+#include "gui/app/ramka.h"
 #include "gui/app/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
@@ -22,16 +23,9 @@ namespace velmor {
 
 Tffdrejon::Tffdrejon(TDokument& dokument, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
-  setObjectName("ffdrejon");
-  setWindowTitle(QString::fromUtf8("Rejony dyżurów"));
-  UstawKontekstPomocy(this, 120);
-  auto* uklad = new QVBoxLayout(this);
-  uklad->setContentsMargins(0, 0, 0, 0);
-  uklad->setSpacing(0);
-  auto* pasek = new QToolBar(this);
-  uklad->addWidget(pasek);
+  QVBoxLayout* uklad = RamkaOkna(this, "ffdrejon", "Rejony dyżurów", 120);
   ZbudujPrzyciski();
-  for (QToolButton* p : polecenia_) pasek->addWidget(p);
+  QToolBar* pasek = PasekOkna(uklad, polecenia_);
   paleta_ = new TKolor(this);
   paleta_->setFixedSize(100, 24);
   paleta_->OnAkcja = [this](TKolor&, uint32_t kolor) { Koloruj(kolor); };
@@ -55,11 +49,7 @@ Tffdrejon::Tffdrejon(TDokument& dokument, QWidget* rodzic)
 }
 
 void Tffdrejon::ZbudujPrzyciski() {
-  const struct {
-    QStyle::StandardPixmap Ikona;
-    const char* Podpowiedz;
-    std::function<void()> Polecenie;
-  } opis[kLiczbaPolecen] = {
+  const TOpisPolecenia opis[kLiczbaPolecen] = {
       {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
       {QStyle::SP_FileDialogNewFolder, "Dodaj rejon", [this] { DodajRejon(); }},
       {QStyle::SP_TrashIcon, "Usuń rejon", [this] { UsunRejon(); }},
@@ -67,15 +57,7 @@ void Tffdrejon::ZbudujPrzyciski() {
        [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
-  for (int i = 0; i < kLiczbaPolecen; ++i) {
-    auto* b = new QToolButton(this);
-    b->setAutoRaise(true);
-    b->setIcon(style()->standardIcon(opis[i].Ikona));
-    b->setToolTip(QString::fromUtf8(opis[i].Podpowiedz));
-    b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, opis[i].Polecenie);
-    polecenia_[i] = b;
-  }
+  for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
 }
 
 QString Tffdrejon::Status() const { return status_->text(); }

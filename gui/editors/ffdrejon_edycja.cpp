@@ -1,17 +1,18 @@
 // The regions editor's cells: their texts, typing, clicks and pasting.
 #include <QLabel>
-#include "gui/app/stanedycji.h"
 
 #include "core/document/dokument.h"
 #include "core/grid/edycja.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/okna.h"
+#include "gui/app/stanedycji.h"
 #include "gui/editors/ffdodaj.h"
 #include "gui/editors/ffdrejon.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/grid/tekst.h"
 #include "gui/planning/ffddysp.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 
@@ -21,11 +22,7 @@ void Tffdrejon::PodlaczSiatke() {
     ato.ustaw_tekst(0, x == 0 ? "Nazwa" : "Sale");
   };
   s.OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
-  s.OnOczkoToClipboard = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
-    TTekstOczka ato;
-    Oczko(x, y, ato);
-    txt = ato.daj_tekst(0);
-  };
+  SchowekTekstOczka(s);
   s.OnClipboardToOczko = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
     Wklej(x, y, txt);
   };

@@ -10,9 +10,9 @@
 
 #include "core/document/dokument.h"
 #include "gui/app/ffdmain.h"
-#include "gui/app/przyciski.h"
 #include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
+#include "gui/app/przyciski.h"
+#include "gui/app/ramka.h"
 #include "gui/app/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdopcje.h"
@@ -27,16 +27,9 @@ constexpr int kSzerNaglowka = 80;
 
 Tffddyzur::Tffddyzur(TDokument& dokument, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window), dokument_(dokument), siatka_(new TCellEdi(this)) {
-  setObjectName("ffddyzur");
-  setWindowTitle(QString::fromUtf8("Plan dyżurów"));
-  UstawKontekstPomocy(this, 200);
-  auto* uklad = new QVBoxLayout(this);
-  uklad->setContentsMargins(0, 0, 0, 0);
-  uklad->setSpacing(0);
-  auto* pasek = new QToolBar(this);
-  uklad->addWidget(pasek);
+  QVBoxLayout* uklad = RamkaOkna(this, "ffddyzur", "Plan dyżurów", 200);
   ZbudujPrzyciski();
-  for (QToolButton* p : polecenia_) pasek->addWidget(p);
+  QToolBar* pasek = PasekOkna(uklad, polecenia_);
   automatycznie_ = new QCheckBox("Wpisuj automatycznie", this);
   automatycznie_->setToolTip(QString::fromUtf8("Pokazywać listę wyboru wariantu?"));
   automatycznie_->setFocusPolicy(Qt::NoFocus);
@@ -58,11 +51,7 @@ Tffddyzur::Tffddyzur(TDokument& dokument, QWidget* rodzic)
 Tffddyzur::~Tffddyzur() { KursorPlanu() = nullptr; }
 
 void Tffddyzur::ZbudujPrzyciski() {
-  const struct {
-    QStyle::StandardPixmap Ikona;
-    const char* Podpowiedz;
-    std::function<void()> Polecenie;
-  } opis[kLiczbaPolecen] = {
+  const TOpisPolecenia opis[kLiczbaPolecen] = {
       {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
       {QStyle::SP_FileDialogDetailedView, "Wpisz nieautomatycznie", [this] { WpiszRecznie(0); }},
       {QStyle::SP_TrashIcon, "Usuń", [this] { Usun(); }},
@@ -73,10 +62,7 @@ void Tffddyzur::ZbudujPrzyciski() {
        [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
-  for (int i = 0; i < kLiczbaPolecen; ++i) {
-    polecenia_[i] = PlaskiPrzycisk(this, opis[i].Ikona, opis[i].Podpowiedz);
-    connect(polecenia_[i], &QToolButton::clicked, this, opis[i].Polecenie);
-  }
+  for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
 }
 
 QWidget* Tffddyzur::ZbudujTowarzyszy() {

@@ -39,6 +39,15 @@ void SchowekPierwszaLinia(TCellEdi& siatka) {
   };
 }
 
+void SchowekTekstOczka(TCellEdi& siatka) {
+  siatka.OnOczkoToClipboard = [](TCellEdi& s, int x, int y, std::string& txt,
+                                 TStrumienRekordow*) {
+    TTekstOczka ato;
+    if (s.OnOczko) s.OnOczko(s, x, y, ato);
+    txt = ato.daj_tekst(0);
+  };
+}
+
 void RysujZakaz(TCellEdi& siatka, QPainter& p, int x, int y, int x0, int y0) {
   TGrafOczkaRys(p, x0, y0, siatka.SzerIo(x), siatka.WysIo(y)).kresl_zakaz(1, 1, 6);
 }

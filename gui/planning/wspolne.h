@@ -1,6 +1,6 @@
 #pragma once
-// What the companion windows of the duty plan share: their buttons, the
-// clipboard answer and the ban sign in a cell.
+// What the windows of the duty plan and its editors share: panel buttons,
+// the clipboard answers and the ban sign in a cell.
 #include <string>
 
 class QBoxLayout;
@@ -18,6 +18,8 @@ QPushButton* PrzyciskPanelu(QWidget* rodzic, QBoxLayout* uklad, const char* podp
 std::string PierwszaLinia(const std::string& tekst);
 // The clipboard takes the first line of each cell's text.
 void SchowekPierwszaLinia(TCellEdi& siatka);
+// The clipboard takes the first sub-cell text of each data cell.
+void SchowekTekstOczka(TCellEdi& siatka);
 // The ban sign, centred in the data cell (x, y) drawn at (x0, y0).
 void RysujZakaz(TCellEdi& siatka, QPainter& p, int x, int y, int x0, int y0);
 
