@@ -42,13 +42,21 @@ void TOceniacz::ZbierzRejony() {
       if (m_.Sale.Istnieje(x) && !sale[x]) sale[x] = true, rejonySali[x].push_back(r);
     bezSal_.push_back(std::find(sale.begin(), sale.end(), true) == sale.end());
   }
+  // Counted first, then placed, teachers in order within each (slot, region).
+  const size_t rejonow = static_cast<size_t>(m_.Rejony.Liczba());
   const int sloty = m_.Dyzury.LiczbaMomentow();
-  wRejonie_.assign(static_cast<size_t>(m_.Rejony.Liczba() * sloty), {});
-  for (int s = 0; s < sloty; ++s)
-    for (int t = 0; t < n_; ++t)
-      if (lekcja_[Ind(t, s)])
-        for (int r : rejonySali[sala_[Ind(t, s)]])
-          wRejonie_[static_cast<size_t>(r * sloty + s)].push_back(static_cast<uint8_t>(t));
+  poczatek_.assign(static_cast<size_t>(sloty) * rejonow + 1, 0);
+  const auto kazdy = [&](auto&& f) {
+    for (int s = 0; s < sloty; ++s)
+      for (int t = 0; t < n_; ++t)
+        if (lekcja_[Ind(t, s)])
+          for (int r : rejonySali[sala_[Ind(t, s)]]) f(static_cast<size_t>(s) * rejonow + r, t);
+  };
+  kazdy([&](size_t k, int) { ++poczatek_[k + 1]; });
+  for (size_t k = 1; k < poczatek_.size(); ++k) poczatek_[k] += poczatek_[k - 1];
+  wRejonie_.resize(poczatek_.back());
+  std::vector<uint32_t> dalej(poczatek_.begin(), poczatek_.end() - 1);
+  kazdy([&](size_t k, int t) { wRejonie_[dalej[k]++] = static_cast<uint8_t>(t); });
 }
 
 // Duties per moment, and long-break duties per day: the moments of a day's
@@ -113,10 +121,10 @@ void TOceniacz::Zmiana(int m, uint8_t stary, uint8_t nowy, bool obciazenia) {
   dodaj(nowy, 1);
 }
 
-const std::vector<uint8_t>& TOceniacz::WRejonie(int r, int s) const {
-  static const std::vector<uint8_t> kNikt;
-  if (s < 0) return kNikt;
-  return wRejonie_[static_cast<size_t>(r * m_.Dyzury.LiczbaMomentow() + s)];
+std::span<const uint8_t> TOceniacz::WRejonie(int r, int s) const {
+  if (s < 0) return {};
+  const size_t k = static_cast<size_t>(s) * static_cast<size_t>(m_.Rejony.Liczba()) + r;
+  return std::span(wRejonie_).subspan(poczatek_[k], poczatek_[k + 1] - poczatek_[k]);
 }
 
 int TOceniacz::Kod(int t, int r, int m) const {

@@ -4,6 +4,7 @@
 // has a long-break duty on a day are kept up to date cell by cell.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/planning/ogolne.h"
@@ -24,7 +25,7 @@ class TOceniacz {
 
   // Teachers (ascending) whose lesson in slot s is in one of region r's
   // rooms; empty for s < 0.
-  const std::vector<uint8_t>& WRejonie(int r, int s) const;
+  std::span<const uint8_t> WRejonie(int r, int s) const;
   bool BezSal(int r) const { return bezSal_[static_cast<size_t>(r)]; }
   int SlotPrzed() const { return sPrzed_; }
   bool DlugiMoment() const { return dzienMomentu_ >= 0; }
@@ -48,7 +49,10 @@ class TOceniacz {
   std::vector<int> dzienDlugiego_;  // per moment: its day if long, else -1
   std::vector<std::array<bool, 256>> saleRejonu_;
   std::vector<bool> bezSal_;
-  std::vector<std::vector<uint8_t>> wRejonie_;  // per region and slot
+  // The teachers in a region's rooms, slot after slot, region after region;
+  // where the teachers of (slot, region) start, with one end entry.
+  std::vector<uint8_t> wRejonie_;
+  std::vector<uint32_t> poczatek_;
   std::vector<std::pair<int, int>> limity_;     // duties and minutes per teacher
   // The moment being decided.
   int minutyMomentu_ = 0;
