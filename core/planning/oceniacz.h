@@ -18,7 +18,6 @@ class TOceniacz {
 
   // Facts about moment m shared by all of its cells.
   void Przygotuj(int m);
-  TFaktyKandydata Fakty(int t, int r, int m, const TZasadyOceny& z) const;
   TWariant Ocen(int t, int r, int m, const TZasadyOceny& z) const;
   // The tables follow a cell of moment m changed from `stary` to `nowy`.
   void Zmiana(int m, uint8_t stary, uint8_t nowy);
@@ -32,6 +31,7 @@ class TOceniacz {
 
  private:
   size_t Ind(int t, int s) const;
+  TFaktyKandydata Fakty(int t, int r, int m, const TZasadyOceny& z) const;
   void ZbierzLekcje();
   void ZbierzRejony();
   void ZbierzDyzury();
@@ -53,7 +53,7 @@ class TOceniacz {
   // where the teachers of (slot, region) start, with one end entry.
   std::vector<uint8_t> wRejonie_;
   std::vector<uint32_t> poczatek_;
-  std::vector<std::pair<int, int>> limity_;     // duties and minutes per teacher
+  std::vector<std::pair<int, int>> limity_;  // duties and minutes per teacher
   // The moment being decided.
   int minutyMomentu_ = 0;
   int dzienMomentu_ = -1;  // its day when it is a long break
