@@ -1,9 +1,15 @@
 #include "core/archive/strumien.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <limits>
+#include <utility>
 
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
@@ -18,18 +24,25 @@ std::string Opis(const std::filesystem::path& nazwa, const char* co) {
   return std::string(co) + ": " + nazwa.string();
 }
 
+constexpr size_t kBufor = 1 << 16;
+// Section offsets are int32: a larger file cannot be a container.
+constexpr int64_t kNajwiekszyPlik = int64_t{1} << 31;
+
 }  // namespace
 
 TOrvelZapis::TOrvelZapis(const std::filesystem::path& nazwa) {
-  plik_ = std::fopen(nazwa.c_str(), "wb");
-  if (!plik_) throw EStrumien(Opis(nazwa, "nie można utworzyć pliku"));
+  fd_ = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd_ < 0) throw EStrumien(Opis(nazwa, "nie można utworzyć pliku"));
+  wlasny_ = true;
+  Rozpocznij();
+}
+
+TOrvelZapis::TOrvelZapis(int deskryptor) : fd_(deskryptor) { Rozpocznij(); }
+
+void TOrvelZapis::Rozpocznij() {
   sekcje_.fill(-1);
-  try {
-    Write(sekcje_.data(), kRozmiarKatalogu);
-  } catch (...) {
-    std::fclose(plik_);
-    throw;
-  }
+  bufor_.reserve(kBufor);
+  Write(sekcje_.data(), kRozmiarKatalogu);
 }
 
 TOrvelZapis::~TOrvelZapis() {
@@ -45,53 +58,117 @@ void TOrvelZapis::PoczatekSekcji(int i) {
 }
 
 void TOrvelZapis::Write(const void* bufor, size_t liczba) {
-  if (!plik_) throw EStrumien("plik zamknięty");
-  if (liczba == 0) return;
-  const size_t zapisano = std::fwrite(bufor, 1, liczba, plik_);
-  pozycja_ += static_cast<int64_t>(zapisano);
-  if (zapisano != liczba) throw EStrumien("zapis niepełny");
+  if (fd_ < 0) throw EStrumien("plik zamknięty");
+  if (bufor_.size() + liczba > kBufor) Oproznij();
+  if (liczba >= kBufor) {
+    ZapiszWszystko(fd_, bufor, liczba);
+  } else {
+    const auto* p = static_cast<const unsigned char*>(bufor);
+    bufor_.insert(bufor_.end(), p, p + liczba);
+  }
+  pozycja_ += static_cast<int64_t>(liczba);
+}
+
+void TOrvelZapis::Oproznij() {
+  ZapiszWszystko(fd_, bufor_.data(), bufor_.size());
+  bufor_.clear();
 }
 
 void TOrvelZapis::ZapiszI16(int16_t x) { Write(&x, 2); }
 void TOrvelZapis::ZapiszI32(int32_t x) { Write(&x, 4); }
 void TOrvelZapis::ZapiszF64(double x) { Write(&x, 8); }
 
-void TOrvelZapis::Zamknij(bool naDysk) {
-  if (!plik_) return;
-  std::FILE* plik = plik_;
-  plik_ = nullptr;
+void TOrvelZapis::Zamknij() {
+  if (fd_ < 0) return;
+  const int fd = fd_;
   try {
-    if (std::fflush(plik) != 0 || std::fseek(plik, 0, SEEK_SET) != 0 ||
-        std::fwrite(sekcje_.data(), 1, kRozmiarKatalogu, plik) != kRozmiarKatalogu)
-      throw EStrumien("zapis pliku nie powiódł się");
-    if (naDysk) ZapiszNaDysk(plik);
+    Oproznij();
+    if (::lseek(fd, 0, SEEK_SET) != 0) throw EStrumien("zapis pliku nie powiódł się");
+    ZapiszWszystko(fd, sekcje_.data(), kRozmiarKatalogu);
   } catch (...) {
-    std::fclose(plik);
+    fd_ = -1;
+    if (wlasny_) ::close(fd);
     throw;
   }
-  if (std::fclose(plik) != 0) throw EStrumien("zapis pliku nie powiódł się");
+  fd_ = -1;
+  if (wlasny_ && ::close(fd) != 0) throw EStrumien("zapis pliku nie powiódł się");
 }
 
 TOrvelOdczyt::TOrvelOdczyt(const std::filesystem::path& nazwa) {
-  std::ifstream plik(nazwa, std::ios::binary);
-  if (!plik) throw EStrumien(Opis(nazwa, "nie można otworzyć pliku"));
-  dane_.assign(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
-  if (plik.bad()) throw EStrumien(Opis(nazwa, "odczyt pliku nie powiódł się"));
-  if (static_cast<int64_t>(dane_.size()) <= kRozmiarKatalogu)
-    throw EStrumien(Opis(nazwa, "plik zbyt krótki"));
-  CzytajBajty(sekcje_.data(), kRozmiarKatalogu);
+  // Not blocking: a pipe without a writer must not hang the open.
+  fd_ = ::open(nazwa.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0) throw EStrumien(Opis(nazwa, "nie można otworzyć pliku"));
+  try {
+    struct stat st;
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
+      throw EStrumien(Opis(nazwa, "to nie jest zwykły plik"));
+    rozmiar_ = st.st_size;
+    if (rozmiar_ > kNajwiekszyPlik) throw EStrumien(Opis(nazwa, "plik zbyt duży"));
+    if (rozmiar_ <= kRozmiarKatalogu) throw EStrumien(Opis(nazwa, "plik zbyt krótki"));
+    CzytajBajty(sekcje_.data(), kRozmiarKatalogu);
+  } catch (...) {
+    ::close(fd_);
+    throw;
+  }
+}
+
+TOrvelOdczyt::~TOrvelOdczyt() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+TOrvelOdczyt::TOrvelOdczyt(TOrvelOdczyt&& inny) noexcept
+    : Wersja(inny.Wersja),
+      fd_(std::exchange(inny.fd_, -1)),
+      rozmiar_(inny.rozmiar_),
+      sekcje_(inny.sekcje_),
+      bufor_(std::move(inny.bufor_)),
+      buforOd_(inny.buforOd_),
+      pozycja_(inny.pozycja_) {}
+
+// Bytes of the file from `odkad`, straight from the disk; fewer on failure.
+size_t TOrvelOdczyt::Wczytaj(int64_t odkad, void* dokad, size_t liczba) {
+  auto* p = static_cast<unsigned char*>(dokad);
+  size_t razem = 0;
+  while (razem < liczba) {
+    const ssize_t n = ::pread(fd_, p + razem, liczba - razem, odkad + static_cast<int64_t>(razem));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    razem += static_cast<size_t>(n);
+  }
+  return razem;
 }
 
 size_t TOrvelOdczyt::Read(void* bufor, size_t liczba) {
-  const size_t n = std::min(liczba, static_cast<size_t>(Pozostalo()));
-  if (n > 0) std::memcpy(bufor, dane_.data() + pozycja_, n);
-  pozycja_ += static_cast<int64_t>(n);
-  return n;
+  const size_t chciane = std::min(liczba, static_cast<size_t>(std::max<int64_t>(Pozostalo(), 0)));
+  auto* p = static_cast<unsigned char*>(bufor);
+  size_t razem = 0;
+  while (razem < chciane) {
+    const int64_t wBuforze = pozycja_ - buforOd_;
+    if (wBuforze >= 0 && wBuforze < static_cast<int64_t>(bufor_.size())) {
+      const size_t n = std::min(chciane - razem, bufor_.size() - static_cast<size_t>(wBuforze));
+      std::memcpy(p + razem, bufor_.data() + wBuforze, n);
+      razem += n;
+      pozycja_ += static_cast<int64_t>(n);
+    } else if (chciane - razem >= kBufor) {
+      const size_t chce = chciane - razem;
+      const size_t n = Wczytaj(pozycja_, p + razem, chce);
+      razem += n;
+      pozycja_ += static_cast<int64_t>(n);
+      if (n < chce) break;
+    } else {
+      bufor_.resize(kBufor);
+      buforOd_ = pozycja_;
+      bufor_.resize(Wczytaj(pozycja_, bufor_.data(), kBufor));
+      if (bufor_.empty()) break;
+    }
+  }
+  return razem;
 }
 
 void TOrvelOdczyt::CzytajBajty(void* bufor, size_t liczba) {
-  if (static_cast<uint64_t>(Pozostalo()) < liczba) throw EStrumien("nieoczekiwany koniec pliku");
-  Read(bufor, liczba);
+  if (static_cast<uint64_t>(std::max<int64_t>(Pozostalo(), 0)) < liczba ||
+      Read(bufor, liczba) != liczba)
+    throw EStrumien("nieoczekiwany koniec pliku");
 }
 
 uint8_t TOrvelOdczyt::CzytajBajt() {
@@ -128,7 +205,7 @@ int32_t TOrvelOdczyt::CzytajLiczbe(int64_t bajtowNaPozycje) {
 bool TOrvelOdczyt::IdzDoSekcji(int i) {
   const int32_t poczatek = sekcje_.at(i);
   if (poczatek == -1) return false;
-  if (poczatek < 0 || poczatek > static_cast<int64_t>(dane_.size()))
+  if (poczatek < 0 || poczatek > rozmiar_)
     throw EStrumien("sekcja poza plikiem");
   pozycja_ = poczatek;
   return true;

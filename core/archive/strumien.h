@@ -3,7 +3,6 @@
 // at offset 120, then the section bodies. All integers little-endian.
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,11 +13,14 @@ constexpr int kLiczbaSekcji = 30;
 constexpr int64_t kRozmiarKatalogu = kLiczbaSekcji * 4;
 using TKatalogSekcji = std::array<int32_t, kLiczbaSekcji>;
 
-// Writer. The file is created anew at construction with a placeholder
-// directory; the real directory is written over it when the writer closes.
+// Writer. The file gets a placeholder directory at construction; the real
+// directory is written over it when the writer closes.
 class TOrvelZapis {
  public:
+  // Creates the file anew (an existing one is truncated).
   explicit TOrvelZapis(const std::filesystem::path& nazwa);
+  // Writes into an open, empty file that stays its owner's.
+  explicit TOrvelZapis(int deskryptor);
   ~TOrvelZapis();  // closes, writing the directory; errors are swallowed here
   TOrvelZapis(const TOrvelZapis&) = delete;
   TOrvelZapis& operator=(const TOrvelZapis&) = delete;
@@ -31,26 +33,37 @@ class TOrvelZapis {
   void ZapiszI32(int32_t x);
   void ZapiszF64(double x);
 
-  // Writes the directory, flushes (to the disk itself with `naDysk`) and
-  // closes; raises EStrumien on any failure.
-  void Zamknij(bool naDysk = false);
+  // Writes what is buffered and the directory, and closes a file of its own;
+  // raises EStrumien on any failure.
+  void Zamknij();
 
   int64_t Pozycja() const { return pozycja_; }
   const TKatalogSekcji& Sekcje() const { return sekcje_; }
 
  private:
-  std::FILE* plik_ = nullptr;
+  void Rozpocznij();
+  void Oproznij();
+
+  int fd_ = -1;
+  bool wlasny_ = false;  // the writer opened the file and closes it
   TKatalogSekcji sekcje_;
+  std::vector<unsigned char> bufor_;
   int64_t pozycja_ = 0;
 };
 
-// Reader. The whole file is held in memory; the directory is loaded at
-// construction and the position is then 120.
+// Reader. Only regular files of at most 2 GiB are read; the directory is
+// loaded at construction and the position is then 120. The rest is read
+// from the disk as it is asked for, through a buffer.
 class TOrvelOdczyt {
  public:
-  // Raises EStrumien when the file cannot be read or is shorter than a
-  // directory and a version byte.
+  // Raises EStrumien when the file cannot be read, is no regular file, is
+  // larger than 2 GiB or shorter than a directory and a version byte.
   explicit TOrvelOdczyt(const std::filesystem::path& nazwa);
+  ~TOrvelOdczyt();
+  TOrvelOdczyt(TOrvelOdczyt&& inny) noexcept;
+  TOrvelOdczyt(const TOrvelOdczyt&) = delete;
+  TOrvelOdczyt& operator=(const TOrvelOdczyt&) = delete;
+  TOrvelOdczyt& operator=(TOrvelOdczyt&&) = delete;
 
   // Raw read: the number of bytes moved, fewer at the end of the file; the
   // rest of the buffer keeps what it held. Never raises.
@@ -71,7 +84,7 @@ class TOrvelOdczyt {
   void Pomin(int64_t n);  // raises EStrumien past the end of the file
 
   int64_t Pozycja() const { return pozycja_; }
-  int64_t Pozostalo() const { return static_cast<int64_t>(dane_.size()) - pozycja_; }
+  int64_t Pozostalo() const { return rozmiar_ - pozycja_; }
   const TKatalogSekcji& Sekcje() const { return sekcje_; }
 
   // Version byte of the file, set by whoever read it; the models' reads
@@ -79,8 +92,13 @@ class TOrvelOdczyt {
   int Wersja = 103;
 
  private:
-  std::vector<unsigned char> dane_;
+  size_t Wczytaj(int64_t odkad, void* dokad, size_t liczba);
+
+  int fd_ = -1;
+  int64_t rozmiar_ = 0;
   TKatalogSekcji sekcje_;
+  std::vector<unsigned char> bufor_;  // the file's bytes from buforOd_
+  int64_t buforOd_ = 0;
   int64_t pozycja_ = 0;
 };
 

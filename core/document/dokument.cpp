@@ -1,9 +1,9 @@
 #include "core/document/dokument.h"
 
-#include <system_error>
-
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
+#include "core/model/formy.h"
+#include "core/model/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -20,15 +20,39 @@ void TModele::Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit) {
   if (s.IdzDoSekcji(4)) Przedmioty.Czytaj(s, rodzaj);
   if (rodzaj == kRodzajPlanDyzurow) {
     // A timetable's other sections are its program's own: not even looked for.
-    if (s.IdzDoSekcji(11)) Momenty.Czytaj(s, rodzaj, Dni.LiczbaSlotow());
+    // A plan without moments or without a duty table gets them as a new plan
+    // has them, so that both fit the slots and regions read.
+    const int sloty = Dni.LiczbaSlotow();
+    if (s.IdzDoSekcji(11)) {
+      Momenty.Czytaj(s, rodzaj, sloty);
+    } else {
+      Momenty.ZmienRozmiar(0);
+      Momenty.ZmienRozmiar(sloty);
+    }
     if (s.IdzDoSekcji(12)) Rejony.Czytaj(s, rodzaj);
-    if (s.IdzDoSekcji(13)) Dyzury.Czytaj(s, rodzaj, Rejony.Liczba(), Dni.LiczbaSlotow());
+    if (s.IdzDoSekcji(13)) {
+      Dyzury.Czytaj(s, rodzaj, Rejony.Liczba(), sloty);
+    } else {
+      Dyzury.ZmienRozmiar(Rejony.Liczba(), sloty);
+      Dyzury.UstawWszystkie(kBrak);
+    }
     Opcje.Czytaj(s, rodzaj);
     Stopka.Czytaj(s, s.Wersja, pulpit);
   } else {
     for (TNaucz& n : Nauczyciele)
       for (TPozycjaDysp& p : n.Dyspozycja.Pozycje) p.Zakaz = 0;
   }
+}
+
+bool TModele::Spojne() const {
+  const int sloty = Dni.LiczbaSlotow();
+  const bool dni = static_cast<int>(Dni.Dni.size()) <= TDni::kMaksDni && sloty <= TDni::kMaksSlotow;
+  const bool listy = Nauczyciele.Liczba() <= kMaksPozycji && Oddzialy.Liczba() <= kMaksPozycji &&
+                     Sale.Liczba() <= kMaksPozycji && Przedmioty.Liczba() <= kMaksPozycji &&
+                     Rejony.Liczba() <= kMaksPozycji;
+  const bool tabela = Dyzury.LiczbaMomentow() == sloty &&
+                      (sloty == 0 || Dyzury.LiczbaRejonow() == Rejony.Liczba());
+  return dni && listy && tabela && Momenty.Liczba() == sloty;
 }
 
 void TModele::Zapisz(TOrvelZapis& s, int wersjaPliku) const {
@@ -71,20 +95,20 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
 }
 
 bool TDokument::ZapiszPlik(const std::filesystem::path& nazwa) {
-  const std::filesystem::path tymczasowy = NazwaTymczasowa(nazwa);
   try {
+    // A file that would read back as another document is never written.
+    if (!Spojne()) throw EStrumien("dokument niespójny");
+    TPlikZastepczy plik(nazwa);
     {
-      TOrvelZapis s(tymczasowy);
+      TOrvelZapis s(plik.Deskryptor());
       s.ZapiszBajt(kWersjaZapisu);
       Zapisz(s, WersjaPliku);
-      s.Zamknij(/*naDysk=*/true);
+      s.Zamknij();
     }
-    ZastapPlik(tymczasowy, nazwa);
+    plik.Zatwierdz();
     Zmieniony = false;
     return true;
   } catch (...) {
-    std::error_code ec;
-    std::filesystem::remove(tymczasowy, ec);
     EOrvelError blad(3);
     return false;
   }

@@ -33,6 +33,10 @@ struct TModele {
   // The sections in their order; kind 5 adds the options and the trailer.
   void Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit);
   void Zapisz(TOrvelZapis& s, int wersjaPliku) const;
+  // What the readers rely on: one moment per slot, a duty table of regions
+  // x slots, lists a byte index can address.
+  bool Spojne() const;
+  bool operator==(const TModele&) const = default;
 };
 
 class TDokument : public TModele {
@@ -49,9 +53,9 @@ class TDokument : public TModele {
   // document is left exactly as it was.
   bool OtworzPlik(const std::filesystem::path& nazwa, int rodzaj);
 
-  // Writes the duty-plan file through a temporary file that replaces the
-  // target only when complete. On failure error 3 is reported and the old
-  // file is untouched.
+  // Writes the duty-plan file through a new file that replaces the target
+  // only when complete (see TPlikZastepczy). An inconsistent document is
+  // refused. On failure error 3 is reported and the old file is untouched.
   bool ZapiszPlik(const std::filesystem::path& nazwa);
 };
 

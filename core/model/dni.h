@@ -52,6 +52,7 @@ class TDni {
   // 9750 slots.
   void Czytaj(TOrvelOdczyt& s, int rodzaj);
   void Zapisz(TOrvelZapis& s) const;
+  bool operator==(const TDni&) const = default;
 
  private:
   std::vector<int32_t> pierwszySlot_{0};

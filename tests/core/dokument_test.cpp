@@ -2,12 +2,15 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <functional>
 
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
-#include "core/archive/dysk.h"
 #include "core/document/dokument.h"
 #include "core/document/konfiguracja.h"
+#include "core/planning/nowyplan.h"
+#include "plan_lekcji.h"
+#include "wpis_wzorcowy.h"
 #include "pliki_testowe.h"
 
 using namespace velmor;
@@ -116,7 +119,7 @@ TEST_F(Document, SaveAndOpenGiveTheSameModelsAndTheSameBytes) {
   ASSERT_TRUE(e.ZapiszPlik(folder / "b.vlm"));
   EXPECT_EQ(CzytajPlik(folder / "a.vlm"), CzytajPlik(folder / "b.vlm"));
   EXPECT_TRUE(rejestr.kody.empty());
-  EXPECT_FALSE(std::filesystem::exists(NazwaTymczasowa(folder / "a.vlm")));
+  EXPECT_EQ(PlikiFolderu(folder), (std::vector<std::string>{"a.vlm", "b.vlm"}));
 }
 
 TEST_F(Document, SectionsLieInOrderAndTheTableIsFollowedByTheOptions) {
@@ -213,6 +216,95 @@ TEST_F(Document, AbsentSectionsKeepWhatWasInMemory) {
   EXPECT_EQ(e.Oddzialy, d.Oddzialy);
 }
 
+TEST_F(Document, PlanWithoutMomentsOrTableOpensAsANewPlanHasThem) {
+  TDokument d;
+  WypelnijDokument(d);
+  ASSERT_TRUE(d.ZapiszPlik(folder / "a.vlm"));
+  for (int brak : {11, 13}) {
+    TBajty b = CzytajPlik(folder / "a.vlm");
+    const int32_t minus1 = -1;
+    std::memcpy(b.data() + 4 * brak, &minus1, 4);
+    ZapiszPlik(folder / "bez.vlm", b);
+
+    TDokument e;
+    ASSERT_TRUE(e.OtworzPlik(folder / "bez.vlm", kRodzajPlanDyzurow)) << brak;
+    ASSERT_TRUE(e.Spojne());
+    if (brak == 11) {
+      TMomenty nowe;
+      nowe.ZmienRozmiar(7);
+      EXPECT_EQ(e.Momenty, nowe);
+      EXPECT_EQ(e.Dyzury, d.Dyzury);
+    } else {
+      EXPECT_EQ(e.Momenty, d.Momenty);
+      ASSERT_EQ(e.Dyzury.LiczbaRejonow(), 3);
+      ASSERT_EQ(e.Dyzury.LiczbaMomentow(), 7);
+      for (int m = 0; m < 7; ++m)
+        for (int r = 0; r < 3; ++r) EXPECT_EQ(e.Dyzury.Dyzurny(r, m), kBrak);
+    }
+    ASSERT_TRUE(e.ZapiszPlik(folder / "znowu.vlm"));
+    TDokument f;
+    ASSERT_TRUE(f.OtworzPlik(folder / "znowu.vlm", kRodzajPlanDyzurow));
+    EXPECT_TRUE(static_cast<TModele&>(f) == e) << brak;
+  }
+}
+
+TEST_F(Document, InconsistentDocumentIsNotWritten) {
+  TDokument d;
+  WypelnijDokument(d);
+  ASSERT_TRUE(d.ZapiszPlik(folder / "a.vlm"));
+  const TBajty stary = CzytajPlik(folder / "a.vlm");
+  const auto psuj = std::vector<std::function<void(TDokument&)>>{
+      [](TDokument& x) { x.Momenty.ZmienRozmiar(6); },
+      [](TDokument& x) { x.Dyzury.ZmienRozmiar(3, 8); },
+      [](TDokument& x) { x.Dyzury.ZmienRozmiar(2, 7); },
+      [](TDokument& x) { x.Rejony.ZmienRozmiar(4); },
+      [](TDokument& x) { x.Nauczyciele.ZmienRozmiar(252); },
+  };
+  for (size_t i = 0; i < psuj.size(); ++i) {
+    TDokument e = d;
+    psuj[i](e);
+    e.Zmieniony = true;
+    rejestr.kody.clear();
+    EXPECT_FALSE(e.ZapiszPlik(folder / "a.vlm")) << i;
+    EXPECT_EQ(rejestr.kody, std::vector<int>{3}) << i;
+    EXPECT_TRUE(e.Zmieniony);
+    EXPECT_EQ(CzytajPlik(folder / "a.vlm"), stary) << i;
+  }
+  EXPECT_EQ(PlikiFolderu(folder), std::vector<std::string>{"a.vlm"});
+}
+
+// Every kind of document the tests build is written and read back unchanged.
+TEST_F(Document, EveryBuiltDocumentReadsBackTheSame) {
+  std::vector<TModele> modele;
+  TDokument wypelniony;
+  WypelnijDokument(wypelniony);
+  modele.push_back(wypelniony);
+  modele.push_back(TModele{});
+  for (unsigned ziarno = 1; ziarno <= 6; ++ziarno)
+    modele.push_back(LosowaSzkola(ziarno, 5 + 9 * static_cast<int>(ziarno), 1 + ziarno % 5,
+                                  4 + ziarno % 5, static_cast<int>(ziarno % 4) * 3));
+  const TSzkola szkola = PrzykladowaSzkola();
+  TModele zPlanu;
+  zPlanu.Dni = szkola.Dni;
+  zPlanu.Nauczyciele = szkola.Nauczyciele;
+  zPlanu.Oddzialy = szkola.Oddzialy;
+  zPlanu.Sale = szkola.Sale;
+  zPlanu.Przedmioty = szkola.Przedmioty;
+  PrzebudujPlan(zPlanu, TKsztaltPlanu{}, {});
+  modele.push_back(zPlanu);
+
+  for (size_t i = 0; i < modele.size(); ++i) {
+    TDokument d;
+    static_cast<TModele&>(d) = modele[i];
+    d.WersjaPliku = 103;
+    ASSERT_TRUE(d.ZapiszPlik(folder / "a.vlm")) << i;
+    TDokument e;
+    ASSERT_TRUE(e.OtworzPlik(folder / "a.vlm", kRodzajPlanDyzurow)) << i;
+    EXPECT_TRUE(static_cast<TModele&>(e) == modele[i]) << i;
+  }
+  EXPECT_TRUE(rejestr.kody.empty());
+}
+
 TEST_F(Document, OlderVersionIsKeptAsTheGridBlocksVersionButTheFileIsCurrent) {
   TDokument d;
   WypelnijDokument(d);
@@ -292,7 +384,7 @@ TEST_F(Document, FailedSaveKeepsTheOldFileAndTheChangedFlag) {
   EXPECT_EQ(rejestr.kody, std::vector<int>{3});
   EXPECT_TRUE(d.Zmieniony);
   EXPECT_EQ(CzytajPlik(folder / "a.vlm"), stary);
-  EXPECT_FALSE(std::filesystem::exists(NazwaTymczasowa(folder / "a.vlm")));
+  EXPECT_EQ(PlikiFolderu(folder), std::vector<std::string>{"a.vlm"});
 }
 
 TEST_F(Document, SavingOverAnExistingFileReplacesIt) {

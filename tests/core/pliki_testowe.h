@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -40,6 +41,15 @@ class TFolder {
  private:
   std::filesystem::path sciezka_;
 };
+
+// The names in a folder, sorted.
+inline std::vector<std::string> PlikiFolderu(const TFolder& folder) {
+  std::vector<std::string> nazwy;
+  for (const auto& e : std::filesystem::directory_iterator(folder / ""))
+    nazwy.push_back(e.path().filename().string());
+  std::sort(nazwy.begin(), nazwy.end());
+  return nazwy;
+}
 
 inline TBajty CzytajPlik(const std::filesystem::path& p) {
   std::ifstream f(p, std::ios::binary);
