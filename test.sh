@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test, then runs the core tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, runs every test, then runs the core and
+# cli tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -11,8 +11,9 @@ build build/release -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 
 build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_GUI=OFF -DVELMOR_BENCH=OFF \
-  -DVELMOR_SANITIZE=ON -- velmor_core_tests
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  build/sanitize/tests/velmor_core_tests --gtest_brief=1
+  -DVELMOR_SANITIZE=ON -- velmor_core_tests velmor_cli_tests
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+build/sanitize/tests/velmor_core_tests --gtest_brief=1
+build/sanitize/tests/velmor_cli_tests --gtest_brief=1
 
 echo "All tests passed."

@@ -43,12 +43,16 @@ class TFolder {
 };
 
 // The names in a folder, sorted.
-inline std::vector<std::string> PlikiFolderu(const TFolder& folder) {
+inline std::vector<std::string> PlikiFolderu(const std::filesystem::path& folder) {
   std::vector<std::string> nazwy;
-  for (const auto& e : std::filesystem::directory_iterator(folder / ""))
+  for (const auto& e : std::filesystem::directory_iterator(folder))
     nazwy.push_back(e.path().filename().string());
   std::sort(nazwy.begin(), nazwy.end());
   return nazwy;
+}
+
+inline std::vector<std::string> PlikiFolderu(const TFolder& folder) {
+  return PlikiFolderu(folder / "");
 }
 
 inline TBajty CzytajPlik(const std::filesystem::path& p) {
