@@ -9,7 +9,7 @@ namespace velmor {
 namespace {
 
 // The timetable's index list from version 82: int16 values converted.
-void CzytajListeSlowna(TOrvelOdczyt& s, TWektor<uint8_t>& lista) {
+void CzytajListeSlowna(TOrvelOdczyt& s, TKrotkaLista& lista) {
   const int32_t n = s.CzytajLiczbe(2);
   lista.ZmienRozmiar(n);
   for (int32_t i = 0; i < n; ++i) lista[i] = CzytajIndeksPlanu(s);

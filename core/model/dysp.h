@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "core/archive/strumien.h"
-#include "core/model/wektor.h"
+#include "core/model/krotka_lista.h"
 
 namespace velmor {
 
 struct TPozycjaDysp {
-  uint8_t Zakaz = 0;      // duty ban (teachers only)
-  uint8_t Znacznik = 0;   // carried from the timetable, no meaning here
-  TWektor<uint8_t> Lista; // classes, subjects or rooms, by owner
+  uint8_t Zakaz = 0;     // duty ban (teachers only)
+  uint8_t Znacznik = 0;  // carried from the timetable, no meaning here
+  TKrotkaLista Lista;    // classes, subjects or rooms, by owner
 
   void Czytaj(TOrvelOdczyt& s, int rodzaj);
   void Zapisz(TOrvelZapis& s) const;

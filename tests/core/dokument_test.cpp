@@ -28,7 +28,7 @@ TPozycjaDysp Pozycja(std::initializer_list<uint8_t> lista, uint8_t zakaz = 0) {
   TPozycjaDysp p;
   p.Zakaz = zakaz;
   p.Znacznik = 7;
-  p.Lista = TWektor<uint8_t>(lista);
+  p.Lista = TKrotkaLista(lista);
   return p;
 }
 

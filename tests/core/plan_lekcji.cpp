@@ -196,7 +196,7 @@ class TPisarzPlanu {
 TPozycjaDysp Pozycja(int znacznik, std::initializer_list<uint8_t> lista) {
   TPozycjaDysp p;
   p.Znacznik = static_cast<uint8_t>(znacznik);
-  p.Lista = TWektor<uint8_t>(lista);
+  p.Lista = TKrotkaLista(lista);
   return p;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/archive/bledy.h"
+#include "core/model/krotka_lista.h"
 #include "core/model/tablica.h"
 #include "core/model/wektor.h"
 #include "pliki_testowe.h"
@@ -165,6 +166,47 @@ TEST(Wektor, CountPastTheEndIsRefused) {
   TWektor<int16_t> w{7};
   EXPECT_THROW(w.Czytaj(s), EStrumien);
   EXPECT_EQ(w, TWektor<int16_t>{7});
+}
+
+// Lists cross between the in-place bytes and the heap as they grow and shrink.
+TEST(KrotkaLista, GrowsShrinksCopiesAndReadsBackAcrossTheHeapLimit) {
+  TKrotkaLista l;
+  std::vector<uint8_t> wzor;
+  for (uint8_t v = 1; v <= 20; ++v) {
+    l.Dodaj(v);
+    wzor.push_back(v);
+    ASSERT_EQ(l.Liczba(), static_cast<int>(wzor.size()));
+    for (int i = 0; i < l.Liczba(); ++i) ASSERT_EQ(l[i], wzor[static_cast<size_t>(i)]);
+  }
+  TKrotkaLista kopia = l;
+  TKrotkaLista przeniesiona = std::move(kopia);
+  EXPECT_EQ(przeniesiona, l);
+  EXPECT_EQ(kopia.Liczba(), 0);
+  przeniesiona[19] = 99;
+  EXPECT_FALSE(przeniesiona == l);
+
+  TFolder folder;
+  const auto p = folder / "l.bin";
+  {
+    TOrvelZapis z(p);
+    l.Zapisz(z);
+    TKrotkaLista{4, 5}.Zapisz(z);
+  }
+  TOrvelOdczyt s(p);
+  TKrotkaLista dluga{7}, krotka = l;
+  dluga.Czytaj(s);
+  krotka.Czytaj(s);
+  EXPECT_EQ(dluga, l);
+  EXPECT_EQ(krotka, (TKrotkaLista{4, 5}));
+
+  l.ZmienRozmiar(3);
+  EXPECT_EQ(l, (TKrotkaLista{1, 2, 3}));
+  l.ZmienRozmiar(12);
+  EXPECT_EQ(l[2], 3);
+  EXPECT_EQ(l[3], 0);
+  EXPECT_EQ(l[11], 0);
+  EXPECT_TRUE(l.Zawiera(2));
+  EXPECT_FALSE(l.Zawiera(4));
 }
 
 TEST(Tablica, ResizeKeepsRowsEqual) {
