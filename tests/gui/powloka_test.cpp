@@ -10,6 +10,7 @@
 
 #include "core/document/konfiguracja.h"
 #include "core/model/wspolne.h"
+#include "core/planning/nowyplan.h"
 #include "gui/app/pomoc.h"
 #include "gui/app/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
@@ -218,6 +219,7 @@ TEST_F(Shell, SavingANeverSavedDocumentRunsTheSaveDialog) {
   const TSzkola s = Szkola({2}, 2, 1);
   ZapiszPlanLekcji(folder / "p.tbx", kWersjaZapisu, s);
   ASSERT_TRUE(Losa().OtworzPlik(Sciezka("p.tbx"), kRodzajPlanLekcji));
+  PrzebudujPlan(Dok(), {}, {});
   Dok().Zmieniony = true;
   dialogi.Pliki = {""};
   EXPECT_FALSE(Glowne().Zapisz());
@@ -262,6 +264,7 @@ TEST_F(Shell, OlderVersionIsKeptAfterASave) {
   ZapiszPlanLekcji(folder / "v80.tbx", 80, Szkola({2, 2}, 3, 2));
   ASSERT_TRUE(Losa().OtworzPlik(Sciezka("v80.tbx"), kRodzajPlanLekcji));
   EXPECT_EQ(Dok().WersjaPliku, 80);
+  PrzebudujPlan(Dok(), {}, {});
   dialogi.Pliki = {Sciezka("plan.vlm")};
   ASSERT_TRUE(Glowne().Zapisz());
   EXPECT_EQ(Dok().WersjaPliku, 80);
