@@ -94,7 +94,7 @@ Tffdnowy::Tffdnowy(TDokument& dokument, Tfdlosa& losa, std::function<bool()> zap
   for (QPushButton* p : {wskaz_, zapisz_, zamknij_}) p->setAutoDefault(false);
   connect(wskaz_, &QPushButton::clicked, this, &Tffdnowy::WskazClick);
   connect(zapisz_, &QPushButton::clicked, this, &Tffdnowy::ZapiszClick);
-  connect(zamknij_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(zamknij_, &QPushButton::clicked, this, &Tffdnowy::reject);
 }
 
 bool Tffdnowy::Uruchom() {
@@ -108,6 +108,13 @@ bool Tffdnowy::Uruchom() {
   zapisz_->setEnabled(false);
   exec();
   return wynik_;
+}
+
+void Tffdnowy::reject() {
+  // A timetable taken in and not saved still leaves a whole plan behind, one
+  // that a later save writes as it will read back.
+  if (wynik_ && !zapisany_) Przebuduj();
+  QDialog::reject();
 }
 
 void Tffdnowy::WskazClick() {
@@ -130,15 +137,19 @@ void Tffdnowy::WskazClick() {
   wynik_ = true;
 }
 
-void Tffdnowy::ZapiszClick() {
+void Tffdnowy::Przebuduj() {
   std::array<bool, 4> przenies{};
   for (size_t i = 0; i < pola_.size(); ++i) przenies[i] = pola_[i]->isChecked();
-  // Every press rebuilds from the plan as read, so a second press after a
+  // Every rebuild starts from the plan as read, so a second press after a
   // failed save does not map the rebuilt lists a second time.
   static_cast<TModele&>(dokument_) = wczytane_;
   PrzebudujPlan(dokument_, poprzedni_, przenies);
-  // Not on disk until the save below succeeds.
+  // Not on disk until a save succeeds.
   dokument_.Zmieniony = true;
+}
+
+void Tffdnowy::ZapiszClick() {
+  Przebuduj();
   if (!losa_.ZapiszJako()) return;
   plikPlanu_->setText(losa_.DialogZapisu.Nazwa);
   zapisany_ = true;

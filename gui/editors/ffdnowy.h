@@ -40,9 +40,15 @@ class Tffdnowy : public QDialog {
   QLineEdit* PlikLekcji() const { return plikLekcji_; }
   QLineEdit* PlikPlanu() const { return plikPlanu_; }
 
+ protected:
+  // "Zamknij", Esc and the window's close button.
+  void reject() override;
+
  private:
   void WskazClick();
   void ZapiszClick();
+  // The plan for the timetable read, with the boxes as they are ticked.
+  void Przebuduj();
 
   TDokument& dokument_;
   Tfdlosa& losa_;

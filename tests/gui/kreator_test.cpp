@@ -161,19 +161,30 @@ TEST_F(Wizard, ACancelledTimetableDialogTicksEveryEnabledBoxAndNewClearsTheNames
   EXPECT_EQ(Losa().DialogOtwarcia.Nazwa, "");
 }
 
-TEST_F(Wizard, ClosingAfterTheTimetableKeepsThePreviousDutyData) {
+// Closing without a save leaves the plan the ticked boxes make: never the
+// old moments and duty table beside slots they do not fit.
+TEST_F(Wizard, ClosingAfterTheTimetableRebuildsThePlanAsTheBoxesStand) {
   const TDokument stary = Otworz(Szkola({3, 3}, 4, 3), 2);
   ZapiszPlanLekcji(folder / "nowy.tbx", kWersjaZapisu, Szkola({4, 4}, 5, 3));
   dialogi.Pliki = {Sciezka("nowy.tbx")};
-  WKreatorze([&](Tffdnowy& k) { k.Wskaz()->click(); });
+  WKreatorze([&](Tffdnowy& k) {
+    k.Wskaz()->click();
+    k.Pole(kPrzeniesMomenty)->setChecked(true);
+  });
   Glowne().Nowy();
   EXPECT_TRUE(DaneDostepne());
-  EXPECT_EQ(Dok().Dni.LiczbaSlotow(), 8);
-  EXPECT_EQ(Dok().Nauczyciele.Liczba(), 5);
-  EXPECT_EQ(Dok().Momenty, stary.Momenty);
-  EXPECT_EQ(Dok().Dyzury, stary.Dyzury);
+  ASSERT_EQ(Dok().Momenty.Liczba(), 8);
+  EXPECT_EQ(Dok().Dyzury.LiczbaMomentow(), 8);
+  EXPECT_EQ(Dok().Dyzury.LiczbaRejonow(), 2);
+  EXPECT_EQ(Dok().Momenty[4], stary.Momenty[3]);
+  EXPECT_EQ(Dok().Momenty[3], TMoment{});
   EXPECT_EQ(Glowne().Status(), "");
-  EXPECT_FALSE(Dok().Zmieniony);
+  EXPECT_TRUE(Dok().Zmieniony);
+
+  ASSERT_TRUE(Dok().ZapiszPlik(folder / "po.vlm"));
+  TDokument d;
+  ASSERT_TRUE(d.OtworzPlik(folder / "po.vlm", kRodzajPlanDyzurow));
+  EXPECT_EQ(static_cast<const TModele&>(d), static_cast<const TModele&>(Dok()));
 }
 
 TEST_F(Wizard, ClosingWithoutATimetableDisablesTheDataButSaveStillWritesIt) {
