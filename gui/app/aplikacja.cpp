@@ -1,6 +1,7 @@
 #include "gui/app/aplikacja.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -49,14 +50,28 @@ bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie) {
   }
 }
 
-TParametryUruchomieniowe ParametryZSystemu() {
+namespace {
+
+// The folder of the configuration file: the documents folder; without one
+// the program's folder, unless that cannot be written (an installed
+// program): then the user's configuration folder. Empty: the program's.
+QString KatalogKonfiguracji() {
   const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (QDir(dokumenty).exists()) return dokumenty;
+  if (QFileInfo(QCoreApplication::applicationDirPath()).isWritable()) return {};
+  const QString konfiguracja = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  return QDir().mkpath(konfiguracja) ? konfiguracja : QString();
+}
+
+}  // namespace
+
+TParametryUruchomieniowe ParametryZSystemu() {
   std::vector<std::string> argumenty;
   const QStringList lista = QCoreApplication::arguments();
   for (qsizetype i = 1; i < lista.size(); ++i) argumenty.push_back(lista[i].toStdString());
   return TParametryUruchomieniowe::Zbuduj(
       QCoreApplication::applicationDirPath().toStdString(),
-      QDir(dokumenty).exists() ? dokumenty.toStdString() : std::string(), argumenty);
+      KatalogKonfiguracji().toStdString(), argumenty);
 }
 
 int Uruchom(int argc, char** argv) {

@@ -447,6 +447,39 @@ TEST_F(Configuration, WrongFirstByteIsErrorFourAndNoReopen) {
   EXPECT_TRUE(rejestr.kody.empty());
 }
 
+// A name Windows-1250 cannot hold comes back exactly; the plain form in front
+// of it still holds what that code page can.
+TEST_F(Configuration, NamesOutsideTheCodePageComeBackExactly) {
+  const std::string nazwa = "/plany/plan_ąę€ßñ😀.vlm";
+  ASSERT_TRUE(ZapiszKonfiguracje(p, nazwa));
+  EXPECT_EQ(CzytajKonfiguracje(p), nazwa);
+  const TBajty b = CzytajPlik(PlikKonfiguracji(p));
+  ASSERT_GT(b.size(), 5u);
+  const auto zwykla = static_cast<size_t>(I32Z(b, 1));
+  EXPECT_EQ(Cp1250DoUtf8(std::string(b.begin() + 5, b.begin() + 5 + static_cast<long>(zwykla))),
+            "/plany/plan_ąę€ß??.vlm");
+  // A name the code page holds is stored in the plain form only.
+  ASSERT_TRUE(ZapiszKonfiguracje(p, "/szkoła/plan.vlm"));
+  EXPECT_EQ(CzytajPlik(PlikKonfiguracji(p)).size(), 1u + 4 + 16);
+  EXPECT_TRUE(rejestr.kody.empty());
+}
+
+// Devices, folders and absurd lengths are read as no configuration at all.
+TEST_F(Configuration, OnlyABoundedRegularFileIsRead) {
+  std::filesystem::create_symlink("/dev/zero", PlikKonfiguracji(p));
+  EXPECT_FALSE(CzytajKonfiguracje(p).has_value());
+  std::filesystem::remove(PlikKonfiguracji(p));
+  std::filesystem::create_directory(PlikKonfiguracji(p));
+  EXPECT_FALSE(CzytajKonfiguracje(p).has_value());
+  std::filesystem::remove(PlikKonfiguracji(p));
+  TBajty b{103};
+  DopiszI32(b, 0x7FFFFFF0);
+  b.resize(b.size() + 70000, 'a');
+  ZapiszPlik(PlikKonfiguracji(p), b);
+  EXPECT_FALSE(CzytajKonfiguracje(p).has_value());
+  EXPECT_TRUE(rejestr.kody.empty());
+}
+
 TEST_F(Configuration, UnwritableFolderFailsSilently) {
   const auto q = TParametryUruchomieniowe::Zbuduj("/opt/velmor", (folder / "nie" / "ma").string(), {});
   EXPECT_FALSE(ZapiszKonfiguracje(q, "/plan.vlm"));
