@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test, then runs the core and
-# cli tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# cli tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# each fuzz harness for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -15,5 +16,7 @@ build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_GUI=OFF -DVELMOR_BENCH=OF
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 build/sanitize/tests/velmor_core_tests --gtest_brief=1
 build/sanitize/tests/velmor_cli_tests --gtest_brief=1
+
+scripts/fuzz.sh 20
 
 echo "All tests passed."

@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core)
+          libbenchmark-dev fonts-dejavu-core clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()

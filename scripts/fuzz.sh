@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
+install_missing
+
 SEKUNDY=${1:-20}
 HARNESSES=(plan_lekcji plan_dyzurow konfiguracja stopka wklejanie)
 DIR=build/fuzz
