@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QStatusBar>
 #include <map>
 
@@ -84,7 +85,8 @@ int main(int argc, char** argv) {
   siatka->OnLeftTopAkcja = [&wyglad](TCellEdi& s, int, Qt::KeyboardModifiers) {
     wyglad.pokaz_wyglad(s, false, true, true, true);
   };
-  Tffdruk druk(&okno);
+  QPrinter drukarka(QPrinter::HighResolution);
+  Tffdruk druk(drukarka, &okno);
   QMenu* plik = okno.menuBar()->addMenu("&Plik");
   plik->addAction("&Drukuj...", QKeySequence::Print, [&druk, siatka] {
     druk.drukuj_tabele(*siatka, "Orvel");

@@ -7,12 +7,13 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <iostream>
+#include <memory>
 
 #include "core/archive/bledy.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
+#include "gui/app/program.h"
+#include "gui/common/pomoc.h"
 
 namespace velmor {
 namespace {
@@ -85,22 +86,23 @@ int Uruchom(int argc, char** argv) {
     aplikacja.installTranslator(&tlumaczenie);
   TFiltrPomocy filtr;
   aplikacja.installEventFilter(&filtr);
+  std::unique_ptr<TProgram> program;
   try {
-    UtworzOkna(ParametryZSystemu());
-    TRaportOkna raport(Okna().ffdyzerr);
+    program = std::make_unique<TProgram>(ParametryZSystemu());
+    TRaportOkna raport(program->Okna().ffdyzerr);
     TZmianaRaportu doOkna(&raport);
     // The program ends with its main window, whatever else is open.
     QObject::connect(
-        Okna().ffdmain, &Tffdmain::Zamkniete, &aplikacja, [] { QCoreApplication::exit(0); },
-        Qt::QueuedConnection);
-    Okna().ffdmain->show();
+        program->Okna().ffdmain, &Tffdmain::Zamkniete, &aplikacja,
+        [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    program->Okna().ffdmain->show();
     aplikacja.exec();
   } catch (...) {
-    TRaportOkna raport(Okna().ffdyzerr);
-    TZmianaRaportu doOkna(Okna().ffdyzerr ? static_cast<TRaportBledow*>(&raport) : &konsola);
+    Tffdyzerr* okno = program ? program->Okna().ffdyzerr : nullptr;
+    TRaportOkna raport(okno);
+    TZmianaRaportu doOkna(okno ? static_cast<TRaportBledow*>(&raport) : &konsola);
     ZglosNieznanyBlad();
   }
-  ZniszczOkna();
   return 0;
 }
 

@@ -4,19 +4,19 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "gui/app/fdlosa.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
-#include "gui/planning/ffddysp.h"
+#include "gui/common/fdlosa.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ustawieniaokien.h"
 
 namespace velmor {
 
-Tffdmain::Tffdmain(TParametryUruchomieniowe parametry, QWidget* rodzic)
+Tffdmain::Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametry,
+                   QWidget* rodzic)
     : QMainWindow(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      parametry_(std::move(parametry)) {
+      dokument_(dokument),
+      parametry_(parametry) {
   setObjectName("ffdmain");
   setWindowTitle(kTytulProgramu);
   UstawKontekstPomocy(this, 1);
@@ -29,9 +29,6 @@ Tffdmain::Tffdmain(TParametryUruchomieniowe parametry, QWidget* rodzic)
   resize(360, 100);
   UstawDostepnosc(false);
   ZarejestrujOknoStopki(kOknoGlowne, this);
-
-  for (size_t i = 0; i < mikroplany_.size(); ++i)
-    mikroplany_[i] = new Tffddysp(dokument_, static_cast<TMikroplan>(kMikroplanRejonu + i), this);
 }
 
 void Tffdmain::PokazNazwe(const QString& nazwa) { status_->setText(nazwa); }
@@ -46,20 +43,14 @@ void Tffdmain::showEvent(QShowEvent* zdarzenie) {
 }
 
 void Tffdmain::PierwszePokazanie() {
-  const QWidget* glowny = Okna().ffddysp;
-  for (int i = 0; i < 4; ++i) mikroplany_[i]->move(glowny->pos() + QPoint(20, 20) * (i + 1));
-  const QString tytul = glowny->windowTitle();
-  mikroplany_[0]->setWindowTitle(tytul + " rejonu");
-  mikroplany_[1]->setWindowTitle(tytul + " sali");
-  mikroplany_[2]->setWindowTitle("Kto dyżuruje?");
-  mikroplany_[3]->setWindowTitle("Gdzie dyżuruje?");
+  if (powiazania_.PierwszePokazanie) powiazania_.PierwszePokazanie();
   OtworzOstatni();
   setWindowTitle(QString(kTytulProgramu) + " 2025");
 }
 
 // The last document, or the one named on the command line.
 void Tffdmain::OtworzOstatni() {
-  Tfdlosa& losa = *Okna().fdlosa;
+  Tfdlosa& losa = *powiazania_.Losa;
   if (!losa.CzytajKonfiguracje()) return;
   if (!losa.OtworzPlik(losa.DialogOtwarcia.Nazwa, kRodzajPlanDyzurow)) return;
   losa.DialogZapisu.Nazwa = losa.DialogOtwarcia.Nazwa;
@@ -72,7 +63,7 @@ void Tffdmain::closeEvent(QCloseEvent* zdarzenie) {
     zdarzenie->ignore();
     return;
   }
-  Okna().fdlosa->ZapiszKonfiguracje();
+  powiazania_.Losa->ZapiszKonfiguracje();
   zdarzenie->accept();
   emit Zamkniete();
 }

@@ -1,18 +1,22 @@
 #pragma once
-// Tffdmain: the main window. It owns the document and drives its life: new,
-// open, save, save under a new name, exit.
+// Tffdmain: the main window. It drives the document's life: new, open, save,
+// save under a new name, exit.
 #include <QMainWindow>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "core/document/dokument.h"
 #include "core/document/parametry.h"
 
 class QLabel;
+class QPrinter;
 class QToolButton;
 
 namespace velmor {
 
 class Tfdlosa;
+class Tffdnowy;
 
 class Tffdmain : public QMainWindow {
   Q_OBJECT
@@ -29,14 +33,25 @@ class Tffdmain : public QMainWindow {
     std::array<QToolButton*, 6> Przyciski{};
   };
 
-  Tffdmain(TParametryUruchomieniowe parametry, QWidget* rodzic = nullptr);
+  // What the main window drives, handed over once every window exists.
+  struct TPowiazania {
+    Tfdlosa* Losa = nullptr;
+    Tffdnowy* Kreator = nullptr;
+    QPrinter* Drukarka = nullptr;
+    // Closed when the data commands are switched off.
+    std::vector<QWidget*> ZamykaneBezDanych;
+    // Runs at the first showing, before the last document is reopened.
+    std::function<void()> PierwszePokazanie;
+  };
+
+  Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametry,
+           QWidget* rodzic = nullptr);
+  void Podlacz(TPowiazania powiazania) { powiazania_ = std::move(powiazania); }
 
   const TParametryUruchomieniowe& Parametry() const { return parametry_; }
   // The single model instances and the file state; never replaced.
   TDokument& Dokument() { return dokument_; }
   const TPolecenia& Polecenia() const { return polecenia_; }
-  // The four extra micro-plan windows: region, room, who is on duty, where on duty.
-  QWidget* DodatkowyMikroplan(int i) const { return mikroplany_[static_cast<size_t>(i)]; }
 
   // True when the caller may go on: no unsaved changes, "No", or "Yes" and
   // the save succeeded.
@@ -69,11 +84,11 @@ class Tffdmain : public QMainWindow {
   void PierwszePokazanie();
   void OtworzOstatni();
 
-  TParametryUruchomieniowe parametry_;
-  TDokument dokument_;
+  TDokument& dokument_;
+  const TParametryUruchomieniowe& parametry_;
+  TPowiazania powiazania_;
   TPolecenia polecenia_;
   QLabel* status_ = nullptr;
-  std::array<QWidget*, 4> mikroplany_{};
   bool pokazane_ = false;
 };
 

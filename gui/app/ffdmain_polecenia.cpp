@@ -4,13 +4,11 @@
 #include <QToolButton>
 
 #include "core/model/wspolne.h"
-#include "gui/app/dialogi.h"
-#include "gui/app/fdlosa.h"
+#include "gui/common/dialogi.h"
+#include "gui/common/fdlosa.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ikony.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/editors/ffdnaucz.h"
+#include "gui/common/pomoc.h"
 #include "gui/editors/ffdnowy.h"
 
 namespace velmor {
@@ -47,13 +45,6 @@ void Tffdmain::UtworzMenu() {
   connect(p.ZapiszJako, &QAction::triggered, this, &Tffdmain::ZapiszPodNowaNazwa);
   connect(p.Drukarka, &QAction::triggered, this, &Tffdmain::UstawieniaDrukarki);
   connect(p.Koniec, &QAction::triggered, this, &QWidget::close);
-  connect(p.Momenty, &QAction::triggered, this,
-          [] { QMetaObject::invokeMethod(Okna().ffdmomenty, "Pokaz"); });
-  connect(p.Rejony, &QAction::triggered, this,
-          [] { QMetaObject::invokeMethod(Okna().ffdrejon, "Pokaz"); });
-  connect(p.Limity, &QAction::triggered, this,
-          [] { static_cast<Tffdnaucz*>(Okna().ffdnaucz)->Pokaz(); });
-  connect(p.Dyzury, &QAction::triggered, this, [] { Okna().ffddyzur->Pokaz(); });
   connect(p.PomocVelmor, &QAction::triggered, this, [] { PokazPomoc(1); });
 }
 
@@ -102,21 +93,19 @@ void Tffdmain::UstawDostepnosc(bool wlaczone) {
   polecenia_.Dane->menuAction()->setEnabled(wlaczone);
   polecenia_.Dyzury->setEnabled(wlaczone);
   for (size_t i = 1; i <= 4; ++i) polecenia_.Przyciski[i]->setEnabled(wlaczone);
-  for (QWidget* okno :
-       std::initializer_list<QWidget*>{Okna().ffdmomenty, Okna().ffdrejon, Okna().ffddyzur})
-    if (okno) okno->close();
+  for (QWidget* okno : powiazania_.ZamykaneBezDanych) okno->close();
 }
 
 void Tffdmain::Nowy() {
   if (!ZapytajOZapis()) return;
-  Tffdnowy& kreator = *Okna().ffdnowy;
+  Tffdnowy& kreator = *powiazania_.Kreator;
   const bool wynik = kreator.Uruchom();
   // A timetable that could not be read changed nothing.
   if (!wynik && kreator.BladOdczytu()) return;
   UstawDostepnosc(wynik);
   if (!wynik) return;
   // A plan saved by the wizard keeps the name it was saved under.
-  Tfdlosa& losa = *Okna().fdlosa;
+  Tfdlosa& losa = *powiazania_.Losa;
   const QString nazwa = kreator.Zapisany() ? losa.DialogZapisu.Nazwa : QString();
   losa.DialogOtwarcia.Nazwa = nazwa;
   losa.DialogZapisu.Nazwa = nazwa;
@@ -126,18 +115,18 @@ void Tffdmain::Nowy() {
 void Tffdmain::Odczytaj() {
   if (!ZapytajOZapis()) return;
   // A failed open leaves the document and the commands as they were.
-  if (Okna().fdlosa->WybierzIOtworz(kRodzajPlanDyzurow)) UstawDostepnosc(true);
+  if (powiazania_.Losa->WybierzIOtworz(kRodzajPlanDyzurow)) UstawDostepnosc(true);
 }
 
 bool Tffdmain::Zapisz() {
-  Tfdlosa& losa = *Okna().fdlosa;
+  Tfdlosa& losa = *powiazania_.Losa;
   if (!losa.ZapiszPlik(losa.DialogZapisu.Nazwa)) return false;
   PokazNazwe(losa.DialogZapisu.Nazwa);
   return true;
 }
 
-void Tffdmain::ZapiszPodNowaNazwa() { Okna().fdlosa->ZapiszJako(); }
+void Tffdmain::ZapiszPodNowaNazwa() { powiazania_.Losa->ZapiszJako(); }
 
-void Tffdmain::UstawieniaDrukarki() { Dialogi().UstawieniaDrukarki(this); }
+void Tffdmain::UstawieniaDrukarki() { Dialogi().UstawieniaDrukarki(this, *powiazania_.Drukarka); }
 
 }  // namespace velmor

@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/app/pomoc.h"
-#include "gui/app/przyciski.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/przyciski.h"
 
 namespace velmor {
 

@@ -7,13 +7,12 @@
 #include <QVBoxLayout>
 
 #include "core/document/dokument.h"
-#include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
-#include "gui/app/przyciski.h"
-#include "gui/app/ramka.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/przyciski.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
+#include "gui/planning/ffddyzur.h"
 
 namespace velmor {
 namespace {
@@ -24,8 +23,13 @@ constexpr int kSzerokosci[kKolumn] = {150, 80, 50};
 
 }  // namespace
 
-Tffdmomenty::Tffdmomenty(TDokument& dokument, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window), dokument_(dokument), siatka_(new TCellEdi(this)) {
+Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan,
+                         QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      dokument_(dokument),
+      uslugi_(uslugi),
+      plan_(plan),
+      siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffdmomenty", "Momenty dyżurowania", 110);
   ZbudujPrzyciski();
   QToolBar* pasek = PasekOkna(uklad, polecenia_);
@@ -44,10 +48,9 @@ Tffdmomenty::Tffdmomenty(TDokument& dokument, QWidget* rodzic)
 
 void Tffdmomenty::ZbudujPrzyciski() {
   const TOpisPolecenia opis[kLiczbaPolecen] = {
-      {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
+      {QStyle::SP_DialogSaveButton, "Zapisz", [this] { uslugi_.Zapisz(); }},
       {QStyle::SP_FileDialogListView, "Jak w planie lekcji", [this] { JakWPlanieLekcji(); }},
-      {QStyle::SP_DialogApplyButton, "Drukuj",
-       [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
+      {QStyle::SP_DialogApplyButton, "Drukuj", [this] { uslugi_.Drukuj(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
   for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
@@ -70,9 +73,8 @@ void Tffdmomenty::keyPressEvent(QKeyEvent* e) {
 // Leaving the window shows the changes in the duty plan.
 void Tffdmomenty::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dokument_.Zmieniony &&
-      Okna().ffddyzur)
-    Okna().ffddyzur->Siatka().OdswiezAll();
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dokument_.Zmieniony)
+    plan_.Siatka().OdswiezAll();
 }
 
 }  // namespace velmor

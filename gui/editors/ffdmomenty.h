@@ -11,6 +11,9 @@ class QToolButton;
 
 namespace velmor {
 
+class Tffddyzur;
+class TUslugiOkna;
+
 class TCellEdi;
 class TDokument;
 class TKolor;
@@ -21,10 +24,12 @@ class Tffdmomenty : public QWidget {
  public:
   enum TPolecenie { kZapisz, kJakWPlanie, kDrukuj, kKoniec, kLiczbaPolecen };
 
-  explicit Tffdmomenty(TDokument& dokument, QWidget* rodzic = nullptr);
+  // `plan`: the duty plan editor, repainted when the moments changed.
+  Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan,
+              QWidget* rodzic = nullptr);
 
   // Fits the rows to the moments, shows the window and focuses the grid.
-  Q_INVOKABLE void Pokaz();
+  void Pokaz();
   // Names the selected moments "przed " and their period's label.
   void JakWPlanieLekcji();
   // Gives the selected moments the colour.
@@ -50,6 +55,8 @@ class Tffdmomenty : public QWidget {
   void NaWierszach(const std::function<void(int y)>& f);
 
   TDokument& dokument_;
+  TUslugiOkna& uslugi_;
+  Tffddyzur& plan_;
   TCellEdi* siatka_;
   TKolor* paleta_ = nullptr;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};

@@ -5,8 +5,8 @@
 #include "core/document/dokument.h"
 #include "core/grid/edycja.h"
 #include "core/grid/tekstoczka.h"
-#include "gui/app/okna.h"
-#include "gui/app/stanedycji.h"
+#include "gui/common/uslugi.h"
+#include "gui/common/stanedycji.h"
 #include "gui/editors/ffdmomenty.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/wspolne.h"
@@ -85,8 +85,8 @@ void Tffdmomenty::PodlaczSiatke() {
   s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& key, int button) {
     Edycja(x, y, key, button);
   };
-  s.OnLeftTopAkcja = [](TCellEdi& g, int, Qt::KeyboardModifiers) {
-    Okna().ffopcje->pokaz_wyglad(g, true, false, false, false);
+  s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
+    uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
   };
 }
 

@@ -10,10 +10,8 @@
 
 #include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
-#include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
-#include "gui/app/ramka.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffddysp.h"
 #include "gui/planning/towarzysze.h"
@@ -36,15 +34,15 @@ QToolButton* Przycisk(QWidget* rodzic, QToolBar* pasek, const char* tekst) {
 
 bool Widoczny(const QWidget* okno) { return okno && okno->isVisible(); }
 
-QWidget* GdzieDyzuruje() {
-  return Okna().ffdmain ? Okna().ffdmain->DodatkowyMikroplan(kMikroplanGdzie - kMikroplanRejonu)
-                        : nullptr;
-}
-
 }  // namespace
 
-Tffdnaucz::Tffdnaucz(TDokument& dokument, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
+Tffdnaucz::Tffdnaucz(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+                     QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      dok_(dokument),
+      uslugi_(uslugi),
+      towarzysze_(towarzysze),
+      siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffdnaucz", "Limity dyżurów", 130);
   ZbudujPasek();
   uklad->addWidget(siatka_, 1);
@@ -61,9 +59,7 @@ void Tffdnaucz::ZbudujPasek() {
   QToolBar* pasek = PasekOkna(static_cast<QVBoxLayout*>(layout()));
   drukuj_ = Przycisk(this, pasek, "Drukuj");
   koniec_ = Przycisk(this, pasek, "Koniec");
-  connect(drukuj_, &QToolButton::clicked, this, [this] {
-    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel");
-  });
+  connect(drukuj_, &QToolButton::clicked, this, [this] { uslugi_.Drukuj(*siatka_, "Orvel"); });
   connect(koniec_, &QToolButton::clicked, this, &QWidget::close);
 }
 
@@ -108,12 +104,12 @@ int Tffdnaucz::Zakazy(int t) const { return dok_.Nauczyciele[t].Dyspozycja.Liczb
 void Tffdnaucz::PoRuchuKursora() {
   const int t = Nauczyciel(siatka_->Kury());
   if (t < 0) return;
-  if (Widoczny(Okna().ffddysp)) {
-    PokazGdzieUczy(t, Tffddysp::kBezMomentu);
+  if (Widoczny(towarzysze_.Mikroplan(kMikroplanGlowny))) {
+    towarzysze_.PokazGdzieUczy(t, Tffddysp::kBezMomentu);
     siatka_->setFocus();
   }
-  if (Widoczny(GdzieDyzuruje())) {
-    PokazGdzieDyzuruje(t, Tffddysp::kBezMomentu);
+  if (Widoczny(towarzysze_.Mikroplan(kMikroplanGdzie))) {
+    towarzysze_.PokazGdzieDyzuruje(t, Tffddysp::kBezMomentu);
     siatka_->setFocus();
   }
 }
@@ -124,7 +120,8 @@ void Tffdnaucz::keyPressEvent(QKeyEvent* e) {
 }
 
 void Tffdnaucz::closeEvent(QCloseEvent* e) {
-  if (Widoczny(Okna().ffddysp)) Okna().ffddysp->close();
+  if (QWidget* mikroplan = towarzysze_.Mikroplan(kMikroplanGlowny); Widoczny(mikroplan))
+    mikroplan->close();
   QWidget::closeEvent(e);
 }
 

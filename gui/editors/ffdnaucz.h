@@ -12,6 +12,9 @@ class QToolButton;
 
 namespace velmor {
 
+class TTowarzysze;
+class TUslugiOkna;
+
 class TCellEdi;
 class TDokument;
 struct TNaucz;
@@ -20,7 +23,8 @@ struct TTekstOczka;
 class Tffdnaucz : public QWidget {
   Q_OBJECT
  public:
-  explicit Tffdnaucz(TDokument& dokument, QWidget* rodzic = nullptr);
+  Tffdnaucz(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+            QWidget* rodzic = nullptr);
 
   // Recounts the loads, shows the window; a new teacher count resets the order.
   void Pokaz();
@@ -57,6 +61,8 @@ class Tffdnaucz : public QWidget {
   void PoRuchuKursora();
 
   TDokument& dok_;
+  TUslugiOkna& uslugi_;
+  TTowarzysze& towarzysze_;
   TCellEdi* siatka_;
   QToolButton *drukuj_ = nullptr, *koniec_ = nullptr;
   std::vector<int32_t> kolejnosc_;

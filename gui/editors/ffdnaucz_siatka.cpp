@@ -1,6 +1,6 @@
 // What the limits grid shows, and its edits by keys, clicks and paste.
 #include <QPainter>
-#include "gui/app/stanedycji.h"
+#include "gui/common/stanedycji.h"
 #include <algorithm>
 #include <cstdint>
 
@@ -8,7 +8,7 @@
 #include "core/grid/edycja.h"
 #include "core/grid/tekstoczka.h"
 #include "core/planning/ogolne.h"
-#include "gui/app/okna.h"
+#include "gui/common/uslugi.h"
 #include "gui/editors/ffdnaucz.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
@@ -62,8 +62,8 @@ void Tffdnaucz::PodlaczSiatke() {
     Edytuj(x, y, key, button);
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int) { PoRuchuKursora(); };
-  s.OnLeftTopAkcja = [](TCellEdi& g, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(g, false, false, false, false);
+  s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
+    uslugi_.PokazWyglad(g, {});
   };
 }
 
@@ -127,7 +127,7 @@ void Tffdnaucz::Edytuj(int x, int y, int& key, int button) {
   }
   switch (x) {
     case 0:
-      if (button == 1) PokazGdzieUczy(t, Tffddysp::kBezMomentu);
+      if (button == 1) towarzysze_.PokazGdzieUczy(t, Tffddysp::kBezMomentu);
       break;
     case 1:
       EdytujLimit(&TNaucz::LimitDyzurow, x, y, key, button, 1, Dyzury(t), kNajwiecejDyzurow);
@@ -136,7 +136,7 @@ void Tffdnaucz::Edytuj(int x, int y, int& key, int button) {
       EdytujLimit(&TNaucz::LimitMinut, x, y, key, button, 10, Minuty(t), kNajwiecejMinut);
       break;
     case 3:
-      if (button == 1) PokazGdzieDyzuruje(t, Tffddysp::kBezMomentu);
+      if (button == 1) towarzysze_.PokazGdzieDyzuruje(t, Tffddysp::kBezMomentu);
       break;
     default: break;
   }

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/model/wspolne.h"
-#include "gui/app/fdlosa.h"
-#include "gui/app/pomoc.h"
+#include "gui/common/fdlosa.h"
+#include "gui/common/pomoc.h"
 
 namespace velmor {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/grid/tekst.h"

@@ -10,19 +10,25 @@
 #include <algorithm>
 
 #include "core/document/dokument.h"
-#include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
-#include "gui/app/przyciski.h"
-#include "gui/app/ramka.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/przyciski.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
-#include "gui/planning/ffddysp.h"
+#include "gui/planning/ffddyzur.h"
+#include "gui/planning/towarzysze.h"
 
 namespace velmor {
 
-Tffdrejon::Tffdrejon(TDokument& dokument, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
+Tffdrejon::Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+                     Tffddyzur& plan, Tffdodaj& sale, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      dok_(dokument),
+      uslugi_(uslugi),
+      towarzysze_(towarzysze),
+      plan_(plan),
+      sale_(sale),
+      siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffdrejon", "Rejony dyżurów", 120);
   ZbudujPrzyciski();
   QToolBar* pasek = PasekOkna(uklad, polecenia_);
@@ -50,11 +56,10 @@ Tffdrejon::Tffdrejon(TDokument& dokument, QWidget* rodzic)
 
 void Tffdrejon::ZbudujPrzyciski() {
   const TOpisPolecenia opis[kLiczbaPolecen] = {
-      {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
+      {QStyle::SP_DialogSaveButton, "Zapisz", [this] { uslugi_.Zapisz(); }},
       {QStyle::SP_FileDialogNewFolder, "Dodaj rejon", [this] { DodajRejon(); }},
       {QStyle::SP_TrashIcon, "Usuń rejon", [this] { UsunRejon(); }},
-      {QStyle::SP_DialogApplyButton, "Drukuj",
-       [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
+      {QStyle::SP_DialogApplyButton, "Drukuj", [this] { uslugi_.Drukuj(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
   for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
@@ -116,19 +121,16 @@ void Tffdrejon::keyPressEvent(QKeyEvent* e) {
 
 // The region and room micro-plans go with the window.
 void Tffdrejon::closeEvent(QCloseEvent* e) {
-  for (int i : {0, 1})
-    if (QWidget* okno = Okna().ffdmain ? Okna().ffdmain->DodatkowyMikroplan(i) : nullptr;
-        okno && okno->isVisible())
-      okno->close();
+  for (TMikroplan i : {kMikroplanRejonu, kMikroplanSali})
+    if (QWidget* okno = towarzysze_.Mikroplan(i); okno && okno->isVisible()) okno->close();
   QWidget::closeEvent(e);
 }
 
 // The duty plan editor is rebuilt with the new regions when next opened.
 void Tffdrejon::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dok_.Zmieniony &&
-      Okna().ffddyzur)
-    Okna().ffddyzur->close();
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dok_.Zmieniony)
+    plan_.close();
 }
 
 }  // namespace velmor

@@ -12,6 +12,11 @@ class QToolButton;
 
 namespace velmor {
 
+class Tffddyzur;
+class Tffdodaj;
+class TTowarzysze;
+class TUslugiOkna;
+
 class TCellEdi;
 class TDokument;
 class TKolor;
@@ -23,10 +28,13 @@ class Tffdrejon : public QWidget {
   enum TPolecenie { kZapisz, kDodaj, kUsun, kDrukuj, kKoniec, kLiczbaPolecen };
   static constexpr int kMaksNazwa = 20;
 
-  explicit Tffdrejon(TDokument& dokument, QWidget* rodzic = nullptr);
+  // `plan`: the duty plan editor, closed when the regions changed; `sale`:
+  // the room picker.
+  Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze, Tffddyzur& plan,
+            Tffdodaj& sale, QWidget* rodzic = nullptr);
 
   // Fits the grid to the regions, repaints or shows the window.
-  Q_INVOKABLE void Pokaz();
+  void Pokaz();
   void DodajRejon();
   void UsunRejon();
   // Colours the selected regions.
@@ -60,6 +68,10 @@ class Tffdrejon : public QWidget {
   bool JestRejon(int y) const;
 
   TDokument& dok_;
+  TUslugiOkna& uslugi_;
+  TTowarzysze& towarzysze_;
+  Tffddyzur& plan_;
+  Tffdodaj& sale_;
   TCellEdi* siatka_;
   TKolor* paleta_;
   QLabel* status_;

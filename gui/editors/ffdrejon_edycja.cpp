@@ -3,15 +3,14 @@
 
 #include "core/document/dokument.h"
 #include "core/grid/edycja.h"
-#include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
-#include "gui/app/stanedycji.h"
+#include "gui/common/uslugi.h"
+#include "gui/common/stanedycji.h"
 #include "gui/editors/ffdodaj.h"
 #include "gui/editors/ffdrejon.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/grid/tekst.h"
-#include "gui/planning/ffddysp.h"
+#include "gui/planning/towarzysze.h"
 #include "gui/planning/wspolne.h"
 
 namespace velmor {
@@ -30,8 +29,8 @@ void Tffdrejon::PodlaczSiatke() {
     Akcja(x, y, klawisz, button);
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) { ZmianaKomorki(staryY); };
-  s.OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, true, false, false, false);
+  s.OnLeftTopAkcja = [this](TCellEdi& s, int, Qt::KeyboardModifiers) {
+    uslugi_.PokazWyglad(s, {.Proporcjonalnie = true});
   };
 }
 
@@ -79,17 +78,14 @@ void Tffdrejon::EdytujNazwe(int y, int& klawisz) {
 
 // The picker edits a copy; the selected rows take it unless left with Esc.
 void Tffdrejon::WybierzSale(int y) {
-  auto* okno = qobject_cast<Tffdodaj*>(Okna().ffdodaj);
-  if (!okno) return;
   TWektor<uint8_t> sale = dok_.Rejony[y].SaleRejonu;
-  if (okno->Wybierz(sale)) NaWierszach([&](int r) { dok_.Rejony[r].SaleRejonu = sale; });
+  if (sale_.Wybierz(sale)) NaWierszach([&](int r) { dok_.Rejony[r].SaleRejonu = sale; });
   dok_.Zmieniony = true;
 }
 
 // Extra micro-plan i: 0 the region's, 1 the room's.
 void Tffdrejon::Mikroplan(int i, int tryb, int podmiot) {
-  if (!Okna().ffdmain) return;
-  if (auto* okno = qobject_cast<Tffddysp*>(Okna().ffdmain->DodatkowyMikroplan(i)))
+  if (Tffddysp* okno = towarzysze_.Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i)))
     okno->pokaz_mikroplan(tryb, podmiot, 0);
 }
 

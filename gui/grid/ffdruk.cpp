@@ -14,9 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "gui/app/drukarka.h"
-#include "gui/app/klepsydra.h"
-#include "gui/app/pomoc.h"
+#include "gui/grid/klepsydra.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/drukarki.h"
 #include "gui/grid/tekst.h"
@@ -87,10 +85,10 @@ QImage SladArkusza(const QImage& arkusz) {
 
 }  // namespace
 
-Tffdruk::Tffdruk(QWidget* rodzic) : QDialog(rodzic), PytajOPlik(PlikPdf), printer_(Drukarka()) {
+Tffdruk::Tffdruk(QPrinter& drukarka, QWidget* rodzic)
+    : QDialog(rodzic), PytajOPlik(PlikPdf), printer_(drukarka) {
   setObjectName("ffdruk");
   setWindowTitle("Orvel 05");
-  UstawKontekstPomocy(this, 30);
   Zbuduj();
 }
 

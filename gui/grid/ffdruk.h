@@ -28,7 +28,8 @@ class Tffdruk : public QDialog {
   Q_OBJECT
  public:
   // Prints on the program's printer.
-  explicit Tffdruk(QWidget* rodzic = nullptr);
+  // `drukarka`: the program's printer, chosen and set up once for every printout.
+  explicit Tffdruk(QPrinter& drukarka, QWidget* rodzic = nullptr);
   ~Tffdruk() override;  // a job still open is aborted
 
   // Shows the dialog for the grid; gives the title as finally edited.

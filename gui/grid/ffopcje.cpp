@@ -11,7 +11,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "gui/app/pomoc.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/dialogczcionki.h"
 #include "gui/grid/tekst.h"
@@ -56,7 +55,6 @@ Tffopcje::Tffopcje(QWidget* rodzic)
     : QDialog(rodzic), WybierzCzcionke(velmor::WybierzCzcionke), WybierzKolor(velmor::WybierzKolor) {
   setObjectName("ffopcje");
   setWindowTitle(QString::fromUtf8("Wygląd tabeli"));
-  UstawKontekstPomocy(this, 40);
   auto* uklad = new QGridLayout(this);
   uklad->addWidget(ZbudujRozmiary(), 0, 0);
   uklad->addWidget(ZbudujWyrownanie(), 1, 0);

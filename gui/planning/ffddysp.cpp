@@ -8,18 +8,18 @@
 
 #include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/grid/tekst.h"
-#include "gui/planning/towarzysze.h"
 #include "gui/planning/wspolne.h"
 
 namespace velmor {
 
-Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, QWidget* rodzic)
+Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
+                   QWidget* rodzic)
     : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument),
       instancja_(instancja) {
   setObjectName("ffddysp");
@@ -47,14 +47,9 @@ Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, QWidget* rodzic)
   };
   siatka_->OnAkcja = [this](TCellEdi&, int x, int y, int& klawisz, int,
                             Qt::KeyboardModifiers) { Akcja(x, y, klawisz); };
-  siatka_->OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, false, false, false, false);
-  };
   SchowekPierwszaLinia(*siatka_);
 
-  connect(drukuj_, &QPushButton::clicked, this, [this] {
-    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, TytulPanelu());
-  });
+  PodlaczDialogi(*siatka_, uslugi, {}, drukuj_, [this] { return TytulPanelu(); });
   connect(zakaz_, &QPushButton::clicked, this, &Tffddysp::PrzelaczZakazy);
   connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
   resize(460, 260);
@@ -192,12 +187,12 @@ void Tffddysp::Akcja(int x, int y, int& klawisz) {
     return;
   }
   const int s = SlotOczka(x, y);
-  if (s == kBrakSlotu || !KursorPlanu()) return;
+  if (s == kBrakSlotu || !KursorPlanu) return;
   if (instancja_ == kMikroplanKto) {
-    KursorPlanu()(podmiot_, s);
+    KursorPlanu(podmiot_, s);
   } else if (instancja_ == kMikroplanGdzie && tryb_ == 1 &&
              static_cast<size_t>(s) < bajty_.size() && bajty_[static_cast<size_t>(s)] != kBrak) {
-    KursorPlanu()(bajty_[static_cast<size_t>(s)], s);
+    KursorPlanu(bajty_[static_cast<size_t>(s)], s);
   }
 }
 

@@ -2,12 +2,15 @@
 // Tffddysp: the micro-plan, one week of a teacher, room or region as days by
 // periods. In mode 1 it also sets and clears the teacher's duty bans.
 #include <QWidget>
+#include <functional>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class QLabel;
 class QPushButton;
+
+#include "gui/common/uslugi.h"
 
 namespace velmor {
 
@@ -21,7 +24,8 @@ enum TMikroplan {
   kMikroplanRejonu,   // regions editor, mode 3
   kMikroplanSali,     // regions editor, mode 2
   kMikroplanKto,      // "Kto dyżuruje?"
-  kMikroplanGdzie     // "Gdzie dyżuruje?"
+  kMikroplanGdzie,    // "Gdzie dyżuruje?"
+  kLiczbaMikroplanow
 };
 
 class Tffddysp : public QWidget {
@@ -29,7 +33,11 @@ class Tffddysp : public QWidget {
  public:
   static constexpr int kBezMomentu = 10000;  // any moment above 9999: no cursor place
 
-  Tffddysp(TDokument& dokument, TMikroplan instancja, QWidget* rodzic = nullptr);
+  Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
+           QWidget* rodzic = nullptr);
+
+  // Moves the duty plan editor's cursor to region r and moment m.
+  std::function<void(int rejon, int moment)> KursorPlanu;
 
   // Mode 0 where teacher t teaches, 1 where t is on duty, 2 who teaches in
   // room o, 3 who is on duty in region r.

@@ -9,13 +9,10 @@
 #include <QVBoxLayout>
 
 #include "core/document/dokument.h"
-#include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
-#include "gui/app/przyciski.h"
-#include "gui/app/ramka.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/przyciski.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
-#include "gui/planning/ffdopcje.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -25,8 +22,13 @@ constexpr int kSzerNaglowka = 80;
 
 }  // namespace
 
-Tffddyzur::Tffddyzur(TDokument& dokument, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window), dokument_(dokument), siatka_(new TCellEdi(this)) {
+Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+                     QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      dokument_(dokument),
+      uslugi_(uslugi),
+      towarzysze_(towarzysze),
+      siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffddyzur", "Plan dyżurów", 200);
   ZbudujPrzyciski();
   QToolBar* pasek = PasekOkna(uklad, polecenia_);
@@ -45,21 +47,21 @@ Tffddyzur::Tffddyzur(TDokument& dokument, QWidget* rodzic)
   UstawKsztalt();
   resize(560, 400);
   ZarejestrujOknoStopki(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
-  KursorPlanu() = [this](int r, int m) { siatka_->UstawKursor(r + 1, m + 1); };
 }
 
-Tffddyzur::~Tffddyzur() { KursorPlanu() = nullptr; }
+void Tffddyzur::UstawKursor(int rejon, int moment) { siatka_->UstawKursor(rejon + 1, moment + 1); }
 
 void Tffddyzur::ZbudujPrzyciski() {
   const TOpisPolecenia opis[kLiczbaPolecen] = {
-      {QStyle::SP_DialogSaveButton, "Zapisz", [] { Okna().ffdmain->Zapisz(); }},
+      {QStyle::SP_DialogSaveButton, "Zapisz", [this] { uslugi_.Zapisz(); }},
       {QStyle::SP_FileDialogDetailedView, "Wpisz nieautomatycznie", [this] { WpiszRecznie(0); }},
       {QStyle::SP_TrashIcon, "Usuń", [this] { Usun(); }},
       {QStyle::SP_MediaPlay, "Wpisz automatycznie", [this] { WpiszAutomatycznie(); }},
       {QStyle::SP_BrowserStop, "Zakaz wpisu", [this] { ZakazWpisu(); }},
-      {QStyle::SP_FileDialogInfoView, "Opcje", [] { Okna().ffdopcje->Pokaz(); }},
-      {QStyle::SP_DialogApplyButton, "Drukuj",
-       [this] { Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel"); }},
+      {QStyle::SP_FileDialogInfoView, "Opcje", [this] {
+         if (PokazOpcje) PokazOpcje();
+       }},
+      {QStyle::SP_DialogApplyButton, "Drukuj", [this] { uslugi_.Drukuj(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };
   for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
@@ -81,7 +83,7 @@ QWidget* Tffddyzur::ZbudujTowarzyszy() {
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QToolButton::toggled, this, [this, i](bool w) { PrzelaczTowarzysza(i, w); });
     uklad->addWidget(b);
-    towarzysze_[i] = b;
+    przelaczniki_[i] = b;
   }
   uklad->addStretch();
   return pasek;
@@ -125,7 +127,7 @@ bool Tffddyzur::eventFilter(QObject* obiekt, QEvent* e) {
     const auto* k = static_cast<QKeyEvent*>(e);
     const int i = k->key() - Qt::Key_1;
     if (i >= 0 && i < kStatystyka && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-      towarzysze_[i]->toggle();
+      przelaczniki_[i]->toggle();
       return true;
     }
   }

@@ -18,6 +18,8 @@ namespace velmor {
 
 class TCellEdi;
 class TDokument;
+class TTowarzysze;
+class TUslugiOkna;
 class TWyborWariantu;
 struct TTekstOczka;
 
@@ -30,8 +32,8 @@ class Tffddyzur : public QWidget {
   enum TTowarzysz { kGdzieDyzuruje, kGdzieUczy, kKtoDyzuruje, kPlanNauczycieli, kStatystyka,
                     kLiczbaTowarzyszy };
 
-  explicit Tffddyzur(TDokument& dokument, QWidget* rodzic = nullptr);
-  ~Tffddyzur() override;
+  Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+            QWidget* rodzic = nullptr);
 
   // Entry by hand: the teachers offered, the filter's first letter (0: none)
   // and the cursor's moment (kBrakSlotu: none); gives the teacher or -1.
@@ -39,9 +41,13 @@ class Tffddyzur : public QWidget {
       WybierzNauczyciela;
   // The variant list of a run that shows it.
   TWyborWariantu* ListaWariantow = nullptr;
+  // The automatic-entry options dialog.
+  std::function<void()> PokazOpcje;
 
   // Fits the grid to the duty table, repaints or shows the window.
   void Pokaz();
+  // Moves the cursor to region r's column and moment m's row.
+  void UstawKursor(int rejon, int moment);
 
   // The table commands, over the grid's selection.
   void WpiszRecznie(int litera);
@@ -54,7 +60,7 @@ class Tffddyzur : public QWidget {
 
   TCellEdi& Siatka() { return *siatka_; }
   QToolButton* Przycisk(TPolecenie p) const { return polecenia_[p]; }
-  QToolButton* Towarzysz(TTowarzysz t) const { return towarzysze_[t]; }
+  QToolButton* Towarzysz(TTowarzysz t) const { return przelaczniki_[t]; }
   QCheckBox* Automatycznie() const { return automatycznie_; }
   // Duty counts and minutes of every teacher, as of the last change.
   const TObciazenia& Obciazenia() const { return obciazenia_; }
@@ -88,10 +94,12 @@ class Tffddyzur : public QWidget {
   void NaZaznaczonych(const std::function<void(int r, int m)>& f);
 
   TDokument& dokument_;
+  TUslugiOkna& uslugi_;
+  TTowarzysze& towarzysze_;
   TCellEdi* siatka_;
   QCheckBox* automatycznie_ = nullptr;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};
-  std::array<QToolButton*, kLiczbaTowarzyszy> towarzysze_{};
+  std::array<QToolButton*, kLiczbaTowarzyszy> przelaczniki_{};
   TObciazenia obciazenia_;
 };
 

@@ -4,7 +4,7 @@
 
 #include "core/document/dokument.h"
 #include "core/grid/tekstoczka.h"
-#include "gui/app/okna.h"
+#include "gui/common/uslugi.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
 #include "gui/planning/ffddyzur.h"
@@ -76,8 +76,8 @@ void Tffddyzur::PodlaczSiatke() {
   s.OnOczkoToClipboard = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {
     txt = TekstOczka(x, y);
   };
-  s.OnLeftTopAkcja = [](TCellEdi& g, int, Qt::KeyboardModifiers) {
-    Okna().ffopcje->pokaz_wyglad(g, false, true, true, false);
+  s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
+    uslugi_.PokazWyglad(g, {.StaleKolumny = true, .StaleWiersze = true});
   };
   s.OnAkcja = [this](TCellEdi&, int, int, int& key, int button, Qt::KeyboardModifiers shift) {
     Akcja(key, button, shift);

@@ -4,11 +4,11 @@
 
 #include "core/document/dokument.h"
 #include "core/planning/wpis.h"
-#include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdplann.h"
+#include "gui/planning/ffdstat.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -107,25 +107,24 @@ int Tffddyzur::NauczycielKursora() const {
 
 void Tffddyzur::OdswiezTowarzyszy() {
   const int r = RejonKursora(), m = MomentKursora(), t = NauczycielKursora();
-  const auto wcisniety = [this](TTowarzysz i) { return towarzysze_[i]->isChecked(); };
+  const auto wcisniety = [this](TTowarzysz i) { return przelaczniki_[i]->isChecked(); };
   if (t >= 0) {
-    if (wcisniety(kGdzieDyzuruje)) PokazGdzieDyzuruje(t, m);
-    if (wcisniety(kGdzieUczy)) PokazGdzieUczy(t, m);
-    if (wcisniety(kPlanNauczycieli)) PokazPlanNauczycieli(t, m);
-    if (wcisniety(kStatystyka)) PokazStatystyke(t);
+    if (wcisniety(kGdzieDyzuruje)) towarzysze_.PokazGdzieDyzuruje(t, m);
+    if (wcisniety(kGdzieUczy)) towarzysze_.PokazGdzieUczy(t, m);
+    if (wcisniety(kPlanNauczycieli)) towarzysze_.PokazPlanNauczycieli(t, m);
+    if (wcisniety(kStatystyka)) towarzysze_.PokazStatystyke(t);
   }
-  if (r >= 0 && wcisniety(kKtoDyzuruje)) PokazKtoDyzuruje(r, m);
+  if (r >= 0 && wcisniety(kKtoDyzuruje)) towarzysze_.PokazKtoDyzuruje(r, m);
   if (isVisible()) siatka_->setFocus();
 }
 
 QWidget* Tffddyzur::OknoTowarzysza(int i) const {
-  Tffdmain* glowne = Okna().ffdmain;
   switch (i) {
-    case kGdzieDyzuruje: return glowne ? glowne->DodatkowyMikroplan(3) : nullptr;
-    case kGdzieUczy: return Okna().ffddysp;
-    case kKtoDyzuruje: return glowne ? glowne->DodatkowyMikroplan(2) : nullptr;
-    case kPlanNauczycieli: return Okna().ffdplann;
-    case kStatystyka: return Okna().ffdstat;
+    case kGdzieDyzuruje: return towarzysze_.Mikroplan(kMikroplanGdzie);
+    case kGdzieUczy: return towarzysze_.Mikroplan(kMikroplanGlowny);
+    case kKtoDyzuruje: return towarzysze_.Mikroplan(kMikroplanKto);
+    case kPlanNauczycieli: return towarzysze_.PlanNauczycieli;
+    case kStatystyka: return towarzysze_.Statystyka;
     default: return nullptr;
   }
 }

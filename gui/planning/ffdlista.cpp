@@ -9,13 +9,12 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/grid/tekst.h"
-#include "gui/planning/towarzysze.h"
 
 namespace velmor {
 namespace {
@@ -46,9 +45,8 @@ bool ZaczynaSieOd(const std::string& tekst, const std::string& poczatek) {
 
 }  // namespace
 
-Tffdlista::Tffdlista(const TModele& modele, QWidget* rodzic)
+Tffdlista::Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Towarzysze(OdswiezWidoczneTowarzysze),
       modele_(modele) {
   setObjectName("ffdlista");
   setWindowTitle(" Wybierz");
@@ -76,6 +74,7 @@ Tffdlista::Tffdlista(const TModele& modele, QWidget* rodzic)
   siatka_->UstawSzerIo(0, 180);
   siatka_->ZakresZaznaczania = false;
   PodlaczSiatke();
+  PodlaczDialogi(*siatka_, uslugi, {});
 
   auto* uklad = new QVBoxLayout(this);
   uklad->addLayout(panel);
@@ -102,9 +101,6 @@ void Tffdlista::PodlaczSiatke() {
     if (y == staryY || y < 0 || y >= static_cast<int>(widoczne_.size())) return;
     if (Towarzysze) Towarzysze(pozycje_[static_cast<size_t>(widoczne_[y])].indeks, moment_);
     if (isVisible()) s.setFocus();
-  };
-  s.OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, false, false, false, false);
   };
 }
 

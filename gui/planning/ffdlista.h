@@ -10,6 +10,8 @@
 class QLabel;
 class QPushButton;
 
+#include "gui/common/uslugi.h"
+
 namespace velmor {
 
 class TCellEdi;
@@ -24,7 +26,7 @@ struct TPozycjaListy {
 class Tffdlista : public QDialog {
   Q_OBJECT
  public:
-  explicit Tffdlista(const TModele& modele, QWidget* rodzic = nullptr);
+  Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // The three steps of a choice: open with a first letter (0 or 13: none),
   // add the items, show them; the value picked, or -1.

@@ -7,13 +7,12 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
 #include "gui/grid/klawisze.h"
-#include "gui/planning/towarzysze.h"
 
 namespace velmor {
 namespace {
@@ -23,9 +22,8 @@ constexpr int kSzerokosci[] = {120, 240, 30};
 
 }  // namespace
 
-Tffdlistab::Tffdlistab(const TModele& modele, QWidget* rodzic)
+Tffdlistab::Tffdlistab(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Towarzysze(OdswiezWidoczneTowarzysze),
       modele_(modele) {
   setObjectName("ffdlistab");
   setWindowTitle(QString::fromUtf8("Lista wariantów"));
@@ -50,6 +48,7 @@ Tffdlistab::Tffdlistab(const TModele& modele, QWidget* rodzic)
   siatka_->UstawWysInfo(28);
   for (int x = 0; x < 3; ++x) siatka_->UstawSzerIo(x, kSzerokosci[x]);
   PodlaczSiatke();
+  PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true});
 
   auto* uklad = new QVBoxLayout(this);
   uklad->addLayout(panel);
@@ -96,9 +95,6 @@ void Tffdlistab::PodlaczSiatke() {
     if (!w || s.Kury() == staryY) return;
     if (Towarzysze) Towarzysze(w->nauczyciel, lista_->Moment());
     if (isVisible()) s.setFocus();
-  };
-  s.OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, true, false, false, false);
   };
 }
 

@@ -8,6 +8,8 @@
 
 class QPushButton;
 
+#include "gui/common/uslugi.h"
+
 namespace velmor {
 
 class TCellEdi;
@@ -16,7 +18,7 @@ struct TModele;
 class Tffdlistab : public QDialog, public TWyborWariantu {
   Q_OBJECT
  public:
-  explicit Tffdlistab(const TModele& modele, QWidget* rodzic = nullptr);
+  Tffdlistab(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // The list the run fills; the window shows whichever list it is given.
   TListaWariantow& Lista() { return wlasna_; }

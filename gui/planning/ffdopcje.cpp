@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/model/opcje.h"
-#include "gui/app/pomoc.h"
+#include "gui/common/pomoc.h"
 
 namespace velmor {
 namespace {

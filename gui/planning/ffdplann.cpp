@@ -7,16 +7,16 @@
 
 #include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/towarzysze.h"
 #include "gui/planning/wspolne.h"
 
 namespace velmor {
 
-Tffdplann::Tffdplann(TDokument& dokument, QWidget* rodzic)
+Tffdplann::Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument) {
   setObjectName("ffdplann");
   setWindowTitle(QString::fromUtf8("Plan dyżurów nauczycieli"));
@@ -42,14 +42,9 @@ Tffdplann::Tffdplann(TDokument& dokument, QWidget* rodzic)
   siatka_->OnAkcja = [this](TCellEdi&, int x, int y, int&, int button, Qt::KeyboardModifiers) {
     Akcja(x, y, button);
   };
-  siatka_->OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, true, false, false, false);
-  };
   SchowekPierwszaLinia(*siatka_);
 
-  connect(drukuj_, &QPushButton::clicked, this, [this] {
-    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel");
-  });
+  PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true}, drukuj_);
   connect(zamknij_, &QPushButton::clicked, this, &QWidget::close);
   resize(560, 400);
   ZarejestrujOknoStopki(kOknoPlanNauczycieli, this, siatka_);
@@ -103,9 +98,9 @@ void Tffdplann::Oczko(int x, int y, TTekstOczka& ato) const {
 }
 
 void Tffdplann::Akcja(int x, int y, int button) {
-  if (button != 1 || !Istnieje(x, y) || !KursorPlanu()) return;
+  if (button != 1 || !Istnieje(x, y) || !KursorPlanu) return;
   const uint8_t r = TOgolne(dok_).rejon_dyzuru(x, y);
-  if (r != kBrak) KursorPlanu()(r, y);
+  if (r != kBrak) KursorPlanu(r, y);
 }
 
 void Tffdplann::keyPressEvent(QKeyEvent* e) {

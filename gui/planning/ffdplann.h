@@ -2,8 +2,11 @@
 // Tffdplann: the duty table from the teachers' side, a column per teacher
 // and a row per moment, each cell naming the region of the teacher's duty.
 #include <QWidget>
+#include <functional>
 
 class QPushButton;
+
+#include "gui/common/uslugi.h"
 
 namespace velmor {
 
@@ -14,7 +17,10 @@ class TTekstOczka;
 class Tffdplann : public QWidget {
   Q_OBJECT
  public:
-  explicit Tffdplann(TDokument& dokument, QWidget* rodzic = nullptr);
+  Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
+
+  // Moves the duty plan editor's cursor to region r and moment m.
+  std::function<void(int rejon, int moment)> KursorPlanu;
 
   // The cursor on the teacher's column and the moment's row, where valid.
   void pokaz_plan(int nauczyciel, int moment);

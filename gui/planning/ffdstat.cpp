@@ -7,16 +7,16 @@
 
 #include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ramka.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
 #include "gui/planning/wspolne.h"
 
 namespace velmor {
 
-Tffdstat::Tffdstat(TDokument& dokument, QWidget* rodzic)
+Tffdstat::Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument) {
   setObjectName("ffdstat");
   setWindowTitle(QString::fromUtf8("Statystyka obciążeń nauczycieli"));
@@ -43,14 +43,9 @@ Tffdstat::Tffdstat(TDokument& dokument, QWidget* rodzic)
   siatka_->OnGrafOczko = [this](TCellEdi&, QPainter& p, int x, int y, int x0, int y0) {
     if (y == 1) Slupki(p, x, x0, y0);
   };
-  siatka_->OnLeftTopAkcja = [](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    if (Okna().ffopcje) Okna().ffopcje->pokaz_wyglad(s, true, false, false, false);
-  };
   SchowekPierwszaLinia(*siatka_);
 
-  connect(drukuj_, &QPushButton::clicked, this, [this] {
-    if (Okna().ffdruk) Okna().ffdruk->drukuj_tabele(*siatka_, "Orvel");
-  });
+  PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true}, drukuj_);
   connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
   resize(560, 220);
   ZarejestrujOknoStopki(kOknoStatystyka, this, siatka_);

@@ -6,6 +6,8 @@
 
 class QPushButton;
 
+#include "gui/common/uslugi.h"
+
 namespace velmor {
 
 class TCellEdi;
@@ -15,7 +17,7 @@ class TTekstOczka;
 class Tffdstat : public QWidget {
   Q_OBJECT
  public:
-  explicit Tffdstat(TDokument& dokument, QWidget* rodzic = nullptr);
+  Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // Recounts the loads; the cursor on the teacher's column when valid.
   void pokaz_statystyke(int nauczyciel);

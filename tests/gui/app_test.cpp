@@ -10,11 +10,7 @@
 
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
-#include "gui/app/okna.h"
-#include "gui/app/pomoc.h"
-#include "gui/editors/ffdnowy.h"
-#include "gui/planning/ffdlista.h"
-#include "gui/planning/ffdlistab.h"
+#include "gui/common/pomoc.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -124,26 +120,38 @@ TEST_F(Windows, CreatedOnceInTheirOrderWithHelpContexts) {
                                 "ffdlistab", "ffdmomenty", "ffdnaucz", "ffdnowy", "ffdodaj",
                                 "ffdopcje", "ffdplann", "ffdrejon", "ffdstat", "ffdruk",
                                 "ffopcje"}));
+  const TOkna& o = Okna();
   const std::pair<QWidget*, int> konteksty[] = {
-      {Okna().ffdmain, 1},     {Okna().ffddysp, 220},  {Okna().ffddyzur, 200},
-      {Okna().ffdlista, 200},  {Okna().ffdlistab, 200}, {Okna().ffdmomenty, 110},
-      {Okna().ffdnaucz, 130},  {Okna().ffdnowy, 50},   {Okna().ffdodaj, 120},
-      {Okna().ffdopcje, 240},  {Okna().ffdplann, 210}, {Okna().ffdrejon, 120},
-      {Okna().ffdstat, 230},   {Okna().ffdruk, 30},    {Okna().ffopcje, 40}};
+      {o.ffdmain, 1},
+      {Towarzysze().Mikroplan(kMikroplanGlowny), 220},
+      {o.ffddyzur, 200},
+      {o.ffdlista, 200},
+      {o.ffdlistab, 200},
+      {o.ffdmomenty, 110},
+      {o.ffdnaucz, 130},
+      {o.ffdnowy, 50},
+      {o.ffdodaj, 120},
+      {o.ffdopcje, 240},
+      {Towarzysze().PlanNauczycieli, 210},
+      {o.ffdrejon, 120},
+      {Towarzysze().Statystyka, 230},
+      {o.ffdruk, 30},
+      {o.ffopcje, 40}};
   for (const auto& [okno, kontekst] : konteksty)
     EXPECT_EQ(KontekstPomocy(okno), kontekst) << okno->objectName().toStdString();
 }
 
 TEST_F(Windows, FirstShowingPlacesAndNamesTheExtraMicroPlans) {
-  Okna().ffddysp->move(42, 95);
+  Towarzysze().Mikroplan(kMikroplanGlowny)->move(42, 95);
   EXPECT_EQ(Okna().ffdmain->windowTitle(), "Velmor");
   Okna().ffdmain->show();
   const QPoint miejsca[] = {{62, 115}, {82, 135}, {102, 155}, {122, 175}};
   const QString tytuly[] = {"Mikroplan rejonu", "Mikroplan sali", "Kto dyżuruje?",
                             "Gdzie dyżuruje?"};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(Okna().ffdmain->DodatkowyMikroplan(i)->pos(), miejsca[i]) << i;
-    EXPECT_EQ(Okna().ffdmain->DodatkowyMikroplan(i)->windowTitle(), tytuly[i]);
+    const Tffddysp& m = *Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i));
+    EXPECT_EQ(m.pos(), miejsca[i]) << i;
+    EXPECT_EQ(m.windowTitle(), tytuly[i]);
   }
   EXPECT_EQ(Okna().ffdmain->windowTitle(), "Velmor 2025");
   Okna().ffdmain->hide();

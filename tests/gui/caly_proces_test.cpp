@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/editors/ffdmomenty.h"
 #include "gui/editors/ffdnaucz.h"
 #include "gui/editors/ffdnowy.h"
@@ -123,7 +123,7 @@ TEST_F(WholeJob, NewPlanEditedSavedAndOpenedAgain) {
   // Who is a candidate is the planner's business; here something must be in.
   EXPECT_GT(std::count_if(komorki.begin(), komorki.end(), [](uint8_t t) { return t < 4; }), 0);
 
-  auto& stat = *qobject_cast<Tffdstat*>(Okna().ffdstat);
+  auto& stat = *qobject_cast<Tffdstat*>(Towarzysze().Statystyka);
   stat.pokaz_statystyke(0);
   EXPECT_TRUE(stat.isVisible());
 
@@ -135,7 +135,7 @@ TEST_F(WholeJob, NewPlanEditedSavedAndOpenedAgain) {
           Dok().Dyzury.Dyzurny(0, m) != kZamkniete)
         zt = t, zs = m;
   ASSERT_GE(zt, 0);
-  auto& gdzie = *qobject_cast<Tffddysp*>(Okna().ffddysp);
+  auto& gdzie = *qobject_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGlowny));
   gdzie.pokaz_mikroplan(1, zt, Tffddysp::kBezMomentu);
   // The grid shows days across and periods down; find the moment's cell.
   int zx = -1, zy = -1;

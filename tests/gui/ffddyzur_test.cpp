@@ -14,6 +14,7 @@
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffddyzur.h"
 #include "gui/planning/ffdopcje.h"
+#include "gui/planning/ffdstat.h"
 #include "gui/planning/towarzysze.h"
 #include "powloka.h"
 
@@ -258,25 +259,25 @@ TEST_F(DutyPlan, DigitKeysToggleTheFirstFourCompanionButtons) {
 }
 
 TEST_F(DutyPlan, ReleasedButtonsAndClosingTheEditorCloseTheCompanions) {
-  Okna().ffdstat->show();
+  Towarzysze().Statystyka->show();
   Plan().Towarzysz(Tffddyzur::kStatystyka)->click();
   Plan().Towarzysz(Tffddyzur::kStatystyka)->click();
-  EXPECT_FALSE(Okna().ffdstat->isVisible());
+  EXPECT_FALSE(Towarzysze().Statystyka->isVisible());
 
   // "Gdzie uczy?" stays open: the limits editor shares it.
-  Okna().ffdstat->show();
-  Okna().ffddysp->show();
-  Glowne().DodatkowyMikroplan(2)->show();
+  Towarzysze().Statystyka->show();
+  Towarzysze().Mikroplan(kMikroplanGlowny)->show();
+  Towarzysze().Mikroplan(kMikroplanKto)->show();
   QTest::keyClick(&Siatka(), Qt::Key_Escape);
   EXPECT_FALSE(Plan().isVisible());
-  EXPECT_FALSE(Okna().ffdstat->isVisible());
-  EXPECT_FALSE(Glowne().DodatkowyMikroplan(2)->isVisible());
-  EXPECT_TRUE(Okna().ffddysp->isVisible());
-  Okna().ffddysp->hide();
+  EXPECT_FALSE(Towarzysze().Statystyka->isVisible());
+  EXPECT_FALSE(Towarzysze().Mikroplan(kMikroplanKto)->isVisible());
+  EXPECT_TRUE(Towarzysze().Mikroplan(kMikroplanGlowny)->isVisible());
+  Towarzysze().Mikroplan(kMikroplanGlowny)->hide();
 }
 
 TEST_F(DutyPlan, OtherWindowsMoveTheCursor) {
-  KursorPlanu()(2, 3);
+  Towarzysze().Mikroplan(kMikroplanKto)->KursorPlanu(2, 3);
   EXPECT_EQ(Siatka().Kurx(), 3);
   EXPECT_EQ(Siatka().Kury(), 4);
 }
@@ -364,7 +365,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesWithoutMarkingTheDocument) {
 
 TEST_F(DutyPlan, TheWiringReachesTheChooser) {
   Zaznacz(0, 0, 0);  // teacher 0 sits here: N1, N2, N3 are offered
-  QTimer::singleShot(0, Okna().ffdlista, [] { Okna().ffdlista->Wpisz()->click(); });
+  QTimer::singleShot(0, Okna().ffdlista, [lista = Okna().ffdlista] { lista->Wpisz()->click(); });
   QTest::keyClick(&Siatka(), Qt::Key_N);
   EXPECT_EQ(Komorka(0, 0), 1);
   QTest::keyClick(&Siatka(), Qt::Key_Q);  // no surname begins with Q: nothing shown

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "core/archive/cp1250.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdlista.h"
 #include "powloka.h"

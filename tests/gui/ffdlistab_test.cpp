@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core/archive/cp1250.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdlistab.h"
 #include "powloka.h"

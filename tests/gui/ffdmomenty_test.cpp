@@ -5,8 +5,9 @@
 
 #include "core/archive/cp1250.h"
 #include "core/grid/tekstoczka.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/editors/ffdmomenty.h"
+#include "gui/planning/ffddyzur.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
 #include "powloka.h"

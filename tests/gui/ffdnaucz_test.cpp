@@ -81,8 +81,8 @@ class Limits : public Powloka {
     Siatka().OnClipboardToOczko(Siatka(), x, y, tekst, nullptr);
   }
 
-  Tffddysp& Mikroplan() { return *static_cast<Tffddysp*>(Okna().ffddysp); }
-  Tffddysp& GdzieDyzuruje() { return *static_cast<Tffddysp*>(Glowne().DodatkowyMikroplan(3)); }
+  Tffddysp& Mikroplan() { return *static_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGlowny)); }
+  Tffddysp& GdzieDyzuruje() { return *static_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGdzie)); }
 };
 
 }  // namespace

@@ -44,7 +44,7 @@ class Regions : public Powloka {
   Tffdrejon& Edytor() { return *qobject_cast<Tffdrejon*>(Okna().ffdrejon); }
   TCellEdi& Siatka() { return Edytor().Siatka(); }
   Tffdodaj& Picker() { return *qobject_cast<Tffdodaj*>(Okna().ffdodaj); }
-  Tffddysp& Mikroplan(int i) { return *qobject_cast<Tffddysp*>(Glowne().DodatkowyMikroplan(i)); }
+  Tffddysp& Mikroplan(int i) { return *qobject_cast<Tffddysp*>(Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i))); }
 
   TTekstOczka Oczko(int x, int y) {
     TTekstOczka ato;

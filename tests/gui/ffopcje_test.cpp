@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui/app/pomoc.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/dialogczcionki.h"
 #include "gui/grid/ffopcje.h"
@@ -53,7 +52,6 @@ class AppearanceDialog : public ::testing::Test {
 
 TEST_F(AppearanceDialog, ProportionalSizesArePercentagesOfTheOpeningSizes) {
   EXPECT_EQ(okno.windowTitle(), "Wygląd tabeli");
-  EXPECT_EQ(KontekstPomocy(&okno), 40);
   siatka.UstawIlx(3);
   siatka.UstawSzerIo(0, 55);
   siatka.UstawSzerIo(1, 70);

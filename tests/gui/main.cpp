@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/app/aplikacja.h"
-#include "gui/app/pomoc.h"
+#include "gui/common/pomoc.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "gui/planning/ffddysp.h"
-#include "gui/planning/towarzysze.h"
 #include "plan_towarzyszy.h"
+#include "uslugi_testowe.h"
 
 using namespace velmor;
 using namespace velmor::testy;
@@ -25,7 +25,6 @@ class Mikroplan : public ::testing::Test {
     dok.Dyzury.UstawDyzurnego(0, 1, kZamkniete);
     dok.Dyzury.UstawDyzurnego(0, 2, 1);
   }
-  void TearDown() override { KursorPlanu() = {}; }
 
   TCellEdi& S(Tffddysp& m) { return *m.Siatka(); }
   void Zaznacz(Tffddysp& m, int x0, int y0, int x1, int y1) {
@@ -37,12 +36,13 @@ class Mikroplan : public ::testing::Test {
 
   static constexpr int kWtorek3 = 8;
   TDokument dok;
+  TUslugiTestowe uslugi;
 };
 
 }  // namespace
 
 TEST_F(Mikroplan, GridFollowsTheLongestDay) {
-  Tffddysp m(dok, kMikroplanGlowny);
+  Tffddysp m(dok, kMikroplanGlowny, uslugi);
   EXPECT_EQ(m.windowTitle(), "Mikroplan");
   m.pokaz_mikroplan(0, 0, Tffddysp::kBezMomentu);
   EXPECT_TRUE(m.isVisible());
@@ -64,7 +64,7 @@ TEST_F(Mikroplan, GridFollowsTheLongestDay) {
 }
 
 TEST_F(Mikroplan, ModeTextsAndTitles) {
-  Tffddysp m(dok, kMikroplanGlowny);
+  Tffddysp m(dok, kMikroplanGlowny, uslugi);
   m.pokaz_mikroplan(1, 0, 0);
   EXPECT_EQ(m.TytulPanelu(), "I0 N0(1 razy, 10 minut) ");
   EXPECT_EQ(Oczko(S(m), 1, 2), "R1");
@@ -91,7 +91,7 @@ TEST_F(Mikroplan, ModeTextsAndTitles) {
 }
 
 TEST_F(Mikroplan, BanTogglesOnlyFreeSlotsInMode1) {
-  Tffddysp m(dok, kMikroplanGdzie);
+  Tffddysp m(dok, kMikroplanGdzie, uslugi);
   m.pokaz_mikroplan(1, 0, kWtorek3);
   ASSERT_EQ(std::make_pair(S(m).Kurx(), S(m).Kury()), std::make_pair(1, 2));
   Klawisz(m, Qt::Key_Z);  // on the duty
@@ -119,7 +119,7 @@ TEST_F(Mikroplan, BanTogglesOnlyFreeSlotsInMode1) {
 }
 
 TEST_F(Mikroplan, BanDoesNothingOutsideMode1) {
-  Tffddysp m(dok, kMikroplanGlowny);
+  Tffddysp m(dok, kMikroplanGlowny, uslugi);
   for (int tryb : {0, 2, 3}) {
     m.pokaz_mikroplan(tryb, 0, 0);
     EXPECT_FALSE(m.Zakaz()->isEnabled());
@@ -133,8 +133,10 @@ TEST_F(Mikroplan, BanDoesNothingOutsideMode1) {
 
 TEST_F(Mikroplan, ActionsMoveTheEditorsCursor) {
   std::vector<std::pair<int, int>> ruchy;
-  KursorPlanu() = [&](int r, int mom) { ruchy.emplace_back(r, mom); };
-  Tffddysp kto(dok, kMikroplanKto), gdzie(dok, kMikroplanGdzie), glowny(dok, kMikroplanGlowny);
+  Tffddysp kto(dok, kMikroplanKto, uslugi), gdzie(dok, kMikroplanGdzie, uslugi),
+      glowny(dok, kMikroplanGlowny, uslugi);
+  for (Tffddysp* m : {&kto, &gdzie, &glowny})
+    m->KursorPlanu = [&](int r, int mom) { ruchy.emplace_back(r, mom); };
   kto.pokaz_mikroplan(3, 1, 3);
   Klawisz(kto, Qt::Key_Return);
   S(kto).UstawKursor(0, 7);  // no such slot
@@ -155,7 +157,7 @@ TEST_F(Mikroplan, ActionsMoveTheEditorsCursor) {
 }
 
 TEST_F(Mikroplan, EscapeCloses) {
-  Tffddysp m(dok, kMikroplanGlowny);
+  Tffddysp m(dok, kMikroplanGlowny, uslugi);
   m.pokaz_mikroplan(0, 0, 0);
   ASSERT_TRUE(m.isVisible());
   Klawisz(m, Qt::Key_Escape);

@@ -9,8 +9,8 @@
 
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
-#include "gui/planning/towarzysze.h"
 #include "plan_towarzyszy.h"
+#include "uslugi_testowe.h"
 
 using namespace velmor;
 using namespace velmor::testy;
@@ -35,7 +35,6 @@ class Obciazenia : public ::testing::Test {
     dok.Nauczyciele[2].Dyspozycja[26].Zakaz = 1;
     dok.Rejony[1].Kolor = 0x00123456;
   }
-  void TearDown() override { KursorPlanu() = {}; }
 
   // The blocks of one gauge: the rows of the column with a block's top line.
   static int Bloki(const QImage& obraz, int x) {
@@ -45,12 +44,13 @@ class Obciazenia : public ::testing::Test {
   }
 
   TDokument dok;
+  TUslugiTestowe uslugi;
 };
 
 }  // namespace
 
 TEST_F(Obciazenia, PlanViewNamesRegionsAndSeparatesDays) {
-  Tffdplann p(dok);
+  Tffdplann p(dok, uslugi);
   p.pokaz_plan(1, 25);
   TCellEdi& s = *p.Siatka();
   EXPECT_TRUE(p.isVisible());
@@ -90,8 +90,8 @@ TEST_F(Obciazenia, PlanViewNamesRegionsAndSeparatesDays) {
 
 TEST_F(Obciazenia, PlanViewClickMovesTheEditorsCursor) {
   std::vector<std::pair<int, int>> ruchy;
-  KursorPlanu() = [&](int r, int m) { ruchy.emplace_back(r, m); };
-  Tffdplann p(dok);
+  Tffdplann p(dok, uslugi);
+  p.KursorPlanu = [&](int r, int m) { ruchy.emplace_back(r, m); };
   p.resize(600, 700);
   p.pokaz_plan(1, 25);
   TCellEdi& s = *p.Siatka();
@@ -106,7 +106,7 @@ TEST_F(Obciazenia, PlanViewClickMovesTheEditorsCursor) {
 }
 
 TEST_F(Obciazenia, StatisticsTextAndGauges) {
-  Tffdstat st(dok);
+  Tffdstat st(dok, uslugi);
   TCellEdi& s = *st.Siatka();
   EXPECT_EQ(s.Ily(), 2);
   EXPECT_EQ(s.WysIo(1), 100);
@@ -139,8 +139,8 @@ TEST_F(Obciazenia, StatisticsTextAndGauges) {
 
 TEST_F(Obciazenia, NoTeachersKeepOneEmptyColumn) {
   dok.Nauczyciele.ZmienRozmiar(0);
-  Tffdplann p(dok);
-  Tffdstat st(dok);
+  Tffdplann p(dok, uslugi);
+  Tffdstat st(dok, uslugi);
   p.pokaz_plan(0, 0);
   st.pokaz_statystyke(0);
   for (TCellEdi* s : {p.Siatka(), st.Siatka()}) {

@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QWidget>
 
-#include "gui/app/pomoc.h"
+#include "gui/common/pomoc.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -18,7 +18,7 @@ TEST_F(HelpTopics, EveryWindowsContextHasATopic) {
   std::vector<QWidget*> okna;
   for (const QPointer<QObject>& o : Okna().Kolejnosc)
     if (auto* w = qobject_cast<QWidget*>(o.data())) okna.push_back(w);
-  for (int i = 0; i < 4; ++i) okna.push_back(Glowne().DodatkowyMikroplan(i));
+  for (int i = 0; i < 4; ++i) okna.push_back(Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i)));
 
   int zKontekstem = 0;
   for (QWidget* w : okna) {

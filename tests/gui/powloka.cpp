@@ -79,7 +79,7 @@ TDokument ZapiszPlanDyzurow(const std::filesystem::path& plik, const TSzkola& sz
 void Powloka::SetUp() {
   std::filesystem::create_directories(folder / "dok");
   std::filesystem::create_directories(folder / "program");
-  UtworzOkna(Parametry());
+  program_ = std::make_unique<TProgram>(Parametry());
 }
 
 TParametryUruchomieniowe Powloka::Parametry(const std::vector<std::string>& argumenty) const {
@@ -88,8 +88,8 @@ TParametryUruchomieniowe Powloka::Parametry(const std::vector<std::string>& argu
 }
 
 void Powloka::Uruchom(const std::vector<std::string>& argumenty) {
-  ZniszczOkna();
-  UtworzOkna(Parametry(argumenty));
+  program_.reset();
+  program_ = std::make_unique<TProgram>(Parametry(argumenty));
 }
 
 void Powloka::UruchomIPokaz(const std::vector<std::string>& argumenty) {

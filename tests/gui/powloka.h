@@ -1,21 +1,35 @@
 #pragma once
 // Test helpers for the application shell: dialogs answered from a script,
 // error reports recorded, schools of any shape written as timetable and
-// duty-plan files, and the windows created on a folder of their own.
+// duty-plan files, and the program with all its windows on a folder of its own.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "core/archive/bledy.h"
 #include "core/document/dokument.h"
 #include "core/planning/nowyplan.h"
-#include "gui/app/dialogi.h"
-#include "gui/app/fdlosa.h"
+#include "gui/common/dialogi.h"
+#include "gui/common/fdlosa.h"
 #include "gui/app/ffdmain.h"
-#include "gui/app/okna.h"
+#include "gui/app/program.h"
+#include "gui/editors/ffdmomenty.h"
+#include "gui/editors/ffdnaucz.h"
+#include "gui/editors/ffdnowy.h"
+#include "gui/editors/ffdodaj.h"
+#include "gui/editors/ffdrejon.h"
+#include "gui/grid/ffdruk.h"
+#include "gui/grid/ffopcje.h"
+#include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdlista.h"
+#include "gui/planning/ffdlistab.h"
+#include "gui/planning/ffdopcje.h"
+#include "gui/planning/ffdplann.h"
+#include "gui/planning/ffdstat.h"
 #include "plan_lekcji.h"
 #include "pliki_testowe.h"
 
@@ -54,7 +68,7 @@ class TDialogiTestowe : public TDialogi {
     return odpowiedz;
   }
 
-  void UstawieniaDrukarki(QWidget*) override { ++Drukarka; }
+  void UstawieniaDrukarki(QWidget*, QPrinter&) override { ++Drukarka; }
 
  private:
   TZmianaDialogow zmiana_{this};
@@ -94,7 +108,7 @@ class Powloka : public ::testing::Test {
   TRejestrBledow bledy;
 
   void SetUp() override;
-  void TearDown() override { ZniszczOkna(); }
+  void TearDown() override { program_.reset(); }
 
   TParametryUruchomieniowe Parametry(const std::vector<std::string>& argumenty = {}) const;
   // Destroys the windows and creates them again, as a new run of the program.
@@ -102,6 +116,8 @@ class Powloka : public ::testing::Test {
   // A new run shown: the automatic reopen runs.
   void UruchomIPokaz(const std::vector<std::string>& argumenty = {});
 
+  const TOkna& Okna() const { return program_->Okna(); }
+  TTowarzysze& Towarzysze() { return program_->Towarzysze(); }
   Tffdmain& Glowne() { return *Okna().ffdmain; }
   Tfdlosa& Losa() { return *Okna().fdlosa; }
   TDokument& Dok() { return Okna().ffdmain->Dokument(); }
@@ -110,6 +126,9 @@ class Powloka : public ::testing::Test {
   QString Sciezka(const std::string& plik) const {
     return QString::fromStdString((folder / plik).string());
   }
+
+ private:
+  std::unique_ptr<TProgram> program_;
 };
 
 }  // namespace velmor::testy

@@ -11,8 +11,8 @@
 #include "core/document/konfiguracja.h"
 #include "core/model/wspolne.h"
 #include "core/planning/nowyplan.h"
-#include "gui/app/pomoc.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/pomoc.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 
 using namespace velmor;

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "gui/app/ffdmain.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdlistab.h"
@@ -33,10 +33,10 @@ class WindowTrailer : public Powloka {
     w[kOknoWybor] = o.ffdlista;
     w[kOknoWarianty] = o.ffdlistab;
     w[kOknoSale] = o.ffdodaj;
-    w[kOknoPlanNauczycieli] = o.ffdplann;
-    w[kOknoStatystyka] = o.ffdstat;
-    w[kOknoMikroplan] = o.ffddysp;
-    for (int i = 0; i < 4; ++i) w[kOknoMikroplan1 + i] = o.ffdmain->DodatkowyMikroplan(i);
+    w[kOknoPlanNauczycieli] = Towarzysze().PlanNauczycieli;
+    w[kOknoStatystyka] = Towarzysze().Statystyka;
+    for (int i = 0; i < kLiczbaMikroplanow; ++i)
+      w[kOknoMikroplan + i] = Towarzysze().Mikroplan(static_cast<TMikroplan>(i));
     return w;
   }
 };

@@ -3,7 +3,7 @@
 // from the document's trailer.
 #include <QPushButton>
 
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffddysp.h"
 #include "gui/planning/ffdplann.h"
@@ -25,11 +25,9 @@ class Companions : public Powloka {
     dialogi.Pliki.push_back(Sciezka("a.vlm"));
     Glowne().Odczytaj();
   }
-  Tffddysp& Mikro(int i) {
-    return *static_cast<Tffddysp*>(i == 0 ? Okna().ffddysp : Glowne().DodatkowyMikroplan(i - 1));
-  }
-  Tffdplann& Plann() { return *static_cast<Tffdplann*>(Okna().ffdplann); }
-  Tffdstat& Stat() { return *static_cast<Tffdstat*>(Okna().ffdstat); }
+  Tffddysp& Mikro(int i) { return *Towarzysze().Mikroplan(static_cast<TMikroplan>(i)); }
+  Tffdplann& Plann() { return *Towarzysze().PlanNauczycieli; }
+  Tffdstat& Stat() { return *Towarzysze().Statystyka; }
 };
 
 }  // namespace
@@ -49,26 +47,26 @@ TEST_F(Companions, FiveMicroPlansWithTheirCaptions) {
 
 TEST_F(Companions, EntryPointsShowTheirInstances) {
   Otworz();
-  PokazKtoDyzuruje(1, 2);
+  Towarzysze().PokazKtoDyzuruje(1, 2);
   EXPECT_TRUE(Mikro(3).isVisible());
   EXPECT_EQ(Mikro(3).Tryb(), 3);
   EXPECT_EQ(Mikro(3).TytulPanelu(), "R1 ");
-  PokazGdzieDyzuruje(0, 0);
+  Towarzysze().PokazGdzieDyzuruje(0, 0);
   EXPECT_EQ(Mikro(4).Tryb(), 1);
   EXPECT_EQ(Mikro(4).TytulPanelu(), " N0(3 razy, 22 minut) ");  // moments 0, 3 and 4
-  PokazGdzieUczy(2, 0);
+  Towarzysze().PokazGdzieUczy(2, 0);
   EXPECT_EQ(Mikro(0).Tryb(), 0);
   EXPECT_FALSE(Mikro(1).isVisible() || Mikro(2).isVisible());
 
   // Only the visible ones follow another teacher.
-  OdswiezWidoczneTowarzysze(3, 4);
+  Towarzysze().OdswiezWidoczne(3, 4);
   EXPECT_EQ(Mikro(0).Podmiot(), 3);
   EXPECT_EQ(Mikro(4).Podmiot(), 3);
   EXPECT_EQ(Mikro(3).Podmiot(), 1);
   EXPECT_FALSE(Plann().isVisible() || Stat().isVisible());
-  PokazPlanNauczycieli(1, 4);
-  PokazStatystyke(1);
-  OdswiezWidoczneTowarzysze(2, 5);
+  Towarzysze().PokazPlanNauczycieli(1, 4);
+  Towarzysze().PokazStatystyke(1);
+  Towarzysze().OdswiezWidoczne(2, 5);
   EXPECT_EQ(Plann().Siatka()->Kurx(), 2);
   EXPECT_EQ(Plann().Siatka()->Kury(), 5);
   EXPECT_EQ(Stat().Siatka()->Kurx(), 2);

@@ -1,4 +1,4 @@
-#include "gui/app/ustawieniaokien.h"
+#include "gui/common/ustawieniaokien.h"
 
 #include <QGuiApplication>
 #include <QPointer>

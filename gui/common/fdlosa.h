@@ -5,7 +5,7 @@
 
 #include "core/document/dokument.h"
 #include "core/document/parametry.h"
-#include "gui/app/dialogi.h"
+#include "gui/common/dialogi.h"
 
 namespace velmor {
 

@@ -1,4 +1,4 @@
-#include "gui/app/pomoc.h"
+#include "gui/common/pomoc.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,7 @@
-#include "gui/app/dialogi.h"
+#include "gui/common/dialogi.h"
 
 #include <QFileDialog>
 
-#include "gui/app/drukarka.h"
 #include "gui/grid/drukarki.h"
 
 namespace velmor {
@@ -31,7 +30,9 @@ class TDialogiSystemowe : public TDialogi {
   }
 
   // The same set-up as the print dialog's, on the program's printer.
-  void UstawieniaDrukarki(QWidget* rodzic) override { UstawDrukarke(Drukarka(), rodzic); }
+  void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) override {
+    UstawDrukarke(drukarka, rodzic);
+  }
 };
 
 TDialogiSystemowe g_systemowe;

@@ -1,4 +1,4 @@
-#include "gui/app/stanedycji.h"
+#include "gui/common/stanedycji.h"
 
 namespace velmor {
 

@@ -1,10 +1,12 @@
-#include "gui/app/ramka.h"
+#include "gui/common/ramka.h"
 
+#include <QAbstractButton>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/app/pomoc.h"
+#include "gui/common/pomoc.h"
+#include "gui/grid/celledi.h"
 
 namespace velmor {
 
@@ -23,6 +25,18 @@ QToolBar* PasekOkna(QVBoxLayout* uklad, std::span<QToolButton* const> przyciski)
   uklad->addWidget(pasek);
   for (QToolButton* p : przyciski) pasek->addWidget(p);
   return pasek;
+}
+
+void PodlaczDialogi(TCellEdi& siatka, TUslugiOkna& uslugi, TOpcjeWygladu wyglad,
+                    QAbstractButton* drukuj, std::function<QString()> tytul) {
+  siatka.OnLeftTopAkcja = [&uslugi, wyglad](TCellEdi& s, int, Qt::KeyboardModifiers) {
+    uslugi.PokazWyglad(s, wyglad);
+  };
+  if (!drukuj) return;
+  QObject::connect(drukuj, &QAbstractButton::clicked, &siatka,
+                   [&siatka, &uslugi, tytul = std::move(tytul)] {
+                     uslugi.Drukuj(siatka, tytul ? tytul() : QString("Orvel"));
+                   });
 }
 
 }  // namespace velmor

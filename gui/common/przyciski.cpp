@@ -1,4 +1,4 @@
-#include "gui/app/przyciski.h"
+#include "gui/common/przyciski.h"
 
 #include <QToolButton>
 

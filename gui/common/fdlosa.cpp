@@ -1,4 +1,4 @@
-#include "gui/app/fdlosa.h"
+#include "gui/common/fdlosa.h"
 
 #include <QApplication>
 #include <QFile>
@@ -6,8 +6,8 @@
 
 #include "core/document/konfiguracja.h"
 #include "core/model/wspolne.h"
-#include "gui/app/klepsydra.h"
-#include "gui/app/ustawieniaokien.h"
+#include "gui/grid/klepsydra.h"
+#include "gui/common/ustawieniaokien.h"
 
 namespace velmor {
 namespace {

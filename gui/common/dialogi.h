@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace velmor {
@@ -27,7 +28,7 @@ class TDialogi {
   // Yes, No or Cancel, with the exclamation icon.
   virtual QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
                                               const QString& tekst) = 0;
-  virtual void UstawieniaDrukarki(QWidget* rodzic) = 0;
+  virtual void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) = 0;
 };
 
 // The dialogs in use: the system's unless replaced.

@@ -1,0 +1,125 @@
+#include "gui/app/program.h"
+
+#include <QAction>
+
+#include "gui/app/ffdmain.h"
+#include "gui/app/ffdyzerr.h"
+#include "gui/common/fdlosa.h"
+#include "gui/common/pomoc.h"
+#include "gui/editors/ffdmomenty.h"
+#include "gui/editors/ffdnaucz.h"
+#include "gui/editors/ffdnowy.h"
+#include "gui/editors/ffdodaj.h"
+#include "gui/editors/ffdrejon.h"
+#include "gui/grid/ffdruk.h"
+#include "gui/grid/ffopcje.h"
+#include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdlista.h"
+#include "gui/planning/ffdlistab.h"
+#include "gui/planning/ffdopcje.h"
+#include "gui/planning/ffdplann.h"
+#include "gui/planning/ffdstat.h"
+
+namespace velmor {
+
+TProgram::TProgram(TParametryUruchomieniowe parametry) : parametry_(std::move(parametry)) {
+  UtworzOkna();
+  Podlacz();
+}
+
+TProgram::~TProgram() {
+  for (auto it = okna_.Kolejnosc.rbegin(); it != okna_.Kolejnosc.rend(); ++it) delete it->data();
+}
+
+void TProgram::UtworzOkna() {
+  TOkna& o = okna_;
+  TDokument& d = dokument_;
+  const auto zapamietaj = [&o](auto* okno) {
+    o.Kolejnosc.append(okno);
+    return okno;
+  };
+  o.ffdmain = zapamietaj(new Tffdmain(d, parametry_));
+  o.ffdyzerr = zapamietaj(new Tffdyzerr);
+  o.fdlosa = zapamietaj(new Tfdlosa(d, parametry_, o.ffdmain));
+  towarzysze_.Mikroplany[kMikroplanGlowny] = zapamietaj(new Tffddysp(d, kMikroplanGlowny, *this));
+  // The other four go with the main window.
+  for (int i = kMikroplanRejonu; i < kLiczbaMikroplanow; ++i)
+    towarzysze_.Mikroplany[static_cast<size_t>(i)] =
+        new Tffddysp(d, static_cast<TMikroplan>(i), *this, o.ffdmain);
+  o.ffddyzur = zapamietaj(new Tffddyzur(d, *this, towarzysze_));
+  o.ffdlista = zapamietaj(new Tffdlista(d, *this));
+  o.ffdlistab = zapamietaj(new Tffdlistab(d, *this));
+  o.ffdmomenty = zapamietaj(new Tffdmomenty(d, *this, *o.ffddyzur));
+  o.ffdnaucz = zapamietaj(new Tffdnaucz(d, *this, towarzysze_));
+  o.ffdnowy = zapamietaj(
+      new Tffdnowy(d, *o.fdlosa, [glowne = o.ffdmain] { return glowne->ZapytajOZapis(); }));
+  o.ffdodaj = zapamietaj(new Tffdodaj(d));
+  o.ffdopcje = zapamietaj(new Tffdopcje(d.Opcje));
+  towarzysze_.PlanNauczycieli = zapamietaj(new Tffdplann(d, *this));
+  o.ffdrejon = zapamietaj(new Tffdrejon(d, *this, towarzysze_, *o.ffddyzur, *o.ffdodaj));
+  towarzysze_.Statystyka = zapamietaj(new Tffdstat(d, *this));
+  o.ffdruk = zapamietaj(new Tffdruk(drukarka_));
+  o.ffopcje = zapamietaj(new Tffopcje);
+  UstawKontekstPomocy(o.ffdruk, 30);
+  UstawKontekstPomocy(o.ffopcje, 40);
+}
+
+void TProgram::Podlacz() {
+  TOkna& o = okna_;
+  Tffdmain& glowne = *o.ffdmain;
+  QObject::connect(o.fdlosa, &Tfdlosa::PokazNazwe, &glowne, &Tffdmain::PokazNazwe);
+  glowne.Podlacz({.Losa = o.fdlosa,
+                  .Kreator = o.ffdnowy,
+                  .Drukarka = &drukarka_,
+                  .ZamykaneBezDanych = {o.ffdmomenty, o.ffdrejon, o.ffddyzur},
+                  .PierwszePokazanie = [this] { PierwszePokazanie(); }});
+  const Tffdmain::TPolecenia& p = glowne.Polecenia();
+  QObject::connect(p.Momenty, &QAction::triggered, o.ffdmomenty, &Tffdmomenty::Pokaz);
+  QObject::connect(p.Rejony, &QAction::triggered, o.ffdrejon, &Tffdrejon::Pokaz);
+  QObject::connect(p.Limity, &QAction::triggered, o.ffdnaucz, &Tffdnaucz::Pokaz);
+  QObject::connect(p.Dyzury, &QAction::triggered, o.ffddyzur, &Tffddyzur::Pokaz);
+
+  // The duty plan editor reaches the chooser, the variant list and the options.
+  Tffddyzur& plan = *o.ffddyzur;
+  plan.WybierzNauczyciela = [lista = o.ffdlista](const std::vector<int>& nauczyciele, int litera,
+                                                  int moment) {
+    lista->otworz_liste(1, litera);
+    for (int t : nauczyciele) lista->dodaj_pozycje(t, t, t);
+    return lista->wybierz_pozycje(moment);
+  };
+  plan.ListaWariantow = o.ffdlistab;
+  plan.PokazOpcje = [opcje = o.ffdopcje] { opcje->Pokaz(); };
+  // The lists' cursors move the companions; the companions move the plan's.
+  const auto towarzysze = [this](int t, int m) { towarzysze_.OdswiezWidoczne(t, m); };
+  o.ffdlista->Towarzysze = towarzysze;
+  o.ffdlistab->Towarzysze = towarzysze;
+  const auto kursor = [&plan](int r, int m) { plan.UstawKursor(r, m); };
+  for (Tffddysp* m : towarzysze_.Mikroplany) m->KursorPlanu = kursor;
+  towarzysze_.PlanNauczycieli->KursorPlanu = kursor;
+}
+
+// The extra micro-plans start beside the main one, under their own captions.
+void TProgram::PierwszePokazanie() {
+  const Tffddysp& glowny = *towarzysze_.Mikroplan(kMikroplanGlowny);
+  for (int i = kMikroplanRejonu; i < kLiczbaMikroplanow; ++i)
+    towarzysze_.Mikroplan(static_cast<TMikroplan>(i))
+        ->move(glowny.pos() + QPoint(20, 20) * i);
+  const QString tytul = glowny.windowTitle();
+  towarzysze_.Mikroplan(kMikroplanRejonu)->setWindowTitle(tytul + " rejonu");
+  towarzysze_.Mikroplan(kMikroplanSali)->setWindowTitle(tytul + " sali");
+  towarzysze_.Mikroplan(kMikroplanKto)->setWindowTitle("Kto dyżuruje?");
+  towarzysze_.Mikroplan(kMikroplanGdzie)->setWindowTitle("Gdzie dyżuruje?");
+}
+
+void TProgram::Drukuj(TCellEdi& siatka, const QString& tytul) {
+  okna_.ffdruk->drukuj_tabele(siatka, tytul);
+}
+
+void TProgram::PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) {
+  okna_.ffopcje->pokaz_wyglad(siatka, opcje.Proporcjonalnie, opcje.StaleKolumny,
+                              opcje.StaleWiersze, opcje.WyrownaniePionowe);
+}
+
+bool TProgram::Zapisz() { return okna_.ffdmain->Zapisz(); }
+
+}  // namespace velmor

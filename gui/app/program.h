@@ -1,0 +1,78 @@
+#pragma once
+// TProgram: the running program. It owns the start-up parameters, the
+// document, the printer and every window, each created once under its real
+// type, the main window first, and hands each window what it needs.
+#include <QList>
+#include <QPointer>
+#include <QPrinter>
+
+#include "core/document/dokument.h"
+#include "core/document/parametry.h"
+#include "gui/common/uslugi.h"
+#include "gui/planning/towarzysze.h"
+
+namespace velmor {
+
+class Tfdlosa;
+class Tffddyzur;
+class Tffdlista;
+class Tffdlistab;
+class Tffdmain;
+class Tffdmomenty;
+class Tffdnaucz;
+class Tffdnowy;
+class Tffdodaj;
+class Tffdopcje;
+class Tffdrejon;
+class Tffdruk;
+class Tffopcje;
+class Tffdyzerr;
+
+// The windows besides the companions (TTowarzysze).
+struct TOkna {
+  Tffdmain* ffdmain = nullptr;
+  Tffdyzerr* ffdyzerr = nullptr;
+  Tfdlosa* fdlosa = nullptr;
+  Tffddyzur* ffddyzur = nullptr;
+  Tffdlista* ffdlista = nullptr;
+  Tffdlistab* ffdlistab = nullptr;
+  Tffdmomenty* ffdmomenty = nullptr;
+  Tffdnaucz* ffdnaucz = nullptr;
+  Tffdnowy* ffdnowy = nullptr;
+  Tffdodaj* ffdodaj = nullptr;
+  Tffdopcje* ffdopcje = nullptr;
+  Tffdrejon* ffdrejon = nullptr;
+  Tffdruk* ffdruk = nullptr;
+  Tffopcje* ffopcje = nullptr;
+
+  QList<QPointer<QObject>> Kolejnosc;  // in the order of creation
+};
+
+class TProgram : private TUslugiOkna {
+ public:
+  explicit TProgram(TParametryUruchomieniowe parametry);
+  // Destroys the windows in the reverse order, the main window last.
+  ~TProgram();
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
+
+  const TOkna& Okna() const { return okna_; }
+  TTowarzysze& Towarzysze() { return towarzysze_; }
+
+ private:
+  void UtworzOkna();
+  void Podlacz();
+  void PierwszePokazanie();
+
+  void Drukuj(TCellEdi& siatka, const QString& tytul) override;
+  void PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) override;
+  bool Zapisz() override;
+
+  TParametryUruchomieniowe parametry_;
+  TDokument dokument_;
+  QPrinter drukarka_{QPrinter::HighResolution};
+  TTowarzysze towarzysze_;
+  TOkna okna_;
+};
+
+}  // namespace velmor

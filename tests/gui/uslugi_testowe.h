@@ -1,0 +1,15 @@
+#pragma once
+// What a window made on its own asks of the program, counted.
+#include "gui/common/uslugi.h"
+
+namespace velmor::testy {
+
+class TUslugiTestowe : public TUslugiOkna {
+ public:
+  int Wydruki = 0, Wyglady = 0, Zapisy = 0;
+  void Drukuj(TCellEdi&, const QString&) override { ++Wydruki; }
+  void PokazWyglad(TCellEdi&, TOpcjeWygladu) override { ++Wyglady; }
+  bool Zapisz() override { return ++Zapisy > 0; }
+};
+
+}  // namespace velmor::testy
