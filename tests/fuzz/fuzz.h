@@ -21,18 +21,20 @@ class TCicho : public TRaportBledow {
   std::vector<int> Kody;
 };
 
-// A folder of this process's own, emptied and removed at exit.
+// A folder of this process's own, removed with its contents at exit.
 inline const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
     auto p = std::filesystem::temp_directory_path() / ("velmor_fuzz_" + std::to_string(::getpid()));
     std::filesystem::remove_all(p);
     std::filesystem::create_directories(p);
-    std::atexit([] {
-      std::error_code blad;
-      std::filesystem::remove_all(Folder(), blad);
-    });
     return p;
   }();
+  // Registered once the path exists, so the handler runs before it is destroyed.
+  static const int sprzatanie = std::atexit([] {
+    std::error_code blad;
+    std::filesystem::remove_all(Folder(), blad);
+  });
+  (void)sprzatanie;
   return folder;
 }
 
