@@ -20,21 +20,13 @@ namespace velmor {
 
 Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
                    QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument),
+    : TRamkaTowarzysza("ffddysp", "Mikroplan", 220, rodzic), dok_(dokument),
       instancja_(instancja) {
-  setObjectName("ffddysp");
-  setWindowTitle("Mikroplan");
-  UstawKontekstPomocy(this, 220);
-  auto* uklad = new QVBoxLayout(this);
-  auto* panel = new QHBoxLayout;
-  uklad->addLayout(panel);
-  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
-  zakaz_ = PrzyciskPanelu(this, panel, "Zakaz dyżurowania");
-  koniec_ = PrzyciskPanelu(this, panel, "Koniec");
+  drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
+  zakaz_ = PrzyciskPanelu(this, panel_, "Zakaz dyżurowania");
+  koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
   tytul_ = new QLabel(this);
-  panel->addWidget(tytul_, 1);
-  siatka_ = new TCellEdi(this);
-  uklad->addWidget(siatka_, 1);
+  panel_->addWidget(tytul_, 1);
   siatka_->UstawSzerInfo(30);
   siatka_->UstawDefaultSzerIo(60);
   zakaz_->setEnabled(false);
@@ -210,14 +202,6 @@ void Tffddysp::PrzelaczZakazy() {
     dok_.Zmieniony = true;
     siatka_->OdswiezCell(x, y);
   }
-}
-
-void Tffddysp::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(e);
 }
 
 }  // namespace velmor

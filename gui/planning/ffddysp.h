@@ -1,16 +1,15 @@
 #pragma once
 // Tffddysp: the micro-plan, one week of a teacher, room or region as days by
 // periods. In mode 1 it also sets and clears the teacher's duty bans.
-#include <QWidget>
 #include <functional>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class QLabel;
-class QPushButton;
+#include "gui/planning/ramki.h"
 
-#include "gui/common/uslugi.h"
+class QPushButton;
 
 namespace velmor {
 
@@ -28,7 +27,7 @@ enum TMikroplan {
   kLiczbaMikroplanow
 };
 
-class Tffddysp : public QWidget {
+class Tffddysp : public TRamkaTowarzysza {
   Q_OBJECT
  public:
   static constexpr int kBezMomentu = 10000;  // any moment above 9999: no cursor place
@@ -48,13 +47,10 @@ class Tffddysp : public QWidget {
   int Tryb() const { return tryb_; }
   int Podmiot() const { return podmiot_; }
   QString TytulPanelu() const;
-  TCellEdi* Siatka() const { return siatka_; }
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Zakaz() const { return zakaz_; }
   QPushButton* Koniec() const { return koniec_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void UstawSiatke();
@@ -73,7 +69,6 @@ class Tffddysp : public QWidget {
   int tryb_ = 0, podmiot_ = 0, moment_ = kBezMomentu;
   std::vector<uint8_t> bajty_;  // per slot, by mode
   QLabel* tytul_;
-  TCellEdi* siatka_;
   QPushButton *drukuj_, *zakaz_, *koniec_;
 };
 

@@ -46,39 +46,16 @@ bool ZaczynaSieOd(const std::string& tekst, const std::string& poczatek) {
 }  // namespace
 
 Tffdlista::Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic)
-    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      modele_(modele) {
-  setObjectName("ffdlista");
-  setWindowTitle(" Wybierz");
-  UstawKontekstPomocy(this, 200);
-  setModal(true);
-
-  wpisz_ = new QPushButton("Wpisz wariant i zamknij", this);
-  zamknij_ = new QPushButton("Zamknij", this);
+    : TRamkaListy("ffdlista", " Wybierz", "Zamknij", rodzic), modele_(modele) {
   ile_ = Licznik(QString::fromUtf8("Ile pozycji?"), this);
   filtr_ = Licznik("Filtr", this);
-  auto* panel = new QHBoxLayout;
-  for (QPushButton* p : {wpisz_, zamknij_}) {
-    p->setAutoDefault(false);
-    p->setFocusPolicy(Qt::NoFocus);
-    panel->addWidget(p);
-  }
-  panel->addWidget(ile_);
-  panel->addWidget(filtr_);
-  connect(wpisz_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(zamknij_, &QPushButton::clicked, this, &QDialog::reject);
-
-  siatka_ = new TCellEdi(this);
+  panel_->addWidget(ile_);
+  panel_->addWidget(filtr_);
   siatka_->UstawIlx(1);
-  siatka_->UstawSzerInfo(30);
   siatka_->UstawSzerIo(0, 180);
   siatka_->ZakresZaznaczania = false;
   PodlaczSiatke();
   PodlaczDialogi(*siatka_, uslugi, {});
-
-  auto* uklad = new QVBoxLayout(this);
-  uklad->addLayout(panel);
-  uklad->addWidget(siatka_, 1);
   resize(320, 400);
   ZarejestrujOknoStopki(kOknoWybor, this, siatka_);
 }
@@ -185,19 +162,6 @@ int Tffdlista::Wybierz(const std::vector<TPozycjaListy>& pozycje, int pierwszaLi
   otworz_liste(1, pierwszaLitera);
   for (const TPozycjaListy& p : pozycje) dodaj_pozycje(p.klucz, p.wartosc, p.indeks);
   return wybierz_pozycje(moment);
-}
-
-void Tffdlista::reject() {
-  anulowano_ = true;
-  QDialog::reject();
-}
-
-void Tffdlista::keyPressEvent(QKeyEvent* e) {
-  switch (KodKlawisza(*e)) {
-    case VK_ESCAPE: reject(); break;
-    case VK_RETURN: accept(); break;
-    default: QDialog::keyPressEvent(e);
-  }
 }
 
 }  // namespace velmor

@@ -1,16 +1,15 @@
 #pragma once
 // Tffdlista: the teacher chooser of entry by hand. The list narrows to the
 // names that begin with the letters typed.
-#include <QDialog>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 class QLabel;
-class QPushButton;
+#include "gui/planning/ramki.h"
 
-#include "gui/common/uslugi.h"
+class QPushButton;
 
 namespace velmor {
 
@@ -23,7 +22,7 @@ struct TPozycjaListy {
   uint8_t indeks = 0;   // the teacher whose name the item shows
 };
 
-class Tffdlista : public QDialog {
+class Tffdlista : public TRamkaListy {
   Q_OBJECT
  public:
   Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
@@ -38,18 +37,12 @@ class Tffdlista : public QDialog {
   // Moves the visible companion windows to a teacher and moment.
   std::function<void(int nauczyciel, int moment)> Towarzysze;
 
-  TCellEdi* Siatka() const { return siatka_; }
-  QPushButton* Wpisz() const { return wpisz_; }
-  QPushButton* Zamknij() const { return zamknij_; }
   QLabel* Ile() const { return ile_; }
   QLabel* Filtr() const { return filtr_; }
   // The items shown, in order.
   std::vector<TPozycjaListy> Widoczne() const;
 
-  void reject() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void PodlaczSiatke();
@@ -63,9 +56,6 @@ class Tffdlista : public QDialog {
   std::vector<int> widoczne_;  // positions in pozycje_
   std::string tekst_;          // the filter, Windows-1250
   int moment_ = 10000;
-  bool anulowano_ = false;
-  TCellEdi* siatka_;
-  QPushButton *wpisz_, *zamknij_;
   QLabel *ile_, *filtr_;
 };
 

@@ -23,36 +23,14 @@ constexpr int kSzerokosci[] = {120, 240, 30};
 }  // namespace
 
 Tffdlistab::Tffdlistab(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic)
-    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : TRamkaListy("ffdlistab", "Lista wariantów", "Zamknij nie wpisując wariantu", rodzic),
       modele_(modele) {
-  setObjectName("ffdlistab");
-  setWindowTitle(QString::fromUtf8("Lista wariantów"));
-  UstawKontekstPomocy(this, 200);
-  setModal(true);
-
-  wpisz_ = new QPushButton("Wpisz wariant i zamknij", this);
-  zamknij_ = new QPushButton(QString::fromUtf8("Zamknij nie wpisując wariantu"), this);
-  auto* panel = new QHBoxLayout;
-  for (QPushButton* p : {wpisz_, zamknij_}) {
-    p->setAutoDefault(false);
-    p->setFocusPolicy(Qt::NoFocus);
-    panel->addWidget(p);
-  }
-  panel->addStretch();
-  connect(wpisz_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(zamknij_, &QPushButton::clicked, this, &QDialog::reject);
-
-  siatka_ = new TCellEdi(this);
+  panel_->addStretch();
   siatka_->UstawIlx(3);
-  siatka_->UstawSzerInfo(30);
   siatka_->UstawWysInfo(28);
   for (int x = 0; x < 3; ++x) siatka_->UstawSzerIo(x, kSzerokosci[x]);
   PodlaczSiatke();
   PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true});
-
-  auto* uklad = new QVBoxLayout(this);
-  uklad->addLayout(panel);
-  uklad->addWidget(siatka_, 1);
   resize(480, 360);
   ZarejestrujOknoStopki(kOknoWarianty, this, siatka_);
 }
@@ -128,19 +106,6 @@ void Tffdlistab::done(int wynik) {
   const TWariant* w = Wiersz(siatka_->Kury());
   if (!anulowano_ && w && Wykluczony(*w)) return;
   QDialog::done(wynik);
-}
-
-void Tffdlistab::reject() {
-  anulowano_ = true;
-  QDialog::reject();
-}
-
-void Tffdlistab::keyPressEvent(QKeyEvent* e) {
-  switch (KodKlawisza(*e)) {
-    case VK_ESCAPE: reject(); break;
-    case VK_RETURN: accept(); break;
-    default: QDialog::keyPressEvent(e);
-  }
 }
 
 }  // namespace velmor

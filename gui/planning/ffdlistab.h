@@ -1,21 +1,20 @@
 #pragma once
 // Tffdlistab: the judged candidates of one duty cell, best first, from which
 // the user picks the teacher to enter.
-#include <QDialog>
 #include <functional>
 
 #include "core/planning/wpis.h"
 
-class QPushButton;
+#include "gui/planning/ramki.h"
 
-#include "gui/common/uslugi.h"
+class QPushButton;
 
 namespace velmor {
 
 class TCellEdi;
 struct TModele;
 
-class Tffdlistab : public QDialog, public TWyborWariantu {
+class Tffdlistab : public TRamkaListy, public TWyborWariantu {
   Q_OBJECT
  public:
   Tffdlistab(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
@@ -33,15 +32,9 @@ class Tffdlistab : public QDialog, public TWyborWariantu {
   // Moves the visible companion windows to a teacher and moment.
   std::function<void(int nauczyciel, int moment)> Towarzysze;
 
-  TCellEdi* Siatka() const { return siatka_; }
-  QPushButton* Wpisz() const { return wpisz_; }
-  QPushButton* Zamknij() const { return zamknij_; }
 
   void done(int wynik) override;
-  void reject() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void PodlaczSiatke();
@@ -50,9 +43,6 @@ class Tffdlistab : public QDialog, public TWyborWariantu {
   const TModele& modele_;
   TListaWariantow wlasna_;
   TListaWariantow* lista_ = &wlasna_;
-  bool anulowano_ = false;
-  TCellEdi* siatka_;
-  QPushButton *wpisz_, *zamknij_;
 };
 
 }  // namespace velmor

@@ -17,18 +17,10 @@
 namespace velmor {
 
 Tffdplann::Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument) {
-  setObjectName("ffdplann");
-  setWindowTitle(QString::fromUtf8("Plan dyżurów nauczycieli"));
-  UstawKontekstPomocy(this, 210);
-  auto* uklad = new QVBoxLayout(this);
-  auto* panel = new QHBoxLayout;
-  uklad->addLayout(panel);
-  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
-  zamknij_ = PrzyciskPanelu(this, panel, "Zamknij");
-  panel->addStretch(1);
-  siatka_ = new TCellEdi(this);
-  uklad->addWidget(siatka_, 1);
+    : TRamkaTowarzysza("ffdplann", "Plan dyżurów nauczycieli", 210, rodzic), dok_(dokument) {
+  drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
+  zamknij_ = PrzyciskPanelu(this, panel_, "Zamknij");
+  panel_->addStretch(1);
   siatka_->UstawSzerInfo(80);
 
   siatka_->OnLeftInfo = [this](TCellEdi&, int m, TTekstOczka& ato) { Wiersz(m, ato); };
@@ -101,14 +93,6 @@ void Tffdplann::Akcja(int x, int y, int button) {
   if (button != 1 || !Istnieje(x, y) || !KursorPlanu) return;
   const uint8_t r = TOgolne(dok_).rejon_dyzuru(x, y);
   if (r != kBrak) KursorPlanu(r, y);
-}
-
-void Tffdplann::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(e);
 }
 
 }  // namespace velmor

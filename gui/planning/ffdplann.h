@@ -1,12 +1,11 @@
 #pragma once
 // Tffdplann: the duty table from the teachers' side, a column per teacher
 // and a row per moment, each cell naming the region of the teacher's duty.
-#include <QWidget>
 #include <functional>
 
-class QPushButton;
+#include "gui/planning/ramki.h"
 
-#include "gui/common/uslugi.h"
+class QPushButton;
 
 namespace velmor {
 
@@ -14,7 +13,7 @@ class TCellEdi;
 class TDokument;
 class TTekstOczka;
 
-class Tffdplann : public QWidget {
+class Tffdplann : public TRamkaTowarzysza {
   Q_OBJECT
  public:
   Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
@@ -25,12 +24,9 @@ class Tffdplann : public QWidget {
   // The cursor on the teacher's column and the moment's row, where valid.
   void pokaz_plan(int nauczyciel, int moment);
 
-  TCellEdi* Siatka() const { return siatka_; }
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Zamknij() const { return zamknij_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void Wiersz(int m, TTekstOczka& ato) const;
@@ -40,7 +36,6 @@ class Tffdplann : public QWidget {
   void Akcja(int x, int y, int button);
 
   TDokument& dok_;
-  TCellEdi* siatka_;
   QPushButton *drukuj_, *zamknij_;
 };
 

@@ -17,18 +17,11 @@
 namespace velmor {
 
 Tffdstat::Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint), dok_(dokument) {
-  setObjectName("ffdstat");
-  setWindowTitle(QString::fromUtf8("Statystyka obciążeń nauczycieli"));
-  UstawKontekstPomocy(this, 230);
-  auto* uklad = new QVBoxLayout(this);
-  auto* panel = new QHBoxLayout;
-  uklad->addLayout(panel);
-  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
-  koniec_ = PrzyciskPanelu(this, panel, "Koniec");
-  panel->addStretch(1);
-  siatka_ = new TCellEdi(this);
-  uklad->addWidget(siatka_, 1);
+    : TRamkaTowarzysza("ffdstat", "Statystyka obciążeń nauczycieli", 230, rodzic),
+      dok_(dokument) {
+  drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
+  koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
+  panel_->addStretch(1);
   siatka_->UstawSzerInfo(40);
   siatka_->UstawDefaultSzerIo(80);
   siatka_->UstawIly(2);
@@ -83,14 +76,6 @@ void Tffdstat::Slupki(QPainter& p, int x, int x0, int y0) const {
   const int szer = siatka_->SzerIo(x), wys = siatka_->WysIo(1), pol = szer / 2;
   TGrafOczkaRys(p, x0, y0, pol, wys).kresl_slupki(dyzury_[i], 0x00FF0000);
   TGrafOczkaRys(p, x0 + pol, y0, szer - pol, wys).kresl_slupki(minuty_[i] / 5, 0x00008000);
-}
-
-void Tffdstat::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(e);
 }
 
 }  // namespace velmor

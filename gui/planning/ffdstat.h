@@ -1,12 +1,11 @@
 #pragma once
 // Tffdstat: every teacher's duty count and minutes, as text and as two
 // gauges, as of the last call of pokaz_statystyke.
-#include <QWidget>
 #include <vector>
 
-class QPushButton;
+#include "gui/planning/ramki.h"
 
-#include "gui/common/uslugi.h"
+class QPushButton;
 
 namespace velmor {
 
@@ -14,7 +13,7 @@ class TCellEdi;
 class TDokument;
 class TTekstOczka;
 
-class Tffdstat : public QWidget {
+class Tffdstat : public TRamkaTowarzysza {
   Q_OBJECT
  public:
   Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
@@ -22,12 +21,9 @@ class Tffdstat : public QWidget {
   // Recounts the loads; the cursor on the teacher's column when valid.
   void pokaz_statystyke(int nauczyciel);
 
-  TCellEdi* Siatka() const { return siatka_; }
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Koniec() const { return koniec_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void Naglowek(int t, TTekstOczka& ato) const;
@@ -37,7 +33,6 @@ class Tffdstat : public QWidget {
 
   TDokument& dok_;
   std::vector<int> dyzury_, minuty_;
-  TCellEdi* siatka_;
   QPushButton *drukuj_, *koniec_;
 };
 

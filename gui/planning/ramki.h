@@ -1,0 +1,53 @@
+#pragma once
+// The frames the companion windows and the two lists share.
+#include <QDialog>
+#include <QWidget>
+
+#include "gui/common/uslugi.h"
+
+class QHBoxLayout;
+class QPushButton;
+
+namespace velmor {
+
+class TCellEdi;
+
+// A companion window: above the program's windows, a panel of buttons over
+// its table; Escape closes it.
+class TRamkaTowarzysza : public QWidget {
+  Q_OBJECT
+ public:
+  TCellEdi* Siatka() const { return siatka_; }
+
+ protected:
+  // `tytul` is UTF-8.
+  TRamkaTowarzysza(const char* nazwa, const char* tytul, int pomoc, QWidget* rodzic);
+  void keyPressEvent(QKeyEvent* e) override;
+
+  QHBoxLayout* panel_;
+  TCellEdi* siatka_;
+};
+
+// A modal list: "Wpisz wariant i zamknij" and a close button over its table.
+// Enter and the first button accept; Escape and the close button cancel.
+class TRamkaListy : public QDialog {
+  Q_OBJECT
+ public:
+  TCellEdi* Siatka() const { return siatka_; }
+  QPushButton* Wpisz() const { return wpisz_; }
+  QPushButton* Zamknij() const { return zamknij_; }
+
+  void reject() override;
+
+ protected:
+  // `tytul` and `zamknij` are UTF-8.
+  TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic);
+  void keyPressEvent(QKeyEvent* e) override;
+
+  bool anulowano_ = false;  // of the showing in progress
+  QHBoxLayout* panel_;
+  TCellEdi* siatka_;
+  QPushButton *wpisz_, *zamknij_;
+};
+
+}  // namespace velmor
