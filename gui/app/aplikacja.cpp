@@ -13,6 +13,7 @@
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
 #include "gui/app/program.h"
+#include "gui/common/dialogi.h"
 #include "gui/common/pomoc.h"
 
 namespace velmor {
@@ -86,9 +87,10 @@ int Uruchom(int argc, char** argv) {
     aplikacja.installTranslator(&tlumaczenie);
   TFiltrPomocy filtr;
   aplikacja.installEventFilter(&filtr);
+  TDialogiSystemowe dialogi;
   std::unique_ptr<TProgram> program;
   try {
-    program = std::make_unique<TProgram>(ParametryZSystemu());
+    program = std::make_unique<TProgram>(ParametryZSystemu(), dialogi);
     TRaportOkna raport(program->Okna().ffdyzerr);
     TZmianaRaportu doOkna(&raport);
     // The program ends with its main window, whatever else is open.

@@ -15,6 +15,7 @@ class QToolButton;
 
 namespace velmor {
 
+class TDialogi;
 class Tfdlosa;
 class Tffdnowy;
 
@@ -36,6 +37,7 @@ class Tffdmain : public QMainWindow {
   // What the main window drives, handed over once every window exists.
   struct TPowiazania {
     Tfdlosa* Losa = nullptr;
+    TDialogi* Dialogi = nullptr;
     Tffdnowy* Kreator = nullptr;
     QPrinter* Drukarka = nullptr;
     // Closed when the data commands are switched off.

@@ -80,7 +80,8 @@ void Tffdmain::UtworzPrzyciski() {
 
 bool Tffdmain::ZapytajOZapis() {
   if (!dokument_.Zmieniony) return true;
-  switch (Dialogi().Zapytaj(this, QString(kTytulProgramu) + " 2025", "Zapisać zmiany na dysku?")) {
+  switch (powiazania_.Dialogi->Zapytaj(this, QString(kTytulProgramu) + " 2025",
+                                       "Zapisać zmiany na dysku?")) {
     case QMessageBox::Yes:
       // A failed or cancelled save keeps the caller from throwing the changes away.
       return Zapisz();
@@ -127,6 +128,8 @@ bool Tffdmain::Zapisz() {
 
 void Tffdmain::ZapiszPodNowaNazwa() { powiazania_.Losa->ZapiszJako(); }
 
-void Tffdmain::UstawieniaDrukarki() { Dialogi().UstawieniaDrukarki(this, *powiazania_.Drukarka); }
+void Tffdmain::UstawieniaDrukarki() {
+  powiazania_.Dialogi->UstawieniaDrukarki(this, *powiazania_.Drukarka);
+}
 
 }  // namespace velmor

@@ -22,7 +22,8 @@
 
 namespace velmor {
 
-TProgram::TProgram(TParametryUruchomieniowe parametry) : parametry_(std::move(parametry)) {
+TProgram::TProgram(TParametryUruchomieniowe parametry, TDialogi& dialogi)
+    : parametry_(std::move(parametry)), dialogi_(dialogi) {
   UtworzOkna();
   Podlacz();
 }
@@ -40,7 +41,7 @@ void TProgram::UtworzOkna() {
   };
   o.ffdmain = zapamietaj(new Tffdmain(d, parametry_));
   o.ffdyzerr = zapamietaj(new Tffdyzerr);
-  o.fdlosa = zapamietaj(new Tfdlosa(d, parametry_, o.ffdmain));
+  o.fdlosa = zapamietaj(new Tfdlosa(d, parametry_, dialogi_, o.ffdmain));
   towarzysze_.Mikroplany[kMikroplanGlowny] = zapamietaj(new Tffddysp(d, kMikroplanGlowny, *this));
   // The other four go with the main window.
   for (int i = kMikroplanRejonu; i < kLiczbaMikroplanow; ++i)
@@ -69,6 +70,7 @@ void TProgram::Podlacz() {
   Tffdmain& glowne = *o.ffdmain;
   QObject::connect(o.fdlosa, &Tfdlosa::PokazNazwe, &glowne, &Tffdmain::PokazNazwe);
   glowne.Podlacz({.Losa = o.fdlosa,
+                  .Dialogi = &dialogi_,
                   .Kreator = o.ffdnowy,
                   .Drukarka = &drukarka_,
                   .ZamykaneBezDanych = {o.ffdmomenty, o.ffdrejon, o.ffddyzur},

@@ -8,11 +8,13 @@
 
 #include "core/document/dokument.h"
 #include "core/document/parametry.h"
+#include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
 
+class TDialogi;
 class Tfdlosa;
 class Tffddyzur;
 class Tffdlista;
@@ -50,7 +52,8 @@ struct TOkna {
 
 class TProgram : private TUslugiOkna {
  public:
-  explicit TProgram(TParametryUruchomieniowe parametry);
+  // `dialogi`: the system's, or a test's.
+  TProgram(TParametryUruchomieniowe parametry, TDialogi& dialogi);
   // Destroys the windows in the reverse order, the main window last.
   ~TProgram();
   TProgram(const TProgram&) = delete;
@@ -67,9 +70,12 @@ class TProgram : private TUslugiOkna {
   void Drukuj(TCellEdi& siatka, const QString& tytul) override;
   void PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) override;
   bool Zapisz() override;
+  TStanEdycji& StanEdycji() override { return stanEdycji_; }
 
   TParametryUruchomieniowe parametry_;
+  TDialogi& dialogi_;
   TDokument dokument_;
+  TStanEdycji stanEdycji_;
   QPrinter drukarka_{QPrinter::HighResolution};
   TTowarzysze towarzysze_;
   TOkna okna_;

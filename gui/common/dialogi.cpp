@@ -7,37 +7,6 @@
 namespace velmor {
 namespace {
 
-class TDialogiSystemowe : public TDialogi {
- public:
-  QString WybierzPlik(QWidget* rodzic, const TDialogPliku& d) override {
-    QFileDialog dialog(rodzic, d.Tytul);
-    dialog.setAcceptMode(d.DoZapisu ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(d.DoZapisu ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, d.DoZapisu);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setDefaultSuffix(d.Rozszerzenie);
-    dialog.setNameFilters(FiltryQt(d.Filtr));
-    if (!d.Nazwa.isEmpty()) dialog.selectFile(d.Nazwa);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-  }
-
-  QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
-                                      const QString& tekst) override {
-    QMessageBox pytanie(QMessageBox::Warning, tytul, tekst,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, rodzic);
-    return static_cast<QMessageBox::StandardButton>(pytanie.exec());
-  }
-
-  // The same set-up as the print dialog's, on the program's printer.
-  void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) override {
-    UstawDrukarke(drukarka, rodzic);
-  }
-};
-
-TDialogiSystemowe g_systemowe;
-TDialogi* g_dialogi = &g_systemowe;
-
 // "*.vlm" also as "*.VLM"; "*.*" as "*".
 QString WzorceQt(const QString& wzorce) {
   QStringList wynik;
@@ -55,13 +24,30 @@ QString WzorceQt(const QString& wzorce) {
 
 }  // namespace
 
-TDialogi& Dialogi() { return *g_dialogi; }
-
-TZmianaDialogow::TZmianaDialogow(TDialogi* dialogi) : poprzednie_(g_dialogi) {
-  g_dialogi = dialogi;
+QString TDialogiSystemowe::WybierzPlik(QWidget* rodzic, const TDialogPliku& d) {
+  QFileDialog dialog(rodzic, d.Tytul);
+  dialog.setAcceptMode(d.DoZapisu ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(d.DoZapisu ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, d.DoZapisu);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setDefaultSuffix(d.Rozszerzenie);
+  dialog.setNameFilters(FiltryQt(d.Filtr));
+  if (!d.Nazwa.isEmpty()) dialog.selectFile(d.Nazwa);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
 }
 
-TZmianaDialogow::~TZmianaDialogow() { g_dialogi = poprzednie_; }
+QMessageBox::StandardButton TDialogiSystemowe::Zapytaj(QWidget* rodzic, const QString& tytul,
+                                                       const QString& tekst) {
+  QMessageBox pytanie(QMessageBox::Warning, tytul, tekst,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, rodzic);
+  return static_cast<QMessageBox::StandardButton>(pytanie.exec());
+}
+
+// The same set-up as the print dialog's, on the program's printer.
+void TDialogiSystemowe::UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) {
+  UstawDrukarke(drukarka, rodzic);
+}
 
 QStringList FiltryQt(const QString& filtr) {
   const QStringList czesci = filtr.split('|');

@@ -1,7 +1,7 @@
 #pragma once
 // The system dialogs the program runs: file choice, the yes/no/cancel
-// question and the printer set-up. Everything goes through `Dialogi()`, which
-// a test replaces so that no modal system dialog runs.
+// question and the printer set-up. The program hands them to the windows
+// that run them; a test hands its own, so that no modal system dialog runs.
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -31,19 +31,13 @@ class TDialogi {
   virtual void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) = 0;
 };
 
-// The dialogs in use: the system's unless replaced.
-TDialogi& Dialogi();
-
-// Replaces the dialogs for its lifetime.
-class TZmianaDialogow {
+// The platform's dialogs.
+class TDialogiSystemowe : public TDialogi {
  public:
-  explicit TZmianaDialogow(TDialogi* dialogi);
-  ~TZmianaDialogow();
-  TZmianaDialogow(const TZmianaDialogow&) = delete;
-  TZmianaDialogow& operator=(const TZmianaDialogow&) = delete;
-
- private:
-  TDialogi* poprzednie_;
+  QString WybierzPlik(QWidget* rodzic, const TDialogPliku& dialog) override;
+  QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
+                                      const QString& tekst) override;
+  void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) override;
 };
 
 // A filter in the "description|pattern" form as name filters of a Qt file

@@ -28,8 +28,9 @@ QWidget* Rodzic(const QObject* losa) {
 
 }  // namespace
 
-Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry, QObject* rodzic)
-    : QObject(rodzic), dokument_(dokument), parametry_(parametry) {
+Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry,
+                 TDialogi& dialogi, QObject* rodzic)
+    : QObject(rodzic), dokument_(dokument), parametry_(parametry), dialogi_(dialogi) {
   setObjectName("fdlosa");
   DialogOtwarcia = {"Otwieranie pliku z planem dyżurów", "vlm", kFiltrPlanu, false, {}};
   DialogZapisu = {"Zapis pliku z planem dyżurów", "vlm", kFiltrPlanu, true, {}};
@@ -39,7 +40,7 @@ Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry,
 bool Tfdlosa::WybierzIOtworz(int rodzaj) {
   if (rodzaj != kRodzajPlanDyzurow && rodzaj != kRodzajPlanLekcji) return true;
   TDialogPliku& dialog = rodzaj == kRodzajPlanDyzurow ? DialogOtwarcia : DialogPlanuLekcji;
-  const QString nazwa = Dialogi().WybierzPlik(Rodzic(this), dialog);
+  const QString nazwa = dialogi_.WybierzPlik(Rodzic(this), dialog);
   if (nazwa.isEmpty()) return true;
   dialog.Nazwa = nazwa;
   if (!OtworzPlik(nazwa, rodzaj)) return false;
@@ -66,7 +67,7 @@ bool Tfdlosa::ZapiszPlik(const QString& nazwa) {
 }
 
 bool Tfdlosa::ZapiszJako() {
-  const QString nazwa = Dialogi().WybierzPlik(Rodzic(this), DialogZapisu);
+  const QString nazwa = dialogi_.WybierzPlik(Rodzic(this), DialogZapisu);
   if (nazwa.isEmpty() || !ZapiszPlik(nazwa)) return false;
   DialogZapisu.Nazwa = nazwa;
   emit PokazNazwe(nazwa);

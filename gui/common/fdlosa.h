@@ -12,7 +12,7 @@ namespace velmor {
 class Tfdlosa : public QObject {
   Q_OBJECT
  public:
-  Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry,
+  Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry, TDialogi& dialogi,
           QObject* rodzic = nullptr);
 
   // The duty-plan open and save dialogs and the timetable open dialog. The
@@ -41,6 +41,7 @@ class Tfdlosa : public QObject {
  private:
   TDokument& dokument_;
   const TParametryUruchomieniowe& parametry_;
+  TDialogi& dialogi_;
 };
 
 }  // namespace velmor

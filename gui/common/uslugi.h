@@ -6,6 +6,7 @@ class QString;
 namespace velmor {
 
 class TCellEdi;
+struct TStanEdycji;
 
 // What the appearance dialog offers for a table (see Tffopcje::pokaz_wyglad).
 struct TOpcjeWygladu {
@@ -21,6 +22,8 @@ class TUslugiOkna {
   virtual void PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) = 0;
   // Saves the document as the main window's "Zapisz" does; true on success.
   virtual bool Zapisz() = 0;
+  // The program's one edit state: the cell being typed into, its number text.
+  virtual TStanEdycji& StanEdycji() = 0;
 
  protected:
   ~TUslugiOkna() = default;

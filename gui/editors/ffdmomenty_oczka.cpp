@@ -6,7 +6,6 @@
 #include "core/grid/edycja.h"
 #include "core/grid/tekstoczka.h"
 #include "gui/common/uslugi.h"
-#include "gui/common/stanedycji.h"
 #include "gui/editors/ffdmomenty.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/wspolne.h"
@@ -98,13 +97,13 @@ void Tffdmomenty::Edycja(int x, int y, int& key, int button) {
   }
   TMomenty& momenty = dokument_.Momenty;
   if (x == 0) {
-    edytuj_tekst(StanEdycji(), momenty[y].Nazwa, key, kMaksNazwy, false);
+    edytuj_tekst(uslugi_.StanEdycji(), momenty[y].Nazwa, key, kMaksNazwy, false);
     const std::string nazwa = momenty[y].Nazwa;
     NaWierszach([&](int w) { momenty[w].Nazwa = nazwa; });
     dokument_.Zmieniony = true;
   } else if (x == 1) {
     double minuty = momenty[y].Minuty;
-    if (edytuj_liczbe(StanEdycji(), minuty, key, button, 5, 0, kMaksMinut, 0, this, x, y)) {
+    if (edytuj_liczbe(uslugi_.StanEdycji(), minuty, key, button, 5, 0, kMaksMinut, 0, this, x, y)) {
       NaWierszach([&](int w) { momenty[w].Minuty = static_cast<uint8_t>(minuty); });
       dokument_.Zmieniony = true;
     }

@@ -1,6 +1,5 @@
 // What the limits grid shows, and its edits by keys, clicks and paste.
 #include <QPainter>
-#include "gui/common/stanedycji.h"
 #include <algorithm>
 #include <cstdint>
 
@@ -115,7 +114,7 @@ void Tffdnaucz::Sortuj(int k) {
     return ka != kb ? ka > kb : a > b;
   });
   // A number being typed belonged to the teacher the row showed before.
-  if (StanEdycji().Wlasciciel == this) StanEdycji().x = -1;
+  if (uslugi_.StanEdycji().Wlasciciel == this) uslugi_.StanEdycji().x = -1;
   siatka_->OdswiezAll();
 }
 
@@ -147,7 +146,7 @@ void Tffdnaucz::Edytuj(int x, int y, int& key, int button) {
 void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button,
                             double krok, int min, int max) {
   double wartosc = dok_.Nauczyciele[Nauczyciel(y)].*limit;
-  if (!edytuj_liczbe(StanEdycji(), wartosc, key, button, krok, min, max, 0, this, x, y)) return;
+  if (!edytuj_liczbe(uslugi_.StanEdycji(), wartosc, key, button, krok, min, max, 0, this, x, y)) return;
   siatka_->ini_sel_iterator(2);
   int sx = 0, sy = 0;
   while (siatka_->sel_iterator(sx, sy))

@@ -4,7 +4,6 @@
 #include "core/document/dokument.h"
 #include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
-#include "gui/common/stanedycji.h"
 #include "gui/editors/ffdodaj.h"
 #include "gui/editors/ffdrejon.h"
 #include "gui/grid/celledi.h"
@@ -70,7 +69,7 @@ void Tffdrejon::Akcja(int x, int y, int& klawisz, int button) {
 
 // Whatever the key did, the selected rows take the name.
 void Tffdrejon::EdytujNazwe(int y, int& klawisz) {
-  edytuj_tekst(StanEdycji(), dok_.Rejony[y].Nazwa, klawisz, kMaksNazwa, false);
+  edytuj_tekst(uslugi_.StanEdycji(), dok_.Rejony[y].Nazwa, klawisz, kMaksNazwa, false);
   const std::string nazwa = dok_.Rejony[y].Nazwa;
   NaWierszach([&](int r) { dok_.Rejony[r].Nazwa = nazwa; });
   dok_.Zmieniony = true;

@@ -79,7 +79,7 @@ TDokument ZapiszPlanDyzurow(const std::filesystem::path& plik, const TSzkola& sz
 void Powloka::SetUp() {
   std::filesystem::create_directories(folder / "dok");
   std::filesystem::create_directories(folder / "program");
-  program_ = std::make_unique<TProgram>(Parametry());
+  program_ = std::make_unique<TProgram>(Parametry(), dialogi);
 }
 
 TParametryUruchomieniowe Powloka::Parametry(const std::vector<std::string>& argumenty) const {
@@ -89,7 +89,7 @@ TParametryUruchomieniowe Powloka::Parametry(const std::vector<std::string>& argu
 
 void Powloka::Uruchom(const std::vector<std::string>& argumenty) {
   program_.reset();
-  program_ = std::make_unique<TProgram>(Parametry(argumenty));
+  program_ = std::make_unique<TProgram>(Parametry(argumenty), dialogi);
 }
 
 void Powloka::UruchomIPokaz(const std::vector<std::string>& argumenty) {

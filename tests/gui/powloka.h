@@ -69,9 +69,6 @@ class TDialogiTestowe : public TDialogi {
   }
 
   void UstawieniaDrukarki(QWidget*, QPrinter&) override { ++Drukarka; }
-
- private:
-  TZmianaDialogow zmiana_{this};
 };
 
 // Records the codes reported, and whether the hourglass showed at each.

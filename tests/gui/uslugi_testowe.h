@@ -1,5 +1,6 @@
 #pragma once
 // What a window made on its own asks of the program, counted.
+#include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
 
 namespace velmor::testy {
@@ -10,6 +11,10 @@ class TUslugiTestowe : public TUslugiOkna {
   void Drukuj(TCellEdi&, const QString&) override { ++Wydruki; }
   void PokazWyglad(TCellEdi&, TOpcjeWygladu) override { ++Wyglady; }
   bool Zapisz() override { return ++Zapisy > 0; }
+  TStanEdycji& StanEdycji() override { return stan_; }
+
+ private:
+  TStanEdycji stan_;
 };
 
 }  // namespace velmor::testy
