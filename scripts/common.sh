@@ -1,11 +1,13 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core)
+# What the program needs; test.sh adds TEST_PACKAGES.
+PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
 
+# install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
