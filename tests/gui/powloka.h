@@ -16,7 +16,7 @@
 #include "gui/app/fdlosa.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/okna.h"
-#include "plan_lekcji.h"
+#include "core/document/zapis_planu_lekcji.h"
 #include "pliki_testowe.h"
 
 namespace velmor::testy {
