@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test, then runs the core and
-# cli tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, runs every test, builds and checks the
+# Debian package, then runs the core and cli tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -9,6 +10,7 @@ install_missing "${TEST_PACKAGES[@]}"
 
 build build/release -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=ON -DVELMOR_BENCH=ON
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+scripts/pakiet.sh build/release
 
 build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_GUI=OFF -DVELMOR_TESTS=ON -DVELMOR_BENCH=OFF \
   -DVELMOR_SANITIZE=ON -- velmor_core_tests velmor_cli_tests

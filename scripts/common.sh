@@ -2,7 +2,7 @@
 
 # What the program needs; test.sh adds TEST_PACKAGES.
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream)
 
 # install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {
