@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test, then runs the core and
-# cli tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# each fuzz harness for 20 seconds.
+# Installs what is missing, builds, runs every test, builds and checks the
+# Debian package, runs the core and cli tests again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and each fuzz harness for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-install_missing
+install_missing "${TEST_PACKAGES[@]}"
 
-build build/release -DCMAKE_BUILD_TYPE=Release
+build build/release -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=ON -DVELMOR_BENCH=ON
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+scripts/pakiet.sh build/release
 
-build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_GUI=OFF -DVELMOR_BENCH=OFF \
+build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_GUI=OFF -DVELMOR_TESTS=ON -DVELMOR_BENCH=OFF \
   -DVELMOR_SANITIZE=ON -- velmor_core_tests velmor_cli_tests
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 build/sanitize/tests/velmor_core_tests --gtest_brief=1

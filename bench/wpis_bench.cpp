@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/planning/wpis.h"
-#include "wpis_wzorcowy.h"
+#include "tests/core/wpis_wzorcowy.h"
 
 namespace {
 

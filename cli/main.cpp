@@ -53,7 +53,7 @@ int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argume
 int main(int argc, char** argv) {
   const std::vector<std::string> argumenty(argv + 1, argv + argc);
   if (argumenty.size() == 1 && argumenty[0] == "--version") {
-    std::cout << "velmor-cli 2025\n";
+    std::cout << "velmor-cli " VELMOR_WERSJA "\n";
     return cli::kSukces;
   }
   if (argumenty.size() == 1 && (argumenty[0] == "--help" || argumenty[0] == "-h")) {

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
+#include "core/document/zapis_planu_lekcji.h"
 #include "core/model/data.h"
 #include "core/planning/nowyplan.h"
-#include "plan_lekcji.h"
 
 namespace velmor::demo {
 namespace {
@@ -154,8 +155,8 @@ TDysp PustyTydzien() {
   return d;
 }
 
-velmor::testy::TSzkola Szkola() {
-  velmor::testy::TSzkola s;
+TSzkola Szkola() {
+  TSzkola s;
   s.Dni.Dni.assign(kDni, TDzien{});
   for (auto& dzien : s.Dni.Dni)
     for (const char* g : kGodziny) dzien.Godziny.push_back({g});
@@ -255,7 +256,11 @@ void Limity(TModele& m) {
 
 bool ZapiszDemo(const std::filesystem::path& folder) {
   const auto planLekcji = folder / "demo.tbx";
-  velmor::testy::ZapiszPlanLekcji(planLekcji, kWersjaZapisu, Szkola());
+  try {
+    ZapiszPlanLekcji(planLekcji, kWersjaZapisu, Szkola());
+  } catch (const EStrumien&) {
+    return false;
+  }
   TDokument d;
   const TKsztaltPlanu ksztalt = TKsztaltPlanu::Z(d);
   if (!d.OtworzPlik(planLekcji, kRodzajPlanLekcji)) return false;

@@ -1,19 +1,37 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 
-PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core clang libclang-rt-14-dev)
+# What the program needs; test.sh adds TEST_PACKAGES (clang and its runtime
+# libraries build and run the fuzzers).
+PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
+               clang libclang-rt-14-dev)
 
+# install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  # As root apt-get runs directly; otherwise through sudo, which drops the
+  # environment, so the frontend is passed on the command line.
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+      return 1
+    fi
+    sudo=(sudo)
+  fi
+  local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
+  local out
+  if ! out=$("${apt[@]}" update -qq 2>&1) ||
+     ! out=$("${apt[@]}" install -y -qq "${missing[@]}" 2>&1); then
+    printf '%s\n' "$out" >&2
+    echo "apt-get failed to install: ${missing[*]}" >&2
+    return 1
+  fi
 }
 
 # build DIR [cmake options...] [-- targets...]

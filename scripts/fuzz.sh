@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
-install_missing
+install_missing clang libclang-rt-14-dev
 
 SEKUNDY=${1:-20}
 HARNESSES=(plan_lekcji plan_dyzurow konfiguracja stopka wklejanie)

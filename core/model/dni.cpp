@@ -1,6 +1,7 @@
 #include "core/model/dni.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
@@ -11,11 +12,15 @@ namespace velmor {
 namespace {
 
 // A new Monday-based date: Sunday moves one day on, other days to the next Monday.
+// The day moves apart from the time: before 1900 the time is a negative
+// fraction, and plain addition across day 0 would land on the wrong day.
 double NaPoniedzialek(double data) {
   const int w = DzienTygodnia(data);
-  if (w == 1) return data + 1;
-  if (w == 2) return data;
-  return data + (9 - w);
+  const double dzien = std::trunc(data) + (w == 1 ? 1 : w == 2 ? 0 : 9 - w);
+  const double czas = std::fabs(data - std::trunc(data));
+  const double wynik = dzien < 0 ? dzien - czas : dzien + czas;
+  // A time just before midnight may round into the next day.
+  return std::trunc(wynik) == dzien ? wynik : dzien;
 }
 
 double CzytajDateStara(TOrvelOdczyt& s) {

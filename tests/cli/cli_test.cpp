@@ -55,6 +55,8 @@ TEST_F(Cli, GeneratorReproducesTheDemoFilesByteForByte) {
   ASSERT_TRUE(velmor::demo::ZapiszDemo(folder / ""));
   EXPECT_EQ(CzytajPlik(folder / "demo.tbx"), CzytajPlik(przyklady / "demo.tbx"));
   EXPECT_EQ(CzytajPlik(folder / "demo.vlm"), CzytajPlik(przyklady / "demo.vlm"));
+  // A folder that does not exist is reported, not a crash.
+  EXPECT_FALSE(velmor::demo::ZapiszDemo(folder / "brak" / ""));
 }
 
 TEST_F(Cli, InfoSummarisesBothFileKinds) {

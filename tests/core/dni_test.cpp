@@ -132,6 +132,24 @@ TEST(Dni, StartDateMovesForwardToMonday) {
   }
 }
 
+TEST(Dni, StartDateWithATimeLandsOnMondayOnce) {
+  TDni d = ZDniami({1});
+  // Saturday 30 December 1899 6:00, Wednesday 27 December 1899 12:00, and
+  // the last instant of a Sunday whose Monday is day 65536, where the
+  // spacing of doubles grows.
+  for (double przed : {-0.25, -3.5, std::nextafter(65536.0, 0.0)}) {
+    d.DataPoczatku = przed;
+    d.Przelicz();
+    const double po = d.DataPoczatku;
+    EXPECT_EQ(DzienTygodnia(po), 2) << przed;
+    d.Przelicz();
+    EXPECT_EQ(d.DataPoczatku, po) << przed;
+  }
+  d.DataPoczatku = -0.25;
+  d.Przelicz();
+  EXPECT_EQ(d.DataPoczatku, 2.25);
+}
+
 TEST(Dni, RangeOfSchoolDaysIsClamped) {
   TDni d = ZDniami({1, 1, 0, 1, 1, 1});
   d.PierwszyDzien = 4;

@@ -9,7 +9,7 @@
 #include "core/document/dokument.h"
 #include "core/document/konfiguracja.h"
 #include "core/planning/nowyplan.h"
-#include "plan_lekcji.h"
+#include "szkola_testowa.h"
 #include "wpis_wzorcowy.h"
 #include "pliki_testowe.h"
 

@@ -8,7 +8,7 @@
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
 #include "core/model/data.h"
-#include "plan_lekcji.h"
+#include "szkola_testowa.h"
 #include "pliki_testowe.h"
 
 using namespace velmor;

@@ -12,6 +12,7 @@
 
 #include "core/archive/bledy.h"
 #include "core/document/dokument.h"
+#include "core/document/zapis_planu_lekcji.h"
 #include "core/planning/nowyplan.h"
 #include "gui/common/dialogi.h"
 #include "gui/common/fdlosa.h"
@@ -30,7 +31,6 @@
 #include "gui/planning/ffdopcje.h"
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
-#include "plan_lekcji.h"
 #include "pliki_testowe.h"
 
 namespace velmor::testy {

@@ -1,6 +1,7 @@
 #pragma once
 // Writes timetable files (kind 1) of any version 60..103 from model objects,
-// in the timetable program's record forms, and builds a sample school.
+// in the timetable program's record forms. Used by the demo generator, the
+// benchmarks and the readers' tests.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,7 +12,7 @@
 #include "core/model/przedmioty.h"
 #include "core/model/sale.h"
 
-namespace velmor::testy {
+namespace velmor {
 
 // Items in every skipped list A and list B the writer emits.
 constexpr int kPozycjiListy = 2;
@@ -36,10 +37,12 @@ struct TWstawkiPlanu {
   bool ObceSekcje = false;
 };
 
+// Creates `plik` anew; raises EStrumien when it cannot be written.
 void ZapiszPlanLekcji(const std::filesystem::path& plik, int wersja, const TDni& dni,
                       const TNauczle& nauczyciele, const TOddzialy& oddzialy, const TSale& sale,
                       const TPrzedmioty& przedmioty, const TWstawkiPlanu& wstawki = {});
 
+// The models a timetable file holds.
 struct TSzkola {
   TDni Dni;
   TNauczle Nauczyciele;
@@ -54,11 +57,4 @@ inline void ZapiszPlanLekcji(const std::filesystem::path& plik, int wersja, cons
                    wstawki);
 }
 
-// Days of 3, 2, 0 and 4 periods (9 slots) from Monday 1 September 2003, four
-// teachers, three classes with split lessons, three rooms, three subjects
-// with programme rows and groups. Bans are 0 and limits 0, as a timetable
-// read leaves a fresh document; every index 251 of the sample is written as
-// 1000 from v82.
-TSzkola PrzykladowaSzkola();
-
-}  // namespace velmor::testy
+}  // namespace velmor
