@@ -8,12 +8,12 @@ source scripts/common.sh
 
 install_missing "${TEST_PACKAGES[@]}"
 
-build build/release -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=ON -DVELMOR_BENCH=ON
+build build/release -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=ON -DVELMOR_BENCH=ON -DVELMOR_WERROR=ON
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 scripts/pakiet.sh build/release
 
 build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELMOR_GUI=OFF -DVELMOR_TESTS=ON -DVELMOR_BENCH=OFF \
-  -DVELMOR_SANITIZE=ON -- velmor_core_tests velmor_cli_tests
+  -DVELMOR_SANITIZE=ON -DVELMOR_WERROR=ON -- velmor_core_tests velmor_cli_tests
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 build/sanitize/tests/velmor_core_tests --gtest_brief=1
 build/sanitize/tests/velmor_cli_tests --gtest_brief=1

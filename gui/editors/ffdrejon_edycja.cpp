@@ -28,8 +28,8 @@ void Tffdrejon::PodlaczSiatke() {
     Akcja(x, y, klawisz, button);
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) { ZmianaKomorki(staryY); };
-  s.OnLeftTopAkcja = [this](TCellEdi& s, int, Qt::KeyboardModifiers) {
-    uslugi_.PokazWyglad(s, {.Proporcjonalnie = true});
+  s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
+    uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
   };
 }
 

@@ -73,11 +73,11 @@ void Tffdlista::PodlaczSiatke() {
     if (button == 1 && klawisz == 0) accept();
     else if (button == 0) Pisz(klawisz);
   };
-  s.OnZmianaKomorki = [this](TCellEdi& s, int, int staryY) {
-    const int y = s.Kury();
+  s.OnZmianaKomorki = [this](TCellEdi& g, int, int staryY) {
+    const int y = g.Kury();
     if (y == staryY || y < 0 || y >= static_cast<int>(widoczne_.size())) return;
     if (Towarzysze) Towarzysze(pozycje_[static_cast<size_t>(widoczne_[y])].indeks, moment_);
-    if (isVisible()) s.setFocus();
+    if (isVisible()) g.setFocus();
   };
 }
 

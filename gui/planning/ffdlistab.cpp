@@ -58,9 +58,9 @@ void Tffdlistab::PodlaczSiatke() {
     else
       ato.wpisz_kropki(0);
   };
-  s.OnGrafOczko = [this](TCellEdi& s, QPainter& p, int x, int y, int x0, int y0) {
+  s.OnGrafOczko = [this](TCellEdi& g, QPainter& p, int x, int y, int x0, int y0) {
     if (y != -1 || x != lista_->Kolumna()) return;
-    TGrafOczkaRys(p, x0, y0, s.SzerIo(x), s.WysInfo()).kresl_trojkat(1, 2, false, 0x00000000);
+    TGrafOczkaRys(p, x0, y0, g.SzerIo(x), g.WysInfo()).kresl_trojkat(1, 2, false, 0x00000000);
   };
   s.OnTopInfoAkcja = [this](TCellEdi&, int x, int, Qt::KeyboardModifiers) {
     if (x >= 0 && x < 3) sortuj_warianty(x);
@@ -68,11 +68,11 @@ void Tffdlistab::PodlaczSiatke() {
   s.OnAkcja = [this](TCellEdi&, int, int, int&, int button, Qt::KeyboardModifiers) {
     if (button == 1) accept();
   };
-  s.OnZmianaKomorki = [this](TCellEdi& s, int, int staryY) {
-    const TWariant* w = Wiersz(s.Kury());
-    if (!w || s.Kury() == staryY) return;
+  s.OnZmianaKomorki = [this](TCellEdi& g, int, int staryY) {
+    const TWariant* w = Wiersz(g.Kury());
+    if (!w || g.Kury() == staryY) return;
     if (Towarzysze) Towarzysze(w->nauczyciel, lista_->Moment());
-    if (isVisible()) s.setFocus();
+    if (isVisible()) g.setFocus();
   };
 }
 

@@ -147,7 +147,7 @@ TEST_F(Document, BadVersionReportsFourThenOneAndReadsNothing) {
   TDokument d;
   WypelnijDokument(d);
   ASSERT_TRUE(d.ZapiszPlik(folder / "a.vlm"));
-  for (uint8_t wersja : {59, 104}) {
+  for (uint8_t wersja : {uint8_t{59}, uint8_t{104}}) {
     TBajty b = CzytajPlik(folder / "a.vlm");
     b[120] = wersja;
     ZapiszPlik(folder / "z.vlm", b);

@@ -269,11 +269,11 @@ TEST_F(TimetableFile, UnconvertibleIndexFailsTheOpenAndKeepsTheDocument) {
   d.Momenty.ZmienRozmiar(2);
   const TModele przed = d;
   for (TMiejsce m : {TMiejsce::Lista, TMiejsce::Znacznik, TMiejsce::Program, TMiejsce::Grupa}) {
-    for (int16_t x : {256, 300, 999, 1001, 32767}) {
+    for (int x : {256, 300, 999, 1001, 32767}) {
       SCOPED_TRACE(::testing::Message() << static_cast<int>(m) << " " << x);
       raport.kody.clear();
       TWstawkiPlanu w;
-      Wstaw(w, m, x);
+      Wstaw(w, m, static_cast<int16_t>(x));
       EXPECT_FALSE(Wczytaj(d, 82, w));
       EXPECT_EQ(raport.kody, (std::vector<int>{8, 1}));
       EXPECT_TRUE(Rowne(d, przed));
