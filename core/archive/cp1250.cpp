@@ -45,14 +45,14 @@ char32_t NastepnyZnak(std::string_view tekst, size_t& i) {
   const auto b0 = static_cast<unsigned char>(tekst[i++]);
   if (b0 < 0x80) return b0;
   int dalsze = b0 >= 0xF0 && b0 < 0xF8 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC2 ? 1 : -1;
-  if (dalsze < 0 || i + dalsze > tekst.size()) return 0xFFFD;
+  if (dalsze < 0 || i + static_cast<size_t>(dalsze) > tekst.size()) return 0xFFFD;
   char32_t z = b0 & (0x3F >> dalsze);
   for (int k = 0; k < dalsze; ++k) {
-    const auto b = static_cast<unsigned char>(tekst[i + k]);
+    const auto b = static_cast<unsigned char>(tekst[i + static_cast<size_t>(k)]);
     if ((b & 0xC0) != 0x80) return 0xFFFD;
     z = (z << 6) | (b & 0x3F);
   }
-  i += dalsze;
+  i += static_cast<size_t>(dalsze);
   return z;
 }
 

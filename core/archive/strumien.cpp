@@ -54,7 +54,7 @@ TOrvelZapis::~TOrvelZapis() {
 
 void TOrvelZapis::PoczatekSekcji(int i) {
   if (pozycja_ > std::numeric_limits<int32_t>::max()) throw EStrumien("plik zbyt duży");
-  sekcje_.at(i) = static_cast<int32_t>(pozycja_);
+  sekcje_.at(static_cast<size_t>(i)) = static_cast<int32_t>(pozycja_);
 }
 
 void TOrvelZapis::Write(const void* bufor, size_t liczba) {
@@ -203,7 +203,7 @@ int32_t TOrvelOdczyt::CzytajLiczbe(int64_t bajtowNaPozycje) {
 }
 
 bool TOrvelOdczyt::IdzDoSekcji(int i) {
-  const int32_t poczatek = sekcje_.at(i);
+  const int32_t poczatek = sekcje_.at(static_cast<size_t>(i));
   if (poczatek == -1) return false;
   if (poczatek < 0 || poczatek > rozmiar_)
     throw EStrumien("sekcja poza plikiem");

@@ -21,10 +21,10 @@ class TZnakiUtf8 {
     const auto b0 = Bajt(i_++);
     if (b0 < 0x80) return b0;
     const int dalsze = b0 >= 0xF0 && b0 < 0xF5 ? 3 : b0 >= 0xE0 && b0 < 0xF0 ? 2 : b0 >= 0xC2 && b0 < 0xE0 ? 1 : 0;
-    if (dalsze == 0 || i_ + dalsze > t_.size()) return kZly;
+    if (dalsze == 0 || i_ + static_cast<size_t>(dalsze) > t_.size()) return kZly;
     char32_t z = b0 & (0x3F >> dalsze);
     for (int k = 0; k < dalsze; ++k) {
-      const auto b = Bajt(i_ + k);
+      const auto b = Bajt(i_ + static_cast<size_t>(k));
       if ((b & 0xC0) != 0x80) return kZly;
       z = (z << 6) | (b & 0x3F);
     }

@@ -37,20 +37,21 @@ TDni::TDni() : Dni(5), DataPoczatku(Dzisiaj()) { Przelicz(); }
 
 void TDni::Przelicz() {
   const int liczbaDni = static_cast<int>(Dni.size());
-  pierwszySlot_.assign(std::max(liczbaDni, 1), 0);
+  pierwszySlot_.assign(static_cast<size_t>(std::max(liczbaDni, 1)), 0);
   dzienSlotu_.clear();
   lekcjaSlotu_.clear();
   DniSzkolne.ZmienRozmiar(0);
   NajdluzszyDzien = 0;
   size_t najwiecej = 0;
   for (int d = 0; d < liczbaDni; ++d) {
-    const size_t c = Dni[d].Godziny.size();
+    const auto i = static_cast<size_t>(d);
+    const size_t c = Dni[i].Godziny.size();
     if (c > 0) DniSzkolne.Dodaj(d);
     if (c > najwiecej) {
       najwiecej = c;
       NajdluzszyDzien = d;
     }
-    if (d + 1 < liczbaDni) pierwszySlot_[d + 1] = pierwszySlot_[d] + static_cast<int32_t>(c);
+    if (d + 1 < liczbaDni) pierwszySlot_[i + 1] = pierwszySlot_[i] + static_cast<int32_t>(c);
     for (size_t p = 0; p < c; ++p) {
       dzienSlotu_.push_back(static_cast<int16_t>(d));
       lekcjaSlotu_.push_back(static_cast<int16_t>(p));
@@ -64,13 +65,14 @@ void TDni::Przelicz() {
 
 int TDni::Slot(int d, int p) const {
   if (d < 0 || d >= static_cast<int>(Dni.size())) return kBrakSlotu;
-  if (p < 0 || static_cast<size_t>(p) >= Dni[d].Godziny.size()) return kBrakSlotu;
-  return pierwszySlot_[d] + p;
+  const auto i = static_cast<size_t>(d);
+  if (p < 0 || static_cast<size_t>(p) >= Dni[i].Godziny.size()) return kBrakSlotu;
+  return pierwszySlot_[i] + p;
 }
 
 std::pair<int, int> TDni::DzienILekcja(int s) const {
   if (s < 0 || s >= LiczbaSlotow()) return {0, 0};
-  return {dzienSlotu_[s], lekcjaSlotu_[s]};
+  return {dzienSlotu_[static_cast<size_t>(s)], lekcjaSlotu_[static_cast<size_t>(s)]};
 }
 
 std::string TDni::NazwaDnia(int d, int k) {

@@ -35,7 +35,7 @@ class TWektor {
   void OdPoczatku() { Pozycja = 0; }
   bool Nastepny(T& wynik) {
     if (Pozycja < 0 || Pozycja >= Liczba()) return false;
-    wynik = el_[Pozycja++];
+    wynik = el_[static_cast<size_t>(Pozycja++)];
     return true;
   }
   void SzukajOd(T v) {
@@ -44,7 +44,7 @@ class TWektor {
   }
   bool ZnajdzNastepny(int& indeks) {
     for (int i = std::max(Pozycja, 0); i < Liczba(); ++i) {
-      if (el_[i] == Szukany) {
+      if (el_[static_cast<size_t>(i)] == Szukany) {
         indeks = i;
         Pozycja = i + 1;
         return true;

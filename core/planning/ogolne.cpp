@@ -133,7 +133,7 @@ TObciazenia TOgolne::policz_obciazenia() const {
       o.Minuty[t] += minuty;
     }
   }
-  for (int t = 0; t < n; ++t) {
+  for (size_t t = 0; t < o.Dyzury.size(); ++t) {
     o.NajwiecejDyzurow = std::max(o.NajwiecejDyzurow, o.Dyzury[t]);
     o.NajwiecejMinut = std::max(o.NajwiecejMinut, o.Minuty[t]);
   }
@@ -145,7 +145,7 @@ int TOgolne::liczba_lekcji(int t) const {
   int suma = 0;
   for (const TPrzedm& j : m_.Przedmioty) {
     const auto oczko = [&](int c) {
-      return c < j.Program.Liczba() ? j.Program.Oczka[c] : TOczkoProg{0, kBrak};
+      return c < j.Program.Liczba() ? j.Program.Oczka[static_cast<size_t>(c)] : TOczkoProg{0, kBrak};
     };
     TWektor<uint8_t> lista;
     for (int c = 0; c < oddzialow; ++c) lista.Dodaj(static_cast<uint8_t>(c));

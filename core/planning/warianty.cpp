@@ -24,7 +24,7 @@ constexpr std::array<const char*, 12> kKomunikaty = {
 }  // namespace
 
 const char* KomunikatWariantu(int kod) {
-  return kod >= 0 && kod < static_cast<int>(kKomunikaty.size()) ? kKomunikaty[kod] : "";
+  return kod >= 0 && kod < static_cast<int>(kKomunikaty.size()) ? kKomunikaty[static_cast<size_t>(kod)] : "";
 }
 
 bool Wykluczony(const TWariant& w) { return w.moc < 0; }

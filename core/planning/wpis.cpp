@@ -108,8 +108,8 @@ TFaktyKandydata FaktyKandydata(const TOgolne& o, const TObciazenia& obc, int t, 
   const TNaucz& n = mod.Nauczyciele[t];
   TFaktyKandydata f;
   f.Zakaz = m < n.Dyspozycja.Liczba() && n.Dyspozycja[m].Zakaz != 0;
-  f.Dyzury = obc.Dyzury[t];
-  f.Minuty = obc.Minuty[t];
+  f.Dyzury = obc.Dyzury[static_cast<size_t>(t)];
+  f.Minuty = obc.Minuty[static_cast<size_t>(t)];
   f.LimitDyzurow = n.LimitDyzurow;
   f.LimitMinut = n.LimitMinut;
   const bool jestMoment = m < mod.Momenty.Liczba();
