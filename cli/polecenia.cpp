@@ -90,6 +90,7 @@ int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
       }
     }
   }
+  if (pola.JakiesDostepne()) std::cerr << TDopasowaniePlanu::Z(ksztalt, d).Opis() << '\n';
   PrzebudujPlan(d, ksztalt, przenies);
   if (Zapis(d, wynik) != kSukces) return kBladZapisu;
   wyjscie << "created " << wynik << '\n';

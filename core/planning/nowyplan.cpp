@@ -1,11 +1,110 @@
 #include "core/planning/nowyplan.h"
 
+#include <algorithm>
+#include <map>
+
+#include "core/archive/cp1250.h"
+
 namespace velmor {
+namespace {
+
+// A teacher's name as one key: surname and first name apart.
+std::string Klucz(const std::string& nazwisko, const std::string& imie) {
+  return nazwisko + '\0' + imie;
+}
+
+std::vector<std::string> Klucze(const TKsztaltPlanu& przed) {
+  std::vector<std::string> k;
+  for (const TNauczycielPlanu& n : przed.Kadra) k.push_back(Klucz(n.Nazwisko, n.Imie));
+  return k;
+}
+
+std::vector<std::string> Klucze(const TNauczle& nauczyciele) {
+  std::vector<std::string> k;
+  for (const TNaucz& n : nauczyciele) k.push_back(Klucz(n.Nazwisko, n.Imie));
+  return k;
+}
+
+std::vector<std::string> Nazwy(const TSale& sale) {
+  std::vector<std::string> k;
+  for (const TSala& s : sale) k.push_back(s.Nazwa);
+  return k;
+}
+
+// The new index of previous item i, or -1.
+int Nowy(const TDopasowanie& d, int i) {
+  return i >= 0 && i < static_cast<int>(d.Nowy.size()) ? d.Nowy[static_cast<size_t>(i)] : -1;
+}
+
+// "1 nowy", "3 nowi", "5 nowych": the form after a count.
+const char* Forma(int n, const char* jeden, const char* kilka, const char* wiele) {
+  if (n == 1) return jeden;
+  const int r = n % 100;
+  return n % 10 >= 2 && n % 10 <= 4 && (r < 12 || r > 14) ? kilka : wiele;
+}
+
+std::string OpisListy(const char* tytul, const TDopasowanie& d, bool meskie) {
+  std::string tekst = std::string(tytul) + ": " + std::to_string(d.BezZmian()) + " bez zmian";
+  if (const int n = d.Nowe(); n > 0)
+    tekst += ", " + std::to_string(n) + " " +
+             (meskie ? Forma(n, "nowy", "nowi", "nowych") : Forma(n, "nowa", "nowe", "nowych"));
+  if (const int n = d.Usuniete(); n > 0)
+    tekst += ", " + std::to_string(n) + " " +
+             (meskie ? Forma(n, "usunięty", "usunięci", "usuniętych")
+                     : Forma(n, "usunięta", "usunięte", "usuniętych"));
+  return tekst + ".";
+}
+
+}  // namespace
 
 TKsztaltPlanu TKsztaltPlanu::Z(const TModele& m) {
-  TKsztaltPlanu k{m.Dni.LiczbaSlotow(), m.Rejony.Liczba(), m.Nauczyciele.Liczba(), {}};
+  TKsztaltPlanu k{m.Dni.LiczbaSlotow(), m.Rejony.Liczba(), m.Nauczyciele.Liczba(), {}, {}, {}};
   for (const TDzien& d : m.Dni.Dni) k.Lekcje.push_back(static_cast<int>(d.Godziny.size()));
+  for (const TNaucz& n : m.Nauczyciele)
+    k.Kadra.push_back({n.Nazwisko, n.Imie, n.LimitDyzurow, n.LimitMinut});
+  k.Sale = Nazwy(m.Sale);
   return k;
+}
+
+TDopasowanie TDopasowanie::Z(const std::vector<std::string>& przed,
+                             const std::vector<std::string>& teraz) {
+  TDopasowanie d{std::vector<int>(teraz.size(), -1), std::vector<int>(przed.size(), -1)};
+  std::map<std::string, std::vector<int>> wolne;  // previous items by name, in order
+  for (size_t i = przed.size(); i-- > 0;) wolne[przed[i]].push_back(static_cast<int>(i));
+  for (size_t i = 0; i < teraz.size(); ++i) {
+    auto it = wolne.find(teraz[i]);
+    if (it == wolne.end() || it->second.empty()) continue;
+    const int p = it->second.back();
+    it->second.pop_back();
+    d.Poprzedni[i] = p;
+    d.Nowy[static_cast<size_t>(p)] = static_cast<int>(i);
+  }
+  return d;
+}
+
+int TDopasowanie::BezZmian() const {
+  return static_cast<int>(std::count_if(Poprzedni.begin(), Poprzedni.end(),
+                                        [](int p) { return p >= 0; }));
+}
+
+TDopasowaniePlanu TDopasowaniePlanu::Z(const TKsztaltPlanu& przed, const TModele& teraz) {
+  TDopasowaniePlanu d{TDopasowanie::Z(Klucze(przed), Klucze(teraz.Nauczyciele)),
+                      TDopasowanie::Z(przed.Sale, Nazwy(teraz.Sale)),
+                      {}};
+  for (const TRejon& r : teraz.Rejony) {
+    bool jakas = r.SaleRejonu.Liczba() == 0;
+    for (int i = 0; i < r.SaleRejonu.Liczba(); ++i) jakas |= Nowy(d.Sale, r.SaleRejonu[i]) >= 0;
+    if (!jakas) d.RejonyBezSal.push_back(r.Nazwa);
+  }
+  return d;
+}
+
+std::string TDopasowaniePlanu::Opis() const {
+  std::string tekst = OpisListy("Nauczyciele", Nauczyciele, true) + " " +
+                      OpisListy("Sale", Sale, false);
+  for (size_t i = 0; i < RejonyBezSal.size(); ++i)
+    tekst += (i == 0 ? " Rejony bez sal: " : ", ") + Cp1250DoUtf8(RejonyBezSal[i]);
+  return RejonyBezSal.empty() ? tekst : tekst + ".";
 }
 
 int TKsztaltPlanu::PoprzedniSlot(const TDni& dni, int s) const {
@@ -33,15 +132,24 @@ TPolaPrzeniesienia TPolaPrzeniesienia::Z(const TKsztaltPlanu& przed, const TMode
 }
 
 void PrzebudujPlan(TModele& m, const TKsztaltPlanu& przed, const std::array<bool, 4>& przenies) {
+  const TDopasowaniePlanu d = TDopasowaniePlanu::Z(przed, m);
   if (przenies[kPrzeniesRejony]) {
-    for (TRejon& r : m.Rejony)
-      for (int i = r.SaleRejonu.Liczba() - 1; i >= 0; --i)
-        if (r.SaleRejonu[i] >= m.Sale.Liczba()) r.SaleRejonu.UsunZ(i);
+    for (TRejon& r : m.Rejony) {
+      TWektor<uint8_t> sale;
+      for (int i = 0; i < r.SaleRejonu.Liczba(); ++i)
+        if (const int o = Nowy(d.Sale, r.SaleRejonu[i]); o >= 0) sale.Dodaj(static_cast<uint8_t>(o));
+      r.SaleRejonu = sale;
+    }
   } else {
     m.Rejony.ZmienRozmiar(0);
   }
-  if (!przenies[kPrzeniesLimity])
-    for (TNaucz& n : m.Nauczyciele) n.LimitDyzurow = n.LimitMinut = 0;
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+    const int p = d.Nauczyciele.Poprzedni[static_cast<size_t>(t)];
+    const TNauczycielPlanu wzor =
+        przenies[kPrzeniesLimity] && p >= 0 ? przed.Kadra[static_cast<size_t>(p)] : TNauczycielPlanu{};
+    m.Nauczyciele[t].LimitDyzurow = wzor.LimitDyzurow;
+    m.Nauczyciele[t].LimitMinut = wzor.LimitMinut;
+  }
 
   const TMomenty stareMomenty = m.Momenty;
   const TDyzury staraTabela = m.Dyzury;
@@ -59,8 +167,8 @@ void PrzebudujPlan(TModele& m, const TKsztaltPlanu& przed, const std::array<bool
     if (przenies[kPrzeniesMomenty] && k < stareMomenty.Liczba()) m.Momenty[s] = stareMomenty[k];
     if (!przenies[kPrzeniesPlan] || k >= staraTabela.LiczbaMomentow()) continue;
     for (int r = 0; r < rejony && r < staraTabela.LiczbaRejonow(); ++r) {
-      const uint8_t t = staraTabela.Dyzurny(r, k);
-      m.Dyzury.UstawDyzurnego(r, s, t < m.Nauczyciele.Liczba() ? t : kBrak);
+      const int t = Nowy(d.Nauczyciele, staraTabela.Dyzurny(r, k));
+      m.Dyzury.UstawDyzurnego(r, s, t >= 0 ? static_cast<uint8_t>(t) : kBrak);
     }
   }
 }

@@ -69,6 +69,8 @@ Tffdnowy::Tffdnowy(TDokument& dokument, Tfdlosa& losa, std::function<bool()> zap
     pola_[i] = new QCheckBox(QString::fromUtf8(pola[i]), grupa2);
     uklad2->addWidget(pola_[i]);
   }
+  dopasowanie_ = Etykieta("", grupa2);
+  uklad2->addWidget(dopasowanie_);
 
   auto* grupa3 = new QGroupBox("3", this);
   zapisz_ = new QPushButton("Zapisz", grupa3);
@@ -105,6 +107,7 @@ bool Tffdnowy::Uruchom() {
     pole->setEnabled(false);
   }
   etykieta2_->setEnabled(false);
+  dopasowanie_->clear();
   zapisz_->setEnabled(false);
   exec();
   return wynik_;
@@ -132,6 +135,10 @@ void Tffdnowy::WskazClick() {
     pola_[i]->setChecked(pola.Zaznaczone[i]);
   }
   etykieta2_->setEnabled(pola.JakiesDostepne());
+  // What the previous plan's teachers and rooms became, by name.
+  dopasowanie_->setText(pola.JakiesDostepne()
+                            ? QString::fromStdString(TDopasowaniePlanu::Z(przed, dokument_).Opis())
+                            : QString());
   zapisz_->setEnabled(true);
   plikLekcji_->setText(losa_.DialogPlanuLekcji.Nazwa);
   wynik_ = true;

@@ -37,6 +37,8 @@ class Tffdnowy : public QDialog {
   QPushButton* Zamknij() const { return zamknij_; }
   QCheckBox* Pole(TPrzeniesienie i) const { return pola_[static_cast<size_t>(i)]; }
   QLabel* EtykietaPol() const { return etykieta2_; }
+  // What the new timetable's teachers and rooms match in the previous plan.
+  QLabel* Dopasowanie() const { return dopasowanie_; }
   QLineEdit* PlikLekcji() const { return plikLekcji_; }
   QLineEdit* PlikPlanu() const { return plikPlanu_; }
 
@@ -59,7 +61,7 @@ class Tffdnowy : public QDialog {
 
   QPushButton *wskaz_, *zapisz_, *zamknij_;
   std::array<QCheckBox*, 4> pola_{};
-  QLabel* etykieta2_;
+  QLabel *etykieta2_, *dopasowanie_;
   QLineEdit *plikLekcji_, *plikPlanu_;
 };
 

@@ -129,6 +129,7 @@ TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
   const TWynik nowy =
       Uruchom("new " + Demo("demo.tbx") + " -o " + P("nowy.vlm") + " --from " + P("stary.vlm"));
   ASSERT_EQ(nowy.Kod, 0) << nowy.Bledy;
+  EXPECT_EQ(nowy.Bledy, "Nauczyciele: 35 bez zmian. Sale: 20 bez zmian.\n");
   EXPECT_EQ(Uruchom("show " + P("nowy.vlm")).Wyjscie, Uruchom("show " + P("stary.vlm")).Wyjscie);
 
   ASSERT_EQ(Uruchom("new " + Demo("demo.tbx") + " -o " + P("bez.vlm") + " --from " +

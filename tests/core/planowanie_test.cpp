@@ -1004,6 +1004,55 @@ TEST_F(PlanWizardRebuild, RegionsWithoutThePlanAndPlanWithoutRegions) {
   EXPECT_EQ(drugi.Momenty[9], stare.Momenty[8]);
 }
 
+// The timetable program put a teacher in the middle, removed another, gave
+// two teachers one name and reordered the rooms: everything follows names.
+TEST_F(PlanWizardRebuild, TeachersAndRoomsAreCarriedByName) {
+  const auto imie = [](TModele& x, int t, const char* nazwisko) {
+    x.Nauczyciele[t].Nazwisko = nazwisko;
+    x.Nauczyciele[t].Imie = "Jan";
+  };
+  for (int t = 0; t < 40; ++t) imie(m, t, (std::string("N") + std::to_string(t)).c_str());
+  imie(m, 5, "Kowalski");
+  imie(m, 9, "Kowalski");
+  for (int o = 0; o < 9; ++o) m.Sale[o].Nazwa = std::string("S") + std::to_string(o);
+  for (int k = 0; k < 40; ++k) m.Dyzury.UstawDyzurnego(0, k, U8(k));
+  przed = TKsztaltPlanu::Z(m);
+  // New list: "Nowak" inserted at 3, N20 removed, rooms in reverse order.
+  std::vector<TNaucz> kolejni(m.Nauczyciele.begin(), m.Nauczyciele.end());
+  kolejni.erase(kolejni.begin() + 20);
+  kolejni.insert(kolejni.begin() + 3, TNaucz{});
+  kolejni[3].Nazwisko = "Nowak";
+  TModele nowe = m;
+  for (int t = 0; t < 40; ++t) {
+    nowe.Nauczyciele[t].Nazwisko = kolejni[static_cast<size_t>(t)].Nazwisko;
+    nowe.Nauczyciele[t].Imie = kolejni[static_cast<size_t>(t)].Imie;
+  }
+  for (int o = 0; o < 9; ++o) nowe.Sale[o].Nazwa = std::string("S") + std::to_string(8 - o);
+  const TDopasowaniePlanu d = TDopasowaniePlanu::Z(przed, nowe);
+  EXPECT_EQ(d.Opis(),
+            "Nauczyciele: 39 bez zmian, 1 nowy, 1 usunięty. Sale: 9 bez zmian.");
+  PrzebudujPlan(nowe, przed, {true, true, true, true});
+
+  EXPECT_EQ(nowe.Nauczyciele[3].LimitDyzurow, 0);  // no one before
+  EXPECT_EQ(nowe.Nauczyciele[4].LimitDyzurow, 4);  // N3, one place on
+  EXPECT_EQ(nowe.Nauczyciele[6].LimitDyzurow, 6);  // the first Kowalski
+  EXPECT_EQ(nowe.Nauczyciele[10].LimitDyzurow, 10);
+  EXPECT_EQ(nowe.Nauczyciele[21].LimitDyzurow, 22);  // N21 after the removed N20
+  for (int k : {0, 3, 5, 9, 19, 21, 39}) {
+    const int t = k < 3 ? k : k < 20 ? k + 1 : k;
+    EXPECT_EQ(nowe.Dyzury.Dyzurny(0, k), U8(t)) << k;
+  }
+  EXPECT_EQ(nowe.Dyzury.Dyzurny(0, 20), kBrak);  // N20 is gone
+  EXPECT_EQ(nowe.Rejony[0].SaleRejonu, (TWektor<uint8_t>{6, 1, 0}));
+  EXPECT_EQ(nowe.Rejony[2].SaleRejonu, (TWektor<uint8_t>{7, 4}));
+
+  // Rooms renamed away leave their regions empty, and the summary says so.
+  for (TSala& o : nowe.Sale) o.Nazwa += "x";
+  EXPECT_EQ(TDopasowaniePlanu::Z(przed, nowe).Opis(),
+            "Nauczyciele: 39 bez zmian, 1 nowy, 1 usunięty. Sale: 0 bez zmian, 9 nowych, "
+            "9 usuniętych. Rejony bez sal: parter, .");
+}
+
 TEST_F(PlanWizardRebuild, FewerDaysDropTheRest) {
   UstawDni(m, {8, 8, 8, 8});
   PrzebudujPlan(m, przed, {true, true, true, true});

@@ -125,6 +125,9 @@ TEST_F(Wizard, FewerDaysRoomsAndTeachersDropWhatNoLongerExists) {
   WKreatorze([&](Tffdnowy& k) {
     k.Wskaz()->click();
     EXPECT_EQ(Pola(k), "e- et e- e-");
+    EXPECT_EQ(k.Dopasowanie()->text(),
+              "Nauczyciele: 4 bez zmian, 6 usuniętych. Sale: 1 bez zmian, 2 usunięte. "
+              "Rejony bez sal: R1, R2.");
     for (TPrzeniesienie i : {kPrzeniesMomenty, kPrzeniesLimity, kPrzeniesPlan})
       k.Pole(i)->setChecked(true);
     k.Zapisz()->click();
