@@ -36,7 +36,8 @@ class Tffddyzur : public QWidget {
             QWidget* rodzic = nullptr);
 
   // Entry by hand: the teachers offered, the filter's first letter (0: none)
-  // and the cursor's moment (kBrakSlotu: none); gives the teacher or -1.
+  // and the cursor's moment (kBrakSlotu: none); gives the teacher or
+  // kBezWyboru.
   std::function<int(const std::vector<int>& nauczyciele, int litera, int moment)>
       WybierzNauczyciela;
   // The variant list of a run that shows it.
