@@ -66,6 +66,23 @@ struct TFaktyKandydata {
   TObecnosc Kod = kObecnoscBrak;  // presence code
 };
 
+// The rules that exclude a candidate before his presence is looked at, in
+// their order: the message of the first that holds, or kBezKomunikatu.
+inline TKomunikat Wykluczenie(const TFaktyKandydata& f, const TZasadyOceny& z) {
+  if (f.Zakaz) return kKomunikatZakaz;
+  if (f.Dyzury >= f.LimitDyzurow) return kKomunikatLimitDyzurow;
+  if (f.LimitMinut < f.Minuty + f.MinutyMomentu) return kKomunikatLimitMinut;
+  if (f.Zajety) return kKomunikatZajety;
+  if (f.DlugaZajeta && z.Automatycznie && z.JednaDluga) return kKomunikatDlugaZajeta;
+  return kBezKomunikatu;
+}
+
+// Whether the judgement reaches the presence code (f.Kod): it does not for a
+// teacher excluded before it. Lets callers skip working the code out.
+inline bool ObecnoscPotrzebna(const TFaktyKandydata& f, const TZasadyOceny& z) {
+  return Wykluczenie(f, z) == kBezKomunikatu;
+}
+
 namespace detail {
 inline int Wyklucz(TKomunikat kod, int& komunikat) {
   komunikat = kod;
@@ -85,15 +102,11 @@ inline int Zastrzez(TKomunikat kod, int& komunikat, uint8_t& zastrzezenie) {
 // every cell.
 inline int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& komunikat,
                           uint8_t& zastrzezenie) {
-  if (f.Zakaz) return detail::Wyklucz(kKomunikatZakaz, komunikat);
-  if (f.Dyzury >= f.LimitDyzurow) return detail::Wyklucz(kKomunikatLimitDyzurow, komunikat);
-  if (f.LimitMinut < f.Minuty + f.MinutyMomentu)
-    return detail::Wyklucz(kKomunikatLimitMinut, komunikat);
-  if (f.Zajety) return detail::Wyklucz(kKomunikatZajety, komunikat);
+  if (const TKomunikat k = Wykluczenie(f, z); k != kBezKomunikatu)
+    return detail::Wyklucz(k, komunikat);
   int moc = 20;
   if (f.DlugaZajeta) {
     komunikat = kKomunikatDlugaZajeta;
-    if (z.Automatycznie && z.JednaDluga) return -1;
     if (!z.Automatycznie) {
       moc = 0;
       zastrzezenie = 1;
@@ -118,13 +131,6 @@ inline int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& 
                  : detail::Zastrzez(kKomunikatMusiZostac, komunikat, zastrzezenie);
     default: return moc + 10 * f.Kod;
   }
-}
-
-// Whether the judgement reaches the presence code (f.Kod): it does not for a
-// teacher excluded before it. Lets callers skip working the code out.
-inline bool ObecnoscPotrzebna(const TFaktyKandydata& f, const TZasadyOceny& z) {
-  return !f.Zakaz && f.Dyzury < f.LimitDyzurow && f.LimitMinut >= f.Minuty + f.MinutyMomentu &&
-         !f.Zajety && !(f.DlugaZajeta && z.Automatycznie && z.JednaDluga);
 }
 
 // Whether a comes before b in the list sorted by score (column 2).
