@@ -30,15 +30,6 @@ constexpr const char* kPomoc =
     "\n"
     "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu.\n";
 
-// The system's messages, one a line, on standard error.
-class TRaportKonsoli : public TRaportBledow {
- public:
-  void Pokaz(int kod) override {
-    const TOpisBledu* opis = OpisBledu(kod);
-    std::cerr << (opis ? opis->Komunikat : "?") << '\n';
-  }
-};
-
 int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argumenty) {
   if (polecenie == "info") return cli::Info(argumenty, std::cout);
   if (polecenie == "new") return cli::Nowy(argumenty, std::cout);

@@ -1,6 +1,7 @@
 #include "core/archive/bledy.h"
 
 #include <array>
+#include <iostream>
 
 namespace velmor {
 namespace {
@@ -28,6 +29,11 @@ const TOpisBledu* OpisBledu(int kod) {
   for (const auto& opis : kBledy)
     if (opis.Kod == kod) return &opis;
   return nullptr;
+}
+
+void TRaportKonsoli::Pokaz(int kod) {
+  const TOpisBledu* opis = OpisBledu(kod);
+  std::cerr << (opis ? opis->Komunikat : "?") << '\n';
 }
 
 TRaportBledow* UstawRaportBledow(TRaportBledow* raport) {

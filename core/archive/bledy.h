@@ -22,6 +22,14 @@ class TRaportBledow {
   virtual void Pokaz(int kod) = 0;
 };
 
+// Writes the message of each code on standard error, one a line ("?" for a
+// code the table does not hold): the cli's reporter, and the gui's while no
+// window can show an error.
+class TRaportKonsoli : public TRaportBledow {
+ public:
+  void Pokaz(int kod) override;
+};
+
 // Installs the reporter and returns the previous one (nullptr: none).
 TRaportBledow* UstawRaportBledow(TRaportBledow* raport);
 

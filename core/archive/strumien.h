@@ -38,7 +38,6 @@ class TOrvelZapis {
   void Zamknij();
 
   int64_t Pozycja() const { return pozycja_; }
-  const TKatalogSekcji& Sekcje() const { return sekcje_; }
 
  private:
   void Rozpocznij();
@@ -85,7 +84,6 @@ class TOrvelOdczyt {
 
   int64_t Pozycja() const { return pozycja_; }
   int64_t Pozostalo() const { return rozmiar_ - pozycja_; }
-  const TKatalogSekcji& Sekcje() const { return sekcje_; }
 
   // Version byte of the file, set by whoever read it; the models' reads
   // choose their record forms by it.

@@ -127,7 +127,7 @@ std::span<const uint8_t> TOceniacz::WRejonie(int r, int s) const {
   return std::span(wRejonie_).subspan(poczatek_[k], poczatek_[k + 1] - poczatek_[k]);
 }
 
-int TOceniacz::Kod(int t, int r, int m) const {
+TObecnosc TOceniacz::Kod(int t, int r, int m) const {
   const bool przed = sPrzed_ >= 0 && lekcja_[Ind(t, sPrzed_)];
   const bool po = lekcja_[Ind(t, m)];
   const auto& sale = saleRejonu_[static_cast<size_t>(r)];

@@ -36,7 +36,7 @@ class TOceniacz {
   void ZbierzRejony();
   void ZbierzDyzury();
   void Zmiana(int m, uint8_t stary, uint8_t nowy, bool obciazenia);
-  int Kod(int t, int r, int m) const;
+  TObecnosc Kod(int t, int r, int m) const;
 
   const TModele& m_;
   TOgolne o_;

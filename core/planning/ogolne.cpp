@@ -38,7 +38,7 @@ uint8_t TOgolne::SalaLekcji(int t, int s) const {
   return m_.Sale.Istnieje(sala) ? sala : kBrak;
 }
 
-int TOgolne::kod_obecnosci(int t, int r, int m) const {
+TObecnosc TOgolne::kod_obecnosci(int t, int r, int m) const {
   const int sPrzed = SlotPrzed(m);
   const bool przed = sPrzed >= 0 && MaLekcje(t, sPrzed);
   const bool po = MaLekcje(t, m);

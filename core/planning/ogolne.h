@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/document/dokument.h"
+#include "core/planning/obecnosc.h"
 
 namespace velmor {
 
@@ -18,11 +19,7 @@ class TOgolne {
  public:
   explicit TOgolne(const TModele& modele) : m_(modele) {}
 
-  // -1: no lesson right before nor right after the break; 0: the region has
-  // no rooms; 1, 2, 3: neither lesson in the region (after only, before only,
-  // both); 4, 5, 6: one of them in it (likewise); 7: both in it, plus one for
-  // each neighbouring break with a duty in this region.
-  int kod_obecnosci(int t, int r, int m) const;
+  TObecnosc kod_obecnosci(int t, int r, int m) const;
   uint8_t sala_nauczyciela(int t, int s) const;
   uint8_t nauczyciel_sali(int o, int s) const;
   uint8_t dyzurny_rejonu(int r, int m) const;
@@ -45,16 +42,5 @@ class TOgolne {
  private:
   const TModele& m_;
 };
-
-// The presence code from the facts of the region test.
-inline int KodObecnosci(bool przed, bool po, bool bezSal, bool wPrzed, bool wPo, bool tenSamPrzed,
-                 bool tenSamPo) {
-  if (!przed && !po) return -1;
-  if (bezSal) return 0;
-  if (wPrzed && wPo) return 7 + (tenSamPrzed ? 1 : 0) + (tenSamPo ? 1 : 0);
-  if (wPrzed || wPo) return przed && po ? 6 : przed ? 5 : 4;
-  return przed && po ? 3 : przed ? 2 : 1;
-}
-
 
 }  // namespace velmor

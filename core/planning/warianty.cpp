@@ -1,30 +1,24 @@
 #include "core/planning/warianty.h"
 
 #include <algorithm>
-#include <array>
 
 namespace velmor {
-namespace {
-
-constexpr std::array<const char*, 12> kKomunikaty = {
-    "  Nauczyciel musi zostać w szkole",
-    "  Nauczyciel musi wcześniej przyjść",
-    "  Jest w szkole, ale nie w tym rejonie",
-    "  Nie w rejonie i musi zostać po pracy",
-    "  Nie w rejonie i musi wcześniej przyjść",
-    "  Już ma dyżur na długiej przerwie",
-    "Nie ma w szkole przed i po przerwie",
-    "Osiągnął limit liczby dyżurów",
-    "Osiągnął limit łącznego czasu dyżurów",
-    "Akurat ma dyżur",
-    "Ma zakaz dyżurowania",
-    "",
-};
-
-}  // namespace
 
 const char* KomunikatWariantu(int kod) {
-  return kod >= 0 && kod < static_cast<int>(kKomunikaty.size()) ? kKomunikaty[static_cast<size_t>(kod)] : "";
+  switch (kod) {
+    case kKomunikatMusiZostac: return "  Nauczyciel musi zostać w szkole";
+    case kKomunikatMusiPrzyjsc: return "  Nauczyciel musi wcześniej przyjść";
+    case kKomunikatPozaRejonem: return "  Jest w szkole, ale nie w tym rejonie";
+    case kKomunikatPozaRejonemZostac: return "  Nie w rejonie i musi zostać po pracy";
+    case kKomunikatPozaRejonemPrzyjsc: return "  Nie w rejonie i musi wcześniej przyjść";
+    case kKomunikatDlugaZajeta: return "  Już ma dyżur na długiej przerwie";
+    case kKomunikatNieMaWSzkole: return "Nie ma w szkole przed i po przerwie";
+    case kKomunikatLimitDyzurow: return "Osiągnął limit liczby dyżurów";
+    case kKomunikatLimitMinut: return "Osiągnął limit łącznego czasu dyżurów";
+    case kKomunikatZajety: return "Akurat ma dyżur";
+    case kKomunikatZakaz: return "Ma zakaz dyżurowania";
+    default: return "";
+  }
 }
 
 bool Wykluczony(const TWariant& w) { return w.moc < 0; }
@@ -68,9 +62,9 @@ void TListaWariantow::sortuj_warianty(int kolumna) {
 }
 
 int TListaWariantow::Wybor(int indeks, bool pokazana) const {
-  if (indeks < 0 || indeks >= static_cast<int>(w_.size())) return -1;
+  if (indeks < 0 || indeks >= static_cast<int>(w_.size())) return kBezWyboru;
   const TWariant& w = w_[static_cast<size_t>(indeks)];
-  if (Wykluczony(w) || (!pokazana && w.zastrzezenie)) return -1;
+  if (Wykluczony(w) || (!pokazana && w.zastrzezenie)) return kBezWyboru;
   return w.nauczyciel;
 }
 

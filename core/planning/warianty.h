@@ -4,20 +4,42 @@
 #include <vector>
 
 #include "core/model/opcje.h"
+#include "core/planning/obecnosc.h"
 
 namespace velmor {
+
+// The message of a judged candidate, shown in the variant list.
+enum TKomunikat : int32_t {
+  kKomunikatMusiZostac = 0,           // only a lesson before, in the region
+  kKomunikatMusiPrzyjsc = 1,          // only a lesson after, in the region
+  kKomunikatPozaRejonem = 2,          // lessons before and after, not in the region
+  kKomunikatPozaRejonemZostac = 3,    // only a lesson before, not in the region
+  kKomunikatPozaRejonemPrzyjsc = 4,   // only a lesson after, not in the region
+  kKomunikatDlugaZajeta = 5,          // a long-break duty that day already
+  kKomunikatNieMaWSzkole = 6,         // no lesson before nor after
+  kKomunikatLimitDyzurow = 7,
+  kKomunikatLimitMinut = 8,
+  kKomunikatZajety = 9,               // on duty elsewhere at the moment
+  kKomunikatZakaz = 10,               // banned at the moment
+  kBezKomunikatu = 11,
+};
 
 struct TWariant {
   int32_t moc = 0;            // -1: excluded; otherwise higher is better
   uint8_t nauczyciel = 0;
-  int32_t komunikat = 11;     // message code; 11: none
+  int32_t komunikat = kBezKomunikatu;  // a TKomunikat
   uint8_t zastrzezenie = 0;   // 1: acceptable only with a reservation
   bool operator==(const TWariant&) const = default;
 };
 
-constexpr int kBezKomunikatu = 11;
+// What a choice of a teacher from the list gives when it gives none.
+enum TBrakWyboru : int {
+  kWyborPrzerwany = -2,  // cancelled: the run stops
+  kBezWyboru = -1,       // nothing chosen, or a record that may not be entered
+};
 
-// The message of a code (UTF-8, leading blanks included); "" for 11.
+// The message of a code (UTF-8, leading blanks included); "" for
+// kBezKomunikatu and for a code outside TKomunikat.
 const char* KomunikatWariantu(int kod);
 // Excluded red, with reservation magenta, clean cyan (0x00BBGGRR).
 uint32_t KolorWariantu(const TWariant& w);
@@ -41,16 +63,33 @@ struct TFaktyKandydata {
   int MinutyMomentu = 0;
   bool Zajety = false;          // on duty somewhere at m
   bool DlugaZajeta = false;     // m is long and t has a long-break duty that day
-  int Kod = -1;                 // presence code
+  TObecnosc Kod = kObecnoscBrak;  // presence code
 };
 
+// The rules that exclude a candidate before his presence is looked at, in
+// their order: the message of the first that holds, or kBezKomunikatu.
+inline TKomunikat Wykluczenie(const TFaktyKandydata& f, const TZasadyOceny& z) {
+  if (f.Zakaz) return kKomunikatZakaz;
+  if (f.Dyzury >= f.LimitDyzurow) return kKomunikatLimitDyzurow;
+  if (f.LimitMinut < f.Minuty + f.MinutyMomentu) return kKomunikatLimitMinut;
+  if (f.Zajety) return kKomunikatZajety;
+  if (f.DlugaZajeta && z.Automatycznie && z.JednaDluga) return kKomunikatDlugaZajeta;
+  return kBezKomunikatu;
+}
+
+// Whether the judgement reaches the presence code (f.Kod): it does not for a
+// teacher excluded before it. Lets callers skip working the code out.
+inline bool ObecnoscPotrzebna(const TFaktyKandydata& f, const TZasadyOceny& z) {
+  return Wykluczenie(f, z) == kBezKomunikatu;
+}
+
 namespace detail {
-inline int Wyklucz(int kod, int& komunikat) {
+inline int Wyklucz(TKomunikat kod, int& komunikat) {
   komunikat = kod;
   return -1;
 }
 
-inline int Zastrzez(int kod, int& komunikat, uint8_t& zastrzezenie) {
+inline int Zastrzez(TKomunikat kod, int& komunikat, uint8_t& zastrzezenie) {
   komunikat = kod;
   zastrzezenie = 1;
   return 0;
@@ -58,42 +97,40 @@ inline int Zastrzez(int kod, int& komunikat, uint8_t& zastrzezenie) {
 
 }  // namespace detail
 
-// The candidate's score; `komunikat` and `zastrzezenie` start at 11 and 0.
-// Inline: the automatic entry judges every teacher for every cell.
+// The candidate's score; `komunikat` and `zastrzezenie` start at
+// kBezKomunikatu and 0. Inline: the automatic entry judges every teacher for
+// every cell.
 inline int ocen_kandydata(const TFaktyKandydata& f, const TZasadyOceny& z, int& komunikat,
                           uint8_t& zastrzezenie) {
-  if (f.Zakaz) return detail::Wyklucz(10, komunikat);
-  if (f.Dyzury >= f.LimitDyzurow) return detail::Wyklucz(7, komunikat);
-  if (f.LimitMinut < f.Minuty + f.MinutyMomentu) return detail::Wyklucz(8, komunikat);
-  if (f.Zajety) return detail::Wyklucz(9, komunikat);
+  if (const TKomunikat k = Wykluczenie(f, z); k != kBezKomunikatu)
+    return detail::Wyklucz(k, komunikat);
   int moc = 20;
   if (f.DlugaZajeta) {
-    komunikat = 5;
-    if (z.Automatycznie && z.JednaDluga) return -1;
+    komunikat = kKomunikatDlugaZajeta;
     if (!z.Automatycznie) {
       moc = 0;
       zastrzezenie = 1;
     }
   }
   switch (f.Kod) {
-    case -1: return detail::Wyklucz(6, komunikat);
-    case 0: return moc;
-    case 1: return detail::Zastrzez(4, komunikat, zastrzezenie);
-    case 2: return detail::Zastrzez(3, komunikat, zastrzezenie);
-    case 3: return detail::Zastrzez(2, komunikat, zastrzezenie);
-    case 4:
-      return z.Automatycznie && z.PrzedLekcjami ? moc : detail::Zastrzez(1, komunikat, zastrzezenie);
-    case 5:
-      return z.Automatycznie && z.PoLekcjach ? moc : detail::Zastrzez(0, komunikat, zastrzezenie);
+    case kObecnoscBrak: return detail::Wyklucz(kKomunikatNieMaWSzkole, komunikat);
+    case kObecnoscBezSal: return moc;
+    case kObecnoscPoPozaRejonem:
+      return detail::Zastrzez(kKomunikatPozaRejonemPrzyjsc, komunikat, zastrzezenie);
+    case kObecnoscPrzedPozaRejonem:
+      return detail::Zastrzez(kKomunikatPozaRejonemZostac, komunikat, zastrzezenie);
+    case kObecnoscObiePozaRejonem:
+      return detail::Zastrzez(kKomunikatPozaRejonem, komunikat, zastrzezenie);
+    case kObecnoscPoWRejonie:
+      return z.Automatycznie && z.PrzedLekcjami
+                 ? moc
+                 : detail::Zastrzez(kKomunikatMusiPrzyjsc, komunikat, zastrzezenie);
+    case kObecnoscPrzedWRejonie:
+      return z.Automatycznie && z.PoLekcjach
+                 ? moc
+                 : detail::Zastrzez(kKomunikatMusiZostac, komunikat, zastrzezenie);
     default: return moc + 10 * f.Kod;
   }
-}
-
-// Whether the judgement reaches the presence code (f.Kod): it does not for a
-// teacher excluded before it. Lets callers skip working the code out.
-inline bool ObecnoscPotrzebna(const TFaktyKandydata& f, const TZasadyOceny& z) {
-  return !f.Zakaz && f.Dyzury < f.LimitDyzurow && f.LimitMinut >= f.Minuty + f.MinutyMomentu &&
-         !f.Zajety && !(f.DlugaZajeta && z.Automatycznie && z.JednaDluga);
 }
 
 // Whether a comes before b in the list sorted by score (column 2).
@@ -113,7 +150,7 @@ class TListaWariantow {
   // The record that column 2 sorts first, without sorting; -1 when empty.
   int Najlepszy() const;
   // The choice rule for the record at `indeks` (the first when nothing is
-  // shown): the teacher, or -1 when it may not be entered.
+  // shown): the teacher, or kBezWyboru when it may not be entered.
   int Wybor(int indeks, bool pokazana) const;
 
   int Moment() const { return moment_; }

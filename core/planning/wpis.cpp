@@ -18,13 +18,17 @@ bool Lepszy(const TWariant& a, const TWariant& b) {
 
 // The best record a teacher without a lesson in the region's rooms right
 // before or after the break can get: nothing excludes him and his code is
-// one he can still have (-1 or 0 without rooms, -1 to 3 with them).
+// one he can still have.
 TWariant NajlepszyPozaRejonem(bool bezSal, bool dlugi, const TZasadyOceny& z) {
-  static constexpr int kKodyBezSal[] = {-1, 0}, kKodyZSalami[] = {-1, 1, 2, 3};
-  const auto kody = bezSal ? std::span<const int>(kKodyBezSal) : std::span<const int>(kKodyZSalami);
+  static constexpr TObecnosc kKodyBezSal[] = {kObecnoscBrak, kObecnoscBezSal},
+                             kKodyZSalami[] = {kObecnoscBrak, kObecnoscPoPozaRejonem,
+                                               kObecnoscPrzedPozaRejonem,
+                                               kObecnoscObiePozaRejonem};
+  const auto kody = bezSal ? std::span<const TObecnosc>(kKodyBezSal)
+                           : std::span<const TObecnosc>(kKodyZSalami);
   TWariant najlepszy;
   najlepszy.moc = std::numeric_limits<int32_t>::min();
-  for (int kod : kody)
+  for (TObecnosc kod : kody)
     for (bool dluga : {false, dlugi}) {
       TFaktyKandydata f;
       f.LimitDyzurow = f.LimitMinut = std::numeric_limits<int>::max();
@@ -71,7 +75,8 @@ class TWyborBezListy {
   }
 
   static int Decyzja(const std::optional<TWariant>& w) {
-    return w && Czysty(*w) ? w->nauczyciel : -1;
+    if (!w || !Czysty(*w)) return kBezWyboru;
+    return w->nauczyciel;
   }
 
   const TOceniacz& o_;
@@ -140,7 +145,7 @@ int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& z
       const uint8_t stary = tabela.Dyzurny(r, m);
       if (stary == kZamkniete) continue;
       oceniacz.Przygotuj(m);
-      int d = -1;
+      int d = kBezWyboru;
       if (wybor.Nienadzorowany() && std::pair{r, m} != ostatnia) {
         d = bezListy.Wybierz(r, m, stary);
       } else {
@@ -151,7 +156,7 @@ int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& z
           lista.dodaj_wariant(w.moc, w.nauczyciel, w.komunikat, w.zastrzezenie);
         }
         d = wybor.wybierz_wariant(lista);
-        if (d == -2) return wpisano;
+        if (d == kWyborPrzerwany) return wpisano;
       }
       if (d < 0) continue;
       tabela.UstawDyzurnego(r, m, static_cast<uint8_t>(d));

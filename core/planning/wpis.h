@@ -12,7 +12,8 @@ namespace velmor {
 class TWyborWariantu {
  public:
   virtual ~TWyborWariantu() = default;
-  // -2 stops the run, -1 leaves the cell as it is, otherwise the teacher.
+  // The teacher, or kWyborPrzerwany to stop the run, kBezWyboru to leave the
+  // cell as it is.
   virtual int wybierz_wariant(TListaWariantow& lista) = 0;
   // True when the choice is the unattended one: the first record by score,
   // taken only when clean. The run may then find that record itself without

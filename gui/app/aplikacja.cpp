@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
-#include <iostream>
 #include <memory>
 
 #include "core/archive/bledy.h"
@@ -18,15 +17,6 @@
 
 namespace velmor {
 namespace {
-
-// Error 8 when no window can show it.
-class TRaportKonsoli : public TRaportBledow {
- public:
-  void Pokaz(int kod) override {
-    const TOpisBledu* opis = OpisBledu(kod);
-    std::cerr << (opis ? opis->Komunikat : "?") << '\n';
-  }
-};
 
 void ZglosNieznanyBlad() {
   try {
@@ -77,6 +67,7 @@ TParametryUruchomieniowe ParametryZSystemu() {
 }
 
 int Uruchom(int argc, char** argv) {
+  // Errors go to standard error while no window can show them.
   TRaportKonsoli konsola;
   TZmianaRaportu naKonsole(&konsola);
   TAplikacja aplikacja(argc, argv);

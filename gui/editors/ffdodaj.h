@@ -38,7 +38,6 @@ class Tffdodaj : public QDialog {
   QPushButton* Zamknij() const { return zamknij_; }
   QLabel* Filtr() const { return filtr_; }
   const std::string& TekstFiltru() const { return tekstFiltru_; }
-  const std::vector<uint8_t>& PozostaleSale() const { return pozostale_; }
   const std::vector<uint8_t>& WidoczneSale() const { return widoczne_; }
 
  protected:

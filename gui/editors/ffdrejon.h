@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "gui/planning/ffddysp.h"
+
 class QLabel;
 class QToolButton;
 
@@ -60,7 +62,8 @@ class Tffdrejon : public QWidget {
   void Akcja(int x, int y, int& klawisz, int button);
   void EdytujNazwe(int y, int& klawisz);
   void WybierzSale(int y);
-  void Mikroplan(int i, int tryb, int podmiot);
+  // One of the regions editor's own micro-plans.
+  void Mikroplan(TMikroplan okno, TTrybMikroplanu tryb, int podmiot);
   void Wklej(int x, int y, const std::string& tekst);
   void ZmianaKomorki(int staryY);
   // Calls f(r) for every selected row inside the regions.

@@ -59,11 +59,11 @@ void Tffdrejon::Akcja(int x, int y, int& klawisz, int button) {
     return;
   }
   const TWektor<uint8_t>& sale = dok_.Rejony[y].SaleRejonu;
-  if (x == 0 && button == 2) Mikroplan(0, 3, y);
+  if (x == 0 && button == 2) Mikroplan(kMikroplanRejonu, kTrybKtoDyzuruje, y);
   else if (x == 0) EdytujNazwe(y, klawisz);
   else if (button == 1) WybierzSale(y);
   else if (button == 2 && sale.Liczba() > 0 && dok_.Sale.Istnieje(sale[0]))
-    Mikroplan(1, 2, sale[0]);
+    Mikroplan(kMikroplanSali, kTrybKtoUczy, sale[0]);
   siatka_->OdswiezCol(x);
 }
 
@@ -82,10 +82,9 @@ void Tffdrejon::WybierzSale(int y) {
   dok_.Zmieniony = true;
 }
 
-// Extra micro-plan i: 0 the region's, 1 the room's.
-void Tffdrejon::Mikroplan(int i, int tryb, int podmiot) {
-  if (Tffddysp* okno = towarzysze_.Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i)))
-    okno->pokaz_mikroplan(tryb, podmiot, 0);
+void Tffdrejon::Mikroplan(TMikroplan okno, TTrybMikroplanu tryb, int podmiot) {
+  if (Tffddysp* mikroplan = towarzysze_.Mikroplan(okno))
+    mikroplan->pokaz_mikroplan(tryb, podmiot, 0);
 }
 
 // Room names not found are dropped; the whole text is split.

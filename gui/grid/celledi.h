@@ -21,9 +21,6 @@ class QPaintDevice;
 
 namespace velmor {
 
-class TOrvelOdczyt;
-class TOrvelZapis;
-
 // The platform cell state handed to the painter.
 struct TStanOczka {
   bool Zaznaczone = false;  // inside the selection
@@ -126,8 +123,6 @@ class TCellEdi : public QAbstractScrollArea {
   QRect CellRect(int kolumna, int wiersz) const;
   // The grid cell under a viewport point; (-1, -1) outside.
   QPoint KomorkaW(const QPoint& p) const;
-  int LewaKolumna() const { return lewaKolumna_; }
-  int GornyWiersz() const { return gornyWiersz_; }
   // Scrolls so that the grid cell is in view.
   void Pokaz(int kolumna, int wiersz);
 
@@ -159,9 +154,6 @@ class TCellEdi : public QAbstractScrollArea {
   // Settings blocks: the current look as a record, and a record applied.
   TUstawieniaSiatki Ustawienia() const;
   void Zastosuj(const TUstawieniaSiatki& u);
-  // Reads a block in the form of a file of that version; false leaves the look.
-  bool CzytajUstawienia(TOrvelOdczyt& s, int wersjaPliku);
-  void zapisz2005(TOrvelZapis& s, uint8_t wersja) const;
 
   // The font of a record, for painting.
   static QFont QCzcionka(const TCzcionka& f);

@@ -1,5 +1,4 @@
 // The look of TCellEdi as a settings block record, both ways.
-#include "core/archive/strumien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/tekst.h"
 
@@ -68,17 +67,6 @@ void TCellEdi::Zastosuj(const TUstawieniaSiatki& u) {
     wys_[static_cast<size_t>(r)] = std::max(u.Wysokosci[static_cast<size_t>(r)], 0);
   UstawFixedCols(u.FixedCols);
   UstawFixedRows(u.FixedRows);
-}
-
-bool TCellEdi::CzytajUstawienia(TOrvelOdczyt& s, int wersjaPliku) {
-  TUstawieniaSiatki u = Ustawienia();
-  if (!OdczytajUstawienia(s, u, wersjaPliku)) return false;
-  Zastosuj(u);
-  return true;
-}
-
-void TCellEdi::zapisz2005(TOrvelZapis& s, uint8_t wersja) const {
-  velmor::zapisz2005(s, Ustawienia(), wersja);
 }
 
 }  // namespace velmor

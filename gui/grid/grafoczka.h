@@ -10,7 +10,6 @@ class TGrafOczkaRys {
  public:
   TGrafOczkaRys(QPainter& p, int x0, int y0, int szer, int wys) : p_(p), g_{x0, y0, szer, wys} {}
 
-  const TGrafOczka& Miejsce() const { return g_; }
   // A filled triangle, pointing up or down, in the current pen.
   void kresl_trojkat(int alignX, int alignY, bool wGore, uint32_t kolor);
   // A red disc of radius r with a white bar across.

@@ -51,7 +51,7 @@ Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslug
 
 QString Tffddysp::TytulPanelu() const { return tytul_->text(); }
 
-void Tffddysp::pokaz_mikroplan(int tryb, int podmiot, int moment) {
+void Tffddysp::pokaz_mikroplan(TTrybMikroplanu tryb, int podmiot, int moment) {
   tryb_ = tryb;
   podmiot_ = podmiot;
   moment_ = moment;
@@ -61,7 +61,7 @@ void Tffddysp::pokaz_mikroplan(int tryb, int podmiot, int moment) {
     Wypelnij();
     tytul_->setText(QTekst(Tytul()));
   }
-  zakaz_->setEnabled(tryb_ == 1);
+  zakaz_->setEnabled(tryb_ == kTrybGdzieDyzuruje);
   if (isVisible())
     siatka_->OdswiezAll();
   else
@@ -77,7 +77,7 @@ void Tffddysp::UstawSiatke() {
       liczbaDni > 0 ? static_cast<int>(dni.Dni[dni.NajdluzszyDzien].Godziny.size()) : 0;
   siatka_->UstawIlx(std::max(liczbaDni, 1));
   siatka_->UstawIly(std::max(lekcji, 1));
-  if (moment_ > 9999) {
+  if (moment_ >= kBezMomentu) {
     siatka_->UstawKursor(0, 0);
   } else {
     const auto [d, p] = dni.DzienILekcja(moment_);
@@ -87,10 +87,10 @@ void Tffddysp::UstawSiatke() {
 
 bool Tffddysp::PodmiotIstnieje() const {
   switch (tryb_) {
-    case 0:
-    case 1: return dok_.Nauczyciele.Istnieje(podmiot_);
-    case 2: return dok_.Sale.Istnieje(podmiot_);
-    case 3: return dok_.Rejony.Istnieje(podmiot_);
+    case kTrybGdzieUczy:
+    case kTrybGdzieDyzuruje: return dok_.Nauczyciele.Istnieje(podmiot_);
+    case kTrybKtoUczy: return dok_.Sale.Istnieje(podmiot_);
+    case kTrybKtoDyzuruje: return dok_.Rejony.Istnieje(podmiot_);
     default: return false;
   }
 }
@@ -100,9 +100,9 @@ void Tffddysp::Wypelnij() {
   for (size_t i = 0; i < bajty_.size(); ++i) {
     const int s = static_cast<int>(i);
     switch (tryb_) {
-      case 0: bajty_[i] = o.sala_nauczyciela(podmiot_, s); break;
-      case 1: bajty_[i] = o.rejon_dyzuru(podmiot_, s); break;
-      case 2: bajty_[i] = o.nauczyciel_sali(podmiot_, s); break;
+      case kTrybGdzieUczy: bajty_[i] = o.sala_nauczyciela(podmiot_, s); break;
+      case kTrybGdzieDyzuruje: bajty_[i] = o.rejon_dyzuru(podmiot_, s); break;
+      case kTrybKtoUczy: bajty_[i] = o.nauczyciel_sali(podmiot_, s); break;
       default: bajty_[i] = o.dyzurny_rejonu(podmiot_, s); break;
     }
   }
@@ -110,8 +110,8 @@ void Tffddysp::Wypelnij() {
 
 std::string Tffddysp::Tytul() const {
   switch (tryb_) {
-    case 0: return dok_.Nauczyciele[podmiot_].NazwaNauczyciela();
-    case 1: {
+    case kTrybGdzieUczy: return dok_.Nauczyciele[podmiot_].NazwaNauczyciela();
+    case kTrybGdzieDyzuruje: {
       std::string t = dok_.Nauczyciele[podmiot_].NazwaNauczyciela();
       const TObciazenia ob = TOgolne(dok_).policz_obciazenia();
       const auto i = static_cast<size_t>(podmiot_);
@@ -119,7 +119,7 @@ std::string Tffddysp::Tytul() const {
         t += QString::asprintf("(%i razy, %i minut) ", ob.Dyzury[i], ob.Minuty[i]).toStdString();
       return t;
     }
-    case 2: return dok_.Sale[podmiot_].Nazwa + " ";
+    case kTrybKtoUczy: return dok_.Sale[podmiot_].Nazwa + " ";
     default: return dok_.Rejony[podmiot_].Nazwa + " ";
   }
 }
@@ -136,7 +136,7 @@ void Tffddysp::Wiersz(int p, TTekstOczka& ato) const {
   const TDni& dni = dok_.Dni;
   const int s = dni.Slot(dni.NajdluzszyDzien, p);
   if (s == kBrakSlotu) return ato.wpisz_kropki(0);
-  if (tryb_ == 0) {
+  if (tryb_ == kTrybGdzieUczy) {
     const TDzien& dzien = dni.Dni[static_cast<size_t>(dni.NajdluzszyDzien)];
     return ato.ustaw_tekst(0, dzien.Godziny[static_cast<size_t>(p)].Nazwa);
   }
@@ -149,9 +149,11 @@ void Tffddysp::Oczko(int x, int y, TTekstOczka& ato) const {
   if (s == kBrakSlotu || static_cast<size_t>(s) >= bajty_.size()) return ato.wpisz_kropki(0);
   if (!PodmiotIstnieje()) return;
   const uint8_t b = bajty_[static_cast<size_t>(s)];
-  if (tryb_ == 0 && dok_.Sale.Istnieje(b)) return ato.ustaw_tekst(0, dok_.Sale[b].Nazwa);
-  if (tryb_ == 1 && dok_.Rejony.Istnieje(b)) return ato.ustaw_tekst(0, dok_.Rejony[b].Nazwa);
-  if (tryb_ >= 2 && dok_.Nauczyciele.Istnieje(b))
+  if (tryb_ == kTrybGdzieUczy && dok_.Sale.Istnieje(b))
+    return ato.ustaw_tekst(0, dok_.Sale[b].Nazwa);
+  if (tryb_ == kTrybGdzieDyzuruje && dok_.Rejony.Istnieje(b))
+    return ato.ustaw_tekst(0, dok_.Rejony[b].Nazwa);
+  if ((tryb_ == kTrybKtoUczy || tryb_ == kTrybKtoDyzuruje) && dok_.Nauczyciele.Istnieje(b))
     return ato.ustaw_tekst(0, dok_.Nauczyciele[b].NazwaNauczyciela());
   ato.wpisz_kropki(0);
 }
@@ -160,11 +162,11 @@ bool Tffddysp::ZnakZakazu(int x, int y) const {
   if (x < 0 || y < 0 || !PodmiotIstnieje()) return false;
   const int s = SlotOczka(x, y);
   if (s == kBrakSlotu) return false;
-  if (tryb_ == 1) {
+  if (tryb_ == kTrybGdzieDyzuruje) {
     const TDysp& d = dok_.Nauczyciele[podmiot_].Dyspozycja;
     return s < d.Liczba() && d[s].Zakaz != 0;
   }
-  if (tryb_ == 3) {
+  if (tryb_ == kTrybKtoDyzuruje) {
     const TDyzury& t = dok_.Dyzury;
     return s < t.LiczbaMomentow() && podmiot_ < t.LiczbaRejonow() &&
            t.Dyzurny(podmiot_, s) == kZamkniete;
@@ -182,14 +184,14 @@ void Tffddysp::Akcja(int x, int y, int& klawisz) {
   if (s == kBrakSlotu || !KursorPlanu) return;
   if (instancja_ == kMikroplanKto) {
     KursorPlanu(podmiot_, s);
-  } else if (instancja_ == kMikroplanGdzie && tryb_ == 1 &&
+  } else if (instancja_ == kMikroplanGdzie && tryb_ == kTrybGdzieDyzuruje &&
              static_cast<size_t>(s) < bajty_.size() && bajty_[static_cast<size_t>(s)] != kBrak) {
     KursorPlanu(bajty_[static_cast<size_t>(s)], s);
   }
 }
 
 void Tffddysp::PrzelaczZakazy() {
-  if (tryb_ != 1 || !dok_.Nauczyciele.Istnieje(podmiot_)) return;
+  if (tryb_ != kTrybGdzieDyzuruje || !dok_.Nauczyciele.Istnieje(podmiot_)) return;
   TDysp& dysp = dok_.Nauczyciele[podmiot_].Dyspozycja;
   siatka_->ini_sel_iterator(0);
   int x = 0, y = 0;

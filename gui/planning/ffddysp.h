@@ -1,14 +1,15 @@
 #pragma once
 // Tffddysp: the micro-plan, one week of a teacher, room or region as days by
-// periods. In mode 1 it also sets and clears the teacher's duty bans.
+// periods. Where a teacher is on duty, it also sets and clears his duty bans.
 #include <functional>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class QLabel;
+#include "core/model/wspolne.h"
 #include "gui/planning/ramki.h"
 
+class QLabel;
 class QPushButton;
 
 namespace velmor {
@@ -20,17 +21,25 @@ class TTekstOczka;
 // The five instances, in the order of their trailer rows.
 enum TMikroplan {
   kMikroplanGlowny,   // "Mikroplan": where a teacher teaches
-  kMikroplanRejonu,   // regions editor, mode 3
-  kMikroplanSali,     // regions editor, mode 2
+  kMikroplanRejonu,   // regions editor: who is on duty in a region
+  kMikroplanSali,     // regions editor: who teaches in a room
   kMikroplanKto,      // "Kto dyżuruje?"
   kMikroplanGdzie,    // "Gdzie dyżuruje?"
   kLiczbaMikroplanow
 };
 
+// What a micro-plan shows in each slot.
+enum TTrybMikroplanu {
+  kTrybGdzieUczy = 0,       // the room where teacher t teaches
+  kTrybGdzieDyzuruje = 1,   // the region where teacher t is on duty
+  kTrybKtoUczy = 2,         // who teaches in room o
+  kTrybKtoDyzuruje = 3,     // who is on duty in region r
+};
+
 class Tffddysp : public TRamkaTowarzysza {
   Q_OBJECT
  public:
-  static constexpr int kBezMomentu = 10000;  // any moment above 9999: no cursor place
+  static constexpr int kBezMomentu = kBrakSlotu;  // this or above: no cursor place
 
   Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
            QWidget* rodzic = nullptr);
@@ -38,13 +47,13 @@ class Tffddysp : public TRamkaTowarzysza {
   // Moves the duty plan editor's cursor to region r and moment m.
   std::function<void(int rejon, int moment)> KursorPlanu;
 
-  // Mode 0 where teacher t teaches, 1 where t is on duty, 2 who teaches in
-  // room o, 3 who is on duty in region r.
-  void pokaz_mikroplan(int tryb, int podmiot, int moment);
-  // Inverts the teacher's ban in every selected slot without a duty (mode 1).
+  // `podmiot` is the teacher, room or region of the mode.
+  void pokaz_mikroplan(TTrybMikroplanu tryb, int podmiot, int moment);
+  // Inverts the teacher's ban in every selected slot without a duty
+  // (kTrybGdzieDyzuruje).
   void PrzelaczZakazy();
 
-  int Tryb() const { return tryb_; }
+  TTrybMikroplanu Tryb() const { return tryb_; }
   int Podmiot() const { return podmiot_; }
   QString TytulPanelu() const;
   QPushButton* Drukuj() const { return drukuj_; }
@@ -66,7 +75,8 @@ class Tffddysp : public TRamkaTowarzysza {
 
   TDokument& dok_;
   TMikroplan instancja_;
-  int tryb_ = 0, podmiot_ = 0, moment_ = kBezMomentu;
+  TTrybMikroplanu tryb_ = kTrybGdzieUczy;
+  int podmiot_ = 0, moment_ = kBezMomentu;
   std::vector<uint8_t> bajty_;  // per slot, by mode
   QLabel* tytul_;
   QPushButton *drukuj_, *zakaz_, *koniec_;

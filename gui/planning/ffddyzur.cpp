@@ -101,14 +101,10 @@ void Tffddyzur::UstawKsztalt() {
 }
 
 // The stored look may bring another shape; the table decides it.
-void Tffddyzur::PoOdczycie() {
-  UstawKsztalt();
-  obciazenia_ = TOgolne(dokument_).policz_obciazenia();
-}
+void Tffddyzur::PoOdczycie() { UstawKsztalt(); }
 
 void Tffddyzur::Pokaz() {
   UstawKsztalt();
-  obciazenia_ = TOgolne(dokument_).policz_obciazenia();
   if (isVisible()) siatka_->OdswiezAll();
   else show();
   raise();

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "core/planning/ogolne.h"
-
 class QCheckBox;
 class QToolButton;
 
@@ -36,7 +34,8 @@ class Tffddyzur : public QWidget {
             QWidget* rodzic = nullptr);
 
   // Entry by hand: the teachers offered, the filter's first letter (0: none)
-  // and the cursor's moment (kBrakSlotu: none); gives the teacher or -1.
+  // and the cursor's moment (kBrakSlotu: none); gives the teacher or
+  // kBezWyboru.
   std::function<int(const std::vector<int>& nauczyciele, int litera, int moment)>
       WybierzNauczyciela;
   // The variant list of a run that shows it.
@@ -62,8 +61,6 @@ class Tffddyzur : public QWidget {
   QToolButton* Przycisk(TPolecenie p) const { return polecenia_[p]; }
   QToolButton* Towarzysz(TTowarzysz t) const { return przelaczniki_[t]; }
   QCheckBox* Automatycznie() const { return automatycznie_; }
-  // Duty counts and minutes of every teacher, as of the last change.
-  const TObciazenia& Obciazenia() const { return obciazenia_; }
 
   // Cell description and its clipboard text, in data coordinates.
   void Oczko(int x, int y, TTekstOczka& ato) const;
@@ -100,7 +97,6 @@ class Tffddyzur : public QWidget {
   QCheckBox* automatycznie_ = nullptr;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};
   std::array<QToolButton*, kLiczbaTowarzyszy> przelaczniki_{};
-  TObciazenia obciazenia_;
 };
 
 }  // namespace velmor

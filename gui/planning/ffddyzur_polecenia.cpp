@@ -83,7 +83,6 @@ void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
 
 void Tffddyzur::PoZmianie() {
   dokument_.Zmieniony = true;
-  obciazenia_ = TOgolne(dokument_).policz_obciazenia();
   siatka_->OdswiezAll();
   OdswiezTowarzyszy();
 }

@@ -9,6 +9,7 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
+#include "core/planning/warianty.h"
 #include "gui/common/pomoc.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
@@ -19,7 +20,6 @@
 namespace velmor {
 namespace {
 
-constexpr int kBezMomentu = 10000;
 constexpr size_t kMaksFiltr = 3;
 
 // A navy, centred count or filter in a frame.
@@ -141,20 +141,20 @@ void Tffdlista::dodaj_pozycje(int klucz, int wartosc, int indeks) {
 }
 
 int Tffdlista::wybierz_pozycje(int moment) {
-  if (pozycje_.empty()) return -1;
-  moment_ = moment >= 0 && moment < modele_.Dni.LiczbaSlotow() ? moment : kBezMomentu;
+  if (pozycje_.empty()) return kBezWyboru;
+  moment_ = moment >= 0 && moment < modele_.Dni.LiczbaSlotow() ? moment : kBrakSlotu;
   std::stable_sort(
       pozycje_.begin(), pozycje_.end(),
       [](const TPozycjaListy& a, const TPozycjaListy& b) { return a.klucz < b.klucz; });
   Przefiltruj();
-  if (widoczne_.empty()) return -1;
+  if (widoczne_.empty()) return kBezWyboru;
   siatka_->UstawIlx(1);  // settings read from a file may bring another count
   siatka_->UstawIly(static_cast<int>(widoczne_.size()));
   siatka_->UstawKursor(0, 0);
   anulowano_ = false;
   exec();
   const int y = siatka_->Kury();
-  if (anulowano_ || y < 0 || y >= static_cast<int>(widoczne_.size())) return -1;
+  if (anulowano_ || y < 0 || y >= static_cast<int>(widoczne_.size())) return kBezWyboru;
   return pozycje_[static_cast<size_t>(widoczne_[y])].wartosc;
 }
 

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-class QLabel;
+#include "core/model/wspolne.h"
 #include "gui/planning/ramki.h"
 
+class QLabel;
 class QPushButton;
 
 namespace velmor {
@@ -28,7 +29,7 @@ class Tffdlista : public TRamkaListy {
   Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // The three steps of a choice: open with a first letter (0 or 13: none),
-  // add the items, show them; the value picked, or -1.
+  // add the items, show them; the value picked, or kBezWyboru.
   void otworz_liste(int tryb, int pierwszaLitera);
   void dodaj_pozycje(int klucz, int wartosc, int indeks);
   int wybierz_pozycje(int moment);
@@ -55,7 +56,7 @@ class Tffdlista : public TRamkaListy {
   std::vector<TPozycjaListy> pozycje_;
   std::vector<int> widoczne_;  // positions in pozycje_
   std::string tekst_;          // the filter, Windows-1250
-  int moment_ = 10000;
+  int moment_ = kBrakSlotu;
   QLabel *ile_, *filtr_;
 };
 

@@ -84,7 +84,7 @@ void Tffdlistab::sortuj_warianty(int kolumna) {
 int Tffdlistab::wybierz_wariant(TListaWariantow& lista) { return wybierz_wariant(lista, true); }
 
 int Tffdlistab::wybierz_wariant(TListaWariantow& lista, bool pokaz) {
-  if (lista.Warianty().empty()) return -1;
+  if (lista.Warianty().empty()) return kBezWyboru;
   lista_ = &lista;
   sortuj_warianty(2);
   anulowano_ = false;
@@ -98,7 +98,8 @@ int Tffdlistab::wybierz_wariant(TListaWariantow& lista, bool pokaz) {
     wiersz = siatka_->Kury();
   }
   lista_ = &wlasna_;
-  return anulowano_ ? -2 : lista.Wybor(wiersz, pokaz);
+  if (anulowano_) return kWyborPrzerwany;
+  return lista.Wybor(wiersz, pokaz);
 }
 
 // Closing chooses the cursor row, which may not be an excluded one.

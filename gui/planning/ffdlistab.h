@@ -22,8 +22,8 @@ class Tffdlistab : public TRamkaListy, public TWyborWariantu {
   // The list the run fills; the window shows whichever list it is given.
   TListaWariantow& Lista() { return wlasna_; }
 
-  // Shows the list sorted by score; -2 when cancelled, -1 when the row
-  // chosen may not be entered, otherwise its teacher.
+  // Shows the list sorted by score; kWyborPrzerwany when cancelled,
+  // kBezWyboru when the row chosen may not be entered, otherwise its teacher.
   int wybierz_wariant(TListaWariantow& lista) override;
   // The same, or with `pokaz` false the first record by the choice rule.
   int wybierz_wariant(TListaWariantow& lista, bool pokaz);

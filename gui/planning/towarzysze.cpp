@@ -11,15 +11,15 @@ bool Widoczny(const QWidget* okno) { return okno && okno->isVisible(); }
 }  // namespace
 
 void TTowarzysze::PokazGdzieUczy(int nauczyciel, int moment) {
-  if (Tffddysp* m = Mikroplan(kMikroplanGlowny)) m->pokaz_mikroplan(0, nauczyciel, moment);
+  if (Tffddysp* m = Mikroplan(kMikroplanGlowny)) m->pokaz_mikroplan(kTrybGdzieUczy, nauczyciel, moment);
 }
 
 void TTowarzysze::PokazGdzieDyzuruje(int nauczyciel, int moment) {
-  if (Tffddysp* m = Mikroplan(kMikroplanGdzie)) m->pokaz_mikroplan(1, nauczyciel, moment);
+  if (Tffddysp* m = Mikroplan(kMikroplanGdzie)) m->pokaz_mikroplan(kTrybGdzieDyzuruje, nauczyciel, moment);
 }
 
 void TTowarzysze::PokazKtoDyzuruje(int rejon, int moment) {
-  if (Tffddysp* m = Mikroplan(kMikroplanKto)) m->pokaz_mikroplan(3, rejon, moment);
+  if (Tffddysp* m = Mikroplan(kMikroplanKto)) m->pokaz_mikroplan(kTrybKtoDyzuruje, rejon, moment);
 }
 
 void TTowarzysze::PokazPlanNauczycieli(int nauczyciel, int moment) {

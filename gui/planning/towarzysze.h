@@ -21,9 +21,9 @@ class TTowarzysze {
 
   Tffddysp* Mikroplan(TMikroplan i) const { return Mikroplany[static_cast<size_t>(i)]; }
 
-  void PokazGdzieUczy(int nauczyciel, int moment);      // "Mikroplan", mode 0
-  void PokazGdzieDyzuruje(int nauczyciel, int moment);  // "Gdzie dyżuruje?", mode 1
-  void PokazKtoDyzuruje(int rejon, int moment);         // "Kto dyżuruje?", mode 3
+  void PokazGdzieUczy(int nauczyciel, int moment);      // "Mikroplan"
+  void PokazGdzieDyzuruje(int nauczyciel, int moment);  // "Gdzie dyżuruje?"
+  void PokazKtoDyzuruje(int rejon, int moment);         // "Kto dyżuruje?"
   void PokazPlanNauczycieli(int nauczyciel, int moment);
   void PokazStatystyke(int nauczyciel);
   // The windows above that are visible follow teacher t at moment m (the

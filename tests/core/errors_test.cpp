@@ -65,3 +65,13 @@ TEST(Errors, NestedReportersRestoreInOrder) {
   EXPECT_EQ(wewnetrzny.Kody, std::vector<int>{3});
   EXPECT_EQ(zewnetrzny.Kody, std::vector<int>{1});
 }
+
+TEST(Errors, ConsoleReporterWritesTheMessageOnStandardError) {
+  TRaportKonsoli konsola;
+  TZmianaRaportu zmiana(&konsola);
+  testing::internal::CaptureStderr();
+  EOrvelError(3);
+  konsola.Pokaz(5);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            " Zapis danych do archiwum nie powiódł się\n?\n");
+}

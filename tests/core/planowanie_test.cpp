@@ -136,7 +136,7 @@ TFaktyKandydata Fakty(int kod) {
   f.LimitDyzurow = 10;
   f.LimitMinut = 300;
   f.MinutyMomentu = 10;
-  f.Kod = kod;
+  f.Kod = static_cast<TObecnosc>(kod);
   return f;
 }
 
@@ -455,14 +455,14 @@ TEST(Judgement, LongBreakAlreadyTakenInTheThreeManners) {
   EXPECT_EQ(Ocen(f, {false, false, false, true}), TWynik(70, 5, 1));
   EXPECT_EQ(KolorWariantu({70, 0, 5, 1}), 0xFF00FFu);
 
-  f.Kod = 0;
+  f.Kod = kObecnoscBezSal;
   EXPECT_EQ(Ocen(f, {}), TWynik(0, 5, 1));
   EXPECT_EQ(Ocen(f, Auto(false, false, false)), TWynik(20, 5, 0));
-  f.Kod = 4;
+  f.Kod = kObecnoscPoWRejonie;
   EXPECT_EQ(Ocen(f, Auto(true, false, false)), TWynik(20, 5, 0));
-  f.Kod = 1;  // the presence message replaces message 5
+  f.Kod = kObecnoscPoPozaRejonem;  // the presence message replaces message 5
   EXPECT_EQ(Ocen(f, {}), TWynik(0, 4, 1));
-  f.Kod = -1;
+  f.Kod = kObecnoscBrak;
   EXPECT_EQ(Ocen(f, Auto(false, false, false)), TWynik(-1, 6, 0));
 }
 

@@ -136,7 +136,7 @@ TEST_F(WholeJob, NewPlanEditedSavedAndOpenedAgain) {
         zt = t, zs = m;
   ASSERT_GE(zt, 0);
   auto& gdzie = *qobject_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGlowny));
-  gdzie.pokaz_mikroplan(1, zt, Tffddysp::kBezMomentu);
+  gdzie.pokaz_mikroplan(kTrybGdzieDyzuruje, zt, Tffddysp::kBezMomentu);
   // The grid shows days across and periods down; find the moment's cell.
   int zx = -1, zy = -1;
   for (int d = 0; d < static_cast<int>(Dok().Dni.Dni.size()); ++d)

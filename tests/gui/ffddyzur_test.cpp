@@ -193,7 +193,7 @@ TEST_F(DutyPlan, EntryByHandFillsTheSelectionButClosedCells) {
   EXPECT_EQ(Komorka(0, 2), 3);
   EXPECT_EQ(Komorka(0, 3), 3);  // outside the selection: unchanged
   EXPECT_TRUE(Dok().Zmieniony);
-  EXPECT_EQ(Plan().Obciazenia().Dyzury[3], 5);
+  EXPECT_EQ(TOgolne(Dok()).policz_obciazenia().Dyzury[3], 5);
 
   // A chooser closed without a choice changes nothing.
   Dok().Zmieniony = false;

@@ -44,7 +44,7 @@ class Mikroplan : public ::testing::Test {
 TEST_F(Mikroplan, GridFollowsTheLongestDay) {
   Tffddysp m(dok, kMikroplanGlowny, uslugi);
   EXPECT_EQ(m.windowTitle(), "Mikroplan");
-  m.pokaz_mikroplan(0, 0, Tffddysp::kBezMomentu);
+  m.pokaz_mikroplan(kTrybGdzieUczy, 0, Tffddysp::kBezMomentu);
   EXPECT_TRUE(m.isVisible());
   EXPECT_EQ(S(m).Ilx(), 2);
   EXPECT_EQ(S(m).Ily(), 8);
@@ -53,7 +53,8 @@ TEST_F(Mikroplan, GridFollowsTheLongestDay) {
   // Rows 7 and 8: the periods (mode 0) or moments (mode 1) of Tuesday.
   EXPECT_EQ(Oczko(S(m), -1, 6), "g6");
   EXPECT_EQ(Oczko(S(m), -1, 7), "g7");
-  for (int tryb = 0; tryb < 4; ++tryb) {
+  for (TTrybMikroplanu tryb :
+       {kTrybGdzieUczy, kTrybGdzieDyzuruje, kTrybKtoUczy, kTrybKtoDyzuruje}) {
     m.pokaz_mikroplan(tryb, 0, 13);
     EXPECT_EQ(Oczko(S(m), 0, 6), ".....") << tryb;  // Monday has no 7th period
     EXPECT_EQ(Oczko(S(m), 0, 7), ".....") << tryb;
@@ -65,13 +66,13 @@ TEST_F(Mikroplan, GridFollowsTheLongestDay) {
 
 TEST_F(Mikroplan, ModeTextsAndTitles) {
   Tffddysp m(dok, kMikroplanGlowny, uslugi);
-  m.pokaz_mikroplan(1, 0, 0);
+  m.pokaz_mikroplan(kTrybGdzieDyzuruje, 0, 0);
   EXPECT_EQ(m.TytulPanelu(), "I0 N0(1 razy, 10 minut) ");
   EXPECT_EQ(Oczko(S(m), 1, 2), "R1");
   EXPECT_EQ(Oczko(S(m), 1, 3), ".....");
   EXPECT_TRUE(m.Zakaz()->isEnabled());
 
-  m.pokaz_mikroplan(3, 0, 0);
+  m.pokaz_mikroplan(kTrybKtoDyzuruje, 0, 0);
   EXPECT_EQ(m.TytulPanelu(), "R0 ");
   EXPECT_EQ(Oczko(S(m), 0, 2), "I1 N1");
   EXPECT_EQ(Oczko(S(m), 0, 1), ".....");
@@ -79,12 +80,12 @@ TEST_F(Mikroplan, ModeTextsAndTitles) {
   EXPECT_FALSE(MaZakaz(S(m), 0, 2));
   EXPECT_FALSE(m.Zakaz()->isEnabled());
 
-  m.pokaz_mikroplan(2, 1, 0);
+  m.pokaz_mikroplan(kTrybKtoUczy, 1, 0);
   EXPECT_EQ(m.TytulPanelu(), "S1 ");
   EXPECT_EQ(Oczko(S(m), 0, 0), ".....");  // nobody teaches there
 
   // A subject past its list keeps the title and leaves the cells blank.
-  m.pokaz_mikroplan(3, 7, 0);
+  m.pokaz_mikroplan(kTrybKtoDyzuruje, 7, 0);
   EXPECT_EQ(m.TytulPanelu(), "S1 ");
   EXPECT_EQ(Oczko(S(m), 0, 2), "");
   EXPECT_EQ(Oczko(S(m), 0, 7), ".....");
@@ -92,7 +93,7 @@ TEST_F(Mikroplan, ModeTextsAndTitles) {
 
 TEST_F(Mikroplan, BanTogglesOnlyFreeSlotsInMode1) {
   Tffddysp m(dok, kMikroplanGdzie, uslugi);
-  m.pokaz_mikroplan(1, 0, kWtorek3);
+  m.pokaz_mikroplan(kTrybGdzieDyzuruje, 0, kWtorek3);
   ASSERT_EQ(std::make_pair(S(m).Kurx(), S(m).Kury()), std::make_pair(1, 2));
   Klawisz(m, Qt::Key_Z);  // on the duty
   EXPECT_FALSE(Zakaz(0, kWtorek3));
@@ -120,7 +121,7 @@ TEST_F(Mikroplan, BanTogglesOnlyFreeSlotsInMode1) {
 
 TEST_F(Mikroplan, BanDoesNothingOutsideMode1) {
   Tffddysp m(dok, kMikroplanGlowny, uslugi);
-  for (int tryb : {0, 2, 3}) {
+  for (TTrybMikroplanu tryb : {kTrybGdzieUczy, kTrybKtoUczy, kTrybKtoDyzuruje}) {
     m.pokaz_mikroplan(tryb, 0, 0);
     EXPECT_FALSE(m.Zakaz()->isEnabled());
     Zaznacz(m, 0, 0, 1, 7);
@@ -137,15 +138,15 @@ TEST_F(Mikroplan, ActionsMoveTheEditorsCursor) {
       glowny(dok, kMikroplanGlowny, uslugi);
   for (Tffddysp* m : {&kto, &gdzie, &glowny})
     m->KursorPlanu = [&](int r, int mom) { ruchy.emplace_back(r, mom); };
-  kto.pokaz_mikroplan(3, 1, 3);
+  kto.pokaz_mikroplan(kTrybKtoDyzuruje, 1, 3);
   Klawisz(kto, Qt::Key_Return);
   S(kto).UstawKursor(0, 7);  // no such slot
   Klawisz(kto, Qt::Key_Return);
-  gdzie.pokaz_mikroplan(1, 0, kWtorek3);
+  gdzie.pokaz_mikroplan(kTrybGdzieDyzuruje, 0, kWtorek3);
   Klawisz(gdzie, Qt::Key_Return);
   S(gdzie).UstawKursor(1, 4);  // no duty there
   Klawisz(gdzie, Qt::Key_Return);
-  glowny.pokaz_mikroplan(0, 0, kWtorek3);
+  glowny.pokaz_mikroplan(kTrybGdzieUczy, 0, kWtorek3);
   Klawisz(glowny, Qt::Key_Return);
   EXPECT_EQ(ruchy, (std::vector<std::pair<int, int>>{{1, 3}, {1, kWtorek3}}));
 
@@ -158,11 +159,11 @@ TEST_F(Mikroplan, ActionsMoveTheEditorsCursor) {
 
 TEST_F(Mikroplan, EscapeCloses) {
   Tffddysp m(dok, kMikroplanGlowny, uslugi);
-  m.pokaz_mikroplan(0, 0, 0);
+  m.pokaz_mikroplan(kTrybGdzieUczy, 0, 0);
   ASSERT_TRUE(m.isVisible());
   Klawisz(m, Qt::Key_Escape);
   EXPECT_FALSE(m.isVisible());
-  m.pokaz_mikroplan(0, 0, 0);
+  m.pokaz_mikroplan(kTrybGdzieUczy, 0, 0);
   m.Koniec()->click();
   EXPECT_FALSE(m.isVisible());
 }
