@@ -13,7 +13,7 @@ HARNESSES=(plan_lekcji plan_dyzurow konfiguracja stopka wklejanie)
 DIR=build/fuzz
 
 build "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DVELMOR_GUI=OFF -DVELMOR_BENCH=OFF -DVELMOR_FUZZ=ON -- velmor_fuzz
+  -DVELMOR_GUI=OFF -DVELMOR_TESTS=OFF -DVELMOR_BENCH=OFF -DVELMOR_FUZZ=ON -DVELMOR_WERROR=ON -- velmor_fuzz
 
 # Every run saves files and forces them to the disk: a memory file system is
 # far faster for the harnesses' scratch folders.
