@@ -8,6 +8,10 @@ source scripts/common.sh
 
 install_missing "${TEST_PACKAGES[@]}"
 
+# The code keeps the project's format (.clang-format).
+find core gui cli tests bench examples \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run --Werror --style=file
+
 build build/release -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=ON -DVELMOR_BENCH=ON -DVELMOR_WERROR=ON
 ctest --test-dir build/release --output-on-failure -j "$(nproc)"
 scripts/pakiet.sh build/release

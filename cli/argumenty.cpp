@@ -16,7 +16,8 @@ int Liczba(const std::string& tekst, const std::string& opcja) {
 }  // namespace
 
 TArgumenty::TArgumenty(const std::vector<std::string>& argumenty,
-                       const std::set<std::string>& zWartoscia, const std::set<std::string>& flagi) {
+                       const std::set<std::string>& zWartoscia,
+                       const std::set<std::string>& flagi) {
   for (size_t i = 0; i < argumenty.size(); ++i) {
     const std::string& a = argumenty[i];
     if (zWartoscia.count(a)) {

@@ -98,10 +98,10 @@ int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
 }
 
 int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty,
-                     {"-o", "--regions", "--moments", "--before-lessons", "--after-lessons",
-                      "--one-long-break"},
-                     {});
+  const TArgumenty a(
+      argumenty,
+      {"-o", "--regions", "--moments", "--before-lessons", "--after-lessons", "--one-long-break"},
+      {});
   const std::string plan = JedenPlik(a);
   const auto przelaczniki = Przelaczniki(a);
   const auto rejony = a.Zakres("--regions"), momenty = a.Zakres("--moments");

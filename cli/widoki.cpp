@@ -19,8 +19,8 @@ std::string EtykietaMomentu(const TModele& m, int s) {
 }
 
 size_t Szerokosc(const std::string& utf8) {
-  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(),
-                                           [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace

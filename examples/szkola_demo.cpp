@@ -26,6 +26,7 @@ struct TPrzedmiotDemo {
   std::vector<int> Nauczyciele;
 };
 
+// clang-format off
 enum : int { kPolski, kMatematyka, kAngielski, kNiemiecki, kHistoria, kBiologia, kChemia,
              kFizyka, kGeografia, kInformatyka, kWf, kReligia, kWos, kWychowawcza };
 
@@ -53,11 +54,13 @@ const char* const kNauczyciele[][2] = {
     {"Adamczyk", "Rafał"},    {"Dudek", "Teresa"},       {"Zając", "Wojciech"},
     {"Sikora", "Józef"},  {"Baran", "Grażyna"},
 };
+// clang-format on
 constexpr int kNauczycieli = 35;
 
-const char* const kSale[] = {"001", "002", "003", "004", "101", "102", "103",
-                             "104", "105", "106", "201", "202", "203", "204",
-                             "205", "206", "sala gimn.", "sala komp.", "lab. chem.", "świetlica"};
+const char* const kSale[] = {"001", "002",        "003",        "004",        "101",
+                             "102", "103",        "104",        "105",        "106",
+                             "201", "202",        "203",        "204",        "205",
+                             "206", "sala gimn.", "sala komp.", "lab. chem.", "świetlica"};
 constexpr int kSalGimn = 16, kSalaKomp = 17, kLabChem = 18;
 constexpr int kOddzialow = 12;
 // Rooms free for the second group of a split language lesson.
@@ -75,7 +78,8 @@ struct TLekcja {
 class TUkladacz {
  public:
   TUkladacz() {
-    for (auto* tablica : {&oddzial_, &nauczyciel_}) tablica->assign(64, std::vector<int>(kSlotow, 0));
+    for (auto* tablica : {&oddzial_, &nauczyciel_})
+      tablica->assign(64, std::vector<int>(kSlotow, 0));
     sala_.assign(20, std::vector<int>(kSlotow, 0));
   }
 
@@ -87,7 +91,7 @@ class TUkladacz {
         if (!Wolny(l, s)) continue;
         Zajmij(l, s);
         plan[static_cast<size_t>(s)].Oddzialy.insert(plan[static_cast<size_t>(s)].Oddzialy.end(),
-                                                      l.Oddzialy.begin(), l.Oddzialy.end());
+                                                     l.Oddzialy.begin(), l.Oddzialy.end());
         return s;
       }
     return -1;
@@ -133,9 +137,10 @@ std::vector<TLekcja> Lekcje() {
   for (int c = 0; c < kOddzialow; ++c) {
     // Two of the English lessons are split with German in another room.
     for (int h = 0; h < 2; ++h)
-      lekcje.push_back({{c},
-                        {{kAngielski, Nauczyciel(kAngielski, c), SalaDomowa(c)},
-                         {kNiemiecki, Nauczyciel(kNiemiecki, c), kSaleDzielone[static_cast<size_t>(c % 4)]}}});
+      lekcje.push_back(
+          {{c},
+           {{kAngielski, Nauczyciel(kAngielski, c), SalaDomowa(c)},
+            {kNiemiecki, Nauczyciel(kNiemiecki, c), kSaleDzielone[static_cast<size_t>(c % 4)]}}});
     for (int j = 0; j < static_cast<int>(kPrzedmioty.size()); ++j) {
       if (j == kNiemiecki || (j == kReligia && c % 3 != 2)) continue;
       const int godzin = kPrzedmioty[static_cast<size_t>(j)].Godzin - (j == kAngielski ? 2 : 0);
@@ -205,7 +210,8 @@ TSzkola Szkola() {
         s.Oddzialy[c].Przedmioty[slot].Lista.Dodaj(static_cast<uint8_t>(j));
         s.Oddzialy[c].Sale[slot].Lista.Dodaj(static_cast<uint8_t>(o));
         auto& klasyNauczyciela = s.Nauczyciele[t].Dyspozycja[slot].Lista;
-        if (!klasyNauczyciela.Zawiera(static_cast<uint8_t>(c))) klasyNauczyciela.Dodaj(static_cast<uint8_t>(c));
+        if (!klasyNauczyciela.Zawiera(static_cast<uint8_t>(c)))
+          klasyNauczyciela.Dodaj(static_cast<uint8_t>(c));
         auto& klasySali = s.Sale[o].Zajecia[slot].Lista;
         if (!klasySali.Zawiera(static_cast<uint8_t>(c))) klasySali.Dodaj(static_cast<uint8_t>(c));
       }
@@ -234,7 +240,8 @@ void Rejony(TModele& m) {
       {"Stołówka", {19, 3}},
       {"Szatnia", {kSalGimn, 0, 1}},
   };
-  const uint32_t kolory[] = {0x00C0FFC0, 0x00FFE0C0, 0x00C0E0FF, 0x0080FF80, 0x00C0C0FF, 0x00E0E0E0};
+  const uint32_t kolory[] = {0x00C0FFC0, 0x00FFE0C0, 0x00C0E0FF,
+                             0x0080FF80, 0x00C0C0FF, 0x00E0E0E0};
   for (size_t r = 0; r < rejony.size(); ++r) {
     const int i = static_cast<int>(r);
     m.Rejony.WstawRejon(i, m.Dyzury);

@@ -4,7 +4,7 @@
 # libraries build and run the fuzzers).
 PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev clang-format)
 
 # install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {

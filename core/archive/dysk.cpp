@@ -14,9 +14,7 @@
 namespace velmor {
 namespace {
 
-[[noreturn]] void Blad(const std::string& co) {
-  throw EStrumien(co + ": " + std::strerror(errno));
-}
+[[noreturn]] void Blad(const std::string& co) { throw EStrumien(co + ": " + std::strerror(errno)); }
 
 // The permission bits a new file gets: those of the file it replaces, or
 // what the umask leaves of 0666 when there is none (open applies the umask).
@@ -90,7 +88,8 @@ void TPlikZastepczy::Zatwierdz() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0) Blad("zapis pliku nie powiódł się");
-  if (::rename(nazwa_.c_str(), cel_.c_str()) != 0) Blad("nie można zastąpić pliku " + cel_.string());
+  if (::rename(nazwa_.c_str(), cel_.c_str()) != 0)
+    Blad("nie można zastąpić pliku " + cel_.string());
   nazwa_.clear();
   ZapiszKatalog(cel_.parent_path());
 }

@@ -57,8 +57,8 @@ bool CzytajOkno(TOrvelOdczyt& s, TProstokat& okno, const TProstokat& pulpit) {
   const int64_t szer = int64_t{b[2]} - lewo, wys = int64_t{b[3]} - gora;
   if (lewo < pulpit.Left || lewo > int64_t{pulpit.Right} - 10) lewo = 0;
   if (gora < pulpit.Top || gora > int64_t{pulpit.Bottom} - 10) gora = 0;
-  okno = {static_cast<int32_t>(lewo), static_cast<int32_t>(gora),
-          static_cast<int32_t>(lewo + szer), static_cast<int32_t>(gora + wys)};
+  okno = {static_cast<int32_t>(lewo), static_cast<int32_t>(gora), static_cast<int32_t>(lewo + szer),
+          static_cast<int32_t>(gora + wys)};
   return true;
 }
 

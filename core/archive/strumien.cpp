@@ -205,8 +205,7 @@ int32_t TOrvelOdczyt::CzytajLiczbe(int64_t bajtowNaPozycje) {
 bool TOrvelOdczyt::IdzDoSekcji(int i) {
   const int32_t poczatek = sekcje_.at(static_cast<size_t>(i));
   if (poczatek == -1) return false;
-  if (poczatek < 0 || poczatek > rozmiar_)
-    throw EStrumien("sekcja poza plikiem");
+  if (poczatek < 0 || poczatek > rozmiar_) throw EStrumien("sekcja poza plikiem");
   pozycja_ = poczatek;
   return true;
 }

@@ -50,8 +50,8 @@ bool TModele::Spojne() const {
   const bool listy = Nauczyciele.Liczba() <= kMaksPozycji && Oddzialy.Liczba() <= kMaksPozycji &&
                      Sale.Liczba() <= kMaksPozycji && Przedmioty.Liczba() <= kMaksPozycji &&
                      Rejony.Liczba() <= kMaksPozycji;
-  const bool tabela = Dyzury.LiczbaMomentow() == sloty &&
-                      (sloty == 0 || Dyzury.LiczbaRejonow() == Rejony.Liczba());
+  const bool tabela =
+      Dyzury.LiczbaMomentow() == sloty && (sloty == 0 || Dyzury.LiczbaRejonow() == Rejony.Liczba());
   return dni && listy && tabela && Momenty.Liczba() == sloty;
 }
 

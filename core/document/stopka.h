@@ -14,14 +14,14 @@ enum TOknoStopki {
   kOknoMomenty,
   kOknoRejony,
   kOknoLimity,
-  kOknoPlan,           // duty plan editor, followed by its check box byte
-  kOknoWybor,          // variant chooser
-  kOknoWarianty,       // variant list
-  kOknoSale,           // room picker: rectangle only
+  kOknoPlan,      // duty plan editor, followed by its check box byte
+  kOknoWybor,     // variant chooser
+  kOknoWarianty,  // variant list
+  kOknoSale,      // room picker: rectangle only
   kOknoPlanNauczycieli,
   kOknoStatystyka,
   kOknoMikroplan,
-  kOknoMikroplan1,     // the four extra micro-plans follow
+  kOknoMikroplan1,  // the four extra micro-plans follow
   kLiczbaOkienStopki = kOknoMikroplan1 + 4
 };
 

@@ -147,10 +147,8 @@ class TPisarzPlanu {
       x = **wstawka;
       wstawka->reset();
     }
-    if (v_ <= 81)
-      z_.ZapiszBajt(static_cast<uint8_t>(x & 0xFF));
-    else
-      z_.ZapiszI16(x);
+    if (v_ <= 81) z_.ZapiszBajt(static_cast<uint8_t>(x & 0xFF));
+    else z_.ZapiszI16(x);
   }
 
   void Dysp(const TDysp& d) {

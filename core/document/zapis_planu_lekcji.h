@@ -53,8 +53,7 @@ struct TSzkola {
 
 inline void ZapiszPlanLekcji(const std::filesystem::path& plik, int wersja, const TSzkola& s,
                              const TWstawkiPlanu& wstawki = {}) {
-  ZapiszPlanLekcji(plik, wersja, s.Dni, s.Nauczyciele, s.Oddzialy, s.Sale, s.Przedmioty,
-                   wstawki);
+  ZapiszPlanLekcji(plik, wersja, s.Dni, s.Nauczyciele, s.Oddzialy, s.Sale, s.Przedmioty, wstawki);
 }
 
 }  // namespace velmor

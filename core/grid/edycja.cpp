@@ -43,8 +43,7 @@ std::string PrzycietyBufor(std::string czysty, int miejsc, bool separator) {
   const size_t kropka = czysty.find('.');
   if (kropka != std::string::npos)
     czysty.resize(std::min(czysty.size(), kropka + 1 + static_cast<size_t>(miejsc)));
-  else if (separator)
-    czysty += '.';
+  else if (separator) czysty += '.';
   if (czysty.size() > TStanEdycji::kRozmiarBufora) czysty.resize(TStanEdycji::kRozmiarBufora);
   return czysty;
 }
@@ -68,8 +67,8 @@ bool edytuj_tekst(TStanEdycji&, std::string& tekst, int& klawisz, int maks, bool
   return true;
 }
 
-bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycisk, double krok, double min,
-                   double max, int miejsc, const void* wlasciciel, int x, int y) {
+bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycisk, double krok,
+                   double min, double max, int miejsc, const void* wlasciciel, int x, int y) {
   miejsc = std::clamp(miejsc, 0, kNajwiecejMiejsc);
   if (miejsc == 0) krok = std::trunc(krok);
   const int klawiszNaWejsciu = klawisz;

@@ -21,7 +21,8 @@ struct TStanEdycji {
 // `wielowierszowy` and the text is shorter than maks - 1, a character from 32
 // is appended while the text is shorter than maks. When one applies the key
 // becomes 0 and the result is true; otherwise both stay as they were.
-bool edytuj_tekst(TStanEdycji& stan, std::string& tekst, int& klawisz, int maks, bool wielowierszowy);
+bool edytuj_tekst(TStanEdycji& stan, std::string& tekst, int& klawisz, int maks,
+                  bool wielowierszowy);
 
 // "+" and "-" (or button 1 and 2) step the value, "~" sets 0; digits, a
 // separator and Backspace edit the number as typed into cell (x, y) of
@@ -30,7 +31,7 @@ bool edytuj_tekst(TStanEdycji& stan, std::string& tekst, int& klawisz, int maks,
 // becomes 0 and the result is true. Outside the range value, buffer and key
 // stay as they were and the result is false; with 0 decimals a separator is
 // refused as the key "x".
-bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycisk, double krok, double min,
-                   double max, int miejsc, const void* wlasciciel, int x, int y);
+bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycisk, double krok,
+                   double min, double max, int miejsc, const void* wlasciciel, int x, int y);
 
 }  // namespace velmor

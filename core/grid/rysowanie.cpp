@@ -38,18 +38,15 @@ std::pair<uint32_t, uint32_t> KoloryGradientu(uint32_t tlo, int zmiana) {
 TKoloryTrybu KoloryTrybu(int tryb, uint32_t kolorPodoczka, uint32_t oczkoKolor, uint32_t infoKolor,
                          uint32_t ruchKolor, uint32_t dragKolor) {
   switch (tryb) {
-    case 0:
-      return {kBialy, false, kCzarny};
+    case 0: return {kBialy, false, kCzarny};
     case 2: {
-      const bool zwykly = kolorPodoczka == kBialy || kolorPodoczka == oczkoKolor || kolorPodoczka == infoKolor;
+      const bool zwykly =
+          kolorPodoczka == kBialy || kolorPodoczka == oczkoKolor || kolorPodoczka == infoKolor;
       return {kBialy, false, zwykly ? kCzarny : kolorPodoczka};
     }
-    case 3:
-      return {ruchKolor, true, kCzarny};
-    case 4:
-      return {dragKolor, true, kCzarny};
-    default:
-      return {kolorPodoczka, true, kCzarny};
+    case 3: return {ruchKolor, true, kCzarny};
+    case 4: return {dragKolor, true, kCzarny};
+    default: return {kolorPodoczka, true, kCzarny};
   }
 }
 
@@ -70,10 +67,15 @@ std::vector<TProstokatCalk> PodzialOczka(const TProstokatCalk& r, int kolumny, i
   return wynik;
 }
 
-int TGrafOczka::pozycja_x(int align, int margines) const { return Pozycja(x0, szer, align, margines); }
-int TGrafOczka::pozycja_y(int align, int margines) const { return Pozycja(y0, wys, align, margines); }
+int TGrafOczka::pozycja_x(int align, int margines) const {
+  return Pozycja(x0, szer, align, margines);
+}
+int TGrafOczka::pozycja_y(int align, int margines) const {
+  return Pozycja(y0, wys, align, margines);
+}
 
-std::array<std::pair<int, int>, 3> Trojkat(const TGrafOczka& g, int alignX, int alignY, bool wGore) {
+std::array<std::pair<int, int>, 3> Trojkat(const TGrafOczka& g, int alignX, int alignY,
+                                           bool wGore) {
   const int x = g.pozycja_x(alignX, 7), y = g.pozycja_y(alignY, 7) + 3;
   if (wGore) return {{{x - 7, y}, {x + 7, y}, {x, y - 7}}};
   return {{{x - 7, y - 7}, {x + 7, y - 7}, {x, y}}};

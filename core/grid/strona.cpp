@@ -78,8 +78,8 @@ int TUkladStron::IniStrony(const TUrzadzenieStrony& u, int pozycjaArkusza, const
   SkalaY = u.DrukarkaY * static_cast<double>(o.Skala) / u.EkranY;
   PodgladX = static_cast<double>(u.PodgladSzer) / u.Szer;
   PodgladY = static_cast<double>(u.PodgladWys) / u.Wys;
-  PodgladCzcionki = static_cast<double>(u.PodgladSzer) / u.EkranX /
-                    (static_cast<double>(u.Szer) / u.DrukarkaX);
+  PodgladCzcionki =
+      static_cast<double>(u.PodgladSzer) / u.EkranX / (static_cast<double>(u.Szer) / u.DrukarkaX);
 
   const int ostK = static_cast<int>(s.Szerokosci.size()) - 1;
   const int ostW = static_cast<int>(s.Wysokosci.size()) - 1;
@@ -141,7 +141,9 @@ std::vector<TOdcinek> OdcinkiStrony(std::span<const int> rozmiary, int stale, bo
 }
 
 std::string LiczbaStronNapis(int strony) {
-  const char* koncowka = strony == 1 ? " strona" : strony >= 2 && strony <= 4 ? " strony" : " stron";
+  const char* koncowka = strony == 1                  ? " strona"
+                         : strony >= 2 && strony <= 4 ? " strony"
+                                                      : " stron";
   return std::to_string(strony) + koncowka;
 }
 

@@ -13,10 +13,10 @@ namespace velmor {
 
 // What the screen, the printer and the preview tell the layout.
 struct TUrzadzenieStrony {
-  int EkranX = 96, EkranY = 96;        // screen pixels per inch
+  int EkranX = 96, EkranY = 96;          // screen pixels per inch
   int DrukarkaX = 600, DrukarkaY = 600;  // printer pixels per inch
-  int Szer = 0, Wys = 0;               // printable page, printer pixels
-  int PodgladSzer = 0, PodgladWys = 0;  // preview area, screen pixels
+  int Szer = 0, Wys = 0;                 // printable page, printer pixels
+  int PodgladSzer = 0, PodgladWys = 0;   // preview area, screen pixels
 };
 
 struct TOpcjeWydruku {
@@ -51,13 +51,13 @@ struct TOdcinek {
 
 struct TUkladStron {
   float SkalaDruku = 1.0f;
-  double SkalaX = 1, SkalaY = 1;    // printer pixels per screen pixel, scaled
+  double SkalaX = 1, SkalaY = 1;      // printer pixels per screen pixel, scaled
   double PodgladX = 1, PodgladY = 1;  // preview pixels per printer pixel
-  double PodgladCzcionki = 1;       // preview size / paper size
+  double PodgladCzcionki = 1;         // preview size / paper size
   bool LeweNaglowki = true, GorneNaglowki = true;
   int LewyMargines = 0, PrawyMargines = 0, GornyMargines = 0, DolnyMargines = 0;
-  int DziesiecMm = 0;     // the band above the table holding the title line
-  int GoraPierwszej = 0;  // top of the table on pages of the first row band
+  int DziesiecMm = 0;              // the band above the table holding the title line
+  int GoraPierwszej = 0;           // top of the table on pages of the first row band
   bool TytulSieNieMiesci = false;  // one-shot: the table must start a new sheet
   int TrybKolorow = 0;
   // Entry k is the first column (row) of band k; the last entry is one past

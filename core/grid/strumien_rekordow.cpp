@@ -20,8 +20,8 @@ void TStrumienRekordow::Zapisz(const void* dane, size_t liczba) {
 
 void TStrumienRekordow::ZapiszI32(int32_t x) {
   const auto u = static_cast<uint32_t>(x);
-  const uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
-                        static_cast<uint8_t>(u >> 24)};
+  const uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8),
+                        static_cast<uint8_t>(u >> 16), static_cast<uint8_t>(u >> 24)};
   Zapisz(b, 4);
 }
 
@@ -36,7 +36,8 @@ size_t TStrumienRekordow::Czytaj(void* dane, size_t liczba) {
 int32_t TStrumienRekordow::CzytajI32() {
   uint8_t b[4];
   if (Czytaj(b, 4) < 4) return 0;
-  return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24);
+  return static_cast<int32_t>(uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
+                              uint32_t{b[3]} << 24);
 }
 
 void KopiujRekordy(TStrumienRekordow& s, const TZaznaczenie& z,
@@ -60,7 +61,8 @@ void WklejRekordy(TStrumienRekordow& s, int lewaX, int gornaY,
     if (s.Rozmiar() - przed < kPara) break;
     const int64_t x = int64_t{lewaX} + s.CzytajI32();
     const int64_t y = int64_t{gornaY} + s.CzytajI32();
-    constexpr int64_t kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    constexpr int64_t kMin = std::numeric_limits<int>::min(),
+                      kMax = std::numeric_limits<int>::max();
     if (x < kMin || x > kMax || y < kMin || y > kMax) break;
     czytajOczko(static_cast<int>(x), static_cast<int>(y), s);
     if (s.Pozycja() <= przed) break;

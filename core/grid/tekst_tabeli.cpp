@@ -28,10 +28,8 @@ std::string oczka_to_txt(const TZaznaczenie& z, bool excelStyl,
       std::string tekst;
       tekstOczka(x, y, tekst);
       tekst = JednolitePodzialy(tekst);
-      if (excelStyl && tekst.find('\n') != std::string::npos)
-        wynik += '"' + tekst + '"';
-      else
-        wynik += tekst;
+      if (excelStyl && tekst.find('\n') != std::string::npos) wynik += '"' + tekst + '"';
+      else wynik += tekst;
       wynik += '\t';
     }
     if (!wynik.empty() && wynik.back() == '\t') wynik.pop_back();

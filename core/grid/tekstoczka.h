@@ -10,8 +10,8 @@ namespace velmor {
 struct TPodoczko {
   std::string Tekst;  // Windows-1250; may hold line breaks
   uint32_t KolorTla = 0x00FFFFFF;
-  int Just = 0;       // 0 left, 1 centre, 2 right
-  int JustVert = 0;   // 0 top (several lines), 1 middle, 2 bottom (one line)
+  int Just = 0;      // 0 left, 1 centre, 2 right
+  int JustVert = 0;  // 0 top (several lines), 1 middle, 2 bottom (one line)
 };
 
 // Sides of BokiRamki.

@@ -124,10 +124,12 @@ void zapisz_font(TOrvelZapis& s, const TCzcionka& f) {
 void zapisz2005(TOrvelZapis& s, const TUstawieniaSiatki& u, uint8_t wersja) {
   s.ZapiszBajt(wersja);
   for (const TCzcionka* f : {&u.Font, &u.FontInfo, &u.FontKursor}) zapisz_font(s, *f);
-  for (int32_t x : {u.DefaultJust, u.DefaultJustVert, u.DefaultSzerIo, u.DefaultWysIo}) s.ZapiszI32(x);
+  for (int32_t x : {u.DefaultJust, u.DefaultJustVert, u.DefaultSzerIo, u.DefaultWysIo})
+    s.ZapiszI32(x);
   ZapiszFlage(s, u.EkstraKolorHorGrad);
   s.ZapiszI32(u.EkstraKolorZmiana);
-  for (uint32_t k : {u.InfoKolor, u.KursorKolor, u.OczkoKolor, u.TurboMyszRuchKolor, u.TurboMyszDragKolor})
+  for (uint32_t k :
+       {u.InfoKolor, u.KursorKolor, u.OczkoKolor, u.TurboMyszRuchKolor, u.TurboMyszDragKolor})
     ZapiszKolor(s, k);
   ZapiszFlage(s, u.TurboMyszRuch);
   s.ZapiszI32(u.FixedCols);
@@ -136,9 +138,7 @@ void zapisz2005(TOrvelZapis& s, const TUstawieniaSiatki& u, uint8_t wersja) {
   ZapiszRozmiary(s, u.Wysokosci);
 }
 
-bool odczytaj_font(TOrvelOdczyt& s, TCzcionka& f) {
-  return Przyjmij(s, f, CzytajFontPelny);
-}
+bool odczytaj_font(TOrvelOdczyt& s, TCzcionka& f) { return Przyjmij(s, f, CzytajFontPelny); }
 
 bool odczytaj2005(TOrvelOdczyt& s, TUstawieniaSiatki& u) { return Przyjmij(s, u, Czytaj2005); }
 bool odczytaj2004(TOrvelOdczyt& s, TUstawieniaSiatki& u) { return Przyjmij(s, u, Czytaj2004); }

@@ -18,8 +18,8 @@ struct TCzcionka {
   bool Pochylona = false;
   bool Podkreslona = false;
   bool Przekreslona = false;
-  uint32_t Kolor = 0;                   // 0x00BBGGRR
-  uint8_t ZestawZnakow = 1;             // character set number
+  uint32_t Kolor = 0;        // 0x00BBGGRR
+  uint8_t ZestawZnakow = 1;  // character set number
   bool operator==(const TCzcionka&) const = default;
 };
 
@@ -28,8 +28,8 @@ struct TUstawieniaSiatki {
   TCzcionka Font;                                // data cells
   TCzcionka FontInfo;                            // header cells
   TCzcionka FontKursor = {.Kolor = 0x00FFFFFF};  // selected cells, white
-  int32_t DefaultJust = 0;      // 0 left, 1 centre, 2 right
-  int32_t DefaultJustVert = 0;  // 0 top, 1 middle, 2 bottom
+  int32_t DefaultJust = 0;                       // 0 left, 1 centre, 2 right
+  int32_t DefaultJustVert = 0;                   // 0 top, 1 middle, 2 bottom
   int32_t DefaultSzerIo = 100;
   int32_t DefaultWysIo = 14;
   bool EkstraKolorHorGrad = false;

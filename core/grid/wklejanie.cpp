@@ -20,7 +20,10 @@ class TZnakiUtf8 {
     if (i_ >= t_.size()) return std::nullopt;
     const auto b0 = Bajt(i_++);
     if (b0 < 0x80) return b0;
-    const int dalsze = b0 >= 0xF0 && b0 < 0xF5 ? 3 : b0 >= 0xE0 && b0 < 0xF0 ? 2 : b0 >= 0xC2 && b0 < 0xE0 ? 1 : 0;
+    const int dalsze = b0 >= 0xF0 && b0 < 0xF5   ? 3
+                       : b0 >= 0xE0 && b0 < 0xF0 ? 2
+                       : b0 >= 0xC2 && b0 < 0xE0 ? 1
+                                                 : 0;
     if (dalsze == 0 || i_ + static_cast<size_t>(dalsze) > t_.size()) return kZly;
     char32_t z = b0 & (0x3F >> dalsze);
     for (int k = 0; k < dalsze; ++k) {
@@ -61,8 +64,7 @@ class TParser {
           KoniecWiersza();
         }
         break;
-      case '\r':
-        break;
+      case '\r': break;
       case '"':
         if (excelStyl_) wCudzyslowie_ = !wCudzyslowie_;
         break;
@@ -101,8 +103,9 @@ class TParser {
 
 }  // namespace
 
-void ParsujWklejenie(std::string_view utf8, bool excelStyl, int ilx, int ily,
-                     const std::function<void(int i, int j, const std::string& tekstCp1250)>& dostarcz) {
+void ParsujWklejenie(
+    std::string_view utf8, bool excelStyl, int ilx, int ily,
+    const std::function<void(int i, int j, const std::string& tekstCp1250)>& dostarcz) {
   TZnakiUtf8 znaki(utf8);
   TParser parser(excelStyl, ilx, ily, dostarcz);
   size_t wziete = 0;

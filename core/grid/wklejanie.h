@@ -20,7 +20,8 @@ constexpr size_t kNajwiecejZnakowWklejenia = 4999999;
 // The end of the text ends the last row too when anything other than CR
 // follows the last row-ending line feed, so a last line without a line feed
 // is not lost; a text ending in a line feed gives no extra empty row.
-void ParsujWklejenie(std::string_view utf8, bool excelStyl, int ilx, int ily,
-                     const std::function<void(int i, int j, const std::string& tekstCp1250)>& dostarcz);
+void ParsujWklejenie(
+    std::string_view utf8, bool excelStyl, int ilx, int ily,
+    const std::function<void(int i, int j, const std::string& tekstCp1250)>& dostarcz);
 
 }  // namespace velmor

@@ -30,8 +30,7 @@ bool TIteratorZaznaczenia::sel_iterator(const TZaznaczenie& z, int& x, int& y) {
       x = z.Left - 1;
       y = y_++;
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -6,9 +6,9 @@
 namespace velmor {
 namespace {
 
-constexpr long kDni1970 = 25569;  // 1 January 1970 as a date value
-constexpr double kNajmniejsza = -693593.0;  // 1 January 0001
-constexpr double kPozaZakresem = 2958466.0; // 1 January 10000
+constexpr long kDni1970 = 25569;             // 1 January 1970 as a date value
+constexpr double kNajmniejsza = -693593.0;   // 1 January 0001
+constexpr double kPozaZakresem = 2958466.0;  // 1 January 10000
 
 bool Przestepny(int r) { return (r % 4 == 0 && r % 100 != 0) || r % 400 == 0; }
 

@@ -26,8 +26,7 @@ double NaPoniedzialek(double data) {
 double CzytajDateStara(TOrvelOdczyt& s) {
   const int rok = s.CzytajI16(), miesiac = s.CzytajI16(), dzien = s.CzytajI16();
   const auto data = ZakodujDate(rok, miesiac, dzien);
-  if (!data || !DataWZakresie(NaPoniedzialek(*data)))
-    throw EStrumien("niepoprawna data początku");
+  if (!data || !DataWZakresie(NaPoniedzialek(*data))) throw EStrumien("niepoprawna data początku");
   return *data;
 }
 
@@ -77,8 +76,8 @@ std::pair<int, int> TDni::DzienILekcja(int s) const {
 
 std::string TDni::NazwaDnia(int d, int k) {
   static const std::array<std::string, 7> kNazwy = {
-      Utf8DoCp1250("Poniedziałek"), Utf8DoCp1250("Wtorek"),  Utf8DoCp1250("Środa"),
-      Utf8DoCp1250("Czwartek"),     Utf8DoCp1250("Piątek"),  Utf8DoCp1250("Sobota"),
+      Utf8DoCp1250("Poniedziałek"), Utf8DoCp1250("Wtorek"), Utf8DoCp1250("Środa"),
+      Utf8DoCp1250("Czwartek"),     Utf8DoCp1250("Piątek"), Utf8DoCp1250("Sobota"),
       Utf8DoCp1250("Niedziela")};
   const std::string& nazwa = kNazwy[static_cast<size_t>((d % 7 + 7) % 7)];
   return k > 0 ? nazwa.substr(0, static_cast<size_t>(k)) : nazwa;

@@ -22,10 +22,8 @@ void TPozycjaDysp::Czytaj(TOrvelOdczyt& s, int rodzaj) {
   const uint8_t zakaz = s.CzytajBajt();
   Zakaz = planLekcji ? 0 : zakaz;
   if (s.Wersja >= 89) Znacznik = s.CzytajBajt();
-  if (planLekcji && s.Wersja >= 82)
-    CzytajListeSlowna(s, Lista);
-  else
-    Lista.Czytaj(s);
+  if (planLekcji && s.Wersja >= 82) CzytajListeSlowna(s, Lista);
+  else Lista.Czytaj(s);
 }
 
 void TPozycjaDysp::Zapisz(TOrvelZapis& s) const {

@@ -44,8 +44,8 @@ class TKrotkaLista {
   void Zwolnij();
   void Zamien(TKrotkaLista& inna) noexcept;
 
-  uint8_t dlugosc_ = 0;           // count in place, or kNaStercie
-  uint8_t bajty_[kWMiejscu] = {}; // the values, or the heap block's address
+  uint8_t dlugosc_ = 0;            // count in place, or kNaStercie
+  uint8_t bajty_[kWMiejscu] = {};  // the values, or the heap block's address
 };
 
 }  // namespace velmor

@@ -42,8 +42,8 @@ void TOczkoProg::Zapisz(TOrvelZapis& s) const {
 }
 
 void TProgWiersz::Czytaj(TOrvelOdczyt& s, int rodzaj) {
-  Oczka.resize(static_cast<size_t>(
-      s.CzytajLiczbe(PlanLekcji(rodzaj) ? RozmiarOczkaPlanu(s.Wersja) : 2)));
+  Oczka.resize(
+      static_cast<size_t>(s.CzytajLiczbe(PlanLekcji(rodzaj) ? RozmiarOczkaPlanu(s.Wersja) : 2)));
   for (auto& o : Oczka) o.Czytaj(s, rodzaj);
 }
 
@@ -55,10 +55,8 @@ void TProgWiersz::Zapisz(TOrvelZapis& s) const {
 void TGrupaZesp::Czytaj(TOrvelOdczyt& s, int rodzaj) {
   Grupy.resize(static_cast<size_t>(s.CzytajLiczbe(4)));
   for (auto& g : Grupy) {
-    if (PlanLekcji(rodzaj))
-      CzytajGrupePlanu(s, g);
-    else
-      g.Czytaj(s);
+    if (PlanLekcji(rodzaj)) CzytajGrupePlanu(s, g);
+    else g.Czytaj(s);
   }
 }
 

@@ -83,8 +83,8 @@ TDopasowanie TDopasowanie::Z(const std::vector<std::string>& przed,
 }
 
 int TDopasowanie::BezZmian() const {
-  return static_cast<int>(std::count_if(Poprzedni.begin(), Poprzedni.end(),
-                                        [](int p) { return p >= 0; }));
+  return static_cast<int>(
+      std::count_if(Poprzedni.begin(), Poprzedni.end(), [](int p) { return p >= 0; }));
 }
 
 TDopasowaniePlanu TDopasowaniePlanu::Z(const TKsztaltPlanu& przed, const TModele& teraz) {
@@ -100,8 +100,8 @@ TDopasowaniePlanu TDopasowaniePlanu::Z(const TKsztaltPlanu& przed, const TModele
 }
 
 std::string TDopasowaniePlanu::Opis() const {
-  std::string tekst = OpisListy("Nauczyciele", Nauczyciele, true) + " " +
-                      OpisListy("Sale", Sale, false);
+  std::string tekst =
+      OpisListy("Nauczyciele", Nauczyciele, true) + " " + OpisListy("Sale", Sale, false);
   for (size_t i = 0; i < RejonyBezSal.size(); ++i)
     tekst += (i == 0 ? " Rejony bez sal: " : ", ") + Cp1250DoUtf8(RejonyBezSal[i]);
   return RejonyBezSal.empty() ? tekst : tekst + ".";
@@ -109,7 +109,8 @@ std::string TDopasowaniePlanu::Opis() const {
 
 int TKsztaltPlanu::PoprzedniSlot(const TDni& dni, int s) const {
   const auto [d, p] = dni.DzienILekcja(s);
-  if (d >= static_cast<int>(Lekcje.size()) || p >= Lekcje[static_cast<size_t>(d)]) return kBrakSlotu;
+  if (d >= static_cast<int>(Lekcje.size()) || p >= Lekcje[static_cast<size_t>(d)])
+    return kBrakSlotu;
   int k = p;
   for (int i = 0; i < d; ++i) k += Lekcje[static_cast<size_t>(i)];
   return k;
@@ -137,7 +138,8 @@ void PrzebudujPlan(TModele& m, const TKsztaltPlanu& przed, const std::array<bool
     for (TRejon& r : m.Rejony) {
       TWektor<uint8_t> sale;
       for (int i = 0; i < r.SaleRejonu.Liczba(); ++i)
-        if (const int o = Nowy(d.Sale, r.SaleRejonu[i]); o >= 0) sale.Dodaj(static_cast<uint8_t>(o));
+        if (const int o = Nowy(d.Sale, r.SaleRejonu[i]); o >= 0)
+          sale.Dodaj(static_cast<uint8_t>(o));
       r.SaleRejonu = sale;
     }
   } else {
@@ -145,8 +147,9 @@ void PrzebudujPlan(TModele& m, const TKsztaltPlanu& przed, const std::array<bool
   }
   for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
     const int p = d.Nauczyciele.Poprzedni[static_cast<size_t>(t)];
-    const TNauczycielPlanu wzor =
-        przenies[kPrzeniesLimity] && p >= 0 ? przed.Kadra[static_cast<size_t>(p)] : TNauczycielPlanu{};
+    const TNauczycielPlanu wzor = przenies[kPrzeniesLimity] && p >= 0
+                                      ? przed.Kadra[static_cast<size_t>(p)]
+                                      : TNauczycielPlanu{};
     m.Nauczyciele[t].LimitDyzurow = wzor.LimitDyzurow;
     m.Nauczyciele[t].LimitMinut = wzor.LimitMinut;
   }

@@ -6,17 +6,17 @@ namespace velmor {
 // A lesson counts when it is right before or right after the break. From 6
 // up each step adds ten to the candidate's score.
 enum TObecnosc : int {
-  kObecnoscBrak = -1,              // no lesson right before nor right after
-  kObecnoscBezSal = 0,             // the region has no rooms
-  kObecnoscPoPozaRejonem = 1,      // only after, not in the region
-  kObecnoscPrzedPozaRejonem = 2,   // only before, not in the region
-  kObecnoscObiePozaRejonem = 3,    // both, neither in the region
-  kObecnoscPoWRejonie = 4,         // only after, in the region
-  kObecnoscPrzedWRejonie = 5,      // only before, in the region
-  kObecnoscJednaWRejonie = 6,      // both, one of them in the region
-  kObecnoscObieWRejonie = 7,       // both in the region
-  kObecnoscObieIDyzurObok = 8,     // likewise, on duty here at one neighbouring break
-  kObecnoscObieIDyzuryObok = 9,    // likewise, at both neighbouring breaks
+  kObecnoscBrak = -1,             // no lesson right before nor right after
+  kObecnoscBezSal = 0,            // the region has no rooms
+  kObecnoscPoPozaRejonem = 1,     // only after, not in the region
+  kObecnoscPrzedPozaRejonem = 2,  // only before, not in the region
+  kObecnoscObiePozaRejonem = 3,   // both, neither in the region
+  kObecnoscPoWRejonie = 4,        // only after, in the region
+  kObecnoscPrzedWRejonie = 5,     // only before, in the region
+  kObecnoscJednaWRejonie = 6,     // both, one of them in the region
+  kObecnoscObieWRejonie = 7,      // both in the region
+  kObecnoscObieIDyzurObok = 8,    // likewise, on duty here at one neighbouring break
+  kObecnoscObieIDyzuryObok = 9,   // likewise, at both neighbouring breaks
 };
 
 // The code from the facts of the region test: lessons right before and right

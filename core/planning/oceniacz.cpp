@@ -50,7 +50,8 @@ void TOceniacz::ZbierzRejony() {
     for (int s = 0; s < sloty; ++s)
       for (int t = 0; t < n_; ++t)
         if (lekcja_[Ind(t, s)])
-          for (int r : rejonySali[sala_[Ind(t, s)]]) f(static_cast<size_t>(s) * rejonow + static_cast<size_t>(r), t);
+          for (int r : rejonySali[sala_[Ind(t, s)]])
+            f(static_cast<size_t>(s) * rejonow + static_cast<size_t>(r), t);
   };
   kazdy([&](size_t k, int) { ++poczatek_[k + 1]; });
   for (size_t k = 1; k < poczatek_.size(); ++k) poczatek_[k] += poczatek_[k - 1];
@@ -81,8 +82,8 @@ void TOceniacz::Przygotuj(int m) {
   dzienMomentu_ = dlugi && !m_.Dni.Dni.empty() ? m_.Dni.DzienILekcja(m).first : -1;
   minutyMomentu_ = m < m_.Momenty.Liczba() ? m_.Momenty[m].Minuty : 0;
   sPrzed_ = o_.SlotPrzed(m);
-  nastepny_ = m + 1 < m_.Momenty.Liczba() && m + 1 < m_.Dyzury.LiczbaMomentow() &&
-              o_.TenSamDzien(m, m + 1);
+  nastepny_ =
+      m + 1 < m_.Momenty.Liczba() && m + 1 < m_.Dyzury.LiczbaMomentow() && o_.TenSamDzien(m, m + 1);
 }
 
 TFaktyKandydata TOceniacz::Fakty(int t, int r, int m, const TZasadyOceny& z) const {
@@ -123,7 +124,8 @@ void TOceniacz::Zmiana(int m, uint8_t stary, uint8_t nowy, bool obciazenia) {
 
 std::span<const uint8_t> TOceniacz::WRejonie(int r, int s) const {
   if (s < 0) return {};
-  const size_t k = static_cast<size_t>(s) * static_cast<size_t>(m_.Rejony.Liczba()) + static_cast<size_t>(r);
+  const size_t k =
+      static_cast<size_t>(s) * static_cast<size_t>(m_.Rejony.Liczba()) + static_cast<size_t>(r);
   return std::span(wRejonie_).subspan(poczatek_[k], poczatek_[k + 1] - poczatek_[k]);
 }
 

@@ -54,8 +54,7 @@ TObecnosc TOgolne::kod_obecnosci(int t, int r, int m) const {
   // Entries past the room list name no room.
   const bool bezSal = std::none_of(sale.Elementy().begin(), sale.Elementy().end(),
                                    [&](uint8_t x) { return m_.Sale.Istnieje(x); });
-  return KodObecnosci(przed, po, bezSal, wPrzed, wPo,
-                      wPrzed && dyzurny_rejonu(r, m - 1) == t,
+  return KodObecnosci(przed, po, bezSal, wPrzed, wPo, wPrzed && dyzurny_rejonu(r, m - 1) == t,
                       wPo && nastepny && dyzurny_rejonu(r, m + 1) == t);
 }
 
@@ -116,8 +115,7 @@ int TOgolne::dlugie_dyzury_dnia(int t, int m) const {
   int n = 0;
   for (int p = 0; p < lekcji; ++p) {
     const int k = m_.Dni.Slot(d, p);
-    if (k < m_.Momenty.Liczba() && m_.Momenty[k].Dluga && rejon_dyzuru(t, k) != kBrak)
-      ++n;
+    if (k < m_.Momenty.Liczba() && m_.Momenty[k].Dluga && rejon_dyzuru(t, k) != kBrak) ++n;
   }
   return n;
 }
@@ -145,7 +143,8 @@ int TOgolne::liczba_lekcji(int t) const {
   int suma = 0;
   for (const TPrzedm& j : m_.Przedmioty) {
     const auto oczko = [&](int c) {
-      return c < j.Program.Liczba() ? j.Program.Oczka[static_cast<size_t>(c)] : TOczkoProg{0, kBrak};
+      return c < j.Program.Liczba() ? j.Program.Oczka[static_cast<size_t>(c)]
+                                    : TOczkoProg{0, kBrak};
     };
     TWektor<uint8_t> lista;
     for (int c = 0; c < oddzialow; ++c) lista.Dodaj(static_cast<uint8_t>(c));

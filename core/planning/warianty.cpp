@@ -50,12 +50,9 @@ void TListaWariantow::sortuj_warianty(int kolumna) {
   kolumna_ = kolumna;
   const auto przed = [kolumna](const TWariant& a, const TWariant& b) {
     switch (kolumna) {
-      case 0:
-        return a.nauczyciel != b.nauczyciel ? a.nauczyciel < b.nauczyciel : a.moc > b.moc;
-      case 1:
-        return a.komunikat != b.komunikat ? a.komunikat > b.komunikat : a.moc > b.moc;
-      default:
-        return PrzedWgMocy(a, b);
+      case 0: return a.nauczyciel != b.nauczyciel ? a.nauczyciel < b.nauczyciel : a.moc > b.moc;
+      case 1: return a.komunikat != b.komunikat ? a.komunikat > b.komunikat : a.moc > b.moc;
+      default: return PrzedWgMocy(a, b);
     }
   };
   std::stable_sort(w_.begin(), w_.end(), przed);

@@ -10,25 +10,25 @@ namespace velmor {
 
 // The message of a judged candidate, shown in the variant list.
 enum TKomunikat : int32_t {
-  kKomunikatMusiZostac = 0,           // only a lesson before, in the region
-  kKomunikatMusiPrzyjsc = 1,          // only a lesson after, in the region
-  kKomunikatPozaRejonem = 2,          // lessons before and after, not in the region
-  kKomunikatPozaRejonemZostac = 3,    // only a lesson before, not in the region
-  kKomunikatPozaRejonemPrzyjsc = 4,   // only a lesson after, not in the region
-  kKomunikatDlugaZajeta = 5,          // a long-break duty that day already
-  kKomunikatNieMaWSzkole = 6,         // no lesson before nor after
+  kKomunikatMusiZostac = 0,          // only a lesson before, in the region
+  kKomunikatMusiPrzyjsc = 1,         // only a lesson after, in the region
+  kKomunikatPozaRejonem = 2,         // lessons before and after, not in the region
+  kKomunikatPozaRejonemZostac = 3,   // only a lesson before, not in the region
+  kKomunikatPozaRejonemPrzyjsc = 4,  // only a lesson after, not in the region
+  kKomunikatDlugaZajeta = 5,         // a long-break duty that day already
+  kKomunikatNieMaWSzkole = 6,        // no lesson before nor after
   kKomunikatLimitDyzurow = 7,
   kKomunikatLimitMinut = 8,
-  kKomunikatZajety = 9,               // on duty elsewhere at the moment
-  kKomunikatZakaz = 10,               // banned at the moment
+  kKomunikatZajety = 9,  // on duty elsewhere at the moment
+  kKomunikatZakaz = 10,  // banned at the moment
   kBezKomunikatu = 11,
 };
 
 struct TWariant {
-  int32_t moc = 0;            // -1: excluded; otherwise higher is better
+  int32_t moc = 0;  // -1: excluded; otherwise higher is better
   uint8_t nauczyciel = 0;
   int32_t komunikat = kBezKomunikatu;  // a TKomunikat
-  uint8_t zastrzezenie = 0;   // 1: acceptable only with a reservation
+  uint8_t zastrzezenie = 0;            // 1: acceptable only with a reservation
   bool operator==(const TWariant&) const = default;
 };
 
@@ -57,12 +57,12 @@ struct TZasadyOceny {
 
 // What the judgement reads about teacher t at the cell (region r, moment m).
 struct TFaktyKandydata {
-  bool Zakaz = false;           // banned at m
-  int Dyzury = 0, Minuty = 0;   // load so far
+  bool Zakaz = false;          // banned at m
+  int Dyzury = 0, Minuty = 0;  // load so far
   int LimitDyzurow = 0, LimitMinut = 0;
   int MinutyMomentu = 0;
-  bool Zajety = false;          // on duty somewhere at m
-  bool DlugaZajeta = false;     // m is long and t has a long-break duty that day
+  bool Zajety = false;            // on duty somewhere at m
+  bool DlugaZajeta = false;       // m is long and t has a long-break duty that day
   TObecnosc Kod = kObecnoscBrak;  // presence code
 };
 

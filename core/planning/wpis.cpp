@@ -22,10 +22,9 @@ bool Lepszy(const TWariant& a, const TWariant& b) {
 TWariant NajlepszyPozaRejonem(bool bezSal, bool dlugi, const TZasadyOceny& z) {
   static constexpr TObecnosc kKodyBezSal[] = {kObecnoscBrak, kObecnoscBezSal},
                              kKodyZSalami[] = {kObecnoscBrak, kObecnoscPoPozaRejonem,
-                                               kObecnoscPrzedPozaRejonem,
-                                               kObecnoscObiePozaRejonem};
-  const auto kody = bezSal ? std::span<const TObecnosc>(kKodyBezSal)
-                           : std::span<const TObecnosc>(kKodyZSalami);
+                                               kObecnoscPrzedPozaRejonem, kObecnoscObiePozaRejonem};
+  const auto kody =
+      bezSal ? std::span<const TObecnosc>(kKodyBezSal) : std::span<const TObecnosc>(kKodyZSalami);
   TWariant najlepszy;
   najlepszy.moc = std::numeric_limits<int32_t>::min();
   for (TObecnosc kod : kody)

@@ -88,9 +88,8 @@ int main(int argc, char** argv) {
   QPrinter drukarka(QPrinter::HighResolution);
   Tffdruk druk(drukarka, &okno);
   QMenu* plik = okno.menuBar()->addMenu("&Plik");
-  plik->addAction("&Drukuj...", QKeySequence::Print, [&druk, siatka] {
-    druk.drukuj_tabele(*siatka, "Orvel");
-  });
+  plik->addAction("&Drukuj...", QKeySequence::Print,
+                  [&druk, siatka] { druk.drukuj_tabele(*siatka, "Orvel"); });
   plik->addAction("&Zamknij", QKeySequence::Quit, &okno, &QWidget::close);
   okno.statusBar()->showMessage(
       "Pisz w komórkach, Ctrl+C / Ctrl+V, narożnik: wygląd tabeli, Ctrl+P: drukuj");

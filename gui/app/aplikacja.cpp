@@ -61,9 +61,8 @@ TParametryUruchomieniowe ParametryZSystemu() {
   std::vector<std::string> argumenty;
   const QStringList lista = QCoreApplication::arguments();
   for (qsizetype i = 1; i < lista.size(); ++i) argumenty.push_back(lista[i].toStdString());
-  return TParametryUruchomieniowe::Zbuduj(
-      QCoreApplication::applicationDirPath().toStdString(),
-      KatalogKonfiguracji().toStdString(), argumenty);
+  return TParametryUruchomieniowe::Zbuduj(QCoreApplication::applicationDirPath().toStdString(),
+                                          KatalogKonfiguracji().toStdString(), argumenty);
 }
 
 int Uruchom(int argc, char** argv) {

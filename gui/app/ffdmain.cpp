@@ -10,8 +10,7 @@
 
 namespace velmor {
 
-Tffdmain::Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametry,
-                   QWidget* rodzic)
+Tffdmain::Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametry, QWidget* rodzic)
     : QMainWindow(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),

@@ -4,10 +4,10 @@
 #include <QToolButton>
 
 #include "core/model/wspolne.h"
-#include "gui/common/dialogi.h"
-#include "gui/common/fdlosa.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ikony.h"
+#include "gui/common/dialogi.h"
+#include "gui/common/fdlosa.h"
 #include "gui/common/pomoc.h"
 #include "gui/editors/ffdnowy.h"
 

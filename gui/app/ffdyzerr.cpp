@@ -58,10 +58,8 @@ void Tffdyzerr::Pokaz(int kod) {
 }
 
 void Tffdyzerr::keyPressEvent(QKeyEvent* zdarzenie) {
-  if (!zdarzenie->text().isEmpty() || zdarzenie->key() == Qt::Key_Escape)
-    accept();
-  else
-    QDialog::keyPressEvent(zdarzenie);
+  if (!zdarzenie->text().isEmpty() || zdarzenie->key() == Qt::Key_Escape) accept();
+  else QDialog::keyPressEvent(zdarzenie);
 }
 
 void Tffdyzerr::mousePressEvent(QMouseEvent*) { accept(); }

@@ -84,7 +84,7 @@ void TProgram::Podlacz() {
   // The duty plan editor reaches the chooser, the variant list and the options.
   Tffddyzur& plan = *o.ffddyzur;
   plan.WybierzNauczyciela = [lista = o.ffdlista](const std::vector<int>& nauczyciele, int litera,
-                                                  int moment) {
+                                                 int moment) {
     lista->otworz_liste(1, litera);
     for (int t : nauczyciele) lista->dodaj_pozycje(t, t, t);
     return lista->wybierz_pozycje(moment);
@@ -104,8 +104,7 @@ void TProgram::Podlacz() {
 void TProgram::PierwszePokazanie() {
   const Tffddysp& glowny = *towarzysze_.Mikroplan(kMikroplanGlowny);
   for (int i = kMikroplanRejonu; i < kLiczbaMikroplanow; ++i)
-    towarzysze_.Mikroplan(static_cast<TMikroplan>(i))
-        ->move(glowny.pos() + QPoint(20, 20) * i);
+    towarzysze_.Mikroplan(static_cast<TMikroplan>(i))->move(glowny.pos() + QPoint(20, 20) * i);
   const QString tytul = glowny.windowTitle();
   towarzysze_.Mikroplan(kMikroplanRejonu)->setWindowTitle(tytul + " rejonu");
   towarzysze_.Mikroplan(kMikroplanSali)->setWindowTitle(tytul + " sali");
@@ -118,8 +117,8 @@ void TProgram::Drukuj(TCellEdi& siatka, const QString& tytul) {
 }
 
 void TProgram::PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) {
-  okna_.ffopcje->pokaz_wyglad(siatka, opcje.Proporcjonalnie, opcje.StaleKolumny,
-                              opcje.StaleWiersze, opcje.WyrownaniePionowe);
+  okna_.ffopcje->pokaz_wyglad(siatka, opcje.Proporcjonalnie, opcje.StaleKolumny, opcje.StaleWiersze,
+                              opcje.WyrownaniePionowe);
 }
 
 bool TProgram::Zapisz() { return okna_.ffdmain->Zapisz(); }

@@ -6,8 +6,8 @@
 
 #include "core/document/konfiguracja.h"
 #include "core/model/wspolne.h"
-#include "gui/grid/klepsydra.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/grid/klepsydra.h"
 
 namespace velmor {
 namespace {
@@ -28,8 +28,8 @@ QWidget* Rodzic(const QObject* losa) {
 
 }  // namespace
 
-Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry,
-                 TDialogi& dialogi, QObject* rodzic)
+Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry, TDialogi& dialogi,
+                 QObject* rodzic)
     : QObject(rodzic), dokument_(dokument), parametry_(parametry), dialogi_(dialogi) {
   setObjectName("fdlosa");
   DialogOtwarcia = {"Otwieranie pliku z planem dyżurów", "vlm", kFiltrPlanu, false, {}};

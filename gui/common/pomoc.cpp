@@ -30,10 +30,8 @@ class TOknoPomocy : public QWidget {
   void Pokaz(int temat) {
     temat_ = temat;
     QFile plik(QString(":/help/%1.html").arg(temat));
-    if (plik.open(QIODevice::ReadOnly))
-      przegladarka_->setHtml(QString::fromUtf8(plik.readAll()));
-    else
-      przegladarka_->setHtml(QString("<p>Brak tematu pomocy nr %1.</p>").arg(temat));
+    if (plik.open(QIODevice::ReadOnly)) przegladarka_->setHtml(QString::fromUtf8(plik.readAll()));
+    else przegladarka_->setHtml(QString("<p>Brak tematu pomocy nr %1.</p>").arg(temat));
   }
 
   int temat_ = 0;

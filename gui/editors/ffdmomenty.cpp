@@ -23,8 +23,7 @@ constexpr int kSzerokosci[kKolumn] = {150, 80, 50};
 
 }  // namespace
 
-Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan,
-                         QWidget* rodzic)
+Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dokument_(dokument),
       uslugi_(uslugi),

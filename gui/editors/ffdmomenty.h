@@ -25,8 +25,7 @@ class Tffdmomenty : public QWidget {
   enum TPolecenie { kZapisz, kJakWPlanie, kDrukuj, kKoniec, kLiczbaPolecen };
 
   // `plan`: the duty plan editor, repainted when the moments changed.
-  Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan,
-              QWidget* rodzic = nullptr);
+  Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan, QWidget* rodzic = nullptr);
 
   // Fits the rows to the moments, shows the window and focuses the grid.
   void Pokaz();

@@ -22,7 +22,7 @@ std::string EtykietaLekcji(const TDni& dni, int d, int p) {
   if (d < 0 || d >= static_cast<int>(dni.Dni.size())) return {};
   const auto& godziny = dni.Dni[static_cast<size_t>(d)].Godziny;
   return p >= 0 && p < static_cast<int>(godziny.size()) ? godziny[static_cast<size_t>(p)].Nazwa
-                                                         : std::string();
+                                                        : std::string();
 }
 
 // Pasted minutes: digits, a leading "-" and separators kept, the whole
@@ -55,8 +55,8 @@ void Tffdmomenty::Naglowek(int y, TTekstOczka& ato) const {
   if (!JestMoment(y)) return ato.wpisz_kropki(0);
   const TDni& dni = dokument_.Dni;
   const auto [d, p] = dni.DzienILekcja(y);
-  ato.ustaw_tekst(0, std::to_string(p + 1) + ". " + TDni::NazwaDnia(d, 3) + " " +
-                         EtykietaLekcji(dni, d, p));
+  ato.ustaw_tekst(
+      0, std::to_string(p + 1) + ". " + TDni::NazwaDnia(d, 3) + " " + EtykietaLekcji(dni, d, p));
   if (d < static_cast<int>(dni.Dni.size())) ato.ustaw_kolor(dni.Dni[static_cast<size_t>(d)].Kolor);
 }
 

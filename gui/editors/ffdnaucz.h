@@ -55,8 +55,8 @@ class Tffdnaucz : public QWidget {
   void ZnakSortowania(QPainter& p, int x, int y, int x0, int y0) const;
   void Sortuj(int k);
   void Edytuj(int x, int y, int& key, int button);
-  void EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok,
-                   int min, int max);
+  void EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok, int min,
+                   int max);
   void Wklej(int x, int y, const std::string& tekst);
   void PoRuchuKursora();
 

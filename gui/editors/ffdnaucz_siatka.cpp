@@ -78,8 +78,8 @@ void Tffdnaucz::Oczko(int x, int y, TTekstOczka& ato) const {
   ato.ustaw_kolor(n.Kolor);
   switch (x) {
     case 0:
-      ato.ustaw_tekst(0, n.Nazwisko + " " + n.Imie + " (" + Tekst(TOgolne(dok_).liczba_lekcji(t)) +
-                             ")");
+      ato.ustaw_tekst(
+          0, n.Nazwisko + " " + n.Imie + " (" + Tekst(TOgolne(dok_).liczba_lekcji(t)) + ")");
       break;
     case 1: ato.ustaw_tekst(0, Tekst(n.LimitDyzurow) + " (" + Tekst(Dyzury(t)) + ")"); break;
     case 2: ato.ustaw_tekst(0, Tekst(n.LimitMinut) + " (" + Tekst(Minuty(t)) + ")"); break;
@@ -143,10 +143,11 @@ void Tffdnaucz::Edytuj(int x, int y, int& key, int button) {
 }
 
 // The value taken goes to the teacher of every selected row.
-void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button,
-                            double krok, int min, int max) {
+void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok,
+                            int min, int max) {
   double wartosc = dok_.Nauczyciele[Nauczyciel(y)].*limit;
-  if (!edytuj_liczbe(uslugi_.StanEdycji(), wartosc, key, button, krok, min, max, 0, this, x, y)) return;
+  if (!edytuj_liczbe(uslugi_.StanEdycji(), wartosc, key, button, krok, min, max, 0, this, x, y))
+    return;
   siatka_->ini_sel_iterator(2);
   int sx = 0, sy = 0;
   while (siatka_->sel_iterator(sx, sy))

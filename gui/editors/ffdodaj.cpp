@@ -91,8 +91,7 @@ void Tffdodaj::PodlaczSiatke(TCellEdi& s, const char* naglowek, bool lewa) {
     ato.ustaw_tekst(0, dok_.Sale[sala].Nazwa);
     ato.ustaw_kolor(lewa ? kZielony : kBialy);
   };
-  s.OnAkcja = [this, lewa](TCellEdi&, int, int, int& klawisz, int button,
-                           Qt::KeyboardModifiers) {
+  s.OnAkcja = [this, lewa](TCellEdi&, int, int, int& klawisz, int button, Qt::KeyboardModifiers) {
     if (button != 1 || klawisz != 0) return;
     if (lewa) Wyklucz();
     else Dolacz();

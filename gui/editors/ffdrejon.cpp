@@ -129,8 +129,7 @@ void Tffdrejon::closeEvent(QCloseEvent* e) {
 // The duty plan editor is rebuilt with the new regions when next opened.
 void Tffdrejon::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dok_.Zmieniony)
-    plan_.close();
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dok_.Zmieniony) plan_.close();
 }
 
 }  // namespace velmor

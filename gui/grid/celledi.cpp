@@ -196,7 +196,8 @@ QRect TCellEdi::CellRect(int kolumna, int wiersz) const {
 }
 
 QPoint TCellEdi::KomorkaW(const QPoint& p) const {
-  const auto szukaj = [](const std::vector<int>& rozmiary, int stale, int pierwszy, int v, int limit) {
+  const auto szukaj = [](const std::vector<int>& rozmiary, int stale, int pierwszy, int v,
+                         int limit) {
     int pos = 0;
     for (int i = 0; i < stale; ++i) {
       pos += rozmiary[static_cast<size_t>(i)] + kLinia;
@@ -253,8 +254,10 @@ void TCellEdi::PrzeliczPaski() {
   const int maxGorny = najdalszy(wys_, fixedRows_, viewport()->height());
   horizontalScrollBar()->setRange(0, std::max(maxLewa - fixedCols_, 0));
   verticalScrollBar()->setRange(0, std::max(maxGorny - fixedRows_, 0));
-  horizontalScrollBar()->setPageStep(std::max(viewport()->width() / std::max(defaultSzerIo_, 1), 1));
-  verticalScrollBar()->setPageStep(std::max(viewport()->height() / std::max(defaultWysIo_ + kLinia, 1), 1));
+  horizontalScrollBar()->setPageStep(
+      std::max(viewport()->width() / std::max(defaultSzerIo_, 1), 1));
+  verticalScrollBar()->setPageStep(
+      std::max(viewport()->height() / std::max(defaultWysIo_ + kLinia, 1), 1));
   lewaKolumna_ = std::clamp(fixedCols_ + horizontalScrollBar()->value(), fixedCols_,
                             std::max(ColCount() - 1, fixedCols_));
   gornyWiersz_ = std::clamp(fixedRows_ + verticalScrollBar()->value(), fixedRows_,

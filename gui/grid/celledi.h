@@ -36,15 +36,15 @@ class TCellEdi : public QAbstractScrollArea {
   explicit TCellEdi(QWidget* rodzic = nullptr);
 
   // Callbacks (Sender is the control itself).
-  std::function<void(TCellEdi&, int poz, TTekstOczka& ato)> OnLeftInfo, OnTopInfo;
+  std::function<void(TCellEdi&, int poz, TTekstOczka&ato)> OnLeftInfo, OnTopInfo;
   std::function<void(TCellEdi&, int x, int y, TTekstOczka& ato)> OnOczko;
   std::function<void(TCellEdi&, QPainter& p, int x, int y, int x0, int y0)> OnGrafOczko;
   std::function<void(TCellEdi&, int x, int y, int xm, int ym, int button)> OnMyszWOczkuAkcja;
-  std::function<void(TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow* schowek)>
+  std::function<void(TCellEdi&, int x, int y, std::string&txt, TStrumienRekordow*schowek)>
       OnOczkoToClipboard, OnClipboardToOczko;
   std::function<void(TCellEdi&, int button, Qt::KeyboardModifiers shift)> OnLeftTopAkcja;
-  std::function<void(TCellEdi&, int poz, int button, Qt::KeyboardModifiers shift)>
-      OnLeftInfoAkcja, OnTopInfoAkcja;
+  std::function<void(TCellEdi&, int poz, int button, Qt::KeyboardModifiers shift)> OnLeftInfoAkcja,
+      OnTopInfoAkcja;
   std::function<void(TCellEdi&, int x, int y, int& key, int button, Qt::KeyboardModifiers shift)>
       OnAkcja;
   std::function<void(TCellEdi&, int x, int y, int& key, int button)> OnAkcjaEdit;
@@ -140,8 +140,8 @@ class TCellEdi : public QAbstractScrollArea {
 
   // Page layout for printing on `drukarka` (its resolution and printable
   // size) with a preview of the given size; gives the page count.
-  int IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys,
-                int pozycjaArkusza, const TOpcjeWydruku& opcje);
+  int IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys, int pozycjaArkusza,
+                const TOpcjeWydruku& opcje);
   std::optional<TOpisStrony> OpisStrony(int strona) const { return uklad_.OpisStrony(strona); }
   const TUkladStron& UkladStron() const { return uklad_; }
   // Draws a page on the printer's painter, or scaled to the preview. `dol`
@@ -192,8 +192,8 @@ class TCellEdi : public QAbstractScrollArea {
   int defaultSzerIo_ = 100, defaultWysIo_ = 14;
   TCzcionka czcionki_[3];
   QFont qczcionki_[3];
-  int kolumna_ = 1, wiersz_ = 1;       // the current cell, grid coordinates
-  int kotwicaK_ = 1, kotwicaW_ = 1;    // where a range selection started
+  int kolumna_ = 1, wiersz_ = 1;     // the current cell, grid coordinates
+  int kotwicaK_ = 1, kotwicaW_ = 1;  // where a range selection started
   TZaznaczenie zaznaczenie_{1, 1, 1, 1};
   int zgloszonyX_ = 0, zgloszonyY_ = 0;  // the last reported cursor
   int lewaKolumna_ = 1, gornyWiersz_ = 1;

@@ -22,13 +22,14 @@ int TCellEdi::IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgl
                           {szer_, wys_, fixedCols_, fixedRows_, zaznaczenie_});
 }
 
-bool TCellEdi::DrukujStrone(QPainter& p, int strona, int& dol, const QString& tytul,
-                            bool podglad, bool powtarzajTytul) {
+bool TCellEdi::DrukujStrone(QPainter& p, int strona, int& dol, const QString& tytul, bool podglad,
+                            bool powtarzajTytul) {
   const auto opis = uklad_.OpisStrony(strona);
   if (!opis) return false;
-  const QString linia = strona == 0 || powtarzajTytul
-                            ? tytul
-                            : QString(" [x=%1 : y=%2]").arg(opis->PasKolumn + 1).arg(opis->PasWierszy + 1);
+  const QString linia =
+      strona == 0 || powtarzajTytul
+          ? tytul
+          : QString(" [x=%1 : y=%2]").arg(opis->PasKolumn + 1).arg(opis->PasWierszy + 1);
   const double rx = podglad ? uklad_.PodgladX : 1, ry = podglad ? uklad_.PodgladY : 1;
   const double rf = podglad ? uklad_.PodgladCzcionki : 1;
   QFont f = qczcionki_[0];

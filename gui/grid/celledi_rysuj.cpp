@@ -22,7 +22,9 @@ int FlagiWyrownania(const TPodoczko& po) {
   return flagi;
 }
 
-QRect Qt4(const TProstokatCalk& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)); }
+QRect Qt4(const TProstokatCalk& r) {
+  return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
+}
 
 }  // namespace
 
@@ -58,7 +60,8 @@ void TCellEdi::paintEvent(QPaintEvent* e) {
                         w >= zaznaczenie_.Top && w <= zaznaczenie_.Bottom;
       stan.Kursor = k == kolumna_ && w == wiersz_;
       int tryb = 1;
-      if (TurboMyszRuch && ((w == 0 && k == najechanaK_ && k > 0) || (k == 0 && w == najechanyW_ && w > 0)))
+      if (TurboMyszRuch &&
+          ((w == 0 && k == najechanaK_ && k > 0) || (k == 0 && w == najechanyW_ && w > 0)))
         tryb = ciagnietaK_ >= 0 || ciagnietyW_ >= 0 ? 4 : 3;
       kresl_oczko(p, false, k, w, r, stan, tryb, 1.0);
     }
@@ -66,7 +69,7 @@ void TCellEdi::paintEvent(QPaintEvent* e) {
 }
 
 void TCellEdi::WypelnijOpis(int kolumna, int wiersz, bool zaznaczone, TTekstOczka& ato,
-                           int& czcionka) {
+                            int& czcionka) {
   const int x = kolumna - 1, y = wiersz - 1;
   const auto domyslny = [&ato](std::string tekst) {
     ato.Podoczka[0] = {std::move(tekst), ato.Podoczka[0].KolorTla, 1, 1};
@@ -116,8 +119,10 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
   if (ato.GruboscSiatki > 0 && (kol > 1 || wie > 1)) {
     p.setPen(QPen(QKolor(ato.KolorSiatki), ato.GruboscSiatki));
     const int sw = r.width() / kol, sh = r.height() / wie;
-    for (int i = 1; i < kol; ++i) p.drawLine(r.left() + i * sw, r.top(), r.left() + i * sw, r.bottom());
-    for (int j = 1; j < wie; ++j) p.drawLine(r.left(), r.top() + j * sh, r.right(), r.top() + j * sh);
+    for (int i = 1; i < kol; ++i)
+      p.drawLine(r.left() + i * sw, r.top(), r.left() + i * sw, r.bottom());
+    for (int j = 1; j < wie; ++j)
+      p.drawLine(r.left(), r.top() + j * sh, r.right(), r.top() + j * sh);
   }
   if (!drukowanie && OnGrafOczko) {
     p.save();
@@ -143,8 +148,8 @@ void TCellEdi::RysujPodoczko(QPainter& p, const TPodoczko& po, const QRect& r, b
     tlo = kursor ? KursorKolor : ZaznaczKolor;
     tekst = czcionki_[czcionka].Kolor;
   } else {
-    const TKoloryTrybu k =
-        KoloryTrybu(tryb, po.KolorTla, OczkoKolor, InfoKolor, TurboMyszRuchKolor, TurboMyszDragKolor);
+    const TKoloryTrybu k = KoloryTrybu(tryb, po.KolorTla, OczkoKolor, InfoKolor, TurboMyszRuchKolor,
+                                       TurboMyszDragKolor);
     tlo = k.Tlo;
     tekst = k.WlasnyKolorCzcionki ? czcionki_[czcionka].Kolor : k.KolorTekstu;
   }

@@ -15,8 +15,14 @@ QFont TCellEdi::QCzcionka(const TCzcionka& f) {
 }
 
 TCzcionka TCellEdi::ZQFont(const QFont& f, uint32_t kolor, uint8_t zestaw) {
-  return {Cp1250(f.family()), f.pointSize() > 0 ? f.pointSize() : 8, f.bold(), f.italic(),
-          f.underline(), f.strikeOut(), kolor, zestaw};
+  return {Cp1250(f.family()),
+          f.pointSize() > 0 ? f.pointSize() : 8,
+          f.bold(),
+          f.italic(),
+          f.underline(),
+          f.strikeOut(),
+          kolor,
+          zestaw};
 }
 
 TUstawieniaSiatki TCellEdi::Ustawienia() const {

@@ -28,7 +28,8 @@ int Przycisk(Qt::MouseButton b) {
 bool TCellEdi::Nawigacja(QKeyEvent* e) {
   const bool shift = e->modifiers() & Qt::ShiftModifier;
   const bool ctrl = e->modifiers() & Qt::ControlModifier;
-  const int strona = std::max(viewport()->height() / std::max(defaultWysIo_ + 1, 1) - fixedRows_, 1);
+  const int strona =
+      std::max(viewport()->height() / std::max(defaultWysIo_ + 1, 1) - fixedRows_, 1);
   int k = kolumna_, w = wiersz_;
   switch (KodKlawisza(*e)) {
     case VK_LEFT: --k; break;
@@ -37,8 +38,14 @@ bool TCellEdi::Nawigacja(QKeyEvent* e) {
     case VK_DOWN: ++w; break;
     case VK_PRIOR: w -= strona; break;
     case VK_NEXT: w += strona; break;
-    case VK_HOME: k = 1; if (ctrl) w = 1; break;
-    case VK_END: k = ColCount() - 1; if (ctrl) w = RowCount() - 1; break;
+    case VK_HOME:
+      k = 1;
+      if (ctrl) w = 1;
+      break;
+    case VK_END:
+      k = ColCount() - 1;
+      if (ctrl) w = RowCount() - 1;
+      break;
     default: return false;
   }
   UstawBiezaca(k, w, shift);

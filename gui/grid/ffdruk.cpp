@@ -14,9 +14,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "gui/grid/klepsydra.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/drukarki.h"
+#include "gui/grid/klepsydra.h"
 #include "gui/grid/tekst.h"
 
 namespace velmor {

@@ -85,7 +85,7 @@ class Tffdruk : public QDialog {
   int przesuniecie_ = 0;  // of the preview, when the controls need more room
   int liczbaStron_ = 0;
   int podglad_ = 0;
-  int pozycja_ = 0;  // printer y below which the next table continues
+  int pozycja_ = 0;        // printer y below which the next table continues
   int pozycjaUkladu_ = 0;  // the sheet position the layout was made for
 
   QLineEdit* tytul_;

@@ -33,8 +33,8 @@ QPushButton* Przycisk(QWidget* rodzic, const char* nazwa, const char* tekst) {
 }
 
 // Three exclusive choices 0, 1, 2 in a titled group.
-QGroupBox* Grupa(QWidget* rodzic, const char* tytul, const char* nazwa, const char* const (&opcje)[3],
-                 QButtonGroup*& przyciski) {
+QGroupBox* Grupa(QWidget* rodzic, const char* tytul, const char* nazwa,
+                 const char* const (&opcje)[3], QButtonGroup*& przyciski) {
   auto* g = new QGroupBox(QString::fromUtf8(tytul), rodzic);
   auto* uklad = new QVBoxLayout(g);
   przyciski = new QButtonGroup(g);
@@ -52,7 +52,9 @@ int Wybor(int wartosc) { return wartosc == 0 || wartosc == 1 ? wartosc : 2; }
 }  // namespace
 
 Tffopcje::Tffopcje(QWidget* rodzic)
-    : QDialog(rodzic), WybierzCzcionke(velmor::WybierzCzcionke), WybierzKolor(velmor::WybierzKolor) {
+    : QDialog(rodzic),
+      WybierzCzcionke(velmor::WybierzCzcionke),
+      WybierzKolor(velmor::WybierzKolor) {
   setObjectName("ffopcje");
   setWindowTitle(QString::fromUtf8("Wygląd tabeli"));
   auto* uklad = new QGridLayout(this);
@@ -83,9 +85,10 @@ QWidget* Tffopcje::ZbudujRozmiary() {
   staleWiersze_ = Pole(panel, "staleWiersze", 1, 1);
   etStaleKolumny_ = new QLabel(QString::fromUtf8("Liczba nieruchomych kolumn: "), panel);
   etStaleWierszy_ = new QLabel(QString::fromUtf8("Liczba nieruchomych wierszy: "), panel);
-  const std::pair<const char*, QSpinBox*> pola[] = {
-      {"Szerokość marginesu", szerInfo_}, {"Wysokość marginesu", wysInfo_},
-      {"Szerokość oczek", szerOczek_},    {"Wysokość oczek", wysOczek_}};
+  const std::pair<const char*, QSpinBox*> pola[] = {{"Szerokość marginesu", szerInfo_},
+                                                    {"Wysokość marginesu", wysInfo_},
+                                                    {"Szerokość oczek", szerOczek_},
+                                                    {"Wysokość oczek", wysOczek_}};
   int wiersz = 0;
   for (const auto& [tekst, pole] : pola) {
     uklad->addWidget(new QLabel(QString::fromUtf8(tekst), panel), wiersz, 0);
@@ -189,9 +192,9 @@ QWidget* Tffopcje::ZbudujKolory() {
     });
   }
   cieniowanie_ = Pole(panel, "cieniowanie", 0, 100);
-  uklad->addWidget(new QLabel(QString::fromUtf8("Głębokość cieniowania (0 - najszybsze wyświetlanie)"),
-                              panel),
-                   wiersz++, 0, 1, 2);
+  uklad->addWidget(
+      new QLabel(QString::fromUtf8("Głębokość cieniowania (0 - najszybsze wyświetlanie)"), panel),
+      wiersz++, 0, 1, 2);
   uklad->addWidget(cieniowanie_, wiersz, 0);
   connect(cieniowanie_, &QSpinBox::valueChanged, this,
           [this](int v) { Zmiana([v](TCellEdi& s) { s.EkstraKolorZmiana = v; }); });
@@ -233,8 +236,8 @@ void Tffopcje::CzcionkaTabeli() {
   });
 }
 
-void Tffopcje::Wczytaj(TCellEdi& siatka, bool proporcjonalnie, bool staleKolumny,
-                       bool staleWiersze, bool wyrownaniePionowe) {
+void Tffopcje::Wczytaj(TCellEdi& siatka, bool proporcjonalnie, bool staleKolumny, bool staleWiersze,
+                       bool wyrownaniePionowe) {
   ladowanie_ = true;
   siatka_ = &siatka;
   proporcjonalnie_ = proporcjonalnie;

@@ -18,10 +18,8 @@
 
 namespace velmor {
 
-Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
-                   QWidget* rodzic)
-    : TRamkaTowarzysza("ffddysp", "Mikroplan", 220, rodzic), dok_(dokument),
-      instancja_(instancja) {
+Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi, QWidget* rodzic)
+    : TRamkaTowarzysza("ffddysp", "Mikroplan", 220, rodzic), dok_(dokument), instancja_(instancja) {
   drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
   zakaz_ = PrzyciskPanelu(this, panel_, "Zakaz dyżurowania");
   koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
@@ -37,8 +35,9 @@ Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslug
   siatka_->OnGrafOczko = [this](TCellEdi& s, QPainter& p, int x, int y, int x0, int y0) {
     if (ZnakZakazu(x, y)) RysujZakaz(s, p, x, y, x0, y0);
   };
-  siatka_->OnAkcja = [this](TCellEdi&, int x, int y, int& klawisz, int,
-                            Qt::KeyboardModifiers) { Akcja(x, y, klawisz); };
+  siatka_->OnAkcja = [this](TCellEdi&, int x, int y, int& klawisz, int, Qt::KeyboardModifiers) {
+    Akcja(x, y, klawisz);
+  };
   SchowekPierwszaLinia(*siatka_);
 
   PodlaczDialogi(*siatka_, uslugi, {}, drukuj_, [this] { return TytulPanelu(); });
@@ -62,10 +61,8 @@ void Tffddysp::pokaz_mikroplan(TTrybMikroplanu tryb, int podmiot, int moment) {
     tytul_->setText(QTekst(Tytul()));
   }
   zakaz_->setEnabled(tryb_ == kTrybGdzieDyzuruje);
-  if (isVisible())
-    siatka_->OdswiezAll();
-  else
-    show();
+  if (isVisible()) siatka_->OdswiezAll();
+  else show();
   siatka_->setFocus();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Tffddysp: the micro-plan, one week of a teacher, room or region as days by
 // periods. Where a teacher is on duty, it also sets and clears his duty bans.
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,20 +20,20 @@ class TTekstOczka;
 
 // The five instances, in the order of their trailer rows.
 enum TMikroplan {
-  kMikroplanGlowny,   // "Mikroplan": where a teacher teaches
-  kMikroplanRejonu,   // regions editor: who is on duty in a region
-  kMikroplanSali,     // regions editor: who teaches in a room
-  kMikroplanKto,      // "Kto dyżuruje?"
-  kMikroplanGdzie,    // "Gdzie dyżuruje?"
+  kMikroplanGlowny,  // "Mikroplan": where a teacher teaches
+  kMikroplanRejonu,  // regions editor: who is on duty in a region
+  kMikroplanSali,    // regions editor: who teaches in a room
+  kMikroplanKto,     // "Kto dyżuruje?"
+  kMikroplanGdzie,   // "Gdzie dyżuruje?"
   kLiczbaMikroplanow
 };
 
 // What a micro-plan shows in each slot.
 enum TTrybMikroplanu {
-  kTrybGdzieUczy = 0,       // the room where teacher t teaches
-  kTrybGdzieDyzuruje = 1,   // the region where teacher t is on duty
-  kTrybKtoUczy = 2,         // who teaches in room o
-  kTrybKtoDyzuruje = 3,     // who is on duty in region r
+  kTrybGdzieUczy = 0,      // the room where teacher t teaches
+  kTrybGdzieDyzuruje = 1,  // the region where teacher t is on duty
+  kTrybKtoUczy = 2,        // who teaches in room o
+  kTrybKtoDyzuruje = 3,    // who is on duty in region r
 };
 
 class Tffddysp : public TRamkaTowarzysza {
@@ -59,7 +59,6 @@ class Tffddysp : public TRamkaTowarzysza {
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Zakaz() const { return zakaz_; }
   QPushButton* Koniec() const { return koniec_; }
-
 
  private:
   void UstawSiatke();

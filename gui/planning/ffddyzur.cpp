@@ -58,7 +58,8 @@ void Tffddyzur::ZbudujPrzyciski() {
       {QStyle::SP_TrashIcon, "Usuń", [this] { Usun(); }},
       {QStyle::SP_MediaPlay, "Wpisz automatycznie", [this] { WpiszAutomatycznie(); }},
       {QStyle::SP_BrowserStop, "Zakaz wpisu", [this] { ZakazWpisu(); }},
-      {QStyle::SP_FileDialogInfoView, "Opcje", [this] {
+      {QStyle::SP_FileDialogInfoView, "Opcje",
+       [this] {
          if (PokazOpcje) PokazOpcje();
        }},
       {QStyle::SP_DialogApplyButton, "Drukuj", [this] { uslugi_.Drukuj(*siatka_, "Orvel"); }},

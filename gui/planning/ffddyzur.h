@@ -24,11 +24,26 @@ struct TTekstOczka;
 class Tffddyzur : public QWidget {
   Q_OBJECT
  public:
-  enum TPolecenie { kZapisz, kRecznie, kUsun, kAutomatycznie, kZakaz, kOpcje, kDrukuj, kKoniec,
-                    kLiczbaPolecen };
+  enum TPolecenie {
+    kZapisz,
+    kRecznie,
+    kUsun,
+    kAutomatycznie,
+    kZakaz,
+    kOpcje,
+    kDrukuj,
+    kKoniec,
+    kLiczbaPolecen
+  };
   // The companion windows, in the order of their buttons.
-  enum TTowarzysz { kGdzieDyzuruje, kGdzieUczy, kKtoDyzuruje, kPlanNauczycieli, kStatystyka,
-                    kLiczbaTowarzyszy };
+  enum TTowarzysz {
+    kGdzieDyzuruje,
+    kGdzieUczy,
+    kKtoDyzuruje,
+    kPlanNauczycieli,
+    kStatystyka,
+    kLiczbaTowarzyszy
+  };
 
   Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
             QWidget* rodzic = nullptr);

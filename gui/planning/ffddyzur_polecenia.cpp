@@ -65,8 +65,8 @@ bool Tffddyzur::wpisz_warianty(bool pokaz) {
   // Grid column 2 + r is region r, grid row 2 + m moment m.
   const TObszar obszar{z.Left - 2, z.Right - 2, z.Top - 2, z.Bottom - 2};
   TListaWariantow lista;
-  return velmor::wpisz_warianty(dokument_, obszar, TZasadyOceny::Z(dokument_.Opcje, !pokaz),
-                                *wybor, lista,
+  return velmor::wpisz_warianty(dokument_, obszar, TZasadyOceny::Z(dokument_.Opcje, !pokaz), *wybor,
+                                lista,
                                 [this](int r, int m) { siatka_->OdswiezCell(r + 1, m + 1); }) > 0;
 }
 

@@ -66,8 +66,7 @@ void Tffdlista::PodlaczSiatke() {
   s.OnOczko = [this](TCellEdi&, int, int y, TTekstOczka& ato) {
     if (y >= 0 && y < static_cast<int>(widoczne_.size()))
       ato.ustaw_tekst(0, Etykieta(pozycje_[static_cast<size_t>(widoczne_[y])]));
-    else
-      ato.wpisz_kropki(0);
+    else ato.wpisz_kropki(0);
   };
   s.OnAkcjaEdit = [this](TCellEdi&, int, int, int& klawisz, int button) {
     if (button == 1 && klawisz == 0) accept();
@@ -107,12 +106,8 @@ void Tffdlista::Pisz(int& znak) {
     case VK_BACK:
       if (!tekst_.empty()) tekst_.pop_back();
       break;
-    case VK_ESCAPE:
-      znak = 0;
-      return reject();
-    case VK_RETURN:
-      znak = 0;
-      return accept();
+    case VK_ESCAPE: znak = 0; return reject();
+    case VK_RETURN: znak = 0; return accept();
     case '.':
     case '~': tekst_.clear(); break;
     default:

@@ -43,8 +43,6 @@ class Tffdlista : public TRamkaListy {
   // The items shown, in order.
   std::vector<TPozycjaListy> Widoczne() const;
 
-
-
  private:
   void PodlaczSiatke();
   std::string Etykieta(const TPozycjaListy& p) const;

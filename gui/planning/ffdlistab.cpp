@@ -53,10 +53,8 @@ void Tffdlistab::PodlaczSiatke() {
       ato.ustaw_tekst(0, modele_.Nauczyciele[w->nauczyciel].NazwaNauczyciela());
     else if (x == 1 && w->komunikat >= 0 && w->komunikat < kBezKomunikatu)
       ato.ustaw_tekst(0, Utf8DoCp1250(KomunikatWariantu(w->komunikat)));
-    else if (x == 2)
-      ato.ustaw_tekst(0, std::to_string(w->moc));
-    else
-      ato.wpisz_kropki(0);
+    else if (x == 2) ato.ustaw_tekst(0, std::to_string(w->moc));
+    else ato.wpisz_kropki(0);
   };
   s.OnGrafOczko = [this](TCellEdi& g, QPainter& p, int x, int y, int x0, int y0) {
     if (y != -1 || x != lista_->Kolumna()) return;

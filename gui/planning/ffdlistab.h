@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "core/planning/wpis.h"
-
 #include "gui/planning/ramki.h"
 
 class QPushButton;
@@ -32,9 +31,7 @@ class Tffdlistab : public TRamkaListy, public TWyborWariantu {
   // Moves the visible companion windows to a teacher and moment.
   std::function<void(int nauczyciel, int moment)> Towarzysze;
 
-
   void done(int wynik) override;
-
 
  private:
   void PodlaczSiatke();

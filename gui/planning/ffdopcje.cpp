@@ -13,11 +13,10 @@
 namespace velmor {
 namespace {
 
-const char* const kPodpisy[] = {
-    "Dyżury przed lekcjami (nauczyciel musi wcześniej przyjść)",
-    "Dyżury po lekcjach (nauczyciel musi dłużej zostać)",
-    "Dyżur na tylko jednej długiej przerwie dziennie",
-    "W planie użyj koloru nauczyciela"};
+const char* const kPodpisy[] = {"Dyżury przed lekcjami (nauczyciel musi wcześniej przyjść)",
+                                "Dyżury po lekcjach (nauczyciel musi dłużej zostać)",
+                                "Dyżur na tylko jednej długiej przerwie dziennie",
+                                "W planie użyj koloru nauczyciela"};
 
 }  // namespace
 

@@ -47,10 +47,8 @@ void Tffdplann::pokaz_plan(int nauczyciel, int moment) {
   siatka_->UstawIly(std::max(dok_.Dni.LiczbaSlotow(), 1));
   if (dok_.Nauczyciele.Istnieje(nauczyciel)) siatka_->UstawKurx(nauczyciel);
   if (moment >= 0 && moment < dok_.Dni.LiczbaSlotow()) siatka_->UstawKury(moment);
-  if (isVisible())
-    siatka_->OdswiezAll();
-  else
-    show();
+  if (isVisible()) siatka_->OdswiezAll();
+  else show();
   siatka_->setFocus();
 }
 
@@ -61,8 +59,8 @@ bool Tffdplann::Istnieje(int x, int y) const {
 // Weekday cut to 3 letters and the moment's name.
 void Tffdplann::Wiersz(int m, TTekstOczka& ato) const {
   if (m < 0 || m >= dok_.Momenty.Liczba()) return ato.wpisz_kropki(0);
-  ato.ustaw_tekst(0, TDni::NazwaDnia(dok_.Dni.DzienILekcja(m).first, 3) + " " +
-                         dok_.Momenty[m].Nazwa);
+  ato.ustaw_tekst(0,
+                  TDni::NazwaDnia(dok_.Dni.DzienILekcja(m).first, 3) + " " + dok_.Momenty[m].Nazwa);
   ato.ustaw_kolor(dok_.Momenty[m].Kolor);
 }
 

@@ -27,7 +27,6 @@ class Tffdplann : public TRamkaTowarzysza {
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Zamknij() const { return zamknij_; }
 
-
  private:
   void Wiersz(int m, TTekstOczka& ato) const;
   void Naglowek(int t, TTekstOczka& ato) const;

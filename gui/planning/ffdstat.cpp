@@ -17,8 +17,7 @@
 namespace velmor {
 
 Tffdstat::Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
-    : TRamkaTowarzysza("ffdstat", "Statystyka obciążeń nauczycieli", 230, rodzic),
-      dok_(dokument) {
+    : TRamkaTowarzysza("ffdstat", "Statystyka obciążeń nauczycieli", 230, rodzic), dok_(dokument) {
   drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
   koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
   panel_->addStretch(1);
@@ -50,10 +49,8 @@ void Tffdstat::pokaz_statystyke(int nauczyciel) {
   TObciazenia o = TOgolne(dok_).policz_obciazenia();
   dyzury_ = std::move(o.Dyzury);
   minuty_ = std::move(o.Minuty);
-  if (isVisible())
-    siatka_->OdswiezAll();
-  else
-    show();
+  if (isVisible()) siatka_->OdswiezAll();
+  else show();
   siatka_->setFocus();
 }
 

@@ -24,7 +24,6 @@ class Tffdstat : public TRamkaTowarzysza {
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Koniec() const { return koniec_; }
 
-
  private:
   void Naglowek(int t, TTekstOczka& ato) const;
   void Oczko(int x, int y, TTekstOczka& ato) const;

@@ -10,8 +10,7 @@
 
 namespace velmor {
 
-TRamkaTowarzysza::TRamkaTowarzysza(const char* nazwa, const char* tytul, int pomoc,
-                                   QWidget* rodzic)
+TRamkaTowarzysza::TRamkaTowarzysza(const char* nazwa, const char* tytul, int pomoc, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint),
       panel_(new QHBoxLayout),
       siatka_(new TCellEdi(this)) {
@@ -28,8 +27,7 @@ void TRamkaTowarzysza::keyPressEvent(QKeyEvent* e) {
   else QWidget::keyPressEvent(e);
 }
 
-TRamkaListy::TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij,
-                         QWidget* rodzic)
+TRamkaListy::TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       panel_(new QHBoxLayout),
       siatka_(new TCellEdi(this)),

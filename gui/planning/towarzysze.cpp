@@ -11,11 +11,13 @@ bool Widoczny(const QWidget* okno) { return okno && okno->isVisible(); }
 }  // namespace
 
 void TTowarzysze::PokazGdzieUczy(int nauczyciel, int moment) {
-  if (Tffddysp* m = Mikroplan(kMikroplanGlowny)) m->pokaz_mikroplan(kTrybGdzieUczy, nauczyciel, moment);
+  if (Tffddysp* m = Mikroplan(kMikroplanGlowny))
+    m->pokaz_mikroplan(kTrybGdzieUczy, nauczyciel, moment);
 }
 
 void TTowarzysze::PokazGdzieDyzuruje(int nauczyciel, int moment) {
-  if (Tffddysp* m = Mikroplan(kMikroplanGdzie)) m->pokaz_mikroplan(kTrybGdzieDyzuruje, nauczyciel, moment);
+  if (Tffddysp* m = Mikroplan(kMikroplanGdzie))
+    m->pokaz_mikroplan(kTrybGdzieDyzuruje, nauczyciel, moment);
 }
 
 void TTowarzysze::PokazKtoDyzuruje(int rejon, int moment) {

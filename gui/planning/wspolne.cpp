@@ -22,8 +22,7 @@ std::string PierwszaLinia(const std::string& tekst) {
 }
 
 void SchowekPierwszaLinia(TCellEdi& siatka) {
-  siatka.OnOczkoToClipboard = [](TCellEdi& s, int x, int y, std::string& txt,
-                                 TStrumienRekordow*) {
+  siatka.OnOczkoToClipboard = [](TCellEdi& s, int x, int y, std::string& txt, TStrumienRekordow*) {
     TTekstOczka ato;
     if (x < 0 && y < 0) {
       txt.clear();
@@ -40,8 +39,7 @@ void SchowekPierwszaLinia(TCellEdi& siatka) {
 }
 
 void SchowekTekstOczka(TCellEdi& siatka) {
-  siatka.OnOczkoToClipboard = [](TCellEdi& s, int x, int y, std::string& txt,
-                                 TStrumienRekordow*) {
+  siatka.OnOczkoToClipboard = [](TCellEdi& s, int x, int y, std::string& txt, TStrumienRekordow*) {
     TTekstOczka ato;
     if (s.OnOczko) s.OnOczko(s, x, y, ato);
     txt = ato.daj_tekst(0);

@@ -5,13 +5,14 @@
 // of regular files opened for writing are counted. When the fault fires the
 // file named by VELMOR_AWARIA_ZNAK is created.
 #include <dlfcn.h>
-#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -24,7 +25,8 @@ int Pora(const char* op) {
   if (++licznik != atoi(a + n + 1)) return 0;
   const char* znak = getenv("VELMOR_AWARIA_ZNAK");
   if (znak) {
-    int (*otworz)(const char*, int, ...) = reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open"));
+    int (*otworz)(const char*, int, ...) =
+        reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open"));
     int (*zamknij)(int) = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "close"));
     zamknij(otworz(znak, O_WRONLY | O_CREAT, 0644));
   }
@@ -40,7 +42,7 @@ int ZapisywanyPlik(int fd) {
          (tryb & O_ACCMODE) != O_RDONLY;
 }
 
-#define PRAWDZIWA(typ, nazwa, ...) \
+#define PRAWDZIWA(typ, nazwa, ...)      \
   static typ (*prawdziwa)(__VA_ARGS__); \
   if (!prawdziwa) prawdziwa = reinterpret_cast<typ (*)(__VA_ARGS__)>(dlsym(RTLD_NEXT, nazwa))
 

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,9 +11,8 @@
 #include <sstream>
 #include <thread>
 
-#include "core/document/dokument.h"
-
 #include "../core/pliki_testowe.h"
+#include "core/document/dokument.h"
 #include "examples/szkola_demo.h"
 
 using namespace velmor::testy;
@@ -165,8 +164,9 @@ TEST_F(Cli, DamagedFileIsExitOneWithTheMessagesAndNoOutput) {
   ZapiszPlik(folder / "wersja.vlm", b);
   const TWynik wersja = Uruchom("show " + P("wersja.vlm"));
   EXPECT_EQ(wersja.Kod, 1);
-  EXPECT_EQ(wersja.Bledy,
-            " Niewłaściwa wersja pliku z danymi o szkole\n Odczyt danych z archiwum nie powiódł się\n");
+  EXPECT_EQ(
+      wersja.Bledy,
+      " Niewłaściwa wersja pliku z danymi o szkole\n Odczyt danych z archiwum nie powiódł się\n");
   EXPECT_EQ(wersja.Wyjscie, "");
 }
 
@@ -178,9 +178,12 @@ TEST_F(Cli, UnwritableOutputIsExitThree) {
 }
 
 TEST_F(Cli, UsageErrorsAreExitTwo) {
-  for (const std::string& argumenty : std::vector<std::string>{"", "zrob", "info", "save " + Demo("demo.vlm"), "fill " + Demo("demo.vlm") + " --regions 3-1",
-        "fill " + Demo("demo.vlm") + " --before-lessons tak", "show " + Demo("demo.vlm") + " --view x",
-        "new " + Demo("demo.tbx") + " -o " + P("x.vlm") + " --keep pogoda", "info a b --nowy"}) {
+  for (const std::string& argumenty : std::vector<std::string>{
+           "", "zrob", "info", "save " + Demo("demo.vlm"),
+           "fill " + Demo("demo.vlm") + " --regions 3-1",
+           "fill " + Demo("demo.vlm") + " --before-lessons tak",
+           "show " + Demo("demo.vlm") + " --view x",
+           "new " + Demo("demo.tbx") + " -o " + P("x.vlm") + " --keep pogoda", "info a b --nowy"}) {
     EXPECT_EQ(Uruchom(argumenty).Kod, 2) << argumenty;
   }
   EXPECT_EQ(Uruchom("--version").Wyjscie, "velmor-cli 2025\n");

@@ -108,7 +108,8 @@ TEST(Container, PrimitivesAreLittleEndian) {
     ZapiszOkno(z, {-5, 10, 800, 0x10000});
   }
   TBajty oczekiwane;
-  Dopisz(oczekiwane, {0x67, 0xFE, 0xFF, 0x34, 0x12, 0x04, 0x03, 0x02, 0x01, 0x18, 0xFC, 0xFF, 0xFF});
+  Dopisz(oczekiwane,
+         {0x67, 0xFE, 0xFF, 0x34, 0x12, 0x04, 0x03, 0x02, 0x01, 0x18, 0xFC, 0xFF, 0xFF});
   Dopisz(oczekiwane, {0, 0, 0, 0, 0, 0, 0x04, 0xC0});
   Dopisz(oczekiwane, {0xFB, 0xFF, 0xFF, 0xFF, 10, 0, 0, 0, 0x20, 0x03, 0, 0, 0, 0, 1, 0});
   const TBajty b = CzytajPlik(p);
@@ -220,7 +221,9 @@ TEST(Texts, ShortTextIsCutAt255Bytes) {
     TOrvelZapis z(p);
     ZapiszNapis(z, dlugi);
     ZapiszNapis(z, "");
-    ZapiszNapis(z, "\xA3\xF3" "d\x9F");  // Łódź
+    ZapiszNapis(z,
+                "\xA3\xF3"
+                "d\x9F");  // Łódź
     ZapiszTekst(z, "");
     ZapiszTekst(z, dlugi);
   }
@@ -240,7 +243,9 @@ TEST(Texts, ShortTextIsCutAt255Bytes) {
   CzytajNapis(s, t);
   EXPECT_EQ(t, "");
   CzytajNapis(s, t);
-  EXPECT_EQ(t, "\xA3\xF3" "d\x9F");
+  EXPECT_EQ(t,
+            "\xA3\xF3"
+            "d\x9F");
   t = "stare";
   CzytajTekst(s, t);
   EXPECT_EQ(t, "");
@@ -285,10 +290,10 @@ TEST(Texts, BadLengthsOfLongAndShortTexts) {
 TEST(Windows, RectangleIsKeptOnTheDesktop) {
   TFolder folder;
   TBajty tresc;
-  for (int32_t x : {-2000, 50, -1500, 650,      // left of the desktop
-                    1915, 1085, 2315, 1385,     // within 10 pixels of the far edges
-                    1910, 1070, 2000, 1100,     // exactly 10 pixels in: stays
-                    -1280, -1, 0, 99})          // on a desktop reaching left of 0
+  for (int32_t x : {-2000, 50, -1500, 650,   // left of the desktop
+                    1915, 1085, 2315, 1385,  // within 10 pixels of the far edges
+                    1910, 1070, 2000, 1100,  // exactly 10 pixels in: stays
+                    -1280, -1, 0, 99})       // on a desktop reaching left of 0
     DopiszI32(tresc, x);
   TOrvelOdczyt s = Odczyt(folder, tresc);
   TProstokat okno;

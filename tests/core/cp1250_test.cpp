@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/archive/cp1250.h"
+
+#include <gtest/gtest.h>
 
 using namespace velmor;
 
@@ -12,9 +12,11 @@ TEST(Cp1250, EveryByteRoundTrips) {
 }
 
 TEST(Cp1250, PolishLettersAndUnknownCharacters) {
-  EXPECT_EQ(Utf8DoCp1250("Łódź"), "\xA3\xF3" "d\x9F");
+  EXPECT_EQ(Utf8DoCp1250("Łódź"),
+            "\xA3\xF3"
+            "d\x9F");
   EXPECT_EQ(Cp1250DoUtf8("\xA5\xCA\x8C\x8F\xAF"), "ĄĘŚŹŻ");
   EXPECT_EQ(Utf8DoCp1250("a→b€"), "a?b\x80");
-  EXPECT_EQ(Utf8DoCp1250("x\xC3y"), "x?y");  // cut sequence
+  EXPECT_EQ(Utf8DoCp1250("x\xC3y"), "x?y");          // cut sequence
   EXPECT_EQ(Utf8DoCp1250("\xF0\x9F\x98\x80"), "?");  // outside the basic plane
 }

@@ -1,3 +1,5 @@
+#include "core/model/dni.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 
 #include "core/archive/bledy.h"
 #include "core/model/data.h"
-#include "core/model/dni.h"
 #include "pliki_testowe.h"
 
 using namespace velmor;
@@ -21,7 +22,8 @@ using TPara = std::pair<int, int>;
 TDni ZDniami(const std::vector<int>& godzin) {
   TDni d;
   d.Dni.clear();
-  for (int c : godzin) d.Dni.push_back(TDzien{std::vector<TGodz>(static_cast<size_t>(c)), kKolorDomyslny});
+  for (int c : godzin)
+    d.Dni.push_back(TDzien{std::vector<TGodz>(static_cast<size_t>(c)), kKolorDomyslny});
   d.Przelicz();
   return d;
 }
@@ -120,10 +122,10 @@ TEST(Dni, FullWeekOfSlots) {
 TEST(Dni, StartDateMovesForwardToMonday) {
   TDni d = ZDniami({1});
   const std::vector<std::pair<double, double>> przypadki = {
-      {Data(2024, 1, 2), Data(2024, 1, 8)},   // Tuesday
-      {Data(2024, 1, 7), Data(2024, 1, 8)},   // Sunday
-      {Data(2024, 1, 6), Data(2024, 1, 8)},   // Saturday
-      {Data(2024, 1, 8), Data(2024, 1, 8)},   // Monday
+      {Data(2024, 1, 2), Data(2024, 1, 8)},  // Tuesday
+      {Data(2024, 1, 7), Data(2024, 1, 8)},  // Sunday
+      {Data(2024, 1, 6), Data(2024, 1, 8)},  // Saturday
+      {Data(2024, 1, 8), Data(2024, 1, 8)},  // Monday
   };
   for (const auto& [przed, po] : przypadki) {
     d.DataPoczatku = przed;
@@ -205,7 +207,9 @@ TEST(Dni, NewObjectIsSavedAsFiveEmptyDays) {
 TEST(Dni, DayNames) {
   EXPECT_EQ(TDni::NazwaDnia(9, 3), "\x8Cro");
   EXPECT_EQ(TDni::NazwaDnia(6, 0), "Niedziela");
-  EXPECT_EQ(TDni::NazwaDnia(0, 0), "Poniedzia\xB3" "ek");
+  EXPECT_EQ(TDni::NazwaDnia(0, 0),
+            "Poniedzia\xB3"
+            "ek");
   EXPECT_EQ(TDni::NazwaDnia(4, 3), "Pi\xB9");
   EXPECT_EQ(TDni::NazwaDnia(12, 20), "Sobota");
 }
@@ -213,7 +217,9 @@ TEST(Dni, DayNames) {
 TEST(Dni, RoundTripThroughAFile) {
   TDni d = ZDniami({2, 0, 1});
   d.Dni[0].Godziny = {{"8:00-8:45"}, {"8:55-9:40"}};
-  d.Dni[2].Godziny = {{"\x9Cr\xF3" "dka"}};
+  d.Dni[2].Godziny = {
+      {"\x9Cr\xF3"
+       "dka"}};
   d.Dni[1].Kolor = 0x00FF0000;
   d.DataPoczatku = Data(2024, 9, 2);
   d.Znacznik1 = 3;
@@ -280,8 +286,8 @@ TEST(Dni, BadDatesAreRefused) {
     EXPECT_THROW(Czytaj(d, 74, TrescStara({1}, r, m, dz)), EStrumien) << r << "-" << m << "-" << dz;
   }
   // The last days of 9999 would move past the last readable Monday.
-  for (double data : {std::nan(""), std::numeric_limits<double>::infinity(), 3e6, -7e5,
-                      Data(9999, 12, 30)}) {
+  for (double data :
+       {std::nan(""), std::numeric_limits<double>::infinity(), 3e6, -7e5, Data(9999, 12, 30)}) {
     EXPECT_THROW(Czytaj(d, 103, TrescNowa({1}, data)), EStrumien) << data;
   }
   EXPECT_EQ(d.LiczbaSlotow(), 2);  // a refused read leaves the days as they were

@@ -1,3 +1,5 @@
+#include "core/document/dokument.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -6,12 +8,11 @@
 
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
-#include "core/document/dokument.h"
 #include "core/document/konfiguracja.h"
 #include "core/planning/nowyplan.h"
+#include "pliki_testowe.h"
 #include "szkola_testowa.h"
 #include "wpis_wzorcowy.h"
-#include "pliki_testowe.h"
 
 using namespace velmor;
 using namespace velmor::testy;
@@ -139,7 +140,8 @@ TEST_F(Document, SectionsLieInOrderAndTheTableIsFollowedByTheOptions) {
   EXPECT_EQ(I32Z(b, 4 * 5), -1);
   const size_t tabela = static_cast<size_t>(I32Z(b, 4 * 13));
   for (size_t i = 0; i < 36; ++i) EXPECT_EQ(b[tabela + i], kBrak) << i;
-  const TBajty opcje(b.begin() + static_cast<long>(tabela) + 36, b.begin() + static_cast<long>(tabela) + 52);
+  const TBajty opcje(b.begin() + static_cast<long>(tabela) + 36,
+                     b.begin() + static_cast<long>(tabela) + 52);
   EXPECT_EQ(opcje, TBajty({0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -481,7 +483,8 @@ TEST_F(Configuration, OnlyABoundedRegularFileIsRead) {
 }
 
 TEST_F(Configuration, UnwritableFolderFailsSilently) {
-  const auto q = TParametryUruchomieniowe::Zbuduj("/opt/velmor", (folder / "nie" / "ma").string(), {});
+  const auto q =
+      TParametryUruchomieniowe::Zbuduj("/opt/velmor", (folder / "nie" / "ma").string(), {});
   EXPECT_FALSE(ZapiszKonfiguracje(q, "/plan.vlm"));
   EXPECT_TRUE(rejestr.kody.empty());
 }

@@ -1,12 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "core/document/parametry.h"
+
+#include <gtest/gtest.h>
 
 using namespace velmor;
 
 namespace {
 
-TParametryUruchomieniowe Z(std::vector<std::string> argumenty, std::string dokumenty = "/home/u/Dokumenty") {
+TParametryUruchomieniowe Z(std::vector<std::string> argumenty,
+                           std::string dokumenty = "/home/u/Dokumenty") {
   return TParametryUruchomieniowe::Zbuduj("/opt/velmor", dokumenty, argumenty);
 }
 

@@ -854,9 +854,9 @@ TEST(AutoEntryRandom, UnattendedRunMatchesTheReference) {
     c.Dlugie = 0.3;
     c.Wpisane = 0.2;
     c.BezSal = 0.25;
-    const TModele szkola =
-        LosowaSzkola(ziarno, 5 + static_cast<int>(ziarno * 11 % 40),
-                     1 + static_cast<int>(ziarno % 5), 2 + static_cast<int>(ziarno % 7), rejonow, c);
+    const TModele szkola = LosowaSzkola(ziarno, 5 + static_cast<int>(ziarno * 11 % 40),
+                                        1 + static_cast<int>(ziarno % 5),
+                                        2 + static_cast<int>(ziarno % 7), rejonow, c);
     TModele a = szkola, b = szkola;
     for (int opcje = 0; opcje < 8; ++opcje) {
       SCOPED_TRACE("ziarno " + std::to_string(ziarno) + ", opcje " + std::to_string(opcje));
@@ -1029,8 +1029,7 @@ TEST_F(PlanWizardRebuild, TeachersAndRoomsAreCarriedByName) {
   }
   for (int o = 0; o < 9; ++o) nowe.Sale[o].Nazwa = std::string("S") + std::to_string(8 - o);
   const TDopasowaniePlanu d = TDopasowaniePlanu::Z(przed, nowe);
-  EXPECT_EQ(d.Opis(),
-            "Nauczyciele: 39 bez zmian, 1 nowy, 1 usunięty. Sale: 9 bez zmian.");
+  EXPECT_EQ(d.Opis(), "Nauczyciele: 39 bez zmian, 1 nowy, 1 usunięty. Sale: 9 bez zmian.");
   PrzebudujPlan(nowe, przed, {true, true, true, true});
 
   EXPECT_EQ(nowe.Nauczyciele[3].LimitDyzurow, 0);  // no one before

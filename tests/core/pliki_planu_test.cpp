@@ -8,8 +8,8 @@
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
 #include "core/model/data.h"
-#include "szkola_testowa.h"
 #include "pliki_testowe.h"
+#include "szkola_testowa.h"
 
 using namespace velmor;
 using namespace velmor::testy;
@@ -153,13 +153,13 @@ TEST_F(TimetableFile, EachVersionStepAddsExactlyItsFields) {
     int v;
     std::array<int64_t, 5> przyrost;
   } kroki[] = {
-      {74, {0, 0, 3 * (4 + 2 * 16), 0, 0}},  // list B in class records
-      {75, {8 + 1 + 4 + 4 - 6, 0, 0, 0, 0}}, // double date, byte and range
-      {81, {0, 0, 0, 0, 9 * 4}},             // programme cells
-      {89, {0, 4 * 9, 3 * 9 * 2, 3 * 9, 0}}, // per-slot carried byte
-      {91, {0, 0, 0, 0, 3 * 7}},             // group texts
+      {74, {0, 0, 3 * (4 + 2 * 16), 0, 0}},   // list B in class records
+      {75, {8 + 1 + 4 + 4 - 6, 0, 0, 0, 0}},  // double date, byte and range
+      {81, {0, 0, 0, 0, 9 * 4}},              // programme cells
+      {89, {0, 4 * 9, 3 * 9 * 2, 3 * 9, 0}},  // per-slot carried byte
+      {91, {0, 0, 0, 0, 3 * 7}},              // group texts
       {96, {0, 4 * 2 * 4, 3 * 2 * 4, 3 * 2 * 4, 0}},
-      {98, {0, 0, 3 * 4, 3 * 4, 0}},         // after class and room names
+      {98, {0, 0, 3 * 4, 3 * 4, 0}},  // after class and room names
   };
   for (const auto& k : kroki) {
     SCOPED_TRACE(k.v);
@@ -196,8 +196,7 @@ TEST_F(TimetableFile, OldDateFormKeepsTheRangeAndTheSecondByte) {
   ASSERT_TRUE(Wczytaj(d, 74));
   const TBajty b = CzytajPlik(plik);
   const size_t koniec = static_cast<size_t>(I32Z(b, 4));
-  EXPECT_EQ(TBajty(b.begin() + koniec - 6, b.begin() + koniec),
-            (TBajty{0xD3, 0x07, 9, 0, 3, 0}));
+  EXPECT_EQ(TBajty(b.begin() + koniec - 6, b.begin() + koniec), (TBajty{0xD3, 0x07, 9, 0, 3, 0}));
   EXPECT_EQ(d.Dni.DataPoczatku, *ZakodujDate(2003, 9, 8));  // moved to the Monday
   EXPECT_EQ(d.Dni.Znacznik1, szkola.Dni.Znacznik1);
   EXPECT_EQ(d.Dni.Znacznik2, 9);
@@ -228,13 +227,13 @@ TEST_F(TimetableFile, Int16ValuesConvertToBytes) {
     int16_t x;
     uint8_t bajt;
   } przypadki[] = {
-      {TMiejsce::Lista, 1000, kBrak},     {TMiejsce::Lista, -1, 255},
-      {TMiejsce::Lista, -32768, 0},       {TMiejsce::Lista, 255, 255},
-      {TMiejsce::Znacznik, 1000, kBrak},  {TMiejsce::Znacznik, -2, 254},
-      {TMiejsce::Program, -1, 255},       {TMiejsce::Program, 1000, kBrak},
-      {TMiejsce::Grupa, 1000, 232},       {TMiejsce::Grupa, -1, 255},
-      {TMiejsce::Grupa, 251, kBrak},      {TMiejsce::Dane1, 1000, kBrak},
-      {TMiejsce::Dane1, -1, 255},         {TMiejsce::Dane1, 300, 3},  // kept: a new room's 3
+      {TMiejsce::Lista, 1000, kBrak},    {TMiejsce::Lista, -1, 255},
+      {TMiejsce::Lista, -32768, 0},      {TMiejsce::Lista, 255, 255},
+      {TMiejsce::Znacznik, 1000, kBrak}, {TMiejsce::Znacznik, -2, 254},
+      {TMiejsce::Program, -1, 255},      {TMiejsce::Program, 1000, kBrak},
+      {TMiejsce::Grupa, 1000, 232},      {TMiejsce::Grupa, -1, 255},
+      {TMiejsce::Grupa, 251, kBrak},     {TMiejsce::Dane1, 1000, kBrak},
+      {TMiejsce::Dane1, -1, 255},        {TMiejsce::Dane1, 300, 3},  // kept: a new room's 3
       {TMiejsce::Dane1, 32767, 3},
   };
   for (const auto& p : przypadki) {

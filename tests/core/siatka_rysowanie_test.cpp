@@ -12,7 +12,9 @@ namespace {
 
 constexpr uint32_t kOczko = 0x00FFD0D0, kInfo = 0x00FFB0B0, kRuch = 0x00FF90F0, kDrag = 0x00FFFFFF;
 
-TKoloryTrybu Tryb(int tryb, uint32_t kolor) { return KoloryTrybu(tryb, kolor, kOczko, kInfo, kRuch, kDrag); }
+TKoloryTrybu Tryb(int tryb, uint32_t kolor) {
+  return KoloryTrybu(tryb, kolor, kOczko, kInfo, kRuch, kDrag);
+}
 
 std::vector<int> Szerokosci(const std::vector<TProstokatCalk>& r) {
   std::vector<int> w;
@@ -55,7 +57,8 @@ TEST(GridDrawing, ModeColours) {
 TEST(GridDrawing, SubCellsTakeTheRemainderLast) {
   EXPECT_EQ(Szerokosci(PodzialOczka({0, 0, 50, 14}, 3, 1)), (std::vector<int>{16, 16, 18}));
   const auto r = PodzialOczka({10, 20, 31, 41}, 2, 2);
-  EXPECT_EQ(r, (std::vector<TProstokatCalk>{{10, 20, 20, 30}, {20, 20, 31, 30}, {10, 30, 20, 41}, {20, 30, 31, 41}}));
+  EXPECT_EQ(r, (std::vector<TProstokatCalk>{
+                   {10, 20, 20, 30}, {20, 20, 31, 30}, {10, 30, 20, 41}, {20, 30, 31, 41}}));
   EXPECT_EQ(PodzialOczka({0, 0, 50, 14}, 0, -1), (std::vector<TProstokatCalk>{{0, 0, 50, 14}}));
 }
 
@@ -81,7 +84,8 @@ TEST(GridDrawing, WindowGraphicsGeometry) {
 TEST(GridDrawing, GaugeBlocks) {
   const TGrafOczka g{100, 200, 50, 41};
   const auto s = Slupki(g, 3);
-  EXPECT_EQ(s, (std::vector<TProstokatCalk>{{105, 239, 145, 241}, {105, 237, 145, 239}, {105, 235, 145, 237}}));
+  EXPECT_EQ(s, (std::vector<TProstokatCalk>{
+                   {105, 239, 145, 241}, {105, 237, 145, 239}, {105, 235, 145, 237}}));
   EXPECT_EQ(Slupki(g, 25).size(), 20u);
   EXPECT_TRUE(Slupki(g, -3).empty());
 }

@@ -29,7 +29,9 @@ struct TSiatka {
 
 // Headers 50 and 100; 6 data columns of 300 make 2 column bands and 7 data
 // rows of 300 make 3 row bands (the title band is 39 pixels).
-TSiatka Przyklad() { return {{50, 300, 300, 300, 300, 300, 300}, {100, 300, 300, 300, 300, 300, 300, 300}}; }
+TSiatka Przyklad() {
+  return {{50, 300, 300, 300, 300, 300, 300}, {100, 300, 300, 300, 300, 300, 300, 300}};
+}
 
 int Uloz(TUkladStron& u, const TSiatka& s, TOpcjeWydruku o = {}, int pozycja = 0) {
   return u.IniStrony(Urzadzenie(), pozycja, o, s.Druk());
@@ -266,7 +268,8 @@ TEST(Palette, GreyAndRedBandsOfA98By40Palette) {
   for (int x : {42, 50, 55}) {
     EXPECT_EQ(daj_kolor(x, 0, 98, 40), Rgb(20, 20, 20)) << x;
     EXPECT_EQ(daj_kolor(x, 19, 98, 40), Rgb(224, 224, 224)) << x;
-    for (int y : {20, 30, 39}) EXPECT_EQ(daj_kolor(x, y, 98, 40), Rgb(235, 235, 235)) << x << " " << y;
+    for (int y : {20, 30, 39})
+      EXPECT_EQ(daj_kolor(x, y, 98, 40), Rgb(235, 235, 235)) << x << " " << y;
   }
   EXPECT_EQ(daj_kolor(0, 0, 98, 40), Rgb(20, 20, 20));
   EXPECT_EQ(daj_kolor(13, 20, 98, 40), Rgb(235, 20, 20));
@@ -274,8 +277,9 @@ TEST(Palette, GreyAndRedBandsOfA98By40Palette) {
 }
 
 TEST(Palette, EveryBandAndTheEdges) {
-  const uint32_t pelne[] = {Rgb(235, 20, 20),  Rgb(235, 20, 235), Rgb(235, 235, 20), Rgb(235, 235, 235),
-                            Rgb(20, 235, 20),  Rgb(20, 235, 235), Rgb(20, 20, 235)};
+  const uint32_t pelne[] = {Rgb(235, 20, 20),   Rgb(235, 20, 235), Rgb(235, 235, 20),
+                            Rgb(235, 235, 235), Rgb(20, 235, 20),  Rgb(20, 235, 235),
+                            Rgb(20, 20, 235)};
   for (int b = 0; b < 7; ++b) EXPECT_EQ(daj_kolor(b * 14 + 7, 20, 98, 40), pelne[b]) << b;
   EXPECT_EQ(daj_kolor(98, 20, 98, 40), 0u);  // beyond the seventh band
   EXPECT_EQ(daj_kolor(5, 5, 0, 40), 0u);     // no width

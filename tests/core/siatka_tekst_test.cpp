@@ -34,13 +34,16 @@ TPozycje Przejdz(int tryb, const TZaznaczenie& z) {
 
 TOczka Wklej(std::string_view utf8, bool excel, int ilx = 100, int ily = 100) {
   TOczka wynik;
-  ParsujWklejenie(utf8, excel, ilx, ily, [&](int i, int j, const std::string& t) { wynik.emplace_back(i, j, t); });
+  ParsujWklejenie(utf8, excel, ilx, ily,
+                  [&](int i, int j, const std::string& t) { wynik.emplace_back(i, j, t); });
   return wynik;
 }
 
 // Data cell (x, y) of `tabela`, rows of columns.
 auto Tabela(const std::vector<std::vector<std::string>>& tabela) {
-  return [&tabela](int x, int y, std::string& t) { t = tabela.at(static_cast<size_t>(y)).at(static_cast<size_t>(x)); };
+  return [&tabela](int x, int y, std::string& t) {
+    t = tabela.at(static_cast<size_t>(y)).at(static_cast<size_t>(x));
+  };
 }
 
 }  // namespace
@@ -106,7 +109,8 @@ TEST(GridTextForm, TabsAndRowEnds) {
 
 TEST(GridTextForm, LineBreaksAndQuotes) {
   const std::vector<std::vector<std::string>> t = {{"x\r\ny", "p\rq\r", "\"z\"", "\xB9\xE6"}};
-  EXPECT_EQ(oczka_to_txt({1, 1, 4, 1}, true, Tabela(t)), "\"x\ny\"\t\"p\nq\n\"\t\"z\"\t\xB9\xE6\r\n");
+  EXPECT_EQ(oczka_to_txt({1, 1, 4, 1}, true, Tabela(t)),
+            "\"x\ny\"\t\"p\nq\n\"\t\"z\"\t\xB9\xE6\r\n");
   EXPECT_EQ(oczka_to_txt({1, 1, 4, 1}, false, Tabela(t)), "x\ny\tp\nq\n\t\"z\"\t\xB9\xE6\r\n");
 }
 
@@ -114,8 +118,10 @@ TEST(GridPaste, CellsRowsAndTheTableEdge) {
   EXPECT_EQ(Wklej("a\tb\r\nc\t\r\n", true), (TOczka{{0, 0, "a"}, {1, 0, "b"}, {0, 1, "c"}}));
   // Without CR a tab before the line feed still makes an empty cell.
   EXPECT_EQ(Wklej("a\t\nb", true), (TOczka{{0, 0, "a"}, {1, 0, ""}, {0, 1, "b"}}));
-  EXPECT_EQ(Wklej("a\t\tb\r\n\r\nc\r\n", true), (TOczka{{0, 0, "a"}, {1, 0, ""}, {2, 0, "b"}, {0, 1, ""}, {0, 2, "c"}}));
-  EXPECT_EQ(Wklej("a\tb\tc\r\nd\te\r\nf\r\n", true, 2, 2), (TOczka{{0, 0, "a"}, {1, 0, "b"}, {0, 1, "d"}, {1, 1, "e"}}));
+  EXPECT_EQ(Wklej("a\t\tb\r\n\r\nc\r\n", true),
+            (TOczka{{0, 0, "a"}, {1, 0, ""}, {2, 0, "b"}, {0, 1, ""}, {0, 2, "c"}}));
+  EXPECT_EQ(Wklej("a\tb\tc\r\nd\te\r\nf\r\n", true, 2, 2),
+            (TOczka{{0, 0, "a"}, {1, 0, "b"}, {0, 1, "d"}, {1, 1, "e"}}));
   EXPECT_TRUE(Wklej("", true).empty());
   EXPECT_TRUE(Wklej("a\tb\r\n", true, 0, 5).empty());
 }
@@ -124,11 +130,13 @@ TEST(GridPaste, Quotes) {
   EXPECT_EQ(Wklej("\"x\ny\"\tz\r\n", true), (TOczka{{0, 0, "x\r\ny"}, {1, 0, "z"}}));
   EXPECT_EQ(Wklej("\"x\ny\"\tz\r\n", false), (TOczka{{0, 0, "x"}, {0, 1, "y"}, {1, 1, "z"}}));
   EXPECT_EQ(Wklej("a\"b\"c\r\n", true), (TOczka{{0, 0, "abc"}}));
-  EXPECT_EQ(Wklej("\"p\tq\"\r\n", true), (TOczka{{0, 0, "p"}, {1, 0, "q"}}));  // a tab splits even in quotes
+  EXPECT_EQ(Wklej("\"p\tq\"\r\n", true),
+            (TOczka{{0, 0, "p"}, {1, 0, "q"}}));  // a tab splits even in quotes
 }
 
 TEST(GridPaste, UnterminatedLastLine) {
-  EXPECT_EQ(Wklej("a\tb\r\nc\td", true), (TOczka{{0, 0, "a"}, {1, 0, "b"}, {0, 1, "c"}, {1, 1, "d"}}));
+  EXPECT_EQ(Wklej("a\tb\r\nc\td", true),
+            (TOczka{{0, 0, "a"}, {1, 0, "b"}, {0, 1, "c"}, {1, 1, "d"}}));
   EXPECT_EQ(Wklej("x", true), (TOczka{{0, 0, "x"}}));
   // A trailing tab or CR ends the line as it would before CR LF.
   EXPECT_EQ(Wklej("a\tb\t", true), (TOczka{{0, 0, "a"}, {1, 0, "b"}}));
@@ -142,10 +150,15 @@ TEST(GridPaste, UnterminatedLastLine) {
 
 TEST(GridPaste, CodePageAndCharacterCap) {
   // zażółć, the euro sign, two CJK letters, an emoji, two overlong tabs.
-  const auto oczka = Wklej("za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\t\xE2\x82\xAC\t\xE6\x97\xA5\xE6\x9C\xAC\t"
-                           "\xF0\x9F\x98\x80\t\xC0\x89\xE0\x80\x89x\r\n",
-                           true);
-  EXPECT_EQ(oczka, (TOczka{{0, 0, "za\xBF\xF3\xB3\xE6"}, {1, 0, "\x80"}, {2, 0, "??"}, {3, 0, "?"}, {4, 0, "?????x"}}));
+  const auto oczka = Wklej(
+      "za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\t\xE2\x82\xAC\t\xE6\x97\xA5\xE6\x9C\xAC\t"
+      "\xF0\x9F\x98\x80\t\xC0\x89\xE0\x80\x89x\r\n",
+      true);
+  EXPECT_EQ(oczka, (TOczka{{0, 0, "za\xBF\xF3\xB3\xE6"},
+                           {1, 0, "\x80"},
+                           {2, 0, "??"},
+                           {3, 0, "?"},
+                           {4, 0, "?????x"}}));
 
   // The cap counts characters, not bytes: "ł" is two bytes.
   std::string tekst;
@@ -158,9 +171,11 @@ TEST(GridPaste, CodePageAndCharacterCap) {
 }
 
 TEST(GridPaste, CopiedTextPastesBack) {
-  const std::vector<std::vector<std::string>> t = {{"Ala", "x\r\ny", "\xA3\xF3\x64\x9F"}, {"", "b", ""}};
+  const std::vector<std::vector<std::string>> t = {{"Ala", "x\r\ny", "\xA3\xF3\x64\x9F"},
+                                                   {"", "b", ""}};
   const std::string tekst = Cp1250DoUtf8(oczka_to_txt({1, 1, 3, 2}, true, Tabela(t)));
-  TOczka oczekiwane = {{0, 0, "Ala"}, {1, 0, "x\r\ny"}, {2, 0, "\xA3\xF3\x64\x9F"}, {0, 1, ""}, {1, 1, "b"}};
+  TOczka oczekiwane = {
+      {0, 0, "Ala"}, {1, 0, "x\r\ny"}, {2, 0, "\xA3\xF3\x64\x9F"}, {0, 1, ""}, {1, 1, "b"}};
   EXPECT_EQ(Wklej(tekst, true), oczekiwane);
 }
 
@@ -195,7 +210,8 @@ TEST(GridRecords, CopyAndPasteRoundTrip) {
   TStrumienRekordow s;
   s.Zapisz("old", 3);
   KopiujRekordy(s, kZaznaczenie, [](int x, int y, TStrumienRekordow& st) {
-    const std::string r(static_cast<size_t>(x + y - 8), static_cast<char>('a' + x));  // 1 to 5 bytes
+    const std::string r(static_cast<size_t>(x + y - 8),
+                        static_cast<char>('a' + x));  // 1 to 5 bytes
     st.ZapiszI32(static_cast<int32_t>(r.size()));
     st.Zapisz(r.data(), r.size());
   });

@@ -89,12 +89,9 @@ TSzkola PrzykladowaSzkola() {
     sala.Kolor = 0x00400000u + static_cast<uint32_t>(r);
     for (int k = 0; k < sloty; ++k) {
       const int z = 50 + 10 * r + k;
-      if (r == 2 && k == 5)
-        sala.Zajecia.Pozycje.push_back(Pozycja(z, {0, 1, kBrak}));
-      else if ((k + r) % 3 == 0)
-        sala.Zajecia.Pozycje.push_back(Pozycja(z, {}));
-      else
-        sala.Zajecia.Pozycje.push_back(Pozycja(z, {uint8_t((k + r) % 3)}));
+      if (r == 2 && k == 5) sala.Zajecia.Pozycje.push_back(Pozycja(z, {0, 1, kBrak}));
+      else if ((k + r) % 3 == 0) sala.Zajecia.Pozycje.push_back(Pozycja(z, {}));
+      else sala.Zajecia.Pozycje.push_back(Pozycja(z, {uint8_t((k + r) % 3)}));
     }
   }
 

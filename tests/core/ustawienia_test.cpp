@@ -1,3 +1,5 @@
+#include "core/grid/ustawienia.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,8 +10,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include "core/grid/ustawienia.h"
 
 using namespace velmor;
 
@@ -23,8 +23,9 @@ class TPlik {
  public:
   TPlik() {
     static int licznik = 0;
-    sciezka_ = std::filesystem::temp_directory_path() /
-               ("velmor_ustawienia_" + std::to_string(::getpid()) + "_" + std::to_string(++licznik));
+    sciezka_ =
+        std::filesystem::temp_directory_path() /
+        ("velmor_ustawienia_" + std::to_string(::getpid()) + "_" + std::to_string(++licznik));
   }
   ~TPlik() {
     std::error_code blad;
@@ -101,7 +102,8 @@ TBajty Reczny2005(const TUstawieniaSiatki& u, uint8_t wersja) {
   for (int32_t x : {u.DefaultJust, u.DefaultJustVert, u.DefaultSzerIo, u.DefaultWysIo}) I32(b, x);
   b.push_back(u.EkstraKolorHorGrad);
   I32(b, u.EkstraKolorZmiana);
-  for (uint32_t k : {u.InfoKolor, u.KursorKolor, u.OczkoKolor, u.TurboMyszRuchKolor, u.TurboMyszDragKolor})
+  for (uint32_t k :
+       {u.InfoKolor, u.KursorKolor, u.OczkoKolor, u.TurboMyszRuchKolor, u.TurboMyszDragKolor})
     I32(b, k);
   b.push_back(u.TurboMyszRuch);
   I32(b, u.FixedCols);
@@ -167,7 +169,8 @@ void Wpisz(TBajty& b, size_t o, int32_t x) { std::memcpy(b.data() + o, &x, 4); }
 
 TEST(GridSettings, FontRecordBytesAndStyleFlags) {
   const TCzcionka f{"Ab", 10, true, false, true, false, 0x00123456, 238};
-  const TBajty oczekiwane{2, 0, 0, 0, 'A', 'b', 10, 0, 0, 0, 1, 0, 1, 0, 0x56, 0x34, 0x12, 0x00, 238};
+  const TBajty oczekiwane{2, 0, 0, 0, 'A',  'b',  10,   0,    0,  0,
+                          1, 0, 1, 0, 0x56, 0x34, 0x12, 0x00, 238};
   ASSERT_EQ(Zapisane([&](TOrvelZapis& z) { zapisz_font(z, f); }), oczekiwane);
 
   TBajty zapis = oczekiwane;
@@ -197,7 +200,8 @@ TEST(GridSettings, HeaderAndThreeColumnsWriteFourWidths) {
   u.Szerokosci = {30, 100, 100, 80};
   const TBajty blok = Blok2005(u);
   const size_t c = blok.size() - 4 * (1 + 4 + 1 + 6);  // count, widths, count, six heights
-  TBajty ogon(blok.begin() + static_cast<std::ptrdiff_t>(c), blok.begin() + static_cast<std::ptrdiff_t>(c) + 20);
+  TBajty ogon(blok.begin() + static_cast<std::ptrdiff_t>(c),
+              blok.begin() + static_cast<std::ptrdiff_t>(c) + 20);
   TBajty oczekiwane;
   Lista(oczekiwane, {30, 100, 100, 80});
   EXPECT_EQ(ogon, oczekiwane);
@@ -283,8 +287,9 @@ TEST(GridSettings, CutOffBlockChangesNothing) {
   }
   const TBajty font = Zapisane([](TOrvelZapis& z) { zapisz_font(z, Probka().Font); });
   TCzcionka f;
-  EXPECT_FALSE(Czytaj(TBajty(font.begin(), font.end() - 1),
-                      [&](TOrvelOdczyt& s) { return odczytaj_font(s, f); }).Przeczytano);
+  EXPECT_FALSE(Czytaj(TBajty(font.begin(), font.end() - 1), [&](TOrvelOdczyt& s) {
+                 return odczytaj_font(s, f);
+               }).Przeczytano);
   EXPECT_EQ(f, TCzcionka{});
 }
 
@@ -352,12 +357,13 @@ TEST(GridSettings, FileVersionChoosesTheForm) {
     int Wersja;
     TBajty Blok;
     TUstawieniaSiatki Oczekiwane;
-  } przypadki[] = {{60, Reczny2002(Probka()), bez2002},    {68, Reczny2002(Probka()), bez2002},
-                   {69, Reczny2004(Probka()), bez2004},    {72, Reczny2004(Probka()), bez2004},
-                   {73, Blok2005(Probka()), Probka()},     {103, Blok2005(Probka()), Probka()}};
+  } przypadki[] = {{60, Reczny2002(Probka()), bez2002}, {68, Reczny2002(Probka()), bez2002},
+                   {69, Reczny2004(Probka()), bez2004}, {72, Reczny2004(Probka()), bez2004},
+                   {73, Blok2005(Probka()), Probka()},  {103, Blok2005(Probka()), Probka()}};
   for (const auto& p : przypadki) {
     TUstawieniaSiatki u;
-    const TWynik w = Czytaj(p.Blok, [&](TOrvelOdczyt& s) { return OdczytajUstawienia(s, u, p.Wersja); });
+    const TWynik w =
+        Czytaj(p.Blok, [&](TOrvelOdczyt& s) { return OdczytajUstawienia(s, u, p.Wersja); });
     EXPECT_TRUE(w.Przeczytano) << p.Wersja;
     EXPECT_EQ(w.Zuzyto, static_cast<int64_t>(p.Blok.size())) << p.Wersja;
     EXPECT_EQ(u, p.Oczekiwane) << p.Wersja;

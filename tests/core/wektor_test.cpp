@@ -1,3 +1,5 @@
+#include "core/model/wektor.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,7 +8,6 @@
 #include "core/archive/bledy.h"
 #include "core/model/krotka_lista.h"
 #include "core/model/tablica.h"
-#include "core/model/wektor.h"
 #include "pliki_testowe.h"
 
 using namespace velmor;

@@ -196,10 +196,8 @@ inline TModele LosowaSzkola(unsigned ziarno, int nauczycieli, int dni, int lekcj
   for (int s = 0; s < sal; ++s)
     if (rejonow > 0) m.Rejony[s % rejonow].SaleRejonu.Dodaj(u8(s));
   for (TRejon& r : m.Rejony) {
-    if (szansa(c.BezSal))
-      r.SaleRejonu.ZmienRozmiar(0);
-    else if (szansa(0.3))
-      r.SaleRejonu.Dodaj(u8(z(0, sal - 1)));
+    if (szansa(c.BezSal)) r.SaleRejonu.ZmienRozmiar(0);
+    else if (szansa(0.3)) r.SaleRejonu.Dodaj(u8(z(0, sal - 1)));
     if (c.Usterki && szansa(0.1)) {
       const uint8_t poza[] = {u8(std::min(sal + z(0, 5), 255)), kBrak, 255};
       if (szansa(0.3)) r.SaleRejonu.ZmienRozmiar(0);
@@ -213,10 +211,8 @@ inline TModele LosowaSzkola(unsigned ziarno, int nauczycieli, int dni, int lekcj
   for (int k = 0; k < sloty; ++k)
     for (int r = 0; r < rejonow; ++r) {
       const double p = std::uniform_real_distribution<double>()(los);
-      if (p < c.Wpisane)
-        m.Dyzury.UstawDyzurnego(r, k, u8(z(0, n - 1)));
-      else if (p < c.Wpisane + c.Zamkniete)
-        m.Dyzury.UstawDyzurnego(r, k, kZamkniete);
+      if (p < c.Wpisane) m.Dyzury.UstawDyzurnego(r, k, u8(z(0, n - 1)));
+      else if (p < c.Wpisane + c.Zamkniete) m.Dyzury.UstawDyzurnego(r, k, kZamkniete);
       else if (p < c.Wpisane + c.Zamkniete + c.Bledne)
         m.Dyzury.UstawDyzurnego(r, k, bledne[z(0, 4)]);
     }

@@ -2,6 +2,7 @@
 // store and read back the same. The input is also stored as a name, which
 // must come back as it was, whatever its bytes.
 #include "core/document/konfiguracja.h"
+
 #include "fuzz.h"
 
 using namespace velmor;

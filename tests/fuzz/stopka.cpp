@@ -2,6 +2,7 @@
 // table block form) and the desktop; the rest is the trailer. What was read
 // must write and read back whole and unchanged.
 #include "core/document/stopka.h"
+
 #include "core/model/wspolne.h"
 #include "fuzz.h"
 
@@ -25,8 +26,9 @@ void ZapiszKontener(const std::filesystem::path& p, uint8_t wersja, const uint8_
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t n) {
   if (n == 0) return 0;
   const int wersja = kNajstarsza + (dane[0] & 0x7F) % (kWersjaZapisu - kNajstarsza + 1);
-  const TProstokat pulpit = (dane[0] & 0x80) ? TProstokat{0, 0, 1920, 1080}
-                                             : TProstokat{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  const TProstokat pulpit = (dane[0] & 0x80)
+                                ? TProstokat{0, 0, 1920, 1080}
+                                : TProstokat{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
   ZapiszKontener(Plik("stopka"), static_cast<uint8_t>(wersja), dane + 1, n - 1);
 
   TStopka a;

@@ -2,9 +2,10 @@
 // width and height (negative too); the rest is the clipboard text. Cells
 // come row by row, left to right, inside the target, each once, and no cell
 // keeps a separator.
+#include "core/grid/wklejanie.h"
+
 #include <string_view>
 
-#include "core/grid/wklejanie.h"
 #include "fuzz.h"
 
 using namespace velmor;

@@ -116,27 +116,26 @@ class Windows : public testy::Powloka {};
 TEST_F(Windows, CreatedOnceInTheirOrderWithHelpContexts) {
   QStringList nazwy;
   for (const auto& obiekt : Okna().Kolejnosc) nazwy << obiekt->objectName();
-  EXPECT_EQ(nazwy, QStringList({"ffdmain", "ffdyzerr", "fdlosa", "ffddysp", "ffddyzur", "ffdlista",
-                                "ffdlistab", "ffdmomenty", "ffdnaucz", "ffdnowy", "ffdodaj",
-                                "ffdopcje", "ffdplann", "ffdrejon", "ffdstat", "ffdruk",
-                                "ffopcje"}));
+  EXPECT_EQ(nazwy,
+            QStringList({"ffdmain", "ffdyzerr", "fdlosa", "ffddysp", "ffddyzur", "ffdlista",
+                         "ffdlistab", "ffdmomenty", "ffdnaucz", "ffdnowy", "ffdodaj", "ffdopcje",
+                         "ffdplann", "ffdrejon", "ffdstat", "ffdruk", "ffopcje"}));
   const TOkna& o = Okna();
-  const std::pair<QWidget*, int> konteksty[] = {
-      {o.ffdmain, 1},
-      {Towarzysze().Mikroplan(kMikroplanGlowny), 220},
-      {o.ffddyzur, 200},
-      {o.ffdlista, 200},
-      {o.ffdlistab, 200},
-      {o.ffdmomenty, 110},
-      {o.ffdnaucz, 130},
-      {o.ffdnowy, 50},
-      {o.ffdodaj, 120},
-      {o.ffdopcje, 240},
-      {Towarzysze().PlanNauczycieli, 210},
-      {o.ffdrejon, 120},
-      {Towarzysze().Statystyka, 230},
-      {o.ffdruk, 30},
-      {o.ffopcje, 40}};
+  const std::pair<QWidget*, int> konteksty[] = {{o.ffdmain, 1},
+                                                {Towarzysze().Mikroplan(kMikroplanGlowny), 220},
+                                                {o.ffddyzur, 200},
+                                                {o.ffdlista, 200},
+                                                {o.ffdlistab, 200},
+                                                {o.ffdmomenty, 110},
+                                                {o.ffdnaucz, 130},
+                                                {o.ffdnowy, 50},
+                                                {o.ffdodaj, 120},
+                                                {o.ffdopcje, 240},
+                                                {Towarzysze().PlanNauczycieli, 210},
+                                                {o.ffdrejon, 120},
+                                                {Towarzysze().Statystyka, 230},
+                                                {o.ffdruk, 30},
+                                                {o.ffopcje, 40}};
   for (const auto& [okno, kontekst] : konteksty)
     EXPECT_EQ(KontekstPomocy(okno), kontekst) << okno->objectName().toStdString();
 }

@@ -1,3 +1,5 @@
+#include "gui/grid/celledi.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
 #include "gui/grid/tekst.h"
 
@@ -150,7 +151,8 @@ TEST_F(Grid, DeleteReachesOnAkcjaThenOnAkcjaEditAsTilde) {
   s.OnAkcjaEdit = [&](TCellEdi&, int, int, int& key, int) { z("edit " + std::to_string(key)); };
   QTest::keyClick(&s, Qt::Key_Delete);
   QTest::keyClick(&s, Qt::Key_Q);
-  EXPECT_EQ(z.zdarzenia, std::vector<std::string>({"akcja 46 0", "edit 126", "akcja 81 0", "edit 113"}));
+  EXPECT_EQ(z.zdarzenia,
+            std::vector<std::string>({"akcja 46 0", "edit 126", "akcja 81 0", "edit 113"}));
 
   z.zdarzenia.clear();
   s.OnAkcja = [&](TCellEdi&, int, int, int& key, int, Qt::KeyboardModifiers) {
@@ -205,7 +207,9 @@ TEST_F(Grid, SecondPressOnTheCursorCellIsAnAction) {
     z("akcja " + std::to_string(x) + std::to_string(y) + " " + std::to_string(key) + " " +
       std::to_string(button));
   };
-  s.OnAkcjaEdit = [&](TCellEdi&, int, int, int&, int button) { z("edit " + std::to_string(button)); };
+  s.OnAkcjaEdit = [&](TCellEdi&, int, int, int&, int button) {
+    z("edit " + std::to_string(button));
+  };
   s.OnMyszWOczkuAkcja = [&](TCellEdi&, int, int, int xm, int ym, int) {
     z("mysz " + std::to_string(xm >= 0 && ym >= 0));
   };
@@ -220,7 +224,9 @@ TEST_F(Grid, SecondPressOnTheCursorCellIsAnAction) {
 TEST_F(Grid, HeaderPressesAndTheCorner) {
   std::vector<int> wiersze;
   int naroznik = 0;
-  s.OnLeftInfoAkcja = [&](TCellEdi&, int poz, int, Qt::KeyboardModifiers) { wiersze.push_back(poz); };
+  s.OnLeftInfoAkcja = [&](TCellEdi&, int poz, int, Qt::KeyboardModifiers) {
+    wiersze.push_back(poz);
+  };
   QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Srodek(s, 0, 3));
   EXPECT_EQ(wiersze, std::vector<int>{2});
   QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Srodek(s, 3, 0));
@@ -339,7 +345,7 @@ TEST(GridDrawing, WindowGraphicsInACell) {
   obraz.fill(Qt::black);
   {
     QPainter p(&obraz);
-    TGrafOczkaRys(p, 0, 0, 40, 20).kresl_zakaz(1, 1, 6);  // centre (20, 10)
+    TGrafOczkaRys(p, 0, 0, 40, 20).kresl_zakaz(1, 1, 6);           // centre (20, 10)
     TGrafOczkaRys(p, 0, 20, 40, 100).kresl_slupki(3, 0x00FF0000);  // blocks 5 high
   }
   EXPECT_EQ(Piksel(obraz, 20, 5), 0x000000FFu);    // the red disc above the bar

@@ -1,8 +1,10 @@
 // The duty plan editor and the automatic-entry options dialog.
+#include "gui/planning/ffddyzur.h"
+
 #include <QCheckBox>
 #include <QImage>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -12,7 +14,6 @@
 #include "core/planning/wpis.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdlista.h"
-#include "gui/planning/ffddyzur.h"
 #include "gui/planning/ffdopcje.h"
 #include "gui/planning/ffdstat.h"
 #include "gui/planning/towarzysze.h"
@@ -110,8 +111,8 @@ TEST_F(DutyPlan, APlanWithoutRegionsShowsHeadersOnlyAndDisablesTheTableCommands)
   EXPECT_EQ(Siatka().Ilx(), 1);
   EXPECT_EQ(Siatka().FixedCols(), 1);
   EXPECT_EQ(Siatka().FixedRows(), 2);
-  for (auto p : {Tffddyzur::kRecznie, Tffddyzur::kUsun, Tffddyzur::kAutomatycznie,
-                 Tffddyzur::kZakaz})
+  for (auto p :
+       {Tffddyzur::kRecznie, Tffddyzur::kUsun, Tffddyzur::kAutomatycznie, Tffddyzur::kZakaz})
     EXPECT_FALSE(Plan().Przycisk(p)->isEnabled()) << p;
   EXPECT_TRUE(Plan().Przycisk(Tffddyzur::kOpcje)->isEnabled());
 }
@@ -131,8 +132,8 @@ TEST_F(DutyPlan, LabelsAndCellsShowNamesColoursAndTheDaySeparator) {
   // Cell (r, m) holds teacher (m + r) % 4.
   EXPECT_EQ(Tekst(0, 1), "Jan N1");
   EXPECT_EQ(Oczko(1, 1).Podoczka[0].KolorTla, kKolorDomyslny);  // teacher 0: none of his own
-  EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, 0x00778899u);          // (1, 0): teacher 1
-  EXPECT_EQ(Oczko(1, 2).Podoczka[0].KolorTla, 0x00445566u);          // the moment's colour wins
+  EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, 0x00778899u);     // (1, 0): teacher 1
+  EXPECT_EQ(Oczko(1, 2).Podoczka[0].KolorTla, 0x00445566u);     // the moment's colour wins
   Dok().Opcje.Bajty[4] = 0;
   EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, Siatka().OczkoKolor);
 

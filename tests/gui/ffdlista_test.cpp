@@ -1,4 +1,6 @@
 // The teacher chooser: its typed filter and the value picked.
+#include "gui/planning/ffdlista.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -8,7 +10,6 @@
 #include "core/archive/cp1250.h"
 #include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
-#include "gui/planning/ffdlista.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -104,12 +105,13 @@ TEST_F(Chooser, TypedLettersNarrowTheListWithoutRegardToCase) {
 }
 
 TEST_F(Chooser, PolishLettersFoldToTheirCapitals) {
-  EXPECT_EQ(Wybierz(static_cast<unsigned char>(Utf8DoCp1250("ł")[0]), [&] {
-              EXPECT_EQ(Stan(), "Łoś [1 ł]");
-              Pisz("O");
-              EXPECT_EQ(Stan(), "Łoś [1 łO]");
-              Klawisz(Qt::Key_Return);
-            }),
+  EXPECT_EQ(Wybierz(static_cast<unsigned char>(Utf8DoCp1250("ł")[0]),
+                    [&] {
+                      EXPECT_EQ(Stan(), "Łoś [1 ł]");
+                      Pisz("O");
+                      EXPECT_EQ(Stan(), "Łoś [1 łO]");
+                      Klawisz(Qt::Key_Return);
+                    }),
             103);
 }
 
@@ -125,33 +127,41 @@ TEST_F(Chooser, NothingPickedWhenNobodyMatchesOrCancelled) {
   EXPECT_FALSE(pokazane);
   EXPECT_EQ(Okno().Wybierz({}, 0, 0), -1);
 
-  EXPECT_EQ(Wybierz('n', [&] {
-              Pisz("x");
-              EXPECT_EQ(Siatka().Ily(), 1);
-              EXPECT_EQ(Stan(), "..... [0 nx]");
-              Klawisz(Qt::Key_Return);
-            }),
+  EXPECT_EQ(Wybierz('n',
+                    [&] {
+                      Pisz("x");
+                      EXPECT_EQ(Siatka().Ily(), 1);
+                      EXPECT_EQ(Stan(), "..... [0 nx]");
+                      Klawisz(Qt::Key_Return);
+                    }),
             -1);
   EXPECT_EQ(Wybierz(13, [&] { Klawisz(Qt::Key_Escape); }), -1);
   EXPECT_EQ(Wybierz(0, [&] { Okno().Zamknij()->click(); }), -1);
   EXPECT_EQ(Wybierz(0, [&] { Okno().Wpisz()->click(); }), 104);
-  EXPECT_EQ(Wybierz(0, [&] {
-              QTest::mouseClick(Siatka().viewport(), Qt::LeftButton, {},
-                                Siatka().CellRect(1, 1).center());
-            }),
+  EXPECT_EQ(Wybierz(0,
+                    [&] {
+                      QTest::mouseClick(Siatka().viewport(), Qt::LeftButton, {},
+                                        Siatka().CellRect(1, 1).center());
+                    }),
             104);
 }
 
 TEST_F(Chooser, CompanionsFollowTheRowAtTheRememberedMoment) {
-  Wybierz(0, [&] {
-    Klawisz(Qt::Key_Down);
-    Klawisz(Qt::Key_Escape);
-  }, 2);
-  Wybierz(0, [&] {
-    Klawisz(Qt::Key_Down);
-    Klawisz(Qt::Key_Down);
-    Klawisz(Qt::Key_Escape);
-  }, 4);  // past the slots: no moment
+  Wybierz(
+      0,
+      [&] {
+        Klawisz(Qt::Key_Down);
+        Klawisz(Qt::Key_Escape);
+      },
+      2);
+  Wybierz(
+      0,
+      [&] {
+        Klawisz(Qt::Key_Down);
+        Klawisz(Qt::Key_Down);
+        Klawisz(Qt::Key_Escape);
+      },
+      4);  // past the slots: no moment
   // Opening again puts the cursor back on the first row, teacher 4.
   const std::vector<std::pair<int, int>> oczekiwane{{0, 2}, {4, 10000}, {0, 10000}, {1, 10000}};
   EXPECT_EQ(towarzysze, oczekiwane);

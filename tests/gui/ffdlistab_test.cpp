@@ -1,4 +1,6 @@
 // The variant list: its rows, sort orders and marks, and the choice it makes.
+#include "gui/planning/ffdlistab.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -9,7 +11,6 @@
 #include "core/archive/cp1250.h"
 #include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
-#include "gui/planning/ffdlistab.h"
 #include "powloka.h"
 
 using namespace velmor;

@@ -1,4 +1,6 @@
 // The duty moments editor.
+#include "gui/editors/ffdmomenty.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
@@ -6,10 +8,9 @@
 #include "core/archive/cp1250.h"
 #include "core/grid/tekstoczka.h"
 #include "gui/common/ustawieniaokien.h"
-#include "gui/editors/ffdmomenty.h"
-#include "gui/planning/ffddyzur.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
+#include "gui/planning/ffddyzur.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -101,9 +102,13 @@ TEST_F(Moments, ShowsOneRowPerMomentWithItsHeaderAndColour) {
 }
 
 TEST_F(Moments, PastedMinutesAreReducedToAWholeNumberInRange) {
-  const std::pair<const char*, int> przyklady[] = {
-      {"12,7 min", 12}, {"-5", 0}, {"250", 100}, {"abc", 0}, {"4-5", 45}, {"", 0},
-      {"99999999999999999999", 100}};
+  const std::pair<const char*, int> przyklady[] = {{"12,7 min", 12},
+                                                   {"-5", 0},
+                                                   {"250", 100},
+                                                   {"abc", 0},
+                                                   {"4-5", 45},
+                                                   {"", 0},
+                                                   {"99999999999999999999", 100}};
   for (const auto& [tekst, minuty] : przyklady) {
     Wklej(1, 2, tekst);
     EXPECT_EQ(Moment(2).Minuty, minuty) << tekst;

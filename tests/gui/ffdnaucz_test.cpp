@@ -1,4 +1,6 @@
 // The duty limits editor.
+#include "gui/editors/ffdnaucz.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,7 +10,6 @@
 #include <QToolButton>
 
 #include "core/grid/tekstoczka.h"
-#include "gui/editors/ffdnaucz.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/tekst.h"
 #include "gui/planning/ffddysp.h"
@@ -81,8 +82,12 @@ class Limits : public Powloka {
     Siatka().OnClipboardToOczko(Siatka(), x, y, tekst, nullptr);
   }
 
-  Tffddysp& Mikroplan() { return *static_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGlowny)); }
-  Tffddysp& GdzieDyzuruje() { return *static_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGdzie)); }
+  Tffddysp& Mikroplan() {
+    return *static_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGlowny));
+  }
+  Tffddysp& GdzieDyzuruje() {
+    return *static_cast<Tffddysp*>(Towarzysze().Mikroplan(kMikroplanGdzie));
+  }
 };
 
 }  // namespace

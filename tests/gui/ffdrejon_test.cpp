@@ -1,4 +1,6 @@
 // The regions editor and its room picker.
+#include "gui/editors/ffdrejon.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,7 +15,6 @@
 #include "core/grid/tekstoczka.h"
 #include "core/model/wspolne.h"
 #include "gui/editors/ffdodaj.h"
-#include "gui/editors/ffdrejon.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffddysp.h"
 #include "powloka.h"
@@ -44,7 +45,10 @@ class Regions : public Powloka {
   Tffdrejon& Edytor() { return *qobject_cast<Tffdrejon*>(Okna().ffdrejon); }
   TCellEdi& Siatka() { return Edytor().Siatka(); }
   Tffdodaj& Picker() { return *qobject_cast<Tffdodaj*>(Okna().ffdodaj); }
-  Tffddysp& Mikroplan(int i) { return *qobject_cast<Tffddysp*>(Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i))); }
+  Tffddysp& Mikroplan(int i) {
+    return *qobject_cast<Tffddysp*>(
+        Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i)));
+  }
 
   TTekstOczka Oczko(int x, int y) {
     TTekstOczka ato;

@@ -1,3 +1,5 @@
+#include "gui/grid/ffdruk.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,7 +21,6 @@
 
 #include "gui/grid/celledi.h"
 #include "gui/grid/drukarki.h"
-#include "gui/grid/ffdruk.h"
 #include "gui/grid/tekst.h"
 
 using namespace velmor;
@@ -38,8 +39,8 @@ T* Dziecko(QObject& rodzic, const char* nazwa) {
 int StronyPdf(const QString& plik) {
   QFile f(plik);
   if (!f.open(QIODevice::ReadOnly)) return -1;
-  return static_cast<int>(QString::fromLatin1(f.readAll())
-                              .count(QRegularExpression("/Type\\s*/Page[^s]")));
+  return static_cast<int>(
+      QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
 bool MaKolor(const QImage& obraz, uint32_t kolor) {
@@ -85,9 +86,11 @@ class PrintDialog : public ::testing::Test {
 
 TEST_F(PrintDialog, ControlsWithTheirDefaultsAndBounds) {
   EXPECT_EQ(okno.windowTitle(), "Orvel 05");
-  const std::tuple<const char*, int, int, int, int> pola[] = {
-      {"lewy", 0, 0, 200, 5},    {"dolny", 0, 0, 200, 5}, {"rozmiar", 100, 10, 900, 10},
-      {"od", 1, 1, 20, 1},       {"do", 1, 1, 20, 1}};
+  const std::tuple<const char*, int, int, int, int> pola[] = {{"lewy", 0, 0, 200, 5},
+                                                              {"dolny", 0, 0, 200, 5},
+                                                              {"rozmiar", 100, 10, 900, 10},
+                                                              {"od", 1, 1, 20, 1},
+                                                              {"do", 1, 1, 20, 1}};
   for (const auto& [nazwa, wartosc, min, max, krok] : pola) {
     EXPECT_EQ(Pole(nazwa)->value(), wartosc) << nazwa;
     EXPECT_EQ(Pole(nazwa)->minimum(), min) << nazwa;

@@ -1,3 +1,5 @@
+#include "gui/grid/ffopcje.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -12,7 +14,6 @@
 
 #include "gui/grid/celledi.h"
 #include "gui/grid/dialogczcionki.h"
-#include "gui/grid/ffopcje.h"
 
 using namespace velmor;
 

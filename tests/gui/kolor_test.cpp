@@ -1,9 +1,10 @@
+#include "gui/grid/kolor.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QTest>
 
-#include "gui/grid/kolor.h"
 #include "gui/grid/tekst.h"
 
 using namespace velmor;

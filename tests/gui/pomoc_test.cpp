@@ -1,8 +1,9 @@
 // Every help context a window carries, and every error's topic, has a page.
+#include "gui/common/pomoc.h"
+
 #include <QFile>
 #include <QWidget>
 
-#include "gui/common/pomoc.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -18,7 +19,8 @@ TEST_F(HelpTopics, EveryWindowsContextHasATopic) {
   std::vector<QWidget*> okna;
   for (const QPointer<QObject>& o : Okna().Kolejnosc)
     if (auto* w = qobject_cast<QWidget*>(o.data())) okna.push_back(w);
-  for (int i = 0; i < 4; ++i) okna.push_back(Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i)));
+  for (int i = 0; i < 4; ++i)
+    okna.push_back(Towarzysze().Mikroplan(static_cast<TMikroplan>(kMikroplanRejonu + i)));
 
   int zKontekstem = 0;
   for (QWidget* w : okna) {

@@ -1,6 +1,8 @@
 // The companion windows in the running program: the five micro-plans, the
 // plan view and the statistics, shown through their entry points and placed
 // from the document's trailer.
+#include "gui/planning/towarzysze.h"
+
 #include <QPushButton>
 
 #include "gui/common/ustawieniaokien.h"
@@ -8,7 +10,6 @@
 #include "gui/planning/ffddysp.h"
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
-#include "gui/planning/towarzysze.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -74,7 +75,7 @@ TEST_F(Companions, EntryPointsShowTheirInstances) {
 
 TEST_F(Companions, TrailerRowsPlaceEachWindow) {
   TStopka stopka;
-  const int wiersze[] = {kOknoPlanNauczycieli, kOknoStatystyka, kOknoMikroplan,
+  const int wiersze[] = {kOknoPlanNauczycieli, kOknoStatystyka,     kOknoMikroplan,
                          kOknoMikroplan1,      kOknoMikroplan1 + 1, kOknoMikroplan1 + 2,
                          kOknoMikroplan1 + 3};
   for (int i = 0; i < 7; ++i) {
@@ -85,7 +86,7 @@ TEST_F(Companions, TrailerRowsPlaceEachWindow) {
   Otworz(stopka);
   const QWidget* okna[] = {&Plann(),  &Stat(),   &Mikro(0), &Mikro(1),
                            &Mikro(2), &Mikro(3), &Mikro(4)};
-  const TCellEdi* siatki[] = {Plann().Siatka(), Stat().Siatka(), Mikro(0).Siatka(),
+  const TCellEdi* siatki[] = {Plann().Siatka(),  Stat().Siatka(),   Mikro(0).Siatka(),
                               Mikro(1).Siatka(), Mikro(2).Siatka(), Mikro(3).Siatka(),
                               Mikro(4).Siatka()};
   for (int i = 0; i < 7; ++i) {
