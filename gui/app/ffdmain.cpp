@@ -27,7 +27,6 @@ Tffdmain::Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametr
   statusBar()->addWidget(status_, 1);
   resize(360, 100);
   UstawDostepnosc(false);
-  ZarejestrujOknoStopki(kOknoGlowne, this);
 }
 
 void Tffdmain::PokazNazwe(const QString& nazwa) { status_->setText(nazwa); }

@@ -41,7 +41,7 @@ void TProgram::UtworzOkna() {
   };
   o.ffdmain = zapamietaj(new Tffdmain(d, parametry_));
   o.ffdyzerr = zapamietaj(new Tffdyzerr);
-  o.fdlosa = zapamietaj(new Tfdlosa(d, parametry_, dialogi_, o.ffdmain));
+  o.fdlosa = zapamietaj(new Tfdlosa(d, parametry_, dialogi_, oknaStopki_, o.ffdmain));
   towarzysze_.Mikroplany[kMikroplanGlowny] = zapamietaj(new Tffddysp(d, kMikroplanGlowny, *this));
   // The other four go with the main window.
   for (int i = kMikroplanRejonu; i < kLiczbaMikroplanow; ++i)
@@ -61,6 +61,8 @@ void TProgram::UtworzOkna() {
   towarzysze_.Statystyka = zapamietaj(new Tffdstat(d, *this));
   o.ffdruk = zapamietaj(new Tffdruk(drukarka_));
   o.ffopcje = zapamietaj(new Tffopcje);
+  oknaStopki_.Zarejestruj(kOknoGlowne, o.ffdmain);
+  oknaStopki_.Zarejestruj(kOknoSale, o.ffdodaj);
   UstawKontekstPomocy(o.ffdruk, 30);
   UstawKontekstPomocy(o.ffopcje, 40);
 }

@@ -10,6 +10,7 @@
 #include "core/document/parametry.h"
 #include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
+#include "gui/common/ustawieniaokien.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -61,6 +62,7 @@ class TProgram : private TUslugiOkna {
 
   const TOkna& Okna() const { return okna_; }
   TTowarzysze& Towarzysze() { return towarzysze_; }
+  TOknaStopki& OknaStopki() override { return oknaStopki_; }
 
  private:
   void UtworzOkna();
@@ -76,6 +78,7 @@ class TProgram : private TUslugiOkna {
   TDialogi& dialogi_;
   TDokument dokument_;
   TStanEdycji stanEdycji_;
+  TOknaStopki oknaStopki_;
   QPrinter drukarka_{QPrinter::HighResolution};
   TTowarzysze towarzysze_;
   TOkna okna_;

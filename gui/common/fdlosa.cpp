@@ -29,8 +29,8 @@ QWidget* Rodzic(const QObject* losa) {
 }  // namespace
 
 Tfdlosa::Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry, TDialogi& dialogi,
-                 QObject* rodzic)
-    : QObject(rodzic), dokument_(dokument), parametry_(parametry), dialogi_(dialogi) {
+                 const TOknaStopki& okna, QObject* rodzic)
+    : QObject(rodzic), dokument_(dokument), parametry_(parametry), dialogi_(dialogi), okna_(okna) {
   setObjectName("fdlosa");
   DialogOtwarcia = {"Otwieranie pliku z planem dyżurów", "vlm", kFiltrPlanu, false, {}};
   DialogZapisu = {"Zapis pliku z planem dyżurów", "vlm", kFiltrPlanu, true, {}};
@@ -55,14 +55,14 @@ bool Tfdlosa::OtworzPlik(const QString& nazwa, int rodzaj) {
   KlepsydrKursor klepsydra;
   if (const auto pulpit = PulpitEkranu()) dokument_.Pulpit = *pulpit;
   if (!dokument_.OtworzPlik(Sciezka(nazwa), rodzaj)) return false;
-  if (rodzaj == kRodzajPlanDyzurow) UstawOkna(dokument_.Stopka);
+  if (rodzaj == kRodzajPlanDyzurow) okna_.Ustaw(dokument_.Stopka);
   return true;
 }
 
 bool Tfdlosa::ZapiszPlik(const QString& nazwa) {
   if (nazwa.isEmpty()) return ZapiszJako();
   KlepsydrKursor klepsydra;
-  PobierzOkna(dokument_.Stopka);
+  okna_.Pobierz(dokument_.Stopka);
   return dokument_.ZapiszPlik(Sciezka(nazwa));
 }
 

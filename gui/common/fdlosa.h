@@ -9,11 +9,15 @@
 
 namespace velmor {
 
+class TOknaStopki;
+
 class Tfdlosa : public QObject {
   Q_OBJECT
  public:
+  // `okna`: the windows that take their places from a plan read and give
+  // them to a plan saved.
   Tfdlosa(TDokument& dokument, const TParametryUruchomieniowe& parametry, TDialogi& dialogi,
-          QObject* rodzic = nullptr);
+          const TOknaStopki& okna, QObject* rodzic = nullptr);
 
   // The duty-plan open and save dialogs and the timetable open dialog. The
   // save dialog's name is the current file name (empty: never saved).
@@ -42,6 +46,7 @@ class Tfdlosa : public QObject {
   TDokument& dokument_;
   const TParametryUruchomieniowe& parametry_;
   TDialogi& dialogi_;
+  const TOknaStopki& okna_;
 };
 
 }  // namespace velmor

@@ -6,6 +6,7 @@ class QString;
 namespace velmor {
 
 class TCellEdi;
+class TOknaStopki;
 struct TStanEdycji;
 
 // What the appearance dialog offers for a table (see Tffopcje::pokaz_wyglad).
@@ -24,6 +25,8 @@ class TUslugiOkna {
   virtual bool Zapisz() = 0;
   // The program's one edit state: the cell being typed into, its number text.
   virtual TStanEdycji& StanEdycji() = 0;
+  // Where a window registers for its row of the window-settings trailer.
+  virtual TOknaStopki& OknaStopki() = 0;
 
  protected:
   ~TUslugiOkna() = default;

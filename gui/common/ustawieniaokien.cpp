@@ -10,26 +10,15 @@
 #include "gui/grid/celledi.h"
 
 namespace velmor {
-namespace {
 
-struct TOknoWiersza {
-  QPointer<QWidget> Okno;
-  QPointer<TCellEdi> Siatka;
-  std::function<void()> PoOdczycie;
-};
-
-std::array<TOknoWiersza, kLiczbaOkienStopki> g_okna;
-
-}  // namespace
-
-void ZarejestrujOknoStopki(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka,
-                           std::function<void()> poOdczycie) {
-  g_okna[static_cast<size_t>(wiersz)] = {okno, siatka, std::move(poOdczycie)};
+void TOknaStopki::Zarejestruj(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka,
+                              std::function<void()> poOdczycie) {
+  okna_[static_cast<size_t>(wiersz)] = {okno, siatka, std::move(poOdczycie)};
 }
 
-void UstawOkna(const TStopka& stopka) {
-  for (size_t i = 0; i < g_okna.size(); ++i) {
-    const TOknoWiersza& w = g_okna[i];
+void TOknaStopki::Ustaw(const TStopka& stopka) const {
+  for (size_t i = 0; i < okna_.size(); ++i) {
+    const TOknoWiersza& w = okna_[i];
     if (!w.Okno) continue;
     // A row never placed (written where no window was shown, as by
     // velmor-cli) leaves the window's own place and its table's own look.
@@ -41,9 +30,9 @@ void UstawOkna(const TStopka& stopka) {
   }
 }
 
-void PobierzOkna(TStopka& stopka) {
-  for (size_t i = 0; i < g_okna.size(); ++i) {
-    const TOknoWiersza& w = g_okna[i];
+void TOknaStopki::Pobierz(TStopka& stopka) const {
+  for (size_t i = 0; i < okna_.size(); ++i) {
+    const TOknoWiersza& w = okna_[i];
     if (!w.Okno) continue;
     stopka.Okna[i].Prostokat = ProstokatOkna(w.Okno);
     if (w.Siatka && TStopka::MaSiatke(static_cast<int>(i)))

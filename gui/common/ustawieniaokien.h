@@ -3,27 +3,39 @@
 // exists registers for its row and takes its place and its table's look from
 // the row after an open and gives them back before a save. Rows without a
 // registered window are kept as read.
+#include <QPointer>
+#include <array>
 #include <functional>
 #include <optional>
 
 #include "core/document/stopka.h"
+#include "gui/grid/celledi.h"
 
 class QWidget;
 
 namespace velmor {
 
-class TCellEdi;
+// The program's windows by trailer row.
+class TOknaStopki {
+ public:
+  // `siatka`: the window's table, or nullptr. `poOdczycie` runs after the row
+  // was applied (a window that fixes its table's shape).
+  void Zarejestruj(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka = nullptr,
+                   std::function<void()> poOdczycie = {});
+  // Places the registered windows and applies their tables' looks; a row
+  // whose rectangle is all zero (never placed) changes nothing.
+  void Ustaw(const TStopka& stopka) const;
+  // Stores the registered windows' rectangles and their tables' looks.
+  void Pobierz(TStopka& stopka) const;
 
-// `siatka`: the window's table, or nullptr. `poOdczycie` runs after the row
-// was applied (a window that fixes its table's shape).
-void ZarejestrujOknoStopki(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka = nullptr,
-                           std::function<void()> poOdczycie = {});
-
-// Places the registered windows and applies their tables' looks; a row
-// whose rectangle is all zero (never placed) changes nothing.
-void UstawOkna(const TStopka& stopka);
-// Stores the registered windows' rectangles and their tables' looks.
-void PobierzOkna(TStopka& stopka);
+ private:
+  struct TOknoWiersza {
+    QPointer<QWidget> Okno;
+    QPointer<TCellEdi> Siatka;
+    std::function<void()> PoOdczycie;
+  };
+  std::array<TOknoWiersza, kLiczbaOkienStopki> okna_;
+};
 
 // The desktop: the union of the screens' available areas; nothing without
 // a screen.

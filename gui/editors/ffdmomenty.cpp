@@ -42,7 +42,8 @@ Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& pl
   for (int x = 0; x < kKolumn; ++x) siatka_->UstawSzerIo(x, kSzerokosci[x]);
   PodlaczSiatke();
   resize(420, 400);
-  ZarejestrujOknoStopki(kOknoMomenty, this, siatka_, [this] { siatka_->UstawIlx(kKolumn); });
+  uslugi.OknaStopki().Zarejestruj(kOknoMomenty, this, siatka_,
+                                  [this] { siatka_->UstawIlx(kKolumn); });
 }
 
 void Tffdmomenty::ZbudujPrzyciski() {

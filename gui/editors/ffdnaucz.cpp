@@ -52,7 +52,7 @@ Tffdnaucz::Tffdnaucz(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   for (int x = 0; x < kKolumn; ++x) siatka_->UstawSzerIo(x, kSzerokosci[x]);
   PodlaczSiatke();
   resize(380, 400);
-  ZarejestrujOknoStopki(kOknoLimity, this, siatka_, [this] { PoOdczycie(); });
+  uslugi.OknaStopki().Zarejestruj(kOknoLimity, this, siatka_, [this] { PoOdczycie(); });
 }
 
 void Tffdnaucz::ZbudujPasek() {

@@ -76,7 +76,6 @@ Tffdodaj::Tffdodaj(TDokument& dokument, QWidget* rodzic)
   uklad->addWidget(pasek);
   uklad->addLayout(siatki, 1);
   resize(420, 360);
-  ZarejestrujOknoStopki(kOknoSale, this);
 }
 
 void Tffdodaj::PodlaczSiatke(TCellEdi& s, const char* naglowek, bool lewa) {

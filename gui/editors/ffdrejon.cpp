@@ -48,7 +48,7 @@ Tffdrejon::Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   PodlaczSiatke();
   resize(480, 300);
   // The stored look may bring another shape; the regions decide it.
-  ZarejestrujOknoStopki(kOknoRejony, this, siatka_, [this] {
+  uslugi.OknaStopki().Zarejestruj(kOknoRejony, this, siatka_, [this] {
     siatka_->UstawIlx(2);
     siatka_->UstawIly(std::max(dok_.Rejony.Liczba(), 1));
   });

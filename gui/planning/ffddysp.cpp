@@ -44,8 +44,8 @@ Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslug
   connect(zakaz_, &QPushButton::clicked, this, &Tffddysp::PrzelaczZakazy);
   connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
   resize(460, 260);
-  ZarejestrujOknoStopki(static_cast<TOknoStopki>(kOknoMikroplan + static_cast<int>(instancja)),
-                        this, siatka_);
+  uslugi.OknaStopki().Zarejestruj(
+      static_cast<TOknoStopki>(kOknoMikroplan + static_cast<int>(instancja)), this, siatka_);
 }
 
 QString Tffddysp::TytulPanelu() const { return tytul_->text(); }

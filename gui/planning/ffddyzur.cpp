@@ -46,7 +46,7 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   PodlaczSiatke();
   UstawKsztalt();
   resize(560, 400);
-  ZarejestrujOknoStopki(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
+  uslugi.OknaStopki().Zarejestruj(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
 }
 
 void Tffddyzur::UstawKursor(int rejon, int moment) { siatka_->UstawKursor(rejon + 1, moment + 1); }

@@ -57,7 +57,7 @@ Tffdlista::Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic
   PodlaczSiatke();
   PodlaczDialogi(*siatka_, uslugi, {});
   resize(320, 400);
-  ZarejestrujOknoStopki(kOknoWybor, this, siatka_);
+  uslugi.OknaStopki().Zarejestruj(kOknoWybor, this, siatka_);
 }
 
 void Tffdlista::PodlaczSiatke() {

@@ -32,7 +32,7 @@ Tffdlistab::Tffdlistab(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodz
   PodlaczSiatke();
   PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true});
   resize(480, 360);
-  ZarejestrujOknoStopki(kOknoWarianty, this, siatka_);
+  uslugi.OknaStopki().Zarejestruj(kOknoWarianty, this, siatka_);
 }
 
 const TWariant* Tffdlistab::Wiersz(int y) const {

@@ -39,7 +39,7 @@ Tffdplann::Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
   PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true}, drukuj_);
   connect(zamknij_, &QPushButton::clicked, this, &QWidget::close);
   resize(560, 400);
-  ZarejestrujOknoStopki(kOknoPlanNauczycieli, this, siatka_);
+  uslugi.OknaStopki().Zarejestruj(kOknoPlanNauczycieli, this, siatka_);
 }
 
 void Tffdplann::pokaz_plan(int nauczyciel, int moment) {

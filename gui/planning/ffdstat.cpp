@@ -40,7 +40,7 @@ Tffdstat::Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
   PodlaczDialogi(*siatka_, uslugi, {.Proporcjonalnie = true}, drukuj_);
   connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
   resize(560, 220);
-  ZarejestrujOknoStopki(kOknoStatystyka, this, siatka_);
+  uslugi.OknaStopki().Zarejestruj(kOknoStatystyka, this, siatka_);
 }
 
 void Tffdstat::pokaz_statystyke(int nauczyciel) {

@@ -169,13 +169,13 @@ TEST_F(Chooser, CompanionsFollowTheRowAtTheRememberedMoment) {
 
 TEST_F(Chooser, KeepsItsPlaceAndLookInTheDocument) {
   TStopka stopka;
-  PobierzOkna(stopka);
+  OknaStopki().Pobierz(stopka);
   EXPECT_EQ(stopka.Okna[kOknoWybor].Siatka.Szerokosci, (std::vector<int32_t>{30, 180}));
   stopka.Okna[kOknoWybor].Siatka.OczkoKolor = 0x00ABCDEF;
-  UstawOkna(stopka);
+  OknaStopki().Ustaw(stopka);
   EXPECT_EQ(Siatka().OczkoKolor, 0x00ABCDEFu);
   stopka.Okna[kOknoWybor].Siatka.Szerokosci = {30, 50, 60, 70};
-  UstawOkna(stopka);
+  OknaStopki().Ustaw(stopka);
   Wybierz(0, [&] {
     EXPECT_EQ(Siatka().Ilx(), 1);
     Klawisz(Qt::Key_Escape);

@@ -193,14 +193,14 @@ TEST_F(VariantList, CompanionsFollowTheCursorRow) {
 TEST_F(VariantList, KeepsItsPlaceAndLookInTheDocument) {
   Siatka().UstawSzerIo(1, 260);
   TStopka stopka;
-  PobierzOkna(stopka);
+  OknaStopki().Pobierz(stopka);
   EXPECT_EQ(stopka.Okna[kOknoWarianty].Siatka.Szerokosci, (std::vector<int32_t>{30, 120, 260, 30}));
   stopka.Okna[kOknoWarianty].Siatka.InfoKolor = 0x00123456;
-  UstawOkna(stopka);
+  OknaStopki().Ustaw(stopka);
   EXPECT_EQ(Siatka().InfoKolor, 0x00123456u);
   // A block of another shape: the list still shows its three columns.
   stopka.Okna[kOknoWarianty].Siatka.Szerokosci = {30, 50, 60, 70, 80, 90};
-  UstawOkna(stopka);
+  OknaStopki().Ustaw(stopka);
   Wybierz([&] {
     EXPECT_EQ(Siatka().Ilx(), 3);
     Klawisz(Qt::Key_Escape);

@@ -243,9 +243,9 @@ TEST_F(Moments, LeavingWithChangesRepaintsTheDutyPlan) {
 
 TEST_F(Moments, StoredLookKeepsThreeColumnsAndEscCloses) {
   TStopka stopka;
-  PobierzOkna(stopka);
+  OknaStopki().Pobierz(stopka);
   stopka.Okna[kOknoMomenty].Siatka.Szerokosci.assign(7, 60);
-  UstawOkna(stopka);
+  OknaStopki().Ustaw(stopka);
   EXPECT_EQ(Siatka().Ilx(), 3);
   EXPECT_TRUE(Okno().isVisible());
   QTest::keyClick(&Siatka(), Qt::Key_Escape);

@@ -115,6 +115,7 @@ class Powloka : public ::testing::Test {
 
   const TOkna& Okna() const { return program_->Okna(); }
   TTowarzysze& Towarzysze() { return program_->Towarzysze(); }
+  TOknaStopki& OknaStopki() { return program_->OknaStopki(); }
   Tffdmain& Glowne() { return *Okna().ffdmain; }
   Tfdlosa& Losa() { return *Okna().fdlosa; }
   TDokument& Dok() { return Okna().ffdmain->Dokument(); }

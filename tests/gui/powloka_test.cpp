@@ -339,7 +339,7 @@ TEST_F(Shell, WindowsTakeTheirPlaceAndLookFromTheDocument) {
   QWidget okno;
   auto* siatka = new TCellEdi(&okno);
   int poOdczycie = 0;
-  ZarejestrujOknoStopki(kOknoRejony, &okno, siatka, [&] { ++poOdczycie; });
+  OknaStopki().Zarejestruj(kOknoRejony, &okno, siatka, [&] { ++poOdczycie; });
 
   TStopka stopka;
   stopka.Okna[kOknoGlowne].Prostokat = {30, 40, 430, 180};

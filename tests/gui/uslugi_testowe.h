@@ -2,6 +2,7 @@
 // What a window made on its own asks of the program, counted.
 #include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
+#include "gui/common/ustawieniaokien.h"
 
 namespace velmor::testy {
 
@@ -12,9 +13,11 @@ class TUslugiTestowe : public TUslugiOkna {
   void PokazWyglad(TCellEdi&, TOpcjeWygladu) override { ++Wyglady; }
   bool Zapisz() override { return ++Zapisy > 0; }
   TStanEdycji& StanEdycji() override { return stan_; }
+  TOknaStopki& OknaStopki() override { return okna_; }
 
  private:
   TStanEdycji stan_;
+  TOknaStopki okna_;
 };
 
 }  // namespace velmor::testy
