@@ -86,12 +86,49 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     nowe.Czytaj(s, rodzaj, Pulpit);
     static_cast<TModele&>(*this) = std::move(nowe);
     WersjaPliku = wersja;
+    Historia.Wyczysc(true);
     Zmieniony = false;
     return true;
   } catch (...) {
     EOrvelError blad(1);
     return false;
   }
+}
+
+TDokument::TZmiana::TZmiana(TDokument& dokument, std::string nazwa, std::string scal)
+    : dokument_(dokument),
+      przed_(TStanDyzurow::Z(dokument)),
+      nazwa_(std::move(nazwa)),
+      scal_(std::move(scal)) {}
+
+TDokument::TZmiana::~TZmiana() {
+  try {
+    if (TStanDyzurow::Z(dokument_) == przed_) return;
+    dokument_.Historia.Dodaj(std::move(przed_), std::move(nazwa_), std::move(scal_));
+    dokument_.Zmieniony = dokument_.Historia.Zmieniony();
+  } catch (...) {
+    // Out of memory for the history: the change stands, only its undo is lost.
+    dokument_.Zmieniony = true;
+  }
+}
+
+bool TDokument::Cofnij() {
+  if (!Historia.MoznaCofnac()) return false;
+  Historia.Cofnij(TStanDyzurow::Z(*this)).Przywroc(*this);
+  Zmieniony = Historia.Zmieniony();
+  return true;
+}
+
+bool TDokument::Ponow() {
+  if (!Historia.MoznaPonowic()) return false;
+  Historia.Ponow(TStanDyzurow::Z(*this)).Przywroc(*this);
+  Zmieniony = Historia.Zmieniony();
+  return true;
+}
+
+void TDokument::NowyPlan() {
+  Historia.Wyczysc(false);
+  Zmieniony = true;
 }
 
 bool TDokument::ZapiszPlik(const std::filesystem::path& nazwa) {
@@ -106,6 +143,7 @@ bool TDokument::ZapiszPlik(const std::filesystem::path& nazwa) {
       s.Zamknij();
     }
     plik.Zatwierdz();
+    Historia.Zapisano();
     Zmieniony = false;
     return true;
   } catch (...) {

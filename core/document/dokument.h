@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/archive/napisy.h"
+#include "core/document/historia.h"
 #include "core/document/stopka.h"
 #include "core/model/dni.h"
 #include "core/model/dyzury.h"
@@ -42,7 +43,32 @@ struct TModele {
 class TDokument : public TModele {
  public:
   int WersjaPliku = 0;     // version byte of the file read last
-  bool Zmieniony = false;  // changes not yet saved
+  bool Zmieniony = false;  // changes not yet saved; follows the history
+  THistoria Historia;
+
+  // One user action on the duty model, for its lifetime: every change of
+  // the moments, regions, limits, bans, duty table, options and the
+  // automatic-entry box is made inside one. The state before is kept for
+  // undo, and the document is marked changed when anything changed. `scal`:
+  // see THistoria::Dodaj.
+  class TZmiana {
+   public:
+    TZmiana(TDokument& dokument, std::string nazwa, std::string scal = {});
+    ~TZmiana();
+    TZmiana(const TZmiana&) = delete;
+    TZmiana& operator=(const TZmiana&) = delete;
+
+   private:
+    TDokument& dokument_;
+    TStanDyzurow przed_;
+    std::string nazwa_, scal_;
+  };
+
+  // Undoes or redoes the last step; false when there is none.
+  bool Cofnij();
+  bool Ponow();
+  // A plan made anew, never saved: no history, and changed.
+  void NowyPlan();
   // The desktop that stored window rectangles are kept on; unbounded
   // without a display.
   TProstokat Pulpit{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min(),

@@ -1,0 +1,76 @@
+#pragma once
+// The undo history of the duty model: the state before every user action,
+// and the changed flag that follows it.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/document/stopka.h"
+#include "core/model/dyzury.h"
+#include "core/model/momenty.h"
+#include "core/model/opcje.h"
+#include "core/model/rejony.h"
+
+namespace velmor {
+
+struct TModele;
+
+// What the user edits: moments, regions, limits, bans, the duty table, the
+// options record and the "Wpisuj automatycznie" box.
+struct TStanDyzurow {
+  TMomenty Momenty;
+  TRejony Rejony;
+  TDyzury Dyzury;
+  TOpcje Opcje;
+  std::vector<int32_t> Limity;  // duties and minutes, teacher after teacher
+  std::vector<uint8_t> Zakazy;  // ban per teacher and slot
+  bool WpisujAutomatycznie = false;
+
+  static TStanDyzurow Z(const TModele& m);
+  void Przywroc(TModele& m) const;
+  size_t Rozmiar() const;  // about its bytes in memory
+  bool operator==(const TStanDyzurow&) const = default;
+};
+
+class THistoria {
+ public:
+  static constexpr size_t kNajwiecejKrokow = 500;
+  static constexpr size_t kNajwiecejBajtow = 64u << 20;
+
+  // One action done: `przed` is the state before it. A step with the key
+  // `scal` right after one with the same key joins it (typing into a cell).
+  void Dodaj(TStanDyzurow przed, std::string nazwa, std::string scal = {});
+  // Ends joining: the next step stands alone.
+  void Przerwij() { scal_.clear(); }
+
+  bool MoznaCofnac() const { return !cofnij_.empty(); }
+  bool MoznaPonowic() const { return !ponow_.empty(); }
+  const std::string& NazwaCofniecia() const;
+  const std::string& NazwaPonowienia() const;
+  // The state to restore; `teraz` is kept for the way back.
+  TStanDyzurow Cofnij(TStanDyzurow teraz);
+  TStanDyzurow Ponow(TStanDyzurow teraz);
+
+  // A new or opened document: no steps, and the state now is the saved one
+  // (or none is, for a plan never saved).
+  void Wyczysc(bool zapisany);
+  void Zapisano() { zapisany_ = pozycja_; }
+  // The state now is not the one saved.
+  bool Zmieniony() const { return zapisany_ != pozycja_; }
+  size_t LiczbaKrokow() const { return cofnij_.size(); }
+
+ private:
+  struct TKrok {
+    TStanDyzurow Stan;
+    std::string Nazwa;
+  };
+  void Ogranicz();
+
+  std::vector<TKrok> cofnij_, ponow_;
+  std::string scal_;      // the key the last step may still be joined by
+  int64_t pozycja_ = 0;   // steps done since the start, less those undone
+  int64_t zapisany_ = 0;  // the position saved, or -1: none
+};
+
+}  // namespace velmor
