@@ -26,7 +26,9 @@ class Tffdmain : public QMainWindow {
 
   // The menus, commands and tool buttons.
   struct TPolecenia {
-    QMenu *Pliki = nullptr, *Dane = nullptr, *Pomoc = nullptr;
+    QMenu *Pliki = nullptr, *Edycja = nullptr, *Dane = nullptr, *Pomoc = nullptr;
+    // Undo and redo: their keys work in every window of the program.
+    QAction *Cofnij = nullptr, *Ponow = nullptr;
     QAction *Nowy = nullptr, *Odczytaj = nullptr, *Zapisz = nullptr, *ZapiszJako = nullptr,
             *Drukarka = nullptr, *Koniec = nullptr, *Momenty = nullptr, *Rejony = nullptr,
             *Limity = nullptr, *Dyzury = nullptr, *PomocVelmor = nullptr;
@@ -82,6 +84,8 @@ class Tffdmain : public QMainWindow {
 
  private:
   void UtworzMenu();
+  // Names the steps to undo and redo; off when there is none.
+  void OpiszEdycje(bool menuOtwarte);
   void UtworzPrzyciski();
   void PierwszePokazanie();
   void OtworzOstatni();

@@ -31,6 +31,13 @@ void Tffdmain::UtworzMenu() {
   p.ZapiszJako = Polecenie(p.Pliki, "Z&apisz pod nową nazwą");
   p.Drukarka = Polecenie(p.Pliki, "&Ustawienia drukarki");
   p.Koniec = Polecenie(p.Pliki, "&Koniec", Qt::ALT | Qt::Key_F4);
+  p.Edycja = menuBar()->addMenu("&Edycja");
+  p.Cofnij = Polecenie(p.Edycja, "&Cofnij", Qt::CTRL | Qt::Key_Z);
+  p.Ponow = Polecenie(p.Edycja, "&Ponów");
+  p.Ponow->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+  for (QAction* a : {p.Cofnij, p.Ponow}) a->setShortcutContext(Qt::ApplicationShortcut);
+  connect(p.Edycja, &QMenu::aboutToShow, this, [this] { OpiszEdycje(true); });
+  connect(p.Edycja, &QMenu::aboutToHide, this, [this] { OpiszEdycje(false); });
   p.Dane = menuBar()->addMenu("D&ane");
   p.Momenty = Polecenie(p.Dane, "&Brzmienia momentów dyżurowania");
   p.Rejony = Polecenie(p.Dane, "&Rejony");
@@ -76,6 +83,18 @@ void Tffdmain::UtworzPrzyciski() {
     pasek->addWidget(przycisk);
     polecenia_.Przyciski[i] = przycisk;
   }
+}
+
+void Tffdmain::OpiszEdycje(bool menuOtwarte) {
+  const THistoria& h = dokument_.Historia;
+  const auto opisz = [menuOtwarte](QAction* a, const char* tekst, bool mozna,
+                                   const std::string& nazwa) {
+    a->setText(QString::fromUtf8(tekst) + (mozna ? ": " + QString::fromUtf8(nazwa) : QString()));
+    // Closed, the menu keeps its keys alive; they do nothing without a step.
+    a->setEnabled(mozna || !menuOtwarte);
+  };
+  opisz(polecenia_.Cofnij, "&Cofnij", h.MoznaCofnac(), h.NazwaCofniecia());
+  opisz(polecenia_.Ponow, "&Ponów", h.MoznaPonowic(), h.NazwaPonowienia());
 }
 
 bool Tffdmain::ZapytajOZapis() {

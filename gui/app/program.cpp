@@ -1,6 +1,7 @@
 #include "gui/app/program.h"
 
 #include <QAction>
+#include <QApplication>
 
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
@@ -82,6 +83,8 @@ void TProgram::Podlacz() {
   QObject::connect(p.Rejony, &QAction::triggered, o.ffdrejon, &Tffdrejon::Pokaz);
   QObject::connect(p.Limity, &QAction::triggered, o.ffdnaucz, &Tffdnaucz::Pokaz);
   QObject::connect(p.Dyzury, &QAction::triggered, o.ffddyzur, &Tffddyzur::Pokaz);
+  QObject::connect(p.Cofnij, &QAction::triggered, o.ffdmain, [this] { Cofnij(true); });
+  QObject::connect(p.Ponow, &QAction::triggered, o.ffdmain, [this] { Cofnij(false); });
 
   // The duty plan editor reaches the chooser, the variant list and the options.
   Tffddyzur& plan = *o.ffddyzur;
@@ -92,7 +95,14 @@ void TProgram::Podlacz() {
     return lista->wybierz_pozycje(moment);
   };
   plan.ListaWariantow = o.ffdlistab;
-  plan.PokazOpcje = [opcje = o.ffdopcje] { opcje->Pokaz(); };
+  // The options are one step; option 4 changes the plan's colours.
+  plan.PokazOpcje = [this, &plan] {
+    {
+      TDokument::TZmiana zmiana(dokument_, "Opcje");
+      okna_.ffdopcje->Pokaz();
+    }
+    plan.Odswiez();
+  };
   // The lists' cursors move the companions; the companions move the plan's.
   const auto towarzysze = [this](int t, int m) { towarzysze_.OdswiezWidoczne(t, m); };
   o.ffdlista->Towarzysze = towarzysze;
@@ -112,6 +122,23 @@ void TProgram::PierwszePokazanie() {
   towarzysze_.Mikroplan(kMikroplanSali)->setWindowTitle(tytul + " sali");
   towarzysze_.Mikroplan(kMikroplanKto)->setWindowTitle("Kto dyżuruje?");
   towarzysze_.Mikroplan(kMikroplanGdzie)->setWindowTitle("Gdzie dyżuruje?");
+}
+
+void TProgram::Cofnij(bool wstecz) {
+  // Never in the middle of a command that shows a list or dialog.
+  if (QApplication::activeModalWidget()) return;
+  if (wstecz ? dokument_.Cofnij() : dokument_.Ponow()) OdswiezOkna();
+}
+
+void TProgram::OdswiezOkna() {
+  okna_.ffddyzur->Odswiez();
+  okna_.ffdmomenty->Odswiez();
+  okna_.ffdrejon->Odswiez();
+  okna_.ffdnaucz->Odswiez();
+  if (towarzysze_.Statystyka->isVisible()) towarzysze_.Statystyka->pokaz_statystyke(-1);
+  if (towarzysze_.PlanNauczycieli->isVisible()) towarzysze_.PlanNauczycieli->pokaz_plan(-1, -1);
+  for (Tffddysp* m : towarzysze_.Mikroplany)
+    if (m->isVisible()) m->pokaz_mikroplan(m->Tryb(), m->Podmiot(), Tffddysp::kBezMomentu);
 }
 
 void TProgram::Drukuj(TCellEdi& siatka, const QString& tytul) {

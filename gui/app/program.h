@@ -68,6 +68,9 @@ class TProgram : private TUslugiOkna {
   void UtworzOkna();
   void Podlacz();
   void PierwszePokazanie();
+  // Undo or redo one step, and every open window shows the result.
+  void Cofnij(bool wstecz);
+  void OdswiezOkna();
 
   void Drukuj(TCellEdi& siatka, const QString& tytul) override;
   void PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) override;

@@ -56,6 +56,12 @@ void Tffdmomenty::ZbudujPrzyciski() {
   for (int i = 0; i < kLiczbaPolecen; ++i) polecenia_[i] = PrzyciskPolecenia(this, opis[i]);
 }
 
+void Tffdmomenty::Odswiez() {
+  if (!isVisible()) return;
+  siatka_->UstawIly(std::max(dokument_.Momenty.Liczba(), 1));
+  siatka_->OdswiezAll();
+}
+
 void Tffdmomenty::Pokaz() {
   siatka_->UstawIly(std::max(dokument_.Momenty.Liczba(), 1));
   if (!isVisible()) show();

@@ -29,6 +29,8 @@ class Tffdmomenty : public QWidget {
 
   // Fits the rows to the moments, shows the window and focuses the grid.
   void Pokaz();
+  // Shows the models as they now are, where the window is open.
+  void Odswiez();
   // Names the selected moments "przed " and their period's label.
   void JakWPlanieLekcji();
   // Gives the selected moments the colour.

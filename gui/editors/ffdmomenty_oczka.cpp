@@ -84,6 +84,10 @@ void Tffdmomenty::PodlaczSiatke() {
   s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& key, int button) {
     Edycja(x, y, key, button);
   };
+  s.OnWklejanie = [this](const std::function<void()>& wklej) {
+    TDokument::TZmiana zmiana(dokument_, "Wklej");
+    wklej();
+  };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
     uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
   };
@@ -95,22 +99,23 @@ void Tffdmomenty::Edycja(int x, int y, int& key, int button) {
     if (key != kEscape) key = 0;  // Esc still closes the window
     return;
   }
+  // Keys typed into one cell make one step.
+  TDokument::TZmiana zmiana(
+      dokument_, "Wpisz",
+      button == 0 ? "momenty " + std::to_string(x) + " " + std::to_string(y) : std::string());
   TMomenty& momenty = dokument_.Momenty;
   if (x == 0) {
     edytuj_tekst(uslugi_.StanEdycji(), momenty[y].Nazwa, key, kMaksNazwy, false);
     const std::string nazwa = momenty[y].Nazwa;
     NaWierszach([&](int w) { momenty[w].Nazwa = nazwa; });
-    dokument_.Zmieniony = true;
   } else if (x == 1) {
     double minuty = momenty[y].Minuty;
     if (edytuj_liczbe(uslugi_.StanEdycji(), minuty, key, button, 5, 0, kMaksMinut, 0, this, x, y)) {
       NaWierszach([&](int w) { momenty[w].Minuty = static_cast<uint8_t>(minuty); });
-      dokument_.Zmieniony = true;
     }
   } else if (x == 2 && button == 1) {
     const uint8_t dluga = momenty[y].Dluga != 0 ? 0 : 1;
     NaWierszach([&](int w) { momenty[w].Dluga = dluga; });
-    dokument_.Zmieniony = true;
   }
   siatka_->OdswiezCol(x);
 }
@@ -121,22 +126,21 @@ void Tffdmomenty::Wklej(int x, int y, const std::string& tekst) {
   if (x == 0) m.Nazwa = tekst;
   else if (x == 1) m.Minuty = MinutyZTekstu(tekst);
   else m.Dluga = tekst == "TAK" ? 1 : 0;
-  dokument_.Zmieniony = true;
 }
 
 void Tffdmomenty::JakWPlanieLekcji() {
+  TDokument::TZmiana zmiana(dokument_, "Jak w planie lekcji");
   NaWierszach([this](int y) {
     const auto [d, p] = dokument_.Dni.DzienILekcja(y);
     dokument_.Momenty[y].Nazwa = "przed " + EtykietaLekcji(dokument_.Dni, d, p);
   });
-  dokument_.Zmieniony = true;
   siatka_->OdswiezAll();
 }
 
 void Tffdmomenty::Koloruj(uint32_t kolor) {
+  TDokument::TZmiana zmiana(dokument_, "Koloruj");
   NaWierszach([&](int y) {
     dokument_.Momenty[y].Kolor = kolor;
-    dokument_.Zmieniony = true;
     siatka_->OdswiezRow(y);
   });
 }

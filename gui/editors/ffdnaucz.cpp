@@ -66,7 +66,13 @@ void Tffdnaucz::ZbudujPasek() {
 // A stored look may bring another column count; the window has four.
 void Tffdnaucz::PoOdczycie() { siatka_->UstawIlx(kKolumn); }
 
-void Tffdnaucz::Pokaz() {
+void Tffdnaucz::Odswiez() {
+  if (!isVisible()) return;
+  WczytajObciazenia();
+  siatka_->OdswiezAll();
+}
+
+void Tffdnaucz::WczytajObciazenia() {
   const int liczba = dok_.Nauczyciele.Liczba();
   siatka_->UstawIly(std::max(liczba, 1));
   TObciazenia o = TOgolne(dok_).policz_obciazenia();
@@ -77,6 +83,10 @@ void Tffdnaucz::Pokaz() {
     kolejnosc_.resize(static_cast<size_t>(liczba));
     std::iota(kolejnosc_.begin(), kolejnosc_.end(), 0);
   }
+}
+
+void Tffdnaucz::Pokaz() {
+  WczytajObciazenia();
   if (isVisible()) siatka_->OdswiezAll();
   else show();
   raise();

@@ -28,6 +28,8 @@ class Tffdnaucz : public QWidget {
 
   // Recounts the loads, shows the window; a new teacher count resets the order.
   void Pokaz();
+  // Shows the models as they now are, where the window is open.
+  void Odswiez();
 
   TCellEdi& Siatka() { return *siatka_; }
   QToolButton* Drukuj() const { return drukuj_; }
@@ -41,6 +43,8 @@ class Tffdnaucz : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  // The rows and the loads shown beside the limits, counted afresh.
+  void WczytajObciazenia();
   void ZbudujPasek();
   void PodlaczSiatke();
   void PoOdczycie();

@@ -57,6 +57,10 @@ void Tffdnaucz::PodlaczSiatke() {
     Wklej(x, y, txt);
   };
   s.OnTopInfoAkcja = [this](TCellEdi&, int x, int, Qt::KeyboardModifiers) { Sortuj(x); };
+  s.OnWklejanie = [this](const std::function<void()>& wklej) {
+    TDokument::TZmiana zmiana(dok_, "Wklej");
+    wklej();
+  };
   s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& key, int button) {
     Edytuj(x, y, key, button);
   };
@@ -145,6 +149,8 @@ void Tffdnaucz::Edytuj(int x, int y, int& key, int button) {
 // The value taken goes to the teacher of every selected row.
 void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok,
                             int min, int max) {
+  TDokument::TZmiana zmiana(
+      dok_, "Wpisz", button == 0 ? "limity " + std::to_string(x) + " " + std::to_string(y) : "");
   double wartosc = dok_.Nauczyciele[Nauczyciel(y)].*limit;
   if (!edytuj_liczbe(uslugi_.StanEdycji(), wartosc, key, button, krok, min, max, 0, this, x, y))
     return;
@@ -153,7 +159,6 @@ void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int 
   while (siatka_->sel_iterator(sx, sy))
     if (const int t = Nauczyciel(sy); t >= 0)
       dok_.Nauczyciele[t].*limit = static_cast<int32_t>(wartosc);
-  dok_.Zmieniony = true;
 }
 
 // No lower bound here: a pasted limit is only clamped to its range.
@@ -164,7 +169,6 @@ void Tffdnaucz::Wklej(int x, int y, const std::string& tekst) {
   TNaucz& n = dok_.Nauczyciele[t];
   if (x == 1) n.LimitDyzurow = std::clamp(wartosc, 0, kNajwiecejDyzurow);
   else n.LimitMinut = std::clamp(wartosc, 0, kNajwiecejMinut);
-  dok_.Zmieniony = true;
 }
 
 }  // namespace velmor

@@ -152,7 +152,7 @@ void Tffdnowy::Przebuduj() {
   static_cast<TModele&>(dokument_) = wczytane_;
   PrzebudujPlan(dokument_, poprzedni_, przenies);
   // Not on disk until a save succeeds.
-  dokument_.Zmieniony = true;
+  dokument_.NowyPlan();
 }
 
 void Tffdnowy::ZapiszClick() {

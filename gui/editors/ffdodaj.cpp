@@ -147,7 +147,6 @@ void Tffdodaj::Dolacz() {
       wybrane_->UstawKury(wybrane_->Kury() + 1);
     }
   }
-  dok_.Zmieniony = true;
   Przebuduj();
   wybrane_->setFocus();
 }
@@ -157,7 +156,6 @@ void Tffdodaj::Wyklucz() {
     wybraneSale_->UsunZ(wybrane_->Kury());
     if (wybraneSale_->Liczba() > 0) wybrane_->UstawIly(wybraneSale_->Liczba());
   }
-  dok_.Zmieniony = true;
   Przebuduj();
   wybrane_->setFocus();
 }

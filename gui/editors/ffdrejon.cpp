@@ -15,6 +15,7 @@
 #include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
+#include "gui/grid/tekst.h"
 #include "gui/planning/ffddyzur.h"
 #include "gui/planning/towarzysze.h"
 
@@ -69,6 +70,12 @@ QString Tffdrejon::Status() const { return status_->text(); }
 
 bool Tffdrejon::JestRejon(int y) const { return dok_.Rejony.Istnieje(y); }
 
+void Tffdrejon::Odswiez() {
+  if (!isVisible()) return;
+  siatka_->UstawIly(std::max(dok_.Rejony.Liczba(), 1));
+  siatka_->OdswiezAll();
+}
+
 void Tffdrejon::Pokaz() {
   siatka_->UstawIly(std::max(dok_.Rejony.Liczba(), 1));
   if (isVisible()) siatka_->OdswiezAll();
@@ -79,6 +86,7 @@ void Tffdrejon::Pokaz() {
 }
 
 void Tffdrejon::DodajRejon() {
+  TDokument::TZmiana zmiana(dok_, "Dodaj rejon");
   const int n = dok_.Rejony.Liczba();
   dok_.Rejony.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0, dok_.Dyzury);
   if (dok_.Rejony.Liczba() >= 2) {
@@ -86,23 +94,26 @@ void Tffdrejon::DodajRejon() {
     siatka_->UstawKury(siatka_->Kury() + 1);
   }
   siatka_->OdswiezAll();
-  dok_.Zmieniony = true;
   siatka_->setFocus();
 }
 
 void Tffdrejon::UsunRejon() {
-  if (dok_.Rejony.UsunRejon(siatka_->Kury(), dok_.Dyzury)) {
+  TDokument::TZmiana zmiana(dok_, "Usuń rejon");
+  const int r = siatka_->Kury();
+  const std::string nazwa = JestRejon(r) ? dok_.Rejony[r].Nazwa : std::string();
+  if (dok_.Rejony.UsunRejon(r, dok_.Dyzury)) {
     if (dok_.Rejony.Liczba() > 0) siatka_->UstawIly(siatka_->Ily() - 1);
     siatka_->OdswiezAll();
-    dok_.Zmieniony = true;
+    // No question asked: the removal is one step to undo.
+    status_->setText(QString::fromUtf8("Usunięto rejon ") + QTekst(nazwa) + " (Ctrl+Z cofa)");
   }
   siatka_->setFocus();
 }
 
 void Tffdrejon::Koloruj(uint32_t kolor) {
+  TDokument::TZmiana zmiana(dok_, "Koloruj");
   NaWierszach([&](int r) {
     dok_.Rejony[r].Kolor = kolor;
-    dok_.Zmieniony = true;
     siatka_->OdswiezRow(r);
   });
 }

@@ -37,6 +37,8 @@ class Tffdrejon : public QWidget {
 
   // Fits the grid to the regions, repaints or shows the window.
   void Pokaz();
+  // Shows the models as they now are, where the window is open.
+  void Odswiez();
   void DodajRejon();
   void UsunRejon();
   // Colours the selected regions.

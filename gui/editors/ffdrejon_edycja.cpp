@@ -28,6 +28,10 @@ void Tffdrejon::PodlaczSiatke() {
     Akcja(x, y, klawisz, button);
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) { ZmianaKomorki(staryY); };
+  s.OnWklejanie = [this](const std::function<void()>& wklej) {
+    TDokument::TZmiana zmiana(dok_, "Wklej");
+    wklej();
+  };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
     uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
   };
@@ -69,17 +73,18 @@ void Tffdrejon::Akcja(int x, int y, int& klawisz, int button) {
 
 // Whatever the key did, the selected rows take the name.
 void Tffdrejon::EdytujNazwe(int y, int& klawisz) {
+  TDokument::TZmiana zmiana(dok_, "Wpisz", "rejony " + std::to_string(y));
   edytuj_tekst(uslugi_.StanEdycji(), dok_.Rejony[y].Nazwa, klawisz, kMaksNazwa, false);
   const std::string nazwa = dok_.Rejony[y].Nazwa;
   NaWierszach([&](int r) { dok_.Rejony[r].Nazwa = nazwa; });
-  dok_.Zmieniony = true;
 }
 
 // The picker edits a copy; the selected rows take it unless left with Esc.
 void Tffdrejon::WybierzSale(int y) {
   TWektor<uint8_t> sale = dok_.Rejony[y].SaleRejonu;
-  if (sale_.Wybierz(sale)) NaWierszach([&](int r) { dok_.Rejony[r].SaleRejonu = sale; });
-  dok_.Zmieniony = true;
+  if (!sale_.Wybierz(sale)) return;
+  TDokument::TZmiana zmiana(dok_, "Sale rejonu");
+  NaWierszach([&](int r) { dok_.Rejony[r].SaleRejonu = sale; });
 }
 
 void Tffdrejon::Mikroplan(TMikroplan okno, TTrybMikroplanu tryb, int podmiot) {
@@ -103,10 +108,7 @@ void Tffdrejon::Wklej(int x, int y, const std::string& tekst) {
           rejon.SaleRejonu.Dodaj(sala);
       poczatek = koniec + 1;
     }
-  } else {
-    return;
   }
-  dok_.Zmieniony = true;
 }
 
 void Tffdrejon::ZmianaKomorki(int staryY) {

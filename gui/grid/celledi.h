@@ -51,6 +51,8 @@ class TCellEdi : public QAbstractScrollArea {
   std::function<void(TCellEdi&, int oldx, int oldy)> OnZmianaKomorki, OnPrzeniesionoCol,
       OnPrzeniesionoRow, OnOdswiezenie;
   std::function<void(TCellEdi&, int x, int y, int x0, int y0)> OnMyszRuszona;
+  // Wraps a whole paste, so that the window can make it one change.
+  std::function<void(const std::function<void()>& wklej)> OnWklejanie;
 
   // Look. Changes show at the next repaint.
   uint32_t InfoKolor = 0x00FFB0B0, OczkoKolor = 0x00FFD0D0, ZaznaczKolor = 0x00D0A0A0,
@@ -171,6 +173,7 @@ class TCellEdi : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
 
  private:
+  void wklej();  // the paste itself
   void UstawCzcionke(int i, const TCzcionka& f);
   void UstawBiezaca(int kolumna, int wiersz, bool rozszerz);
   void ZglosZmiane(int x, int y);

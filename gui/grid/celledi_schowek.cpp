@@ -27,6 +27,14 @@ void TCellEdi::do_schowka() {
 
 void TCellEdi::ze_schowka() {
   if (!OnClipboardToOczko) return;
+  if (OnWklejanie) {
+    OnWklejanie([this] { wklej(); });
+    return;
+  }
+  wklej();
+}
+
+void TCellEdi::wklej() {
   if (SchowekFile) {
     WklejRekordy(rekordy_, zaznaczenie_.Left - 1, zaznaczenie_.Top - 1,
                  [this](int x, int y, TStrumienRekordow& s) {

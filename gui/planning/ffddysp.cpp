@@ -189,6 +189,7 @@ void Tffddysp::Akcja(int x, int y, int& klawisz) {
 
 void Tffddysp::PrzelaczZakazy() {
   if (tryb_ != kTrybGdzieDyzuruje || !dok_.Nauczyciele.Istnieje(podmiot_)) return;
+  TDokument::TZmiana zmiana(dok_, "Zakaz dyżurowania");
   TDysp& dysp = dok_.Nauczyciele[podmiot_].Dyspozycja;
   siatka_->ini_sel_iterator(0);
   int x = 0, y = 0;
@@ -198,7 +199,6 @@ void Tffddysp::PrzelaczZakazy() {
         bajty_[static_cast<size_t>(s)] != kBrak)
       continue;
     dysp[s].Zakaz = dysp[s].Zakaz ? 0 : 1;
-    dok_.Zmieniony = true;
     siatka_->OdswiezCell(x, y);
   }
 }

@@ -36,8 +36,10 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   automatycznie_->setToolTip(QString::fromUtf8("Pokazywać listę wyboru wariantu?"));
   automatycznie_->setFocusPolicy(Qt::NoFocus);
   pasek->addWidget(automatycznie_);
-  connect(automatycznie_, &QCheckBox::toggled, this,
-          [this](bool ok) { dokument_.Stopka.WpisujAutomatycznie = ok; });
+  connect(automatycznie_, &QCheckBox::toggled, this, [this](bool ok) {
+    TDokument::TZmiana zmiana(dokument_, "Wpisuj automatycznie");
+    dokument_.Stopka.WpisujAutomatycznie = ok;
+  });
   uklad->addWidget(ZbudujTowarzyszy());
   uklad->addWidget(siatka_, 1);
   uklad->addWidget(new QStatusBar(this));
@@ -103,6 +105,13 @@ void Tffddyzur::UstawKsztalt() {
 
 // The stored look may bring another shape; the table decides it.
 void Tffddyzur::PoOdczycie() { UstawKsztalt(); }
+
+void Tffddyzur::Odswiez() {
+  if (!isVisible()) return;
+  UstawKsztalt();
+  siatka_->OdswiezAll();
+  OdswiezTowarzyszy();
+}
 
 void Tffddyzur::Pokaz() {
   UstawKsztalt();

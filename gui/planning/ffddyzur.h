@@ -60,6 +60,8 @@ class Tffddyzur : public QWidget {
 
   // Fits the grid to the duty table, repaints or shows the window.
   void Pokaz();
+  // Shows the models as they now are, where the window is open.
+  void Odswiez();
   // Moves the cursor to region r's column and moment m's row.
   void UstawKursor(int rejon, int moment);
 

@@ -22,6 +22,7 @@ void Tffddyzur::NaZaznaczonych(const std::function<void(int r, int m)>& f) {
 
 void Tffddyzur::WpiszRecznie(int litera) {
   if (!WybierzNauczyciela) return;
+  TDokument::TZmiana krok(dokument_, "Wpisz nieautomatycznie");
   const int obecny = NauczycielKursora();
   std::vector<int> nauczyciele;
   for (int t = 0; t < dokument_.Nauczyciele.Liczba(); ++t)
@@ -38,6 +39,7 @@ void Tffddyzur::WpiszRecznie(int litera) {
 }
 
 void Tffddyzur::Usun() {
+  TDokument::TZmiana zmiana(dokument_, "Usuń");
   NaZaznaczonych([this](int r, int m) {
     if (dokument_.Dyzury.Dyzurny(r, m) < dokument_.Nauczyciele.Liczba())
       dokument_.Dyzury.UstawDyzurnego(r, m, kBrak);
@@ -46,6 +48,7 @@ void Tffddyzur::Usun() {
 }
 
 void Tffddyzur::ZakazWpisu() {
+  TDokument::TZmiana zmiana(dokument_, "Zakaz wpisu");
   NaZaznaczonych([this](int r, int m) {
     const bool zamkniete = dokument_.Dyzury.Dyzurny(r, m) == kZamkniete;
     dokument_.Dyzury.UstawDyzurnego(r, m, zamkniete ? kBrak : kZamkniete);
@@ -54,6 +57,8 @@ void Tffddyzur::ZakazWpisu() {
 }
 
 void Tffddyzur::WpiszAutomatycznie() {
+  // The whole run is one step, also when it is stopped half way.
+  TDokument::TZmiana zmiana(dokument_, "Wpisz automatycznie");
   if (wpisz_warianty(!automatycznie_->isChecked())) PoZmianie();
 }
 
@@ -82,7 +87,6 @@ void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
 }
 
 void Tffddyzur::PoZmianie() {
-  dokument_.Zmieniony = true;
   siatka_->OdswiezAll();
   OdswiezTowarzyszy();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Tffdopcje: the automatic-entry options, four flags of the document's
-// options record. Not a change of the plan: the document stays unmodified.
+// options record.
 #include <QDialog>
 #include <array>
 

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -212,7 +213,7 @@ TEST_F(DutyPlan, RemoveAndCloseToggleAsTheyShould) {
   Dok().Zmieniony = false;
   Plan().Przycisk(Tffddyzur::kUsun)->click();
   EXPECT_EQ(Komorka(0, 0), kZamkniete);  // removing keeps a closed cell closed
-  EXPECT_TRUE(Dok().Zmieniony);          // marked even without a change
+  EXPECT_FALSE(Dok().Zmieniony);         // nothing changed
   Plan().Przycisk(Tffddyzur::kZakaz)->click();
   EXPECT_EQ(Komorka(0, 0), kBrak);
   EXPECT_EQ(Tekst(0, 0), ".....");
@@ -334,7 +335,7 @@ TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
   EXPECT_FALSE(Dok().Stopka.WpisujAutomatycznie);
 }
 
-TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesWithoutMarkingTheDocument) {
+TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesAndMarksTheDocument) {
   Tffdopcje& opcje = *Okna().ffdopcje;
   EXPECT_EQ(opcje.windowTitle(), "Opcje");
   QTimer::singleShot(0, &opcje, [&] {
@@ -352,7 +353,9 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesWithoutMarkingTheDocument) {
   EXPECT_EQ(Dok().Opcje.Bajty[2], 0);
   EXPECT_EQ(Dok().Opcje.Bajty[3], 7);
   EXPECT_EQ(Dok().Opcje.Bajty[4], 0);
-  EXPECT_FALSE(Dok().Zmieniony);
+  // The options are saved with the plan: a change to keep, and one step.
+  EXPECT_TRUE(Dok().Zmieniony);
+  EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Opcje");
 
   // Escape closes it and writes the boxes back as well.
   QTimer::singleShot(0, &opcje, [&] {
@@ -362,6 +365,32 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesWithoutMarkingTheDocument) {
   opcje.Pokaz();
   EXPECT_FALSE(opcje.isVisible());
   EXPECT_EQ(Dok().Opcje.Bajty[1], 0);
+}
+
+// Undo from the main window's menu: the plan, the flag and the menu's
+// names follow the history, and open windows show the models as they are.
+TEST_F(DutyPlan, UndoAndRedoFromTheEditMenu) {
+  const Tffdmain::TPolecenia& p = Glowne().Polecenia();
+  Zaznacz(0, 0, 1);
+  Plan().Przycisk(Tffddyzur::kZakaz)->click();
+  ASSERT_EQ(Komorka(0, 1), kZamkniete);
+  EXPECT_TRUE(Dok().Zmieniony);
+  emit p.Edycja->aboutToShow();
+  EXPECT_EQ(p.Cofnij->text(), "&Cofnij: Zakaz wpisu");
+  EXPECT_FALSE(p.Ponow->isEnabled());
+  emit p.Edycja->aboutToHide();
+  Towarzysze().Statystyka->show();
+  p.Cofnij->trigger();
+  EXPECT_NE(Komorka(0, 1), kZamkniete);
+  EXPECT_FALSE(Dok().Zmieniony);
+  emit p.Edycja->aboutToShow();
+  EXPECT_EQ(p.Ponow->text(), "&Ponów: Zakaz wpisu");
+  EXPECT_FALSE(p.Cofnij->isEnabled());
+  emit p.Edycja->aboutToHide();
+  p.Ponow->trigger();
+  EXPECT_EQ(Komorka(0, 1), kZamkniete);
+  EXPECT_TRUE(Dok().Zmieniony);
+  Towarzysze().Statystyka->hide();
 }
 
 TEST_F(DutyPlan, TheWiringReachesTheChooser) {

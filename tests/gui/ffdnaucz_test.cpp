@@ -79,7 +79,7 @@ class Limits : public Powloka {
     Siatka().OnAkcjaEdit(Siatka(), x, y, znak, 0);
   }
   void Wklej(int x, int y, std::string tekst) {
-    Siatka().OnClipboardToOczko(Siatka(), x, y, tekst, nullptr);
+    Siatka().OnWklejanie([&] { Siatka().OnClipboardToOczko(Siatka(), x, y, tekst, nullptr); });
   }
 
   Tffddysp& Mikroplan() {

@@ -73,7 +73,7 @@ class Regions : public Powloka {
     Siatka().OnAkcjaEdit(Siatka(), Siatka().Kurx(), Siatka().Kury(), klawisz, 1);
   }
   void Wklej(int x, int y, std::string tekst) {
-    Siatka().OnClipboardToOczko(Siatka(), x, y, tekst, nullptr);
+    Siatka().OnWklejanie([&] { Siatka().OnClipboardToOczko(Siatka(), x, y, tekst, nullptr); });
   }
   // Runs `f` in the picker once it is up; the picker is closed afterwards
   // in any case, so that a failure cannot hang the run.
@@ -165,6 +165,14 @@ TEST_F(Regions, RemovingMovesTheLaterDutiesLeft) {
   for (int m = 0; m < Dok().Dyzury.LiczbaMomentow(); ++m)
     EXPECT_EQ(Dok().Dyzury.Dyzurny(1, m), (m + 2) % 4) << m;
   EXPECT_TRUE(Dok().Zmieniony);
+  EXPECT_EQ(Edytor().Status(), "Usunięto rejon R1 (Ctrl+Z cofa)");
+  // One undo brings the region and its column back.
+  ASSERT_TRUE(Dok().Cofnij());
+  ASSERT_EQ(Dok().Rejony.Liczba(), 3);
+  EXPECT_EQ(Dok().Rejony[1].Nazwa, "R1");
+  for (int m = 0; m < Dok().Dyzury.LiczbaMomentow(); ++m)
+    EXPECT_EQ(Dok().Dyzury.Dyzurny(1, m), (m + 1) % 4) << m;
+  ASSERT_TRUE(Dok().Ponow());
 
   Edytor().UsunRejon();
   Edytor().UsunRejon();
@@ -241,7 +249,7 @@ TEST_F(Regions, PickerFiltersByThreeLettersAndEscKeepsTheRooms) {
   Siatka().UstawKursor(1, 0);
   Klik();
   EXPECT_EQ(Sale(0), std::vector<uint8_t>{0});
-  EXPECT_TRUE(Dok().Zmieniony);
+  EXPECT_FALSE(Dok().Zmieniony);  // nothing changed
 }
 
 TEST_F(Regions, PickerAnswerGoesToEverySelectedRow) {

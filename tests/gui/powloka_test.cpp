@@ -46,7 +46,8 @@ TEST_F(Shell, MenuAndToolButtonsAreThoseOfTheDesign) {
   const Tffdmain::TPolecenia& p = Glowne().Polecenia();
   QStringList glowne;
   for (const QAction* a : Glowne().menuBar()->actions()) glowne << a->text();
-  EXPECT_EQ(glowne, QStringList({"&Pliki", "D&ane", "&Dyżury", "Po&moc"}));
+  EXPECT_EQ(glowne, QStringList({"&Pliki", "&Edycja", "D&ane", "&Dyżury", "Po&moc"}));
+  EXPECT_EQ(Napisy(p.Edycja), QStringList({"&Cofnij Ctrl+Z", "&Ponów Ctrl+Y"}));
   EXPECT_EQ(Napisy(p.Pliki),
             QStringList({"&Nowy Ctrl+N", "&Odczytaj Ctrl+O", "&Zapisz Ctrl+S",
                          "Z&apisz pod nową nazwą", "&Ustawienia drukarki", "&Koniec Alt+F4"}));
