@@ -321,6 +321,12 @@ TEST_F(DutyPlan, AttendedFillStopsWhereTheListIsClosed) {
   EXPECT_EQ(Komorka(0, 3), kBrak);
   for (int m = 0; m < 4; ++m) EXPECT_EQ(Komorka(1, m), kBrak) << m;
   EXPECT_TRUE(Dok().Zmieniony);
+  // The run stopped half way is one step.
+  EXPECT_EQ(Dok().Historia.LiczbaKrokow(), 1u);
+  ASSERT_TRUE(Dok().Cofnij());
+  EXPECT_EQ(Komorka(0, 0), kBrak);
+  EXPECT_EQ(Komorka(0, 2), kBrak);
+  EXPECT_EQ(Komorka(0, 1), kZamkniete);
 }
 
 TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
@@ -330,9 +336,15 @@ TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
   stopka.WpisujAutomatycznie = true;
   Otworz(3, stopka);
   EXPECT_TRUE(Plan().Automatycznie()->isChecked());
-  EXPECT_EQ(Siatka().Ilx(), 4);  // the stored look does not change the shape
+  EXPECT_EQ(Siatka().Ilx(), 4);                // the stored look does not change the shape
+  EXPECT_FALSE(Dok().Historia.MoznaCofnac());  // an open starts afresh
   Plan().Automatycznie()->setChecked(false);
   EXPECT_FALSE(Dok().Stopka.WpisujAutomatycznie);
+  // Saved with the plan: a change to keep, and one step.
+  EXPECT_TRUE(Dok().Zmieniony);
+  ASSERT_TRUE(Dok().Cofnij());
+  EXPECT_TRUE(Dok().Stopka.WpisujAutomatycznie);
+  EXPECT_FALSE(Dok().Zmieniony);
 }
 
 TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesAndMarksTheDocument) {
