@@ -76,7 +76,9 @@ void TCellEdi::keyPressEvent(QKeyEvent* e) {
       OnAkcjaEdit(*this, Kurx(), Kury(), klawisz, 0);
       obsluzony = klawisz != '~';
     }
-    int znak = obsluzony ? 0 : ZnakKlawisza(*e);
+    // Ctrl with a letter is a command, never a character (AltGr, which
+    // comes as Ctrl+Alt, still types Polish letters).
+    int znak = obsluzony || (ctrl && !alt) ? 0 : ZnakKlawisza(*e);
     if (znak != 0 && OnAkcjaEdit) {
       OnAkcjaEdit(*this, Kurx(), Kury(), znak, 0);
       obsluzony = znak == 0;

@@ -163,6 +163,23 @@ TEST_F(Moments, TypedNameAndMinutesGoToEverySelectedRow) {
   EXPECT_EQ(Moment(0).Minuty, 5);
 }
 
+// Keys typed into one cell are one step; Ctrl+Z in the editor undoes it.
+TEST_F(Moments, TypingIsOneStepAndCtrlZTakesItBack) {
+  Glowne().show();  // the keys are the main window's, which is always there
+  Okno().Pokaz();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Okno()));
+  Zaznacz(0, 0, 0);
+  QTest::keyClicks(&Siatka(), "xyz");
+  EXPECT_EQ(Dok().Historia.LiczbaKrokow(), 1u);
+  QTest::keyClick(&Siatka(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Moment(0).Nazwa, "m0");
+  EXPECT_FALSE(Dok().Zmieniony);
+  QTest::keyClick(&Siatka(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Moment(0).Nazwa, "m0xyz");
+  Okno().hide();
+  Glowne().hide();
+}
+
 TEST_F(Moments, NameStopsAtFortyCharacters) {
   Moment(0).Nazwa = std::string(39, 'a');
   Zaznacz(0, 0, 0);
