@@ -1,0 +1,236 @@
+#include "core/planning/optimum.h"
+
+#include <coin/Cbc_C_Interface.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "core/planning/oceniacz.h"
+
+namespace velmor {
+namespace {
+
+// A teacher that may take a cell: a binary column of the programme.
+struct TZmienna {
+  int t = 0, r = 0, m = 0;
+  int komorka = 0;  // index of the cell among the decided ones
+  bool czysty = false;
+  int moc = 0;
+};
+
+// Rows of the programme: each a sum of columns with coefficients, at most rhs.
+struct TWiersz {
+  std::vector<int> kolumny;
+  std::vector<double> wspolczynniki;
+  double prawa = 0;
+};
+
+struct TUsunCbc {
+  void operator()(Cbc_Model* c) const { Cbc_deleteModel(c); }
+};
+
+// Day of moment m when it is a long break, else -1 (as the judgement reads it).
+int DzienDlugiej(const TModele& m, int k) {
+  const bool dlugi = k < m.Momenty.Liczba() && m.Momenty[k].Dluga;
+  return dlugi && !m.Dni.Dni.empty() ? m.Dni.DzienILekcja(k).first : -1;
+}
+
+}  // namespace
+
+TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
+                               const TUstawieniaOptimum& u) {
+  const auto poczatek = std::chrono::steady_clock::now();
+  TZasadyOceny za = z;
+  za.Automatycznie = true;
+  TDyzury& tabela = m.Dyzury;
+  const int n = m.Nauczyciele.Liczba();
+  const int rejonow = std::min(tabela.LiczbaRejonow(), m.Rejony.Liczba());
+  const int rOd = std::max(obszar.RejonOd, 0), rDo = std::min(obszar.RejonDo, rejonow - 1);
+  const int mOd = std::max(obszar.MomentOd, 0);
+  const int mDo = std::min(obszar.MomentDo, tabela.LiczbaMomentow() - 1);
+
+  // The decided cells are the empty ones; everything else is fixed, so the
+  // judgement of the table as it stands gives the exclusions by fixed cells.
+  std::vector<std::pair<int, int>> komorki;
+  for (int r = rOd; r <= rDo; ++r)
+    for (int k = mOd; k <= mDo; ++k)
+      if (tabela.Dyzurny(r, k) == kBrak) komorki.emplace_back(r, k);
+  TWynikOptimum wynik;
+  std::vector<TZmienna> zm;
+  {
+    TOceniacz oceniacz(m);
+    for (size_t c = 0; c < komorki.size(); ++c) {
+      const auto [r, k] = komorki[c];
+      oceniacz.Przygotuj(k);
+      for (int t = 0; t < n; ++t) {
+        const TWariant w = oceniacz.Ocen(t, r, k, za);
+        if (Wykluczony(w) || (w.zastrzezenie && !u.ZZastrzezeniem)) continue;
+        zm.push_back({t, r, k, static_cast<int>(c), Czysty(w), w.moc});
+      }
+    }
+  }
+  if (zm.empty()) {
+    wynik.Optymalny = true;
+    return wynik;
+  }
+
+  const TObciazenia obc = TOgolne(m).policz_obciazenia();
+  const auto minuty = [&](int k) { return k < m.Momenty.Liczba() ? m.Momenty[k].Minuty : 0; };
+  const int kolumnaW = static_cast<int>(zm.size());  // the fairness column
+  std::vector<TWiersz> wiersze;
+  std::map<std::pair<int, int>, std::vector<int>> wKomorce, wMomencie, wDniu;
+  std::vector<std::vector<int>> nauczyciela(static_cast<size_t>(n));
+  for (size_t i = 0; i < zm.size(); ++i) {
+    const TZmienna& v = zm[i];
+    const int ind = static_cast<int>(i);
+    wKomorce[{v.komorka, 0}].push_back(ind);
+    wMomencie[{v.t, v.m}].push_back(ind);
+    if (const int d = DzienDlugiej(m, v.m); za.JednaDluga && d >= 0) wDniu[{v.t, d}].push_back(ind);
+    nauczyciela[static_cast<size_t>(v.t)].push_back(ind);
+  }
+  const auto najwyzejJeden = [&](const std::vector<int>& k) {
+    if (k.size() > 1) wiersze.push_back({k, std::vector<double>(k.size(), 1.0), 1.0});
+  };
+  for (const auto& [_, k] : wKomorce) najwyzejJeden(k);
+  for (const auto& [_, k] : wMomencie) najwyzejJeden(k);
+  for (const auto& [_, k] : wDniu) najwyzejJeden(k);
+  for (int t = 0; t < n; ++t) {
+    const auto& k = nauczyciela[static_cast<size_t>(t)];
+    if (k.empty()) continue;
+    const TNaucz& nt = m.Nauczyciele[t];
+    const int dyzury = obc.Dyzury[static_cast<size_t>(t)], min = obc.Minuty[static_cast<size_t>(t)];
+    wiersze.push_back(
+        {k, std::vector<double>(k.size(), 1.0), static_cast<double>(nt.LimitDyzurow - dyzury)});
+    TWiersz czas{k, {}, static_cast<double>(nt.LimitMinut - min)};
+    for (int i : k) czas.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
+    wiersze.push_back(std::move(czas));
+    // Fairness: w is at least the percentage of t's duty-count limit taken,
+    // 100 * (duties) / limit, so minimising w lowers the largest share.
+    TWiersz udzial{k, std::vector<double>(k.size(), 100.0), -100.0 * dyzury};
+    udzial.kolumny.push_back(kolumnaW);
+    udzial.wspolczynniki.push_back(-nt.LimitDyzurow);
+    wiersze.push_back(std::move(udzial));
+  }
+
+  // A teacher on duty in one region at two neighbouring breaks of a day
+  // scores 10 more at each of them where both his lessons are in the region
+  // (codes 8 and 9, score 90 and up); a pair column at most both cells
+  // stands for that when both cells are decided here.
+  struct TPara {
+    int i = 0, j = 0, premia = 0;
+  };
+  std::vector<TPara> pary;
+  {
+    const TOgolne o(m);
+    std::map<std::tuple<int, int, int>, int> gdzie;
+    for (size_t i = 0; i < zm.size(); ++i) gdzie[{zm[i].t, zm[i].r, zm[i].m}] = static_cast<int>(i);
+    for (size_t i = 0; i < zm.size(); ++i) {
+      const TZmienna& v = zm[i];
+      const auto it = gdzie.find({v.t, v.r, v.m + 1});
+      if (it == gdzie.end()) continue;
+      const bool nastepny = v.m + 1 < m.Momenty.Liczba() && o.TenSamDzien(v.m, v.m + 1);
+      const int premia = (v.moc >= 90 && nastepny ? 10 : 0) +
+                         (zm[static_cast<size_t>(it->second)].moc >= 90 ? 10 : 0);
+      if (premia == 0) continue;
+      const int kolumna = kolumnaW + 1 + static_cast<int>(pary.size());
+      pary.push_back({static_cast<int>(i), it->second, premia});
+      for (int x : {static_cast<int>(i), it->second})
+        wiersze.push_back({{kolumna, x}, {1.0, -1.0}, 0.0});
+    }
+  }
+
+  // Weights that make each goal outweigh all those after it: w is 0..100;
+  // S bounds the total score; at most C cells are filled or clean.
+  double sumaMocy = 0;
+  {
+    std::vector<int> najMoc(komorki.size(), 0);
+    for (const TZmienna& v : zm)
+      najMoc[static_cast<size_t>(v.komorka)] =
+          std::max(najMoc[static_cast<size_t>(v.komorka)], v.moc);
+    for (int x : najMoc) sumaMocy += x;
+    for (const TPara& p : pary) sumaMocy += p.premia;
+  }
+  const double wagaMocy = 101, wagaCzystych = wagaMocy * sumaMocy + 101;
+  const double wagaKomorek =
+      wagaCzystych * static_cast<double>(komorki.size()) + wagaMocy * sumaMocy + 101;
+
+  std::unique_ptr<Cbc_Model, TUsunCbc> cbc(Cbc_newModel());
+  Cbc_Model* c = cbc.get();
+  Cbc_setLogLevel(c, 0);
+  for (const TZmienna& v : zm)
+    Cbc_addCol(c, "", 0.0, 1.0, -(wagaKomorek + (v.czysty ? wagaCzystych : 0.0) + wagaMocy * v.moc),
+               1, 0, nullptr, nullptr);
+  Cbc_addCol(c, "", 0.0, 100.0, 1.0, 1, 0, nullptr, nullptr);
+  for (const TPara& p : pary)
+    Cbc_addCol(c, "", 0.0, 1.0, -wagaMocy * p.premia, 1, 0, nullptr, nullptr);
+  for (const TWiersz& w : wiersze)
+    Cbc_addRow(c, "", static_cast<int>(w.kolumny.size()), w.kolumny.data(), w.wspolczynniki.data(),
+               'L', w.prawa);
+
+  // The greedy run on a copy, kept cell by cell while it fits the rows.
+  {
+    TModele kopia = m;
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    wpisz_warianty(kopia, obszar, za, wybor, lista);
+    std::vector<double> start(zm.size() + 1 + pary.size(), 0.0);
+    for (size_t i = 0; i < zm.size(); ++i)
+      if (kopia.Dyzury.Dyzurny(zm[i].r, zm[i].m) == zm[i].t) start[i] = 1.0;
+    const auto spelnia = [&] {
+      for (const TWiersz& w : wiersze) {
+        double s = 0;
+        for (size_t j = 0; j < w.kolumny.size(); ++j)
+          s += w.wspolczynniki[j] * start[static_cast<size_t>(w.kolumny[j])];
+        if (s > w.prawa + 1e-9) return false;
+      }
+      return true;
+    };
+    // w = 100 fits whenever the count limits do: greedy cells are dropped
+    // from the last until all rows hold, then w is lowered to the least that fits.
+    start[zm.size()] = 100;
+    for (size_t i = zm.size(); !spelnia() && i-- > 0;) start[i] = 0.0;
+    for (size_t p = 0; p < pary.size(); ++p)
+      start[zm.size() + 1 + p] =
+          std::min(start[static_cast<size_t>(pary[p].i)], start[static_cast<size_t>(pary[p].j)]);
+    for (start[zm.size()] = 0; start[zm.size()] < 100 && !spelnia(); start[zm.size()] += 1) {
+    }
+    std::vector<int> indeksy(start.size());
+    for (size_t i = 0; i < indeksy.size(); ++i) indeksy[i] = static_cast<int>(i);
+    Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
+  }
+
+  Cbc_setMaximumSeconds(c, u.LimitSekund);
+  Cbc_setAllowableGap(c, 0.5);  // the objective is integral
+  Cbc_setParameter(c, "threads", "1");
+  Cbc_setParameter(c, "randomCbcSeed", "1");
+  Cbc_setParameter(c, "randomSeed", "1");
+  Cbc_solve(c);
+
+  const double* x = Cbc_bestSolution(c);
+  if (x != nullptr)
+    for (size_t i = 0; i < zm.size(); ++i)
+      if (x[i] > 0.5) {
+        tabela.UstawDyzurnego(zm[i].r, zm[i].m, static_cast<uint8_t>(zm[i].t));
+        ++wynik.Wpisano;
+      }
+  wynik.Optymalny = Cbc_isProvenOptimal(c) != 0;
+  if (wynik.Optymalny) {
+    wynik.NajwyzejMozliwe = wynik.Wpisano;
+  } else {
+    // obj >= bound and obj >= -wagaKomorek * filled - (lower goals) + 0.
+    const double granica = (-Cbc_getBestPossibleObjValue(c) + 100.0) / wagaKomorek;
+    const double wKomorkach = static_cast<double>(wKomorce.size());
+    wynik.NajwyzejMozliwe = static_cast<int>(std::floor(std::min(granica + 1e-6, wKomorkach)));
+    wynik.NajwyzejMozliwe = std::max(wynik.NajwyzejMozliwe, wynik.Wpisano);
+  }
+  wynik.Sekundy =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
+  return wynik;
+}
+
+}  // namespace velmor

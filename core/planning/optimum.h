@@ -1,0 +1,31 @@
+#pragma once
+// Automatic entry solved exactly: the selected empty cells filled at once by
+// an integer programme (CBC) instead of one after another.
+#include "core/planning/warianty.h"
+#include "core/planning/wpis.h"
+
+namespace velmor {
+
+struct TUstawieniaOptimum {
+  bool ZZastrzezeniem = false;  // candidates with a reservation allowed
+  double LimitSekund = 10.0;    // the solver stops after this time
+};
+
+struct TWynikOptimum {
+  int Wpisano = 0;          // cells written
+  bool Optymalny = false;   // proven optimal
+  int NajwyzejMozliwe = 0;  // at most this many cells could be written
+  double Sekundy = 0.0;     // time the solver took
+};
+
+// Fills the empty open cells of the area (cut to the table) with the automatic
+// manner's rules (z.Automatycznie is taken as set). Cells holding a teacher
+// keep him; closed cells stay closed. Order of goals: most cells filled, then
+// most clean ones, then the highest total score, then the smallest largest
+// share of a teacher's duty-count limit. The greedy run's result is the
+// solver's first solution, so the result fills at least the cells greedy would
+// fill in empty cells when that result fits the fixed table.
+TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
+                               const TUstawieniaOptimum& u = {});
+
+}  // namespace velmor

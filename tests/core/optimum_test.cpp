@@ -1,0 +1,152 @@
+#include "core/planning/optimum.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/planning/ogolne.h"
+#include "core/planning/wpis.h"
+#include "wpis_wzorcowy.h"
+
+using namespace velmor;
+using namespace velmor::testy;
+
+namespace {
+
+TZasadyOceny Zasady(unsigned ziarno) {
+  return {true, (ziarno & 1) != 0, (ziarno & 2) != 0, (ziarno & 4) == 0};
+}
+
+// The judgement of the teacher in cell (r, k) with the rest of the table in
+// place: -1 when excluded, or when reserved and reservations do not count;
+// else the score, and whether it is clean.
+std::pair<int, bool> Ocena(const TModele& m, int r, int k, const TZasadyOceny& z,
+                           bool zZastrzezeniem) {
+  TModele bez = m;
+  const int t = m.Dyzury.Dyzurny(r, k);
+  bez.Dyzury.UstawDyzurnego(r, k, kBrak);
+  const TOgolne o(bez);
+  int komunikat = kBezKomunikatu;
+  uint8_t zastrzezenie = 0;
+  const int moc =
+      ocen_kandydata(FaktyKandydata(o, o.policz_obciazenia(), t, r, k), z, komunikat, zastrzezenie);
+  if (moc < 0 || (!zZastrzezeniem && zastrzezenie != 0)) return {-1, false};
+  return {moc, zastrzezenie == 0};
+}
+
+bool Dozwolony(const TModele& m, int r, int k, const TZasadyOceny& z, bool zZastrzezeniem) {
+  return Ocena(m, r, k, z, zZastrzezeniem).first >= 0;
+}
+
+// Filled, clean and total score of the given cells; filled -1 when one of
+// them may not stay.
+std::tuple<int, int, int> Wartosc(const TModele& m, const std::vector<std::pair<int, int>>& komorki,
+                                  const TZasadyOceny& z, bool zZastrzezeniem) {
+  std::tuple<int, int, int> w{0, 0, 0};
+  for (auto [r, k] : komorki) {
+    if (m.Dyzury.Dyzurny(r, k) == kBrak) continue;
+    const auto [moc, czysty] = Ocena(m, r, k, z, zZastrzezeniem);
+    if (moc < 0) return {-1, 0, 0};
+    ++std::get<0>(w);
+    std::get<1>(w) += czysty;
+    std::get<2>(w) += moc;
+  }
+  return w;
+}
+
+int Zajete(const TDyzury& d) {
+  int ile = 0;
+  for (int r = 0; r < d.LiczbaRejonow(); ++r)
+    for (int k = 0; k < d.LiczbaMomentow(); ++k) ile += d.Dyzurny(r, k) != kBrak;
+  return ile;
+}
+
+TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
+  for (unsigned ziarno = 1; ziarno <= 8; ++ziarno) {
+    SCOPED_TRACE(ziarno);
+    TCechySzkoly cechy;
+    cechy.Dlugie = 0.4;
+    const TModele szkola = LosowaSzkola(ziarno, 6 + static_cast<int>(ziarno % 4) * 3, 2, 5,
+                                        2 + static_cast<int>(ziarno % 3), cechy);
+    const TZasadyOceny z = Zasady(ziarno);
+    const bool zZastrzezeniem = ziarno % 2 == 0;
+    // Half the runs over a part of the table.
+    const TObszar obszar = ziarno % 3 == 0 ? TObszar{1, 2, 2, 6} : CalaTabela(szkola.Dyzury);
+
+    TModele zachlanny = szkola;
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    wpisz_warianty(zachlanny, obszar, z, wybor, lista);
+
+    TModele m = szkola;
+    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, {zZastrzezeniem, 5.0});
+    EXPECT_TRUE(w.Optymalny);
+    EXPECT_EQ(w.NajwyzejMozliwe, w.Wpisano);
+    EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
+    EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+
+    for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
+      for (int k = 0; k < m.Dyzury.LiczbaMomentow(); ++k) {
+        const uint8_t przed = szkola.Dyzury.Dyzurny(r, k), po = m.Dyzury.Dyzurny(r, k);
+        const bool wObszarze = r >= obszar.RejonOd && r <= obszar.RejonDo && k >= obszar.MomentOd &&
+                               k <= obszar.MomentDo;
+        if (przed != kBrak || !wObszarze) {
+          EXPECT_EQ(po, przed) << r << " " << k;
+        } else if (po != kBrak) {
+          EXPECT_LT(po, m.Nauczyciele.Liczba());
+          EXPECT_TRUE(Dozwolony(m, r, k, z, zZastrzezeniem)) << r << " " << k;
+        }
+      }
+
+    TModele jeszczeRaz = szkola;
+    wpisz_optymalnie(jeszczeRaz, obszar, z, {zZastrzezeniem, 5.0});
+    EXPECT_EQ(jeszczeRaz.Dyzury, m.Dyzury);
+  }
+}
+
+// On tiny schools every table is tried: no allowed table fills more cells,
+// more clean ones, or scores more, in that order.
+TEST(Optimum, MatchesExhaustiveSearchOnTinySchools) {
+  for (unsigned ziarno = 1; ziarno <= 40; ++ziarno) {
+    SCOPED_TRACE(ziarno);
+    TCechySzkoly cechy;
+    cechy.Dlugie = 0.5;
+    cechy.Usterki = false;
+    cechy.KrotszeDni = 0;
+    const TModele szkola = LosowaSzkola(ziarno, 4, 1, 3, 2, cechy);
+    const TZasadyOceny z = Zasady(ziarno);
+    const bool zZastrzezeniem = ziarno % 2 == 0;
+    std::vector<std::pair<int, int>> puste;
+    for (int r = 0; r < szkola.Dyzury.LiczbaRejonow(); ++r)
+      for (int k = 0; k < szkola.Dyzury.LiczbaMomentow(); ++k)
+        if (szkola.Dyzury.Dyzurny(r, k) == kBrak) puste.emplace_back(r, k);
+    ASSERT_LE(puste.size(), 6u);
+
+    TModele proba = szkola;
+    std::tuple<int, int, int> najlepsza{0, 0, 0};
+    const std::function<void(size_t)> szukaj = [&](size_t i) {
+      if (i == puste.size()) {
+        najlepsza = std::max(najlepsza, Wartosc(proba, puste, z, zZastrzezeniem));
+        return;
+      }
+      const auto [r, k] = puste[i];
+      for (int t = -1; t < proba.Nauczyciele.Liczba(); ++t) {
+        proba.Dyzury.UstawDyzurnego(r, k, t < 0 ? kBrak : static_cast<uint8_t>(t));
+        szukaj(i + 1);
+      }
+      proba.Dyzury.UstawDyzurnego(r, k, kBrak);
+    };
+    szukaj(0);
+
+    TModele m = szkola;
+    const TWynikOptimum w = wpisz_optymalnie(m, CalaTabela(m.Dyzury), z, {zZastrzezeniem, 5.0});
+    EXPECT_TRUE(w.Optymalny);
+    EXPECT_EQ(w.Wpisano, std::get<0>(najlepsza));
+    EXPECT_EQ(Wartosc(m, puste, z, zZastrzezeniem), najlepsza);
+  }
+}
+
+}  // namespace
