@@ -1,11 +1,16 @@
 #include "cli/polecenia.h"
 
+#include <cmath>
+#include <exception>
+#include <iomanip>
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "cli/argumenty.h"
 #include "cli/widoki.h"
 #include "core/planning/nowyplan.h"
+#include "core/planning/optimum.h"
 #include "core/planning/wpis.h"
 
 namespace velmor::cli {
@@ -45,6 +50,20 @@ std::array<bool, 4> Przenies(const std::string& lista) {
 std::array<std::optional<bool>, 3> Przelaczniki(const TArgumenty& a) {
   return {a.Wlacznik("--before-lessons"), a.Wlacznik("--after-lessons"),
           a.Wlacznik("--one-long-break")};
+}
+
+// A time limit in seconds: a number above zero.
+double Sekundy(const std::string& tekst) {
+  size_t koniec = 0;
+  double s = 0;
+  try {
+    s = std::stod(tekst, &koniec);
+  } catch (const std::exception&) {
+    koniec = 0;
+  }
+  if (koniec == 0 || koniec != tekst.size() || !(s > 0) || !std::isfinite(s))
+    throw EUzycie("--time-limit przyjmuje liczbę sekund większą od zera: " + tekst);
+  return s;
 }
 
 }  // namespace
@@ -98,10 +117,10 @@ int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
 }
 
 int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(
-      argumenty,
-      {"-o", "--regions", "--moments", "--before-lessons", "--after-lessons", "--one-long-break"},
-      {});
+  const TArgumenty a(argumenty,
+                     {"-o", "--regions", "--moments", "--before-lessons", "--after-lessons",
+                      "--one-long-break", "--allow-reservations", "--time-limit"},
+                     {"--optimal"});
   const std::string plan = JedenPlik(a);
   const auto przelaczniki = Przelaczniki(a);
   const auto rejony = a.Zakres("--regions"), momenty = a.Zakres("--moments");
@@ -112,11 +131,27 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   TObszar obszar = CalaTabela(d.Dyzury);
   if (rejony) obszar.RejonOd = rejony->first, obszar.RejonDo = rejony->second;
   if (momenty) obszar.MomentOd = momenty->first, obszar.MomentDo = momenty->second;
-  TWyborAutomatyczny wybor;
-  TListaWariantow lista;
-  const int wpisano = wpisz_warianty(d, obszar, TZasadyOceny::Z(d.Opcje, true), wybor, lista);
+  const TZasadyOceny zasady = TZasadyOceny::Z(d.Opcje, true);
+  if (!a.Flaga("--optimal")) {
+    if (a.Opcja("--allow-reservations") || a.Opcja("--time-limit"))
+      throw EUzycie("--allow-reservations i --time-limit tylko z --optimal");
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    const int wpisano = wpisz_warianty(d, obszar, zasady, wybor, lista);
+    if (Zapis(d, a.Opcja("-o").value_or(plan)) != kSukces) return kBladZapisu;
+    wyjscie << "filled " << wpisano << " cells\n";
+    return kSukces;
+  }
+  TUstawieniaOptimum u;
+  u.ZZastrzezeniem = a.Wlacznik("--allow-reservations").value_or(false);
+  if (const auto limit = a.Opcja("--time-limit")) u.LimitSekund = Sekundy(*limit);
+  const TWynikOptimum w = wpisz_optymalnie(d, obszar, zasady, u);
   if (Zapis(d, a.Opcja("-o").value_or(plan)) != kSukces) return kBladZapisu;
-  wyjscie << "filled " << wpisano << " cells\n";
+  wyjscie << "filled " << w.Wpisano << " cells\n";
+  if (w.Optymalny) wyjscie << "optimal\n";
+  else
+    wyjscie << "stopped after " << std::fixed << std::setprecision(1) << w.Sekundy << " s; at most "
+            << w.NajwyzejMozliwe << " cells possible\n";
   return kSukces;
 }
 

@@ -162,23 +162,24 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   std::unique_ptr<Cbc_Model, TUsunCbc> cbc(Cbc_newModel());
   Cbc_Model* c = cbc.get();
   Cbc_setLogLevel(c, 0);
+  std::vector<double> cel;  // objective per column
   for (const TZmienna& v : zm)
-    Cbc_addCol(c, "", 0.0, 1.0, -(wagaKomorek + (v.czysty ? wagaCzystych : 0.0) + wagaMocy * v.moc),
-               1, 0, nullptr, nullptr);
-  Cbc_addCol(c, "", 0.0, 100.0, 1.0, 1, 0, nullptr, nullptr);
-  for (const TPara& p : pary)
-    Cbc_addCol(c, "", 0.0, 1.0, -wagaMocy * p.premia, 1, 0, nullptr, nullptr);
+    cel.push_back(-(wagaKomorek + (v.czysty ? wagaCzystych : 0.0) + wagaMocy * v.moc));
+  cel.push_back(1.0);
+  for (const TPara& p : pary) cel.push_back(-wagaMocy * p.premia);
+  for (size_t i = 0; i < cel.size(); ++i)
+    Cbc_addCol(c, "", 0.0, i == zm.size() ? 100.0 : 1.0, cel[i], 1, 0, nullptr, nullptr);
   for (const TWiersz& w : wiersze)
     Cbc_addRow(c, "", static_cast<int>(w.kolumny.size()), w.kolumny.data(), w.wspolczynniki.data(),
                'L', w.prawa);
 
   // The greedy run on a copy, kept cell by cell while it fits the rows.
+  std::vector<double> start(cel.size(), 0.0);
   {
     TModele kopia = m;
     TWyborAutomatyczny wybor;
     TListaWariantow lista;
     wpisz_warianty(kopia, obszar, za, wybor, lista);
-    std::vector<double> start(zm.size() + 1 + pary.size(), 0.0);
     for (size_t i = 0; i < zm.size(); ++i)
       if (kopia.Dyzury.Dyzurny(zm[i].r, zm[i].m) == zm[i].t) start[i] = 1.0;
     const auto spelnia = [&] {
@@ -211,13 +212,19 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   Cbc_setParameter(c, "randomSeed", "1");
   Cbc_solve(c);
 
+  // The first solution stands when the solver stopped before taking it in.
   const double* x = Cbc_bestSolution(c);
-  if (x != nullptr)
-    for (size_t i = 0; i < zm.size(); ++i)
-      if (x[i] > 0.5) {
-        tabela.UstawDyzurnego(zm[i].r, zm[i].m, static_cast<uint8_t>(zm[i].t));
-        ++wynik.Wpisano;
-      }
+  const auto wartosc = [&](const double* v) {
+    double s = 0;
+    for (size_t i = 0; i < cel.size(); ++i) s += cel[i] * v[i];
+    return s;
+  };
+  if (x == nullptr || wartosc(x) > wartosc(start.data()) + 0.5) x = start.data();
+  for (size_t i = 0; i < zm.size(); ++i)
+    if (x[i] > 0.5) {
+      tabela.UstawDyzurnego(zm[i].r, zm[i].m, static_cast<uint8_t>(zm[i].t));
+      ++wynik.Wpisano;
+    }
   wynik.Optymalny = Cbc_isProvenOptimal(c) != 0;
   if (wynik.Optymalny) {
     wynik.NajwyzejMozliwe = wynik.Wpisano;
@@ -225,7 +232,10 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     // obj >= bound and obj >= -wagaKomorek * filled - (lower goals) + 0.
     const double granica = (-Cbc_getBestPossibleObjValue(c) + 100.0) / wagaKomorek;
     const double wKomorkach = static_cast<double>(wKomorce.size());
-    wynik.NajwyzejMozliwe = static_cast<int>(std::floor(std::min(granica + 1e-6, wKomorkach)));
+    wynik.NajwyzejMozliwe =
+        std::isfinite(granica)
+            ? static_cast<int>(std::floor(std::clamp(granica + 1e-6, 0.0, wKomorkach)))
+            : static_cast<int>(wKomorkach);
     wynik.NajwyzejMozliwe = std::max(wynik.NajwyzejMozliwe, wynik.Wpisano);
   }
   wynik.Sekundy =

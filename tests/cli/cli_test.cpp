@@ -119,6 +119,33 @@ TEST_F(Cli, FillStaysInTheGivenAreaAndKeepsItsSwitches) {
   EXPECT_EQ(b[opcje + 2], 0);
 }
 
+TEST_F(Cli, OptimalFillEntersAtLeastTheGreedyCellsAndSaysWhetherItIsOptimal) {
+  const auto wpisane = [](const std::string& wyjscie) {
+    return std::stoi(wyjscie.substr(std::string("filled ").size()));
+  };
+  const int zachlanny = wpisane(Uruchom("fill " + Demo("demo.vlm") + " -o " + P("g.vlm")).Wyjscie);
+  const TWynik w = Uruchom("fill " + Demo("demo.vlm") + " -o " + P("o.vlm") +
+                           " --optimal --allow-reservations off --time-limit 30");
+  ASSERT_EQ(w.Kod, 0) << w.Bledy;
+  const int wpisano = wpisane(w.Wyjscie);
+  EXPECT_GT(wpisano, zachlanny);
+  EXPECT_EQ(w.Wyjscie, "filled " + std::to_string(wpisano) + " cells\noptimal\n");
+  EXPECT_NE(Uruchom("info " + P("o.vlm")).Wyjscie.find("filled: " + std::to_string(wpisano)),
+            std::string::npos);
+
+  // Stopped at once: the greedy table stands and the bound is above it.
+  const TWynik s = Uruchom("fill " + Demo("demo.vlm") + " -o " + P("s.vlm") +
+                           " --optimal --allow-reservations on --time-limit 0.001");
+  ASSERT_EQ(s.Kod, 0) << s.Bledy;
+  EXPECT_EQ(wpisane(s.Wyjscie), zachlanny);
+  const size_t ile = s.Wyjscie.find("; at most ");
+  ASSERT_NE(ile, std::string::npos) << s.Wyjscie;
+  EXPECT_EQ(s.Wyjscie.substr(0, s.Wyjscie.find("stopped after ")),
+            "filled " + std::to_string(zachlanny) + " cells\n");
+  EXPECT_GE(std::stoi(s.Wyjscie.substr(ile + 10)), wpisano);
+  EXPECT_NE(Uruchom("fill " + Demo("demo.vlm") + " --time-limit 5").Kod, 0);
+}
+
 TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
   ASSERT_EQ(Uruchom("new " + Demo("demo.tbx") + " -o " + P("pusty.vlm")).Kod, 0);
   EXPECT_NE(Uruchom("info " + P("pusty.vlm")).Wyjscie.find("moments: 40\nregions: 0\n"),
