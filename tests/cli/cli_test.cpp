@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -133,16 +134,18 @@ TEST_F(Cli, OptimalFillEntersAtLeastTheGreedyCellsAndSaysWhetherItIsOptimal) {
   EXPECT_NE(Uruchom("info " + P("o.vlm")).Wyjscie.find("filled: " + std::to_string(wpisano)),
             std::string::npos);
 
-  // Stopped at once: the greedy table stands and the bound is above it.
+  // Stopped at once: at least the greedy table stands, and the bound is at
+  // least the optimum without reservations.
   const TWynik s = Uruchom("fill " + Demo("demo.vlm") + " -o " + P("s.vlm") +
                            " --optimal --allow-reservations on --time-limit 0.001");
   ASSERT_EQ(s.Kod, 0) << s.Bledy;
-  EXPECT_EQ(wpisane(s.Wyjscie), zachlanny);
+  const int przerwany = wpisane(s.Wyjscie);
+  EXPECT_GE(przerwany, zachlanny);
   const size_t ile = s.Wyjscie.find("; at most ");
   ASSERT_NE(ile, std::string::npos) << s.Wyjscie;
   EXPECT_EQ(s.Wyjscie.substr(0, s.Wyjscie.find("stopped after ")),
-            "filled " + std::to_string(zachlanny) + " cells\n");
-  EXPECT_GE(std::stoi(s.Wyjscie.substr(ile + 10)), wpisano);
+            "filled " + std::to_string(przerwany) + " cells\n");
+  EXPECT_GE(std::stoi(s.Wyjscie.substr(ile + 10)), std::max(wpisano, przerwany));
   EXPECT_NE(Uruchom("fill " + Demo("demo.vlm") + " --time-limit 5").Kod, 0);
 }
 
