@@ -25,14 +25,16 @@ TZasadyOceny Zasady(unsigned ziarno) {
 // else the score, and whether it is clean.
 std::pair<int, bool> Ocena(const TModele& m, int r, int k, const TZasadyOceny& z,
                            bool zZastrzezeniem) {
-  TModele bez = m;
-  const int t = m.Dyzury.Dyzurny(r, k);
+  // The cell is emptied for the judgement and given back.
+  TModele& bez = const_cast<TModele&>(m);
+  const uint8_t t = m.Dyzury.Dyzurny(r, k);
   bez.Dyzury.UstawDyzurnego(r, k, kBrak);
   const TOgolne o(bez);
   int komunikat = kBezKomunikatu;
   uint8_t zastrzezenie = 0;
   const int moc =
       ocen_kandydata(FaktyKandydata(o, o.policz_obciazenia(), t, r, k), z, komunikat, zastrzezenie);
+  bez.Dyzury.UstawDyzurnego(r, k, t);
   if (moc < 0 || (!zZastrzezeniem && zastrzezenie != 0)) return {-1, false};
   return {moc, zastrzezenie == 0};
 }
@@ -135,7 +137,8 @@ TEST(Optimum, MatchesExhaustiveSearchOnTinySchools) {
       const auto [r, k] = puste[i];
       for (int t = -1; t < proba.Nauczyciele.Liczba(); ++t) {
         proba.Dyzury.UstawDyzurnego(r, k, t < 0 ? kBrak : static_cast<uint8_t>(t));
-        szukaj(i + 1);
+        // More duties only exclude more: a cell excluded now stays excluded.
+        if (t < 0 || Dozwolony(proba, r, k, z, zZastrzezeniem)) szukaj(i + 1);
       }
       proba.Dyzury.UstawDyzurnego(r, k, kBrak);
     };
