@@ -83,12 +83,13 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   const auto minuty = [&](int k) { return k < m.Momenty.Liczba() ? m.Momenty[k].Minuty : 0; };
   const int kolumnaW = static_cast<int>(zm.size());  // the fairness column
   std::vector<TWiersz> wiersze;
-  std::map<std::pair<int, int>, std::vector<int>> wKomorce, wMomencie, wDniu;
+  std::vector<std::vector<int>> wKomorce(komorki.size());
+  std::map<std::pair<int, int>, std::vector<int>> wMomencie, wDniu;
   std::vector<std::vector<int>> nauczyciela(static_cast<size_t>(n));
   for (size_t i = 0; i < zm.size(); ++i) {
     const TZmienna& v = zm[i];
     const int ind = static_cast<int>(i);
-    wKomorce[{v.komorka, 0}].push_back(ind);
+    wKomorce[static_cast<size_t>(v.komorka)].push_back(ind);
     wMomencie[{v.t, v.m}].push_back(ind);
     if (const int d = DzienDlugiej(m, v.m); za.JednaDluga && d >= 0) wDniu[{v.t, d}].push_back(ind);
     nauczyciela[static_cast<size_t>(v.t)].push_back(ind);
@@ -96,7 +97,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   const auto najwyzejJeden = [&](const std::vector<int>& k) {
     if (k.size() > 1) wiersze.push_back({k, std::vector<double>(k.size(), 1.0), 1.0});
   };
-  for (const auto& [_, k] : wKomorce) najwyzejJeden(k);
+  for (const auto& k : wKomorce) najwyzejJeden(k);
   for (const auto& [_, k] : wMomencie) najwyzejJeden(k);
   for (const auto& [_, k] : wDniu) najwyzejJeden(k);
   for (int t = 0; t < n; ++t) {
@@ -191,10 +192,28 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
       }
       return true;
     };
-    // w = 100 fits whenever the count limits do: greedy cells are dropped
-    // from the last until all rows hold, then w is lowered to the least that fits.
+    // Greedy cells are taken one by one while every row they are in still
+    // holds, with w = 100 (which fits whenever the count limits do).
+    std::vector<std::vector<std::pair<size_t, double>>> wierszeKolumny(zm.size());
+    std::vector<double> aktywnosc(wiersze.size(), 0.0);
+    for (size_t j = 0; j < wiersze.size(); ++j)
+      for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k) {
+        const size_t kol = static_cast<size_t>(wiersze[j].kolumny[k]);
+        if (kol < zm.size()) wierszeKolumny[kol].emplace_back(j, wiersze[j].wspolczynniki[k]);
+        if (kol == zm.size()) aktywnosc[j] += wiersze[j].wspolczynniki[k] * 100.0;
+      }
     start[zm.size()] = 100;
-    for (size_t i = zm.size(); !spelnia() && i-- > 0;) start[i] = 0.0;
+    for (size_t i = 0; i < zm.size(); ++i) {
+      if (start[i] == 0.0) continue;
+      start[i] = 0.0;
+      const auto& ws = wierszeKolumny[i];
+      if (std::any_of(ws.begin(), ws.end(), [&](const auto& jw) {
+            return aktywnosc[jw.first] + jw.second > wiersze[jw.first].prawa + 1e-9;
+          }))
+        continue;
+      start[i] = 1.0;
+      for (const auto& [j, wsp] : ws) aktywnosc[j] += wsp;
+    }
     for (size_t p = 0; p < pary.size(); ++p)
       start[zm.size() + 1 + p] =
           std::min(start[static_cast<size_t>(pary[p].i)], start[static_cast<size_t>(pary[p].j)]);
@@ -231,7 +250,8 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   } else {
     // obj >= bound and obj >= -wagaKomorek * filled - (lower goals) + 0.
     const double granica = (-Cbc_getBestPossibleObjValue(c) + 100.0) / wagaKomorek;
-    const double wKomorkach = static_cast<double>(wKomorce.size());
+    const double wKomorkach = static_cast<double>(
+        std::count_if(wKomorce.begin(), wKomorce.end(), [](const auto& k) { return !k.empty(); }));
     wynik.NajwyzejMozliwe =
         std::isfinite(granica)
             ? static_cast<int>(std::floor(std::clamp(granica + 1e-6, 0.0, wKomorkach)))
