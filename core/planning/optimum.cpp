@@ -7,8 +7,9 @@
 #include <cmath>
 #include <map>
 #include <memory>
-#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/planning/oceniacz.h"
 
