@@ -14,6 +14,7 @@
 #include "core/document/dokument.h"
 #include "core/planning/nowyplan.h"
 #include "core/planning/ogolne.h"
+#include "core/planning/powody.h"
 #include "core/planning/warianty.h"
 #include "core/planning/wpis.h"
 #include "wpis_wzorcowy.h"
@@ -464,6 +465,28 @@ TEST(Judgement, LongBreakAlreadyTakenInTheThreeManners) {
   EXPECT_EQ(Ocen(f, {}), TWynik(0, 4, 1));
   f.Kod = kObecnoscBrak;
   EXPECT_EQ(Ocen(f, Auto(false, false, false)), TWynik(-1, 6, 0));
+}
+
+// Each teacher counts under the first rule that keeps him out of the cell.
+TEST(Judgement, WhyACellStaysEmpty) {
+  TModele m = Szkola({4}, 7, 7, 2, 2);
+  Sale(m, 0, {0});
+  for (int t : {0, 1, 2, 3, 5}) Lekcje(m, t, 0, 1, 0);
+  Lekcja(m, 6, 6, 0, 0);  // only before the break: he must stay
+  m.Nauczyciele[0].Dyspozycja[1].Zakaz = 1;
+  m.Nauczyciele[1].LimitDyzurow = 0;
+  m.Nauczyciele[2].LimitMinut = 5;
+  m.Dyzury.UstawDyzurnego(1, 1, 3);
+  const TPowodyPustej p = PowodyPustej(m, 0, 1, TZasadyOceny::Z(m.Opcje, true));
+  EXPECT_EQ(p.Zakaz, 1);
+  EXPECT_EQ(p.LimitDyzurow, 1);
+  EXPECT_EQ(p.LimitMinut, 1);
+  EXPECT_EQ(p.Zajety, 1);
+  EXPECT_EQ(p.NieMaWSzkole, 1);  // teacher 4 teaches nothing
+  EXPECT_EQ(p.Czysci, 1);        // teacher 5
+  EXPECT_EQ(p.ZZastrzezeniem, 1);
+  EXPECT_EQ(p.NajlepszyZastrzezony, 6);
+  EXPECT_EQ(p.DlugaZajeta, 0);
 }
 
 TEST(Judgement, MessagesAndColours) {
