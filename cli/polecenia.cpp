@@ -142,8 +142,11 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
     wyjscie << "filled " << wpisano << " cells\n";
     return kSukces;
   }
+  // Saved with the plan, as the options dialog keeps it.
+  if (const auto zastrzezenia = a.Wlacznik("--allow-reservations"))
+    d.Opcje.Bajty[5] = *zastrzezenia ? 1 : 0;
   TUstawieniaOptimum u;
-  u.ZZastrzezeniem = a.Wlacznik("--allow-reservations").value_or(false);
+  u.ZZastrzezeniem = d.Opcje.Bajty[5] != 0;
   if (const auto limit = a.Opcja("--time-limit")) u.LimitSekund = Sekundy(*limit);
   const TWynikOptimum w = wpisz_optymalnie(d, obszar, zasady, u);
   if (Zapis(d, a.Opcja("-o").value_or(plan)) != kSukces) return kBladZapisu;

@@ -8,7 +8,9 @@
 namespace velmor {
 
 struct TOpcje {
-  // Bytes 0, 1, 2 and 4 are the options (0 or 1); the others are reserved.
+  // Bytes 0, 1, 2 and 4 are the options (0 or 1); byte 5 lets the optimal
+  // entry take candidates with a reservation (older files hold 0 there); the
+  // others are reserved.
   std::array<uint8_t, 16> Bajty{0, 0, 1, 0, 1};
 
   // Duty-plan files only. A file that ends before the record keeps the

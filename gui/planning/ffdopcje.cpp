@@ -16,6 +16,7 @@ namespace {
 const char* const kPodpisy[] = {"Dyżury przed lekcjami (nauczyciel musi wcześniej przyjść)",
                                 "Dyżury po lekcjach (nauczyciel musi dłużej zostać)",
                                 "Dyżur na tylko jednej długiej przerwie dziennie",
+                                "Dopuszczaj kandydatów z zastrzeżeniem",
                                 "W planie użyj koloru nauczyciela"};
 
 }  // namespace
@@ -33,7 +34,7 @@ Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
   auto* ukladInnych = new QVBoxLayout(inne);
   for (size_t i = 0; i < pola_.size(); ++i) {
     pola_[i] = new QCheckBox(QString::fromUtf8(kPodpisy[i]), this);
-    (i < 3 ? ukladSzczegolow : ukladInnych)->addWidget(pola_[i]);
+    (kBajty[i] != 4 ? ukladSzczegolow : ukladInnych)->addWidget(pola_[i]);
   }
   auto* koniec = new QToolButton(this);
   koniec->setAutoRaise(true);

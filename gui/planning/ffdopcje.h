@@ -20,7 +20,7 @@ class Tffdopcje : public QDialog {
   // was closed.
   void Pokaz();
 
-  // The check box of option byte 0, 1, 2 or 4 (nullptr for others).
+  // The check box of option byte 0, 1, 2, 4 or 5 (nullptr for others).
   QCheckBox* Pole(int bajt) const;
   QAbstractButton* Koniec() const { return koniec_; }
 
@@ -28,10 +28,11 @@ class Tffdopcje : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
-  static constexpr std::array<int, 4> kBajty{0, 1, 2, 4};
+  // Byte 5: the optimal entry may take candidates with a reservation.
+  static constexpr std::array<int, 5> kBajty{0, 1, 2, 5, 4};
 
   TOpcje& opcje_;
-  std::array<QCheckBox*, 4> pola_{};
+  std::array<QCheckBox*, 5> pola_{};
   QAbstractButton* koniec_ = nullptr;
 };
 

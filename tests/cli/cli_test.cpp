@@ -146,6 +146,10 @@ TEST_F(Cli, OptimalFillEntersAtLeastTheGreedyCellsAndSaysWhetherItIsOptimal) {
   EXPECT_EQ(s.Wyjscie.substr(0, s.Wyjscie.find("stopped after ")),
             "filled " + std::to_string(przerwany) + " cells\n");
   EXPECT_GE(std::stoi(s.Wyjscie.substr(ile + 10)), std::max(wpisano, przerwany));
+  // The permission is saved with the plan, in option byte 5.
+  velmor::TDokument zapisany;
+  ASSERT_TRUE(zapisany.OtworzPlik(folder / "s.vlm", velmor::kRodzajPlanDyzurow));
+  EXPECT_EQ(zapisany.Opcje.Bajty[5], 1);
   EXPECT_NE(Uruchom("fill " + Demo("demo.vlm") + " --time-limit 5").Kod, 0);
 }
 

@@ -347,7 +347,7 @@ TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
   EXPECT_FALSE(Dok().Zmieniony);
 }
 
-TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesAndMarksTheDocument) {
+TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
   Tffdopcje& opcje = *Okna().ffdopcje;
   EXPECT_EQ(opcje.windowTitle(), "Opcje");
   QTimer::singleShot(0, &opcje, [&] {
@@ -355,7 +355,8 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesAndMarksTheDocument) {
     EXPECT_TRUE(opcje.Pole(2)->isChecked());
     EXPECT_TRUE(opcje.Pole(4)->isChecked());
     EXPECT_EQ(opcje.Pole(3), nullptr);
-    for (int b : {0, 1, 2, 4}) opcje.Pole(b)->toggle();
+    EXPECT_FALSE(opcje.Pole(5)->isChecked());  // reserved before: 0 in older files
+    for (int b : {0, 1, 2, 4, 5}) opcje.Pole(b)->toggle();
     opcje.Koniec()->click();
   });
   Dok().Opcje.Bajty[3] = 7;  // reserved bytes are left alone
@@ -365,6 +366,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFourBytesAndMarksTheDocument) {
   EXPECT_EQ(Dok().Opcje.Bajty[2], 0);
   EXPECT_EQ(Dok().Opcje.Bajty[3], 7);
   EXPECT_EQ(Dok().Opcje.Bajty[4], 0);
+  EXPECT_EQ(Dok().Opcje.Bajty[5], 1);
   // The options are saved with the plan: a change to keep, and one step.
   EXPECT_TRUE(Dok().Zmieniony);
   EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Opcje");
