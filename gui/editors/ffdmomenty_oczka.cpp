@@ -88,6 +88,7 @@ void Tffdmomenty::PodlaczSiatke() {
     TDokument::TZmiana zmiana(dokument_, "Wklej");
     wklej();
   };
+  s.OnZmianaKomorki = [this](TCellEdi&, int, int) { dokument_.Historia.Przerwij(); };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
     uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
   };

@@ -64,7 +64,10 @@ void Tffdnaucz::PodlaczSiatke() {
   s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& key, int button) {
     Edytuj(x, y, key, button);
   };
-  s.OnZmianaKomorki = [this](TCellEdi&, int, int) { PoRuchuKursora(); };
+  s.OnZmianaKomorki = [this](TCellEdi&, int, int) {
+    dok_.Historia.Przerwij();  // keys typed elsewhere are a new step
+    PoRuchuKursora();
+  };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
     uslugi_.PokazWyglad(g, {});
   };

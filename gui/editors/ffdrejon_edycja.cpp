@@ -27,7 +27,10 @@ void Tffdrejon::PodlaczSiatke() {
   s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& klawisz, int button) {
     Akcja(x, y, klawisz, button);
   };
-  s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) { ZmianaKomorki(staryY); };
+  s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) {
+    dok_.Historia.Przerwij();  // keys typed elsewhere are a new step
+    ZmianaKomorki(staryY);
+  };
   s.OnWklejanie = [this](const std::function<void()>& wklej) {
     TDokument::TZmiana zmiana(dok_, "Wklej");
     wklej();

@@ -176,6 +176,11 @@ TEST_F(Moments, TypingIsOneStepAndCtrlZTakesItBack) {
   EXPECT_FALSE(Dok().Zmieniony);
   QTest::keyClick(&Siatka(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Moment(0).Nazwa, "m0xyz");
+  // Back in the cell after leaving it: a new step.
+  Zaznacz(0, 1, 1);
+  Zaznacz(0, 0, 0);
+  QTest::keyClicks(&Siatka(), "w");
+  EXPECT_EQ(Dok().Historia.LiczbaKrokow(), 2u);
   Okno().hide();
   Glowne().hide();
 }
