@@ -41,6 +41,47 @@ int DzienDlugiej(const TModele& m, int k) {
   return dlugi && !m.Dni.Dni.empty() ? m.Dni.DzienILekcja(k).first : -1;
 }
 
+// Watches a running search from a cut generator the solver calls at every
+// node: reports progress and, once a stop is requested, ends the search with
+// a cut no plan meets, so the solver keeps the best plan it has.
+struct TNadzor {
+  const TUstawieniaOptimum& u;
+  std::chrono::steady_clock::time_point poczatek;
+  double wagaKomorek = 1;  // weight of a filled cell in the objective
+  double komorek = 0;      // cells with at least one candidate
+  TPostepOptimum postep;
+  bool przerwano = false;
+  double ostatni = -1;  // seconds at the last report
+
+  // Cells at most, from an objective no plan beats; the goals below the
+  // first one add less than a cell's weight.
+  int Najwyzej(double wartosc) const {
+    const double g = (-wartosc + 100.0) / wagaKomorek;
+    return std::isfinite(g) ? static_cast<int>(std::floor(std::clamp(g + 1e-6, 0.0, komorek)))
+                            : static_cast<int>(komorek);
+  }
+
+  void Zglos() {
+    postep.Sekundy =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
+    ostatni = postep.Sekundy;
+    if (u.Postep) u.Postep(postep);
+  }
+};
+
+void NaWezle(void* /*osi*/, void* ciecia, void* dane) {
+  TNadzor& n = *static_cast<TNadzor*>(dane);
+  if (n.u.Przerwij != nullptr && n.u.Przerwij->load()) {
+    const int kolumna = 0;
+    const double jeden = 1.0;
+    OsiCuts_addRowCut(ciecia, 1, &kolumna, &jeden, 'L', -1.0);
+    n.przerwano = true;
+  }
+  const double teraz =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - n.poczatek).count();
+  if (teraz - n.ostatni >= 0.2) n.Zglos();
+}
+
 }  // namespace
 
 TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
@@ -193,8 +234,10 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
       }
       return true;
     };
-    // Greedy cells are taken one by one while every row they are in still
-    // holds, with w = 100 (which fits whenever the count limits do).
+    // Greedy's cells, then the other columns best first, are taken one by
+    // one while every row they are in still holds, with w = 100 (which fits
+    // whenever the count limits do). Greedy may have replaced a teacher in a
+    // filled cell, so some of its cells may not fit the table kept here.
     std::vector<std::vector<std::pair<size_t, double>>> wierszeKolumny(zm.size());
     std::vector<double> aktywnosc(wiersze.size(), 0.0);
     for (size_t j = 0; j < wiersze.size(); ++j)
@@ -203,16 +246,23 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
         if (kol < zm.size()) wierszeKolumny[kol].emplace_back(j, wiersze[j].wspolczynniki[k]);
         if (kol == zm.size()) aktywnosc[j] += wiersze[j].wspolczynniki[k] * 100.0;
       }
+    std::vector<size_t> kolejnosc(zm.size());
+    for (size_t i = 0; i < zm.size(); ++i) kolejnosc[i] = i;
+    std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [&](size_t a, size_t b) {
+      return std::pair(-start[a], cel[a]) < std::pair(-start[b], cel[b]);
+    });
+    std::vector<bool> zajeta(komorki.size(), false);
+    std::fill(start.begin(), start.end(), 0.0);
     start[zm.size()] = 100;
-    for (size_t i = 0; i < zm.size(); ++i) {
-      if (start[i] == 0.0) continue;
-      start[i] = 0.0;
+    for (size_t i : kolejnosc) {
       const auto& ws = wierszeKolumny[i];
-      if (std::any_of(ws.begin(), ws.end(), [&](const auto& jw) {
+      if (zajeta[static_cast<size_t>(zm[i].komorka)] ||
+          std::any_of(ws.begin(), ws.end(), [&](const auto& jw) {
             return aktywnosc[jw.first] + jw.second > wiersze[jw.first].prawa + 1e-9;
           }))
         continue;
       start[i] = 1.0;
+      zajeta[static_cast<size_t>(zm[i].komorka)] = true;
       for (const auto& [j, wsp] : ws) aktywnosc[j] += wsp;
     }
     for (size_t p = 0; p < pary.size(); ++p)
@@ -230,10 +280,21 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   Cbc_setParameter(c, "threads", "1");
   Cbc_setParameter(c, "randomCbcSeed", "1");
   Cbc_setParameter(c, "randomSeed", "1");
-  Cbc_solve(c);
+
+  const double wKomorkach = static_cast<double>(
+      std::count_if(wKomorce.begin(), wKomorce.end(), [](const auto& k) { return !k.empty(); }));
+  TNadzor nadzor{u, poczatek, wagaKomorek, wKomorkach, {}};
+  nadzor.postep.Wpisano =
+      static_cast<int>(std::count(start.begin(), start.begin() + kolumnaW, 1.0));
+  nadzor.postep.NajwyzejMozliwe = static_cast<int>(wKomorkach);
+  nadzor.Zglos();
+  Cbc_addCutCallback(c, NaWezle, "nadzor", &nadzor);
+  const bool szukano = u.Przerwij == nullptr || !u.Przerwij->load();
+  if (szukano) Cbc_solve(c);
+  nadzor.przerwano = nadzor.przerwano || !szukano;
 
   // The first solution stands when the solver stopped before taking it in.
-  const double* x = Cbc_bestSolution(c);
+  const double* x = szukano ? Cbc_bestSolution(c) : nullptr;
   const auto wartosc = [&](const double* v) {
     double s = 0;
     for (size_t i = 0; i < cel.size(); ++i) s += cel[i] * v[i];
@@ -245,22 +306,16 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
       tabela.UstawDyzurnego(zm[i].r, zm[i].m, static_cast<uint8_t>(zm[i].t));
       ++wynik.Wpisano;
     }
-  wynik.Optymalny = Cbc_isProvenOptimal(c) != 0;
-  if (wynik.Optymalny) {
-    wynik.NajwyzejMozliwe = wynik.Wpisano;
-  } else {
-    // obj >= bound and obj >= -wagaKomorek * filled - (lower goals) + 0.
-    const double granica = (-Cbc_getBestPossibleObjValue(c) + 100.0) / wagaKomorek;
-    const double wKomorkach = static_cast<double>(
-        std::count_if(wKomorce.begin(), wKomorce.end(), [](const auto& k) { return !k.empty(); }));
-    wynik.NajwyzejMozliwe =
-        std::isfinite(granica)
-            ? static_cast<int>(std::floor(std::clamp(granica + 1e-6, 0.0, wKomorkach)))
-            : static_cast<int>(wKomorkach);
-    wynik.NajwyzejMozliwe = std::max(wynik.NajwyzejMozliwe, wynik.Wpisano);
-  }
+  wynik.Przerwany = nadzor.przerwano;
+  wynik.Optymalny = !wynik.Przerwany && Cbc_isProvenOptimal(c) != 0;
+  if (wynik.Optymalny) wynik.NajwyzejMozliwe = wynik.Wpisano;
+  else if (wynik.Przerwany) wynik.NajwyzejMozliwe = nadzor.postep.NajwyzejMozliwe;
+  else wynik.NajwyzejMozliwe = nadzor.Najwyzej(Cbc_getBestPossibleObjValue(c));
+  wynik.NajwyzejMozliwe = std::max(wynik.NajwyzejMozliwe, wynik.Wpisano);
   wynik.Sekundy =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
+  nadzor.postep = {wynik.Wpisano, wynik.NajwyzejMozliwe, 0.0};
+  nadzor.Zglos();
   return wynik;
 }
 

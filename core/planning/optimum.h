@@ -1,14 +1,27 @@
 #pragma once
 // Automatic entry solved exactly: the selected empty cells filled at once by
 // an integer programme (CBC) instead of one after another.
+#include <atomic>
+#include <functional>
+
 #include "core/planning/warianty.h"
 #include "core/planning/wpis.h"
 
 namespace velmor {
 
+// What a running search knows, reported from the solving thread.
+struct TPostepOptimum {
+  int Wpisano = 0;          // cells of the best plan found so far
+  int NajwyzejMozliwe = 0;  // at most this many cells could be written
+  double Sekundy = 0.0;
+};
+
 struct TUstawieniaOptimum {
   bool ZZastrzezeniem = false;  // candidates with a reservation allowed
   double LimitSekund = 10.0;    // the solver stops after this time
+  // Set from another thread to end the search with the best plan found.
+  const std::atomic<bool>* Przerwij = nullptr;
+  std::function<void(const TPostepOptimum&)> Postep;  // called from the solving thread
 };
 
 struct TWynikOptimum {
@@ -16,6 +29,7 @@ struct TWynikOptimum {
   bool Optymalny = false;   // proven optimal
   int NajwyzejMozliwe = 0;  // at most this many cells could be written
   double Sekundy = 0.0;     // time the solver took
+  bool Przerwany = false;   // ended by a stop request
 };
 
 // Fills the empty open cells of the area (cut to the table) with the automatic

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <tuple>
 #include <utility>
@@ -59,6 +60,31 @@ std::tuple<int, int, int> Wartosc(const TModele& m, const std::vector<std::pair<
   return w;
 }
 
+// Cells outside the area or filled before are as they were; every cell
+// written is allowed with the rest of the table in place.
+void SprawdzWpisane(const TModele& szkola, const TModele& m, const TObszar& obszar,
+                    const TZasadyOceny& z, bool zZastrzezeniem) {
+  for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
+    for (int k = 0; k < m.Dyzury.LiczbaMomentow(); ++k) {
+      const uint8_t przed = szkola.Dyzury.Dyzurny(r, k), po = m.Dyzury.Dyzurny(r, k);
+      const bool wObszarze = r >= obszar.RejonOd && r <= obszar.RejonDo && k >= obszar.MomentOd &&
+                             k <= obszar.MomentDo;
+      if (przed != kBrak || !wObszarze) {
+        EXPECT_EQ(po, przed) << r << " " << k;
+      } else if (po != kBrak) {
+        EXPECT_LT(po, m.Nauczyciele.Liczba());
+        EXPECT_TRUE(Dozwolony(m, r, k, z, zZastrzezeniem)) << r << " " << k;
+      }
+    }
+}
+
+TUstawieniaOptimum Ustawienia(bool zZastrzezeniem) {
+  TUstawieniaOptimum u;
+  u.ZZastrzezeniem = zZastrzezeniem;
+  u.LimitSekund = 5.0;
+  return u;
+}
+
 int Zajete(const TDyzury& d) {
   int ile = 0;
   for (int r = 0; r < d.LiczbaRejonow(); ++r)
@@ -84,28 +110,31 @@ TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
     wpisz_warianty(zachlanny, obszar, z, wybor, lista);
 
     TModele m = szkola;
-    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, {zZastrzezeniem, 5.0});
+    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, Ustawienia(zZastrzezeniem));
     EXPECT_TRUE(w.Optymalny);
     EXPECT_EQ(w.NajwyzejMozliwe, w.Wpisano);
     EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
     EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
 
-    for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
-      for (int k = 0; k < m.Dyzury.LiczbaMomentow(); ++k) {
-        const uint8_t przed = szkola.Dyzury.Dyzurny(r, k), po = m.Dyzury.Dyzurny(r, k);
-        const bool wObszarze = r >= obszar.RejonOd && r <= obszar.RejonDo && k >= obszar.MomentOd &&
-                               k <= obszar.MomentDo;
-        if (przed != kBrak || !wObszarze) {
-          EXPECT_EQ(po, przed) << r << " " << k;
-        } else if (po != kBrak) {
-          EXPECT_LT(po, m.Nauczyciele.Liczba());
-          EXPECT_TRUE(Dozwolony(m, r, k, z, zZastrzezeniem)) << r << " " << k;
-        }
-      }
+    SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
 
     TModele jeszczeRaz = szkola;
-    wpisz_optymalnie(jeszczeRaz, obszar, z, {zZastrzezeniem, 5.0});
+    wpisz_optymalnie(jeszczeRaz, obszar, z, Ustawienia(zZastrzezeniem));
     EXPECT_EQ(jeszczeRaz.Dyzury, m.Dyzury);
+
+    // Stopped at its first report, the run keeps a valid plan, not a worse
+    // one than greedy's.
+    std::atomic<bool> stop{false};
+    TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
+    u.Przerwij = &stop;
+    u.Postep = [&](const TPostepOptimum&) { stop = true; };
+    TModele przerwany = szkola;
+    const TWynikOptimum wp = wpisz_optymalnie(przerwany, obszar, z, u);
+    EXPECT_TRUE(wp.Przerwany);
+    EXPECT_FALSE(wp.Optymalny);
+    EXPECT_GE(wp.NajwyzejMozliwe, w.Wpisano);
+    EXPECT_GE(Zajete(przerwany.Dyzury), Zajete(zachlanny.Dyzury));
+    SprawdzWpisane(szkola, przerwany, obszar, z, zZastrzezeniem);
   }
 }
 
@@ -145,7 +174,8 @@ TEST(Optimum, MatchesExhaustiveSearchOnTinySchools) {
     szukaj(0);
 
     TModele m = szkola;
-    const TWynikOptimum w = wpisz_optymalnie(m, CalaTabela(m.Dyzury), z, {zZastrzezeniem, 5.0});
+    const TWynikOptimum w =
+        wpisz_optymalnie(m, CalaTabela(m.Dyzury), z, Ustawienia(zZastrzezeniem));
     EXPECT_TRUE(w.Optymalny);
     EXPECT_EQ(w.Wpisano, std::get<0>(najlepsza));
     EXPECT_EQ(Wartosc(m, puste, z, zZastrzezeniem), najlepsza);
