@@ -147,6 +147,7 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
     d.Opcje.Bajty[5] = *zastrzezenia ? 1 : 0;
   TUstawieniaOptimum u;
   u.ZZastrzezeniem = d.Opcje.Bajty[5] != 0;
+  u.LimitSekund = d.Opcje.LimitSekund();
   if (const auto limit = a.Opcja("--time-limit")) u.LimitSekund = Sekundy(*limit);
   const TWynikOptimum w = wpisz_optymalnie(d, obszar, zasady, u);
   if (Zapis(d, a.Opcja("-o").value_or(plan)) != kSukces) return kBladZapisu;

@@ -9,9 +9,13 @@ namespace velmor {
 
 struct TOpcje {
   // Bytes 0, 1, 2 and 4 are the options (0 or 1); byte 5 lets the optimal
-  // entry take candidates with a reservation (older files hold 0 there); the
-  // others are reserved.
+  // entry take candidates with a reservation and byte 6 is its time limit in
+  // seconds, 0 for the default (older files hold 0 in both); the others are
+  // reserved.
   std::array<uint8_t, 16> Bajty{0, 0, 1, 0, 1};
+  static constexpr int kDomyslnyLimitSekund = 10;
+
+  int LimitSekund() const { return Bajty[6] != 0 ? Bajty[6] : kDomyslnyLimitSekund; }
 
   // Duty-plan files only. A file that ends before the record keeps the
   // options as they were.

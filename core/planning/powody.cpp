@@ -1,5 +1,6 @@
 #include "core/planning/powody.h"
 
+#include "core/archive/cp1250.h"
 #include "core/planning/oceniacz.h"
 
 namespace velmor {
@@ -39,6 +40,30 @@ TPowodyPustej PowodyPustej(const TModele& m, int r, int k, const TZasadyOceny& z
     }
   }
   return p;
+}
+
+std::string OpisPowodow(const TModele& m, const TPowodyPustej& p) {
+  const std::pair<const char*, int> liczniki[] = {
+      {"kandydaci bez zastrzeżeń", p.Czysci}, {"zakaz", p.Zakaz},
+      {"limit dyżurów", p.LimitDyzurow},      {"limit czasu", p.LimitMinut},
+      {"akurat ma dyżur", p.Zajety},          {"już ma długą przerwę", p.DlugaZajeta},
+      {"nie ma w szkole", p.NieMaWSzkole},
+  };
+  std::string opis;
+  for (const auto& [nazwa, ile] : liczniki) {
+    if (ile == 0) continue;
+    if (!opis.empty()) opis += ", ";
+    opis += nazwa + std::string(" ") + std::to_string(ile);
+  }
+  if (p.ZZastrzezeniem > 0) {
+    opis += (opis.empty() ? "" : "; ") + std::string("z zastrzeżeniem ") +
+            std::to_string(p.ZZastrzezeniem);
+    if (m.Nauczyciele.Istnieje(p.NajlepszyZastrzezony))
+      opis +=
+          " (najlepszy: " + Cp1250DoUtf8(m.Nauczyciele[p.NajlepszyZastrzezony].NazwaNauczyciela()) +
+          ")";
+  }
+  return opis.empty() ? "brak nauczycieli" : opis;
 }
 
 }  // namespace velmor

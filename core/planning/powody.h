@@ -1,5 +1,7 @@
 #pragma once
 // Why an open duty cell stays empty: what keeps each teacher out of it.
+#include <string>
+
 #include "core/document/dokument.h"
 #include "core/planning/warianty.h"
 
@@ -17,5 +19,10 @@ struct TPowodyPustej {
 
 // The cell of region r and moment k judged as an automatic run judges it.
 TPowodyPustej PowodyPustej(const TModele& m, int r, int k, const TZasadyOceny& z);
+
+// The reasons in a line of Polish (UTF-8), the rules that excluded nobody
+// left out: "limit dyżurów 5, nie ma w szkole 20; z zastrzeżeniem 2
+// (najlepszy: Anna Nowak)".
+std::string OpisPowodow(const TModele& m, const TPowodyPustej& p);
 
 }  // namespace velmor

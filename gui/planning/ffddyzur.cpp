@@ -13,6 +13,7 @@
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/ffdwynikopt.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -28,7 +29,8 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
       dokument_(dokument),
       uslugi_(uslugi),
       towarzysze_(towarzysze),
-      siatka_(new TCellEdi(this)) {
+      siatka_(new TCellEdi(this)),
+      wynikOpt_(new Tffdwynikopt(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffddyzur", "Plan dyżurów", 200);
   ZbudujPrzyciski();
   QToolBar* pasek = PasekOkna(uklad, polecenia_);
@@ -49,6 +51,11 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   UstawKsztalt();
   resize(560, 400);
   uslugi.OknaStopki().Zarejestruj(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
+  wynikOpt_->PokazKomorke = [this](int r, int k) {
+    UstawKursor(r, k);
+    raise();
+    activateWindow();
+  };
 }
 
 void Tffddyzur::UstawKursor(int rejon, int moment) { siatka_->UstawKursor(rejon + 1, moment + 1); }
@@ -59,6 +66,7 @@ void Tffddyzur::ZbudujPrzyciski() {
       {QStyle::SP_FileDialogDetailedView, "Wpisz nieautomatycznie", [this] { WpiszRecznie(0); }},
       {QStyle::SP_TrashIcon, "Usuń", [this] { Usun(); }},
       {QStyle::SP_MediaPlay, "Wpisz automatycznie", [this] { WpiszAutomatycznie(); }},
+      {QStyle::SP_MediaSeekForward, "Wpisz optymalnie", [this] { WpiszOptymalnie(); }},
       {QStyle::SP_BrowserStop, "Zakaz wpisu", [this] { ZakazWpisu(); }},
       {QStyle::SP_FileDialogInfoView, "Opcje",
        [this] {
@@ -98,7 +106,7 @@ void Tffddyzur::UstawKsztalt() {
   siatka_->UstawIly(m + 1);
   siatka_->UstawFixedCols(r > 0 ? 2 : 1);
   siatka_->UstawFixedRows(m > 0 ? 2 : 1);
-  for (TPolecenie p : {kRecznie, kUsun, kAutomatycznie, kZakaz})
+  for (TPolecenie p : {kRecznie, kUsun, kAutomatycznie, kOptymalnie, kZakaz})
     polecenia_[p]->setEnabled(r > 0 && m > 0);
   automatycznie_->setChecked(dokument_.Stopka.WpisujAutomatycznie);
 }

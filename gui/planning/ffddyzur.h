@@ -19,6 +19,8 @@ class TDokument;
 class TTowarzysze;
 class TUslugiOkna;
 class TWyborWariantu;
+class Tffdwynikopt;
+struct TObszar;
 struct TTekstOczka;
 
 class Tffddyzur : public QWidget {
@@ -29,6 +31,7 @@ class Tffddyzur : public QWidget {
     kRecznie,
     kUsun,
     kAutomatycznie,
+    kOptymalnie,
     kZakaz,
     kOpcje,
     kDrukuj,
@@ -69,6 +72,8 @@ class Tffddyzur : public QWidget {
   void WpiszRecznie(int litera);
   void Usun();
   void WpiszAutomatycznie();
+  // The selection filled at once by the solver, then the result window.
+  void WpiszOptymalnie();
   void ZakazWpisu();
   // Fills the selected cells with the best candidates, showing the variant
   // list for each when `pokaz`; true when a cell was written.
@@ -78,6 +83,7 @@ class Tffddyzur : public QWidget {
   QToolButton* Przycisk(TPolecenie p) const { return polecenia_[p]; }
   QToolButton* Towarzysz(TTowarzysz t) const { return przelaczniki_[t]; }
   QCheckBox* Automatycznie() const { return automatycznie_; }
+  Tffdwynikopt& WynikOptymalny() const { return *wynikOpt_; }
 
   // Cell description and its clipboard text, in data coordinates.
   void Oczko(int x, int y, TTekstOczka& ato) const;
@@ -104,6 +110,8 @@ class Tffddyzur : public QWidget {
   int MomentKursora() const;
   int NauczycielKursora() const;
   bool WTabeli(int r, int m) const;
+  // The selection in table coordinates.
+  TObszar ObszarZaznaczenia() const;
   // Calls f(r, m) for every selected cell inside the table.
   void NaZaznaczonych(const std::function<void(int r, int m)>& f);
 
@@ -112,6 +120,7 @@ class Tffddyzur : public QWidget {
   TTowarzysze& towarzysze_;
   TCellEdi* siatka_;
   QCheckBox* automatycznie_ = nullptr;
+  Tffdwynikopt* wynikOpt_;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};
   std::array<QToolButton*, kLiczbaTowarzyszy> przelaczniki_{};
 };

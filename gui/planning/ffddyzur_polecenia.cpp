@@ -1,14 +1,18 @@
 // The duty plan editor's table commands and its companion windows.
 #include <QCheckBox>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/document/dokument.h"
+#include "core/planning/optimum.h"
 #include "core/planning/wpis.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdoptimum.h"
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
+#include "gui/planning/ffdwynikopt.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -62,16 +66,46 @@ void Tffddyzur::WpiszAutomatycznie() {
   if (wpisz_warianty(!automatycznie_->isChecked())) PoZmianie();
 }
 
+void Tffddyzur::WpiszOptymalnie() {
+  // Cut to the table, so the result window counts the cells the run saw.
+  TObszar obszar = ObszarZaznaczenia();
+  obszar.RejonOd = std::max(obszar.RejonOd, 0);
+  obszar.MomentOd = std::max(obszar.MomentOd, 0);
+  obszar.RejonDo = std::min(obszar.RejonDo, dokument_.Dyzury.LiczbaRejonow() - 1);
+  obszar.MomentDo = std::min(obszar.MomentDo, dokument_.Dyzury.LiczbaMomentow() - 1);
+  if (obszar.RejonOd > obszar.RejonDo || obszar.MomentOd > obszar.MomentDo) return;
+  int przed = 0;
+  for (int r = obszar.RejonOd; r <= obszar.RejonDo; ++r)
+    for (int m = obszar.MomentOd; m <= obszar.MomentDo; ++m)
+      przed += dokument_.Dyzury.Dyzurny(r, m) < kBrak;
+  const TZasadyOceny zasady = TZasadyOceny::Z(dokument_.Opcje, true);
+  TUstawieniaOptimum u;
+  u.ZZastrzezeniem = dokument_.Opcje.Bajty[5] != 0;
+  u.LimitSekund = dokument_.Opcje.LimitSekund();
+  TModele kopia = dokument_;
+  Tffdoptimum postep(this);
+  const TWynikOptimum wynik = postep.Szukaj(kopia, obszar, zasady, u);
+  {
+    TDokument::TZmiana zmiana(dokument_, "Wpisz optymalnie");
+    dokument_.Dyzury = kopia.Dyzury;
+  }
+  PoZmianie();
+  wynikOpt_->Pokaz(dokument_, obszar, zasady, wynik, przed);
+}
+
+TObszar Tffddyzur::ObszarZaznaczenia() const {
+  const TZaznaczenie z = siatka_->Zaznaczenie();
+  // Grid column 2 + r is region r, grid row 2 + m moment m.
+  return {z.Left - 2, z.Right - 2, z.Top - 2, z.Bottom - 2};
+}
+
 bool Tffddyzur::wpisz_warianty(bool pokaz) {
   TWyborAutomatyczny automatyczny;
   TWyborWariantu* wybor = pokaz ? ListaWariantow : &automatyczny;
   if (!wybor) return false;
-  const TZaznaczenie z = siatka_->Zaznaczenie();
-  // Grid column 2 + r is region r, grid row 2 + m moment m.
-  const TObszar obszar{z.Left - 2, z.Right - 2, z.Top - 2, z.Bottom - 2};
   TListaWariantow lista;
-  return velmor::wpisz_warianty(dokument_, obszar, TZasadyOceny::Z(dokument_.Opcje, !pokaz), *wybor,
-                                lista,
+  return velmor::wpisz_warianty(dokument_, ObszarZaznaczenia(),
+                                TZasadyOceny::Z(dokument_.Opcje, !pokaz), *wybor, lista,
                                 [this](int r, int m) { siatka_->OdswiezCell(r + 1, m + 1); }) > 0;
 }
 

@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,7 +27,8 @@ const char* const kPodpisy[] = {"Dyżury przed lekcjami (nauczyciel musi wcześn
 Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      opcje_(opcje) {
+      opcje_(opcje),
+      limit_(new QSpinBox(this)) {
   setObjectName("ffdopcje");
   setWindowTitle("Opcje");
   UstawKontekstPomocy(this, 240);
@@ -36,6 +40,13 @@ Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
     pola_[i] = new QCheckBox(QString::fromUtf8(kPodpisy[i]), this);
     (kBajty[i] != 4 ? ukladSzczegolow : ukladInnych)->addWidget(pola_[i]);
   }
+  limit_->setRange(1, 255);
+  limit_->setSuffix(" s");
+  auto* wierszLimitu = new QHBoxLayout;
+  wierszLimitu->addWidget(new QLabel(QString::fromUtf8("Czas szukania planu optymalnego"), this));
+  wierszLimitu->addWidget(limit_);
+  wierszLimitu->addStretch();
+  ukladSzczegolow->addLayout(wierszLimitu);
   auto* koniec = new QToolButton(this);
   koniec->setAutoRaise(true);
   koniec->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -58,9 +69,13 @@ QCheckBox* Tffdopcje::Pole(int bajt) const {
 void Tffdopcje::Pokaz() {
   for (size_t i = 0; i < kBajty.size(); ++i)
     pola_[i]->setChecked(opcje_.Bajty[static_cast<size_t>(kBajty[i])] != 0);
+  limit_->setValue(opcje_.LimitSekund());
   exec();
   for (size_t i = 0; i < kBajty.size(); ++i)
     opcje_.Bajty[static_cast<size_t>(kBajty[i])] = pola_[i]->isChecked() ? 1 : 0;
+  // An untouched default stays 0, as older files have it.
+  if (limit_->value() != opcje_.LimitSekund())
+    opcje_.Bajty[6] = static_cast<uint8_t>(limit_->value());
 }
 
 void Tffdopcje::showEvent(QShowEvent* e) {

@@ -1,11 +1,12 @@
 #pragma once
-// Tffdopcje: the automatic-entry options, four flags of the document's
-// options record.
+// Tffdopcje: the automatic-entry options, flags of the document's options
+// record and the optimal entry's time limit.
 #include <QDialog>
 #include <array>
 
 class QAbstractButton;
 class QCheckBox;
+class QSpinBox;
 
 namespace velmor {
 
@@ -22,6 +23,8 @@ class Tffdopcje : public QDialog {
 
   // The check box of option byte 0, 1, 2, 4 or 5 (nullptr for others).
   QCheckBox* Pole(int bajt) const;
+  // The optimal entry's time limit in seconds (byte 6).
+  QSpinBox* Limit() const { return limit_; }
   QAbstractButton* Koniec() const { return koniec_; }
 
  protected:
@@ -33,6 +36,7 @@ class Tffdopcje : public QDialog {
 
   TOpcje& opcje_;
   std::array<QCheckBox*, 5> pola_{};
+  QSpinBox* limit_;
   QAbstractButton* koniec_ = nullptr;
 };
 

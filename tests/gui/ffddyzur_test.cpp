@@ -3,9 +3,12 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -17,6 +20,7 @@
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdopcje.h"
 #include "gui/planning/ffdstat.h"
+#include "gui/planning/ffdwynikopt.h"
 #include "gui/planning/towarzysze.h"
 #include "powloka.h"
 
@@ -329,6 +333,39 @@ TEST_F(DutyPlan, AttendedFillStopsWhereTheListIsClosed) {
   EXPECT_EQ(Komorka(0, 1), kZamkniete);
 }
 
+// The whole table filled at once: one step, and a result window that gives
+// a reason for every cell left empty and takes the cursor there.
+TEST_F(DutyPlan, OptimalFillIsOneStepAndExplainsTheEmptyCells) {
+  JedenKandydat();
+  Dok().Dyzury.UstawDyzurnego(2, 3, kZamkniete);
+  Siatka().UstawZaznaczenie({2, 2, 4, 5});
+  Plan().Przycisk(Tffddyzur::kOptymalnie)->click();
+  EXPECT_EQ(Komorka(0, 1), 0);
+  EXPECT_EQ(Komorka(2, 3), kZamkniete);
+  EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Wpisz optymalnie");
+
+  const Tffdwynikopt& wynik = Plan().WynikOptymalny();
+  EXPECT_TRUE(wynik.isVisible());
+  int puste = 0;
+  for (int r = 0; r < 3; ++r)
+    for (int m = 0; m < 4; ++m) puste += Komorka(r, m) == kBrak;
+  ASSERT_EQ(wynik.Puste()->rowCount(), puste);
+  ASSERT_GT(puste, 0);
+  EXPECT_TRUE(wynik.Podsumowanie()->text().contains("optymalny"))
+      << wynik.Podsumowanie()->text().toStdString();
+  for (int w = 0; w < puste; ++w) EXPECT_FALSE(wynik.Puste()->item(w, 2)->text().isEmpty());
+  EXPECT_EQ(wynik.Obciazenia()->rowCount(), 4);
+  const int r = wynik.Puste()->item(puste - 1, 0)->data(Qt::UserRole).toInt();
+  const int m = wynik.Puste()->item(puste - 1, 0)->data(Qt::UserRole + 1).toInt();
+  emit wynik.Puste()->cellClicked(puste - 1, 2);
+  EXPECT_EQ(Siatka().Kurx(), r + 1);
+  EXPECT_EQ(Siatka().Kury(), m + 1);
+
+  ASSERT_TRUE(Dok().Cofnij());
+  EXPECT_EQ(Komorka(0, 1), kBrak);
+  EXPECT_FALSE(Dok().Historia.MoznaCofnac());
+}
+
 TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
   EXPECT_FALSE(Plan().Automatycznie()->isChecked());
   EXPECT_EQ(Plan().Automatycznie()->toolTip(), "Pokazywać listę wyboru wariantu?");
@@ -356,7 +393,9 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
     EXPECT_TRUE(opcje.Pole(4)->isChecked());
     EXPECT_EQ(opcje.Pole(3), nullptr);
     EXPECT_FALSE(opcje.Pole(5)->isChecked());  // reserved before: 0 in older files
+    EXPECT_EQ(opcje.Limit()->value(), 10);     // byte 6 is 0: the default
     for (int b : {0, 1, 2, 4, 5}) opcje.Pole(b)->toggle();
+    opcje.Limit()->setValue(30);
     opcje.Koniec()->click();
   });
   Dok().Opcje.Bajty[3] = 7;  // reserved bytes are left alone
@@ -367,6 +406,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
   EXPECT_EQ(Dok().Opcje.Bajty[3], 7);
   EXPECT_EQ(Dok().Opcje.Bajty[4], 0);
   EXPECT_EQ(Dok().Opcje.Bajty[5], 1);
+  EXPECT_EQ(Dok().Opcje.Bajty[6], 30);
   // The options are saved with the plan: a change to keep, and one step.
   EXPECT_TRUE(Dok().Zmieniony);
   EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Opcje");

@@ -1,0 +1,116 @@
+#include "gui/planning/ffdwynikopt.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/planning/ogolne.h"
+#include "core/planning/powody.h"
+#include "gui/grid/tekst.h"
+
+namespace velmor {
+namespace {
+
+QTableWidget* Tabela(QWidget* rodzic, const QStringList& naglowki) {
+  auto* t = new QTableWidget(0, static_cast<int>(naglowki.size()), rodzic);
+  t->setHorizontalHeaderLabels(naglowki);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionBehavior(QAbstractItemView::SelectRows);
+  t->verticalHeader()->hide();
+  t->horizontalHeader()->setStretchLastSection(true);
+  return t;
+}
+
+void Wiersz(QTableWidget* t, int w, const QStringList& pola) {
+  for (int k = 0; k < pola.size(); ++k) t->setItem(w, k, new QTableWidgetItem(pola[k]));
+}
+
+QString Etykieta(const TModele& m, int k) {
+  const std::string nazwa = k < m.Momenty.Liczba() ? m.Momenty[k].Nazwa : std::string();
+  return QTekst(TDni::NazwaDnia(m.Dni.DzienILekcja(k).first, 3) + " " + nazwa);
+}
+
+}  // namespace
+
+Tffdwynikopt::Tffdwynikopt(QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      podsumowanie_(new QLabel(this)),
+      puste_(Tabela(this, {"Moment", "Rejon", QString::fromUtf8("Dlaczego pusta")})),
+      obciazenia_(Tabela(
+          this, {"Nauczyciel", QString::fromUtf8("Dyżury"), "Limit", "Minuty", "Limit minut"})) {
+  setObjectName("ffdwynikopt");
+  setWindowTitle("Wynik wpisywania optymalnego");
+  auto* zakladki = new QTabWidget(this);
+  zakladki->addTab(puste_, QString::fromUtf8("Puste komórki"));
+  zakladki->addTab(obciazenia_, QString::fromUtf8("Obciążenia"));
+  auto* uklad = new QVBoxLayout(this);
+  podsumowanie_->setWordWrap(true);
+  uklad->addWidget(podsumowanie_);
+  uklad->addWidget(zakladki, 1);
+  connect(puste_, &QTableWidget::cellClicked, this, [this](int w, int) {
+    const QTableWidgetItem* e = puste_->item(w, 0);
+    if (e != nullptr && PokazKomorke)
+      PokazKomorke(e->data(Qt::UserRole).toInt(), e->data(Qt::UserRole + 1).toInt());
+  });
+  resize(620, 420);
+}
+
+void Tffdwynikopt::Pokaz(const TModele& m, const TObszar& obszar, const TZasadyOceny& z,
+                         const TWynikOptimum& wynik, int przed) {
+  std::vector<std::pair<int, int>> puste;
+  int otwarte = 0;
+  for (int k = obszar.MomentOd; k <= obszar.MomentDo; ++k)
+    for (int r = obszar.RejonOd; r <= obszar.RejonDo; ++r) {
+      const uint8_t v = m.Dyzury.Dyzurny(r, k);
+      otwarte += v != kZamkniete;
+      if (v == kBrak) puste.emplace_back(r, k);
+    }
+  QString tekst = QString::fromUtf8("Zajęte komórki: %1 przed, %2 po, z %3 otwartych. ")
+                      .arg(przed)
+                      .arg(przed + wynik.Wpisano)
+                      .arg(otwarte);
+  tekst += wynik.Optymalny
+               ? QString::fromUtf8("Więcej się nie da: plan jest optymalny.")
+               : QString::fromUtf8("%1 po %2 s; najwyżej %3 komórek możliwe.")
+                     .arg(wynik.Przerwany ? "Przerwano" : QString::fromUtf8("Przekroczony czas"))
+                     .arg(wynik.Sekundy, 0, 'f', 1)
+                     .arg(przed + wynik.NajwyzejMozliwe);
+  podsumowanie_->setText(tekst);
+  WypelnijPuste(m, puste, z);
+  WypelnijObciazenia(m);
+  show();
+  raise();
+}
+
+void Tffdwynikopt::WypelnijPuste(const TModele& m, const std::vector<std::pair<int, int>>& komorki,
+                                 const TZasadyOceny& z) {
+  puste_->setRowCount(static_cast<int>(komorki.size()));
+  for (int w = 0; w < puste_->rowCount(); ++w) {
+    const auto [r, k] = komorki[static_cast<size_t>(w)];
+    const QString rejon = m.Rejony.Istnieje(r) ? QTekst(m.Rejony[r].Nazwa) : QString();
+    Wiersz(
+        puste_, w,
+        {Etykieta(m, k), rejon, QString::fromStdString(OpisPowodow(m, PowodyPustej(m, r, k, z)))});
+    puste_->item(w, 0)->setData(Qt::UserRole, r);
+    puste_->item(w, 0)->setData(Qt::UserRole + 1, k);
+  }
+  puste_->resizeColumnsToContents();
+}
+
+void Tffdwynikopt::WypelnijObciazenia(const TModele& m) {
+  const TObciazenia obc = TOgolne(m).policz_obciazenia();
+  obciazenia_->setRowCount(m.Nauczyciele.Liczba());
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+    const TNaucz& n = m.Nauczyciele[t];
+    const size_t i = static_cast<size_t>(t);
+    Wiersz(obciazenia_, t,
+           {QTekst(n.NazwaNauczyciela()), QString::number(obc.Dyzury[i]),
+            QString::number(n.LimitDyzurow), QString::number(obc.Minuty[i]),
+            QString::number(n.LimitMinut)});
+  }
+  obciazenia_->resizeColumnsToContents();
+}
+
+}  // namespace velmor
