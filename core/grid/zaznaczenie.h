@@ -5,6 +5,7 @@ namespace velmor {
 // Grid coordinates, inclusive; the data coordinate is the grid one minus 1.
 struct TZaznaczenie {
   int Left, Top, Right, Bottom;
+  bool operator==(const TZaznaczenie&) const = default;
 };
 
 // Walks a selection in data coordinates. The selection is passed to every

@@ -35,7 +35,8 @@ void Tffdmain::UtworzMenu() {
   p.Cofnij = Polecenie(p.Edycja, "&Cofnij", Qt::CTRL | Qt::Key_Z);
   p.Ponow = Polecenie(p.Edycja, "&Ponów");
   p.Ponow->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-  for (QAction* a : {p.Cofnij, p.Ponow}) a->setShortcutContext(Qt::ApplicationShortcut);
+  // Saving and undo work from every window.
+  for (QAction* a : {p.Zapisz, p.Cofnij, p.Ponow}) a->setShortcutContext(Qt::ApplicationShortcut);
   connect(p.Edycja, &QMenu::aboutToShow, this, [this] { OpiszEdycje(true); });
   connect(p.Edycja, &QMenu::aboutToHide, this, [this] { OpiszEdycje(false); });
   p.Dane = menuBar()->addMenu("D&ane");

@@ -89,10 +89,9 @@ void Tffdrejon::DodajRejon() {
   TDokument::TZmiana zmiana(dok_, "Dodaj rejon");
   const int n = dok_.Rejony.Liczba();
   dok_.Rejony.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0, dok_.Dyzury);
-  if (dok_.Rejony.Liczba() >= 2) {
-    siatka_->UstawIly(siatka_->Ily() + 1);
-    siatka_->UstawKury(siatka_->Kury() + 1);
-  }
+  if (dok_.Rejony.Liczba() >= 2) siatka_->UstawIly(siatka_->Ily() + 1);
+  // Typing goes on to the new region's name.
+  siatka_->UstawKursor(0, n > 0 ? siatka_->Kury() + 1 : 0);
   siatka_->OdswiezAll();
   siatka_->setFocus();
 }

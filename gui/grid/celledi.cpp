@@ -1,6 +1,7 @@
 #include "gui/grid/celledi.h"
 
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
 namespace velmor {
@@ -11,7 +12,12 @@ constexpr int kLinia = 1;  // grid line between cells
 }  // namespace
 
 TCellEdi::TCellEdi(QWidget* rodzic)
-    : QAbstractScrollArea(rodzic), szer_{50, 100, 100, 100, 100, 100}, wys_(6, 14) {
+    : QAbstractScrollArea(rodzic),
+      szer_{50, 100, 100, 100, 100, 100},
+      wys_(6, 14),
+      przewijanie_(new QTimer(this)) {
+  przewijanie_->setInterval(50);
+  connect(przewijanie_, &QTimer::timeout, this, [this] { PrzewinZaznaczanie(); });
   czcionki_[2].Kolor = 0x00FFFFFF;
   for (int i = 0; i < 3; ++i) qczcionki_[i] = QCzcionka(czcionki_[i]);
   setFocusPolicy(Qt::StrongFocus);
@@ -30,7 +36,7 @@ void TCellEdi::UstawColCount(int n) {
   n = std::clamp(n, 1, kMaksIlosc + 1);
   szer_.resize(static_cast<size_t>(n), szer_.empty() ? defaultSzerIo_ : szer_.back());
   fixedCols_ = std::min(fixedCols_, std::max(n - 1, 0));
-  kolumna_ = std::clamp(kolumna_, 1, std::max(n - 1, 1));
+  kolumna_ = std::clamp(kolumna_, PierwszaKolumna(), std::max(n - 1, 1));
   UstawZaznaczenie(zaznaczenie_);
   PrzeliczPaski();
 }
@@ -39,19 +45,31 @@ void TCellEdi::UstawRowCount(int n) {
   n = std::clamp(n, 1, kMaksIlosc + 1);
   wys_.resize(static_cast<size_t>(n), wys_.empty() ? defaultWysIo_ : wys_.back());
   fixedRows_ = std::min(fixedRows_, std::max(n - 1, 0));
-  wiersz_ = std::clamp(wiersz_, 1, std::max(n - 1, 1));
+  wiersz_ = std::clamp(wiersz_, PierwszyWiersz(), std::max(n - 1, 1));
   UstawZaznaczenie(zaznaczenie_);
   PrzeliczPaski();
 }
 
 void TCellEdi::UstawFixedCols(int n) {
   fixedCols_ = std::clamp(n, 0, ColCount() - 1);
+  kolumna_ = std::max(kolumna_, PierwszaKolumna());
+  UstawZaznaczenie(zaznaczenie_);
   PrzeliczPaski();
 }
 
 void TCellEdi::UstawFixedRows(int n) {
   fixedRows_ = std::clamp(n, 0, RowCount() - 1);
+  wiersz_ = std::max(wiersz_, PierwszyWiersz());
+  UstawZaznaczenie(zaznaczenie_);
   PrzeliczPaski();
+}
+
+int TCellEdi::PierwszaKolumna() const {
+  return std::clamp(fixedCols_, 1, std::max(ColCount() - 1, 1));
+}
+
+int TCellEdi::PierwszyWiersz() const {
+  return std::clamp(fixedRows_, 1, std::max(RowCount() - 1, 1));
 }
 
 void TCellEdi::UstawIlx(int v) {
@@ -99,17 +117,22 @@ void TCellEdi::UstawWysIo(int y, int h) {
 }
 
 void TCellEdi::UstawZaznaczenie(const TZaznaczenie& z) {
+  const int minK = PierwszaKolumna(), minW = PierwszyWiersz();
   const int maxK = std::max(ColCount() - 1, 1), maxW = std::max(RowCount() - 1, 1);
-  zaznaczenie_ = {std::clamp(std::min(z.Left, z.Right), 1, maxK),
-                  std::clamp(std::min(z.Top, z.Bottom), 1, maxW),
-                  std::clamp(std::max(z.Left, z.Right), 1, maxK),
-                  std::clamp(std::max(z.Top, z.Bottom), 1, maxW)};
+  zaznaczenie_ = {std::clamp(std::min(z.Left, z.Right), minK, maxK),
+                  std::clamp(std::min(z.Top, z.Bottom), minW, maxW),
+                  std::clamp(std::max(z.Left, z.Right), minK, maxK),
+                  std::clamp(std::max(z.Top, z.Bottom), minW, maxW)};
   viewport()->update();
 }
 
+void TCellEdi::ZaznaczWszystko() {
+  if (ZakresZaznaczania) UstawZaznaczenie({1, 1, ColCount() - 1, RowCount() - 1});
+}
+
 void TCellEdi::UstawBiezaca(int kolumna, int wiersz, bool rozszerz) {
-  kolumna_ = std::clamp(kolumna, 1, std::max(ColCount() - 1, 1));
-  wiersz_ = std::clamp(wiersz, 1, std::max(RowCount() - 1, 1));
+  kolumna_ = std::clamp(kolumna, PierwszaKolumna(), std::max(ColCount() - 1, 1));
+  wiersz_ = std::clamp(wiersz, PierwszyWiersz(), std::max(RowCount() - 1, 1));
   if (!rozszerz || !ZakresZaznaczania) {
     kotwicaK_ = kolumna_;
     kotwicaW_ = wiersz_;

@@ -18,6 +18,7 @@
 
 class QPainter;
 class QPaintDevice;
+class QTimer;
 
 namespace velmor {
 
@@ -113,7 +114,14 @@ class TCellEdi : public QAbstractScrollArea {
   void UstawKurx(int x);
   void UstawKury(int y);
   TZaznaczenie Zaznaczenie() const { return zaznaczenie_; }
-  void UstawZaznaczenie(const TZaznaczenie& z);  // grid coordinates; the cursor stays
+  // Grid coordinates, cut to the scrollable cells; the cursor stays.
+  void UstawZaznaczenie(const TZaznaczenie& z);
+  // Every scrollable cell.
+  void ZaznaczWszystko();
+  // The first scrollable column and row (grid coordinates): the cursor and
+  // the selection never go into the frozen lines, unless nothing scrolls.
+  int PierwszaKolumna() const;
+  int PierwszyWiersz() const;
 
   // Repainting.
   void OdswiezCell(int x, int y);
@@ -170,6 +178,7 @@ class TCellEdi : public QAbstractScrollArea {
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
+  void leaveEvent(QEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
 
  private:
@@ -185,6 +194,8 @@ class TCellEdi : public QAbstractScrollArea {
   int KrawedzWiersza(const QPoint& p) const;
   void NaciskNaglowka(bool kolumna, int indeks, const QPoint& p, int button,
                       Qt::KeyboardModifiers shift);
+  void ZaznaczNaglowki(bool kolumny, int od, int doo);
+  void PrzewinZaznaczanie();
   void WypelnijOpis(int kolumna, int wiersz, bool zaznaczone, TTekstOczka& ato, int& czcionka);
   void RysujPodoczko(QPainter& p, const TPodoczko& po, const QRect& r, bool drukowanie,
                      bool zaznaczone, bool kursor, int tryb, int czcionka);
@@ -207,6 +218,9 @@ class TCellEdi : public QAbstractScrollArea {
   int ciagnietaK_ = -1, ciagnietyW_ = -1;
   int rozmiarK_ = -1, rozmiarW_ = -1;
   bool zaznaczanieMysza_ = false;
+  int zaznaczanieNaglowkow_ = 0;  // 1: a drag across column headers, 2: row headers
+  QTimer* przewijanie_;           // scrolls while a drag selection is outside the view
+  QPoint mysz_;                   // where that drag is
   QPoint ostatniaKomorka_{-1, -1};
   TUkladStron uklad_;
 };

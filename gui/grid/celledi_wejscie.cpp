@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "gui/grid/celledi.h"
@@ -62,8 +63,10 @@ void TCellEdi::keyPressEvent(QKeyEvent* e) {
   // Qt brings the key and the character it types in one event: the
   // character follows the key unless the key was consumed.
   bool obsluzony = true;
-  if (!alt && ((shift && kod == VK_INSERT) || (ctrl && kod == 'V')) && OnClipboardToOczko &&
-      (SchowekFile || !QGuiApplication::clipboard()->text().isEmpty())) {
+  if (!alt && ctrl && kod == 'A') {
+    ZaznaczWszystko();
+  } else if (!alt && ((shift && kod == VK_INSERT) || (ctrl && kod == 'V')) && OnClipboardToOczko &&
+             (SchowekFile || !QGuiApplication::clipboard()->text().isEmpty())) {
     ze_schowka();
   } else if (!alt && ctrl && (kod == VK_INSERT || kod == 'C') && OnOczkoToClipboard) {
     do_schowka();
@@ -88,26 +91,30 @@ void TCellEdi::keyPressEvent(QKeyEvent* e) {
   e->setAccepted(obsluzony);
 }
 
+// Of the edges under the pointer the last one wins: a column sized to 0
+// shares its edge with the one before, and must stay within reach.
 int TCellEdi::KrawedzKolumny(const QPoint& p) const {
+  int krawedz = -1;
   for (int c = 0; c < ColCount(); ++c) {
     const int x = XKolumny(c);
     if (x < 0) continue;
     if (x > viewport()->width()) break;
-    if (std::abs(p.x() - (x + szer_[static_cast<size_t>(c)])) <= kKrawedz) return c;
+    if (std::abs(p.x() - (x + szer_[static_cast<size_t>(c)])) <= kKrawedz) krawedz = c;
     if (c >= fixedCols_ && c < lewaKolumna_) c = lewaKolumna_ - 1;
   }
-  return -1;
+  return krawedz;
 }
 
 int TCellEdi::KrawedzWiersza(const QPoint& p) const {
+  int krawedz = -1;
   for (int r = 0; r < RowCount(); ++r) {
     const int y = YWiersza(r);
     if (y < 0) continue;
     if (y > viewport()->height()) break;
-    if (std::abs(p.y() - (y + wys_[static_cast<size_t>(r)])) <= kKrawedz) return r;
+    if (std::abs(p.y() - (y + wys_[static_cast<size_t>(r)])) <= kKrawedz) krawedz = r;
     if (r >= fixedRows_ && r < gornyWiersz_) r = gornyWiersz_ - 1;
   }
-  return -1;
+  return krawedz;
 }
 
 void TCellEdi::NaciskNaglowka(bool kolumna, int indeks, const QPoint& p, int button,
@@ -123,23 +130,53 @@ void TCellEdi::NaciskNaglowka(bool kolumna, int indeks, const QPoint& p, int but
   } else if (kolumna ? PrzesuwanieKolumn : PrzesuwanieWierszy) {
     (kolumna ? ciagnietaK_ : ciagnietyW_) = indeks;
     viewport()->setCursor(Qt::DragMoveCursor);
-  } else if (ZakresZaznaczania) {
-    if (kolumna) {
-      kolumna_ = indeks;
-      kotwicaK_ = indeks;
-      kotwicaW_ = 1;
-      UstawZaznaczenie({indeks, 1, indeks, RowCount() - 1});
-    } else {
-      wiersz_ = indeks;
-      kotwicaK_ = 1;
-      kotwicaW_ = indeks;
-      UstawZaznaczenie({1, indeks, ColCount() - 1, indeks});
-    }
+  } else if (ZakresZaznaczania && indeks >= (kolumna ? PierwszaKolumna() : PierwszyWiersz())) {
+    // Shift+click extends from the header clicked before; a drag goes on.
+    const bool dalej = shift & Qt::ShiftModifier;
+    const int od = dalej ? (kolumna ? kotwicaK_ : kotwicaW_) : indeks;
+    ZaznaczNaglowki(kolumna, od, indeks);
+    zaznaczanieNaglowkow_ = kolumna ? 1 : 2;
+  }
+}
+
+void TCellEdi::ZaznaczNaglowki(bool kolumny, int od, int doo) {
+  if (kolumny) {
+    kolumna_ = doo;
+    kotwicaK_ = od;
+    kotwicaW_ = PierwszyWiersz();
+    UstawZaznaczenie({od, 1, doo, RowCount() - 1});
+  } else {
+    wiersz_ = doo;
+    kotwicaK_ = PierwszaKolumna();
+    kotwicaW_ = od;
+    UstawZaznaczenie({1, od, ColCount() - 1, doo});
+  }
+}
+
+// One line on from the view's edge towards the pointer outside it, the
+// selection with it.
+void TCellEdi::PrzewinZaznaczanie() {
+  const QRect widok = viewport()->rect();
+  const int dx = mysz_.x() < 0 ? -1 : mysz_.x() > widok.right() ? 1 : 0;
+  const int dy = mysz_.y() < 0 ? -1 : mysz_.y() > widok.bottom() ? 1 : 0;
+  QPoint brzeg = KomorkaW(
+      QPoint(std::clamp(mysz_.x(), 0, widok.right()), std::clamp(mysz_.y(), 0, widok.bottom())));
+  if (brzeg.x() < 0) brzeg = {kolumna_, wiersz_};
+  const int k = dx == 0 ? kolumna_ : brzeg.x() + dx, w = dy == 0 ? wiersz_ : brzeg.y() + dy;
+  if (zaznaczanieNaglowkow_ == 1 && dx != 0) {
+    ZaznaczNaglowki(true, kotwicaK_, std::clamp(k, PierwszaKolumna(), ColCount() - 1));
+    Pokaz(kolumna_, gornyWiersz_);
+  } else if (zaznaczanieNaglowkow_ == 2 && dy != 0) {
+    ZaznaczNaglowki(false, kotwicaW_, std::clamp(w, PierwszyWiersz(), RowCount() - 1));
+    Pokaz(lewaKolumna_, wiersz_);
+  } else if (zaznaczanieMysza_ && (dx != 0 || dy != 0)) {
+    UstawBiezaca(k, w, true);
   }
 }
 
 void TCellEdi::mousePressEvent(QMouseEvent* e) {
   setFocus(Qt::MouseFocusReason);
+  zaznaczanieNaglowkow_ = 0;
   const QPoint p = e->position().toPoint();
   const QPoint c = KomorkaW(p);
   const int button = Przycisk(e->button());
@@ -192,6 +229,16 @@ void TCellEdi::mouseMoveEvent(QMouseEvent* e) {
   if (ciagnietaK_ < 0 && ciagnietyW_ < 0)
     viewport()->setCursor(naKrawedzi ? (c.y() == 0 ? Qt::SplitHCursor : Qt::SplitVCursor)
                                      : Qt::ArrowCursor);
+  if (zaznaczanieMysza_ || zaznaczanieNaglowkow_ != 0) {
+    mysz_ = p;
+    const bool poza = !viewport()->rect().contains(p);
+    if (poza && !przewijanie_->isActive()) przewijanie_->start();
+    if (!poza) przewijanie_->stop();
+    if (zaznaczanieNaglowkow_ == 1 && c.x() >= PierwszaKolumna())
+      ZaznaczNaglowki(true, kotwicaK_, c.x());
+    if (zaznaczanieNaglowkow_ == 2 && c.y() >= PierwszyWiersz())
+      ZaznaczNaglowki(false, kotwicaW_, c.y());
+  }
   if (OnMyszRuszona && c != ostatniaKomorka_) {
     OnMyszRuszona(*this, c.x() - 1, c.y() - 1, ostatniaKomorka_.x() - 1, ostatniaKomorka_.y() - 1);
   } else if (zaznaczanieMysza_ && c.x() > 0 && c.y() > 0) {
@@ -212,13 +259,29 @@ void TCellEdi::mouseReleaseEvent(QMouseEvent* e) {
     OnPrzeniesionoRow(*this, ciagnietyW_ - 1, c.y() - 1);
   ciagnietaK_ = ciagnietyW_ = rozmiarK_ = rozmiarW_ = -1;
   zaznaczanieMysza_ = false;
+  zaznaczanieNaglowkow_ = 0;
+  przewijanie_->stop();
   viewport()->unsetCursor();
   viewport()->update();
 }
 
+// Shift turns the wheel sideways, a column a notch; some mice send it so.
 void TCellEdi::wheelEvent(QWheelEvent* e) {
-  const int kroki = e->angleDelta().y() / 40;
-  verticalScrollBar()->setValue(verticalScrollBar()->value() - kroki);
+  const QPoint d = e->angleDelta();
+  if ((e->modifiers() & Qt::ShiftModifier) || d.x() != 0) {
+    const int kroki = (d.x() != 0 ? d.x() : d.y()) / 120;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - kroki);
+  } else {
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - d.y() / 40);
+  }
+}
+
+// The header highlight follows the pointer only while it is over the grid.
+void TCellEdi::leaveEvent(QEvent* e) {
+  QAbstractScrollArea::leaveEvent(e);
+  viewport()->update(CellRect(najechanaK_, 0));
+  viewport()->update(CellRect(0, najechanyW_));
+  najechanaK_ = najechanyW_ = -1;
 }
 
 }  // namespace velmor

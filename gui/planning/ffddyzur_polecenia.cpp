@@ -110,6 +110,7 @@ bool Tffddyzur::wpisz_warianty(bool pokaz) {
 }
 
 void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
+  if (!polecenia_[kRecznie]->isEnabled()) return;  // no table to act on
   if (button == 1) return WpiszAutomatycznie();
   if (button == 2) return WpiszRecznie(0);
   if (button != 0 || (shift & (Qt::ControlModifier | Qt::AltModifier))) return;

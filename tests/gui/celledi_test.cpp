@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "gui/grid/grafoczka.h"
 #include "gui/grid/tekst.h"
@@ -257,6 +258,102 @@ TEST_F(Grid, FrozenLinesStayWhileScrolling) {
   EXPECT_EQ(s.CellRect(12, 32).topLeft(), ruchoma.topLeft());
   s.UstawKursor(150, 400);
   EXPECT_FALSE(s.CellRect(151, 401).isNull());
+}
+
+// Keys, clicks and header presses keep the cursor and the selection in the
+// scrollable cells, and every move of the cursor scrolls it into view.
+TEST_F(Grid, CursorAndSelectionStayOutOfTheFrozenLines) {
+  s.UstawIlx(100);
+  s.UstawIly(200);
+  s.UstawFixedCols(3);
+  s.UstawFixedRows(3);
+  EXPECT_EQ(s.Kurx(), 2);
+  EXPECT_EQ(s.Kury(), 2);
+  QTest::keyClick(&s, Qt::Key_Left);
+  QTest::keyClick(&s, Qt::Key_Up);
+  EXPECT_EQ(s.Kurx(), 2);
+  EXPECT_EQ(s.Kury(), 2);
+  QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Srodek(s, 1, 5));
+  EXPECT_EQ(s.Kurx(), 2);
+  EXPECT_EQ(s.Kury(), 4);
+  s.UstawZaznaczenie({1, 1, 4, 4});
+  EXPECT_EQ(s.Zaznaczenie().Left, 3);
+  EXPECT_EQ(s.Zaznaczenie().Top, 3);
+
+  QTest::keyClick(&s, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_FALSE(s.CellRect(100, 200).isNull());
+  QTest::keyClick(&s, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(s.Kurx(), 2);
+  EXPECT_EQ(s.Kury(), 2);
+  EXPECT_EQ(s.horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(s.verticalScrollBar()->value(), 0);
+
+  // A frozen column's header selects nothing; Shift+click on a second
+  // header and a drag across headers select the range.
+  const TZaznaczenie przed = s.Zaznaczenie();
+  QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Srodek(s, 2, 0));
+  EXPECT_EQ(s.Zaznaczenie(), przed);
+  QTest::mouseClick(s.viewport(), Qt::LeftButton, {}, Srodek(s, 3, 0));
+  QTest::mouseClick(s.viewport(), Qt::LeftButton, Qt::ShiftModifier, Srodek(s, 5, 0));
+  EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 3, 5, 200}));
+  QTest::mousePress(s.viewport(), Qt::LeftButton, {}, Srodek(s, 0, 4));
+  QTest::mouseMove(s.viewport(), Srodek(s, 0, 7));
+  QTest::mouseRelease(s.viewport(), Qt::LeftButton, {}, Srodek(s, 0, 7));
+  EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 4, 100, 7}));
+
+  QTest::keyClick(&s, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 3, 100, 200}));
+}
+
+// A drag held below the view scrolls it and the selection grows with it.
+TEST_F(Grid, DragSelectionScrollsPastTheEdge) {
+  s.UstawIly(500);
+  QTest::mousePress(s.viewport(), Qt::LeftButton, {}, Srodek(s, 1, 2));
+  QMouseEvent ruch(QEvent::MouseMove, QPointF(50, s.viewport()->height() + 20),
+                   s.viewport()->mapToGlobal(QPointF(50, s.viewport()->height() + 20)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(s.viewport(), &ruch);
+  QTest::qWait(400);
+  QTest::mouseRelease(s.viewport(), Qt::LeftButton, {}, Srodek(s, 1, 1));
+  EXPECT_GT(s.verticalScrollBar()->value(), 0);
+  EXPECT_GT(s.Zaznaczenie().Bottom, 30);
+  const int dol = s.Zaznaczenie().Bottom;
+  QTest::qWait(100);
+  EXPECT_EQ(s.Zaznaczenie().Bottom, dol);  // the release stops it
+}
+
+// A column sized to 0 can be caught at its edge and widened again; the
+// wheel with Shift scrolls sideways; leaving clears the header highlight.
+TEST_F(Grid, HiddenColumnsShiftWheelAndTheHeaderHighlight) {
+  s.UstawIlx(50);
+  s.UstawSzerKolumny(2, 0);
+  const int krawedz = s.CellRect(1, 0).right() + 2;
+  QTest::mousePress(s.viewport(), Qt::LeftButton, {}, QPoint(krawedz, 5));
+  QTest::mouseMove(s.viewport(), QPoint(krawedz + 40, 5));
+  QTest::mouseRelease(s.viewport(), Qt::LeftButton, {}, QPoint(krawedz + 40, 5));
+  EXPECT_GT(s.SzerKolumny(2), 30);
+  EXPECT_EQ(s.SzerKolumny(1), 100);
+
+  QWheelEvent kolko(QPointF(50, 50), s.mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -240),
+                    Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(s.viewport(), &kolko);
+  EXPECT_EQ(s.horizontalScrollBar()->value(), 2);
+  EXPECT_EQ(s.verticalScrollBar()->value(), 0);
+
+  const auto podswietlony = [&] {
+    const QImage obraz = s.viewport()->grab().toImage();
+    const QPoint p = s.CellRect(3, 0).center();
+    return Piksel(obraz, p.x(), s.CellRect(3, 0).top() + 1);
+  };
+  const uint32_t zwykly = podswietlony();
+  const QPointF nad = Srodek(s, 3, 2);
+  QMouseEvent ruch(QEvent::MouseMove, nad, s.viewport()->mapToGlobal(nad), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(s.viewport(), &ruch);
+  EXPECT_NE(podswietlony(), zwykly);
+  QEvent wyjscie(QEvent::Leave);
+  QApplication::sendEvent(&s, &wyjscie);
+  EXPECT_EQ(podswietlony(), zwykly);
 }
 
 TEST_F(Grid, CursorMoveIsReportedWhenTheNewCellIsPainted) {

@@ -116,10 +116,18 @@ TEST_F(DutyPlan, APlanWithoutRegionsShowsHeadersOnlyAndDisablesTheTableCommands)
   EXPECT_EQ(Siatka().Ilx(), 1);
   EXPECT_EQ(Siatka().FixedCols(), 1);
   EXPECT_EQ(Siatka().FixedRows(), 2);
-  for (auto p :
-       {Tffddyzur::kRecznie, Tffddyzur::kUsun, Tffddyzur::kAutomatycznie, Tffddyzur::kZakaz})
+  for (auto p : {Tffddyzur::kRecznie, Tffddyzur::kUsun, Tffddyzur::kAutomatycznie,
+                 Tffddyzur::kOptymalnie, Tffddyzur::kZakaz})
     EXPECT_FALSE(Plan().Przycisk(p)->isEnabled()) << p;
   EXPECT_TRUE(Plan().Przycisk(Tffddyzur::kOpcje)->isEnabled());
+  // Letter keys do nothing either: no chooser.
+  bool wybor = false;
+  Plan().WybierzNauczyciela = [&](const std::vector<int>&, int, int) {
+    wybor = true;
+    return -1;
+  };
+  QTest::keyClick(&Siatka(), Qt::Key_B);
+  EXPECT_FALSE(wybor);
 }
 
 TEST_F(DutyPlan, LabelsAndCellsShowNamesColoursAndTheDaySeparator) {

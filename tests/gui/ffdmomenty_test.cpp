@@ -163,7 +163,8 @@ TEST_F(Moments, TypedNameAndMinutesGoToEverySelectedRow) {
   EXPECT_EQ(Moment(0).Minuty, 5);
 }
 
-// Keys typed into one cell are one step; Ctrl+Z in the editor undoes it.
+// Keys typed into one cell are one step; Ctrl+Z in the editor undoes it
+// and Ctrl+S saves.
 TEST_F(Moments, TypingIsOneStepAndCtrlZTakesItBack) {
   Glowne().show();  // the keys are the main window's, which is always there
   Okno().Pokaz();
@@ -181,6 +182,9 @@ TEST_F(Moments, TypingIsOneStepAndCtrlZTakesItBack) {
   Zaznacz(0, 0, 0);
   QTest::keyClicks(&Siatka(), "w");
   EXPECT_EQ(Dok().Historia.LiczbaKrokow(), 2u);
+  // Ctrl+S saves from here as well.
+  QTest::keyClick(&Siatka(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(Dok().Zmieniony);
   Okno().hide();
   Glowne().hide();
 }

@@ -144,8 +144,9 @@ TEST_F(Regions, AddingToAnEmptyListAndAfterTheCursor) {
 }
 
 TEST_F(Regions, AddingInTheMiddleOpensAnEmptyDutyColumn) {
-  Siatka().UstawKursor(0, 0);
+  Siatka().UstawKursor(1, 0);  // in "Sale": typing goes to the new name
   Edytor().Przycisk(Tffdrejon::kDodaj)->click();
+  EXPECT_EQ(Siatka().Kurx(), 0);
   EXPECT_EQ(Siatka().Kury(), 1);
   EXPECT_EQ(Siatka().Ily(), 4);
   EXPECT_EQ(Dok().Rejony[1].Nazwa, "");
