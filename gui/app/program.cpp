@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <initializer_list>
 
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
@@ -95,6 +96,13 @@ void TProgram::Podlacz() {
     return lista->wybierz_pozycje(moment);
   };
   plan.ListaWariantow = o.ffdlistab;
+  // Companions and lists belong to the window they serve: above it, not
+  // above the desktop; the modal lists above the companions.
+  plan.PrzyjmijTowarzyszy();
+  for (TMikroplan i : {kMikroplanRejonu, kMikroplanSali})
+    towarzysze_.Mikroplan(i)->setParent(o.ffdrejon, towarzysze_.Mikroplan(i)->windowFlags());
+  for (QDialog* lista : std::initializer_list<QDialog*>{o.ffdlista, o.ffdlistab})
+    lista->setParent(&plan, lista->windowFlags());
   // The options are one step; option 4 changes the plan's colours.
   plan.PokazOpcje = [this, &plan] {
     {
@@ -112,11 +120,9 @@ void TProgram::Podlacz() {
   towarzysze_.PlanNauczycieli->KursorPlanu = kursor;
 }
 
-// The extra micro-plans start beside the main one, under their own captions.
+// The extra micro-plans under their own captions.
 void TProgram::PierwszePokazanie() {
   const Tffddysp& glowny = *towarzysze_.Mikroplan(kMikroplanGlowny);
-  for (int i = kMikroplanRejonu; i < kLiczbaMikroplanow; ++i)
-    towarzysze_.Mikroplan(static_cast<TMikroplan>(i))->move(glowny.pos() + QPoint(20, 20) * i);
   const QString tytul = glowny.windowTitle();
   towarzysze_.Mikroplan(kMikroplanRejonu)->setWindowTitle(tytul + " rejonu");
   towarzysze_.Mikroplan(kMikroplanSali)->setWindowTitle(tytul + " sali");

@@ -14,6 +14,7 @@
 #include "gui/common/ustawieniaokien.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdwynikopt.h"
+#include "gui/planning/ramki.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -100,6 +101,19 @@ QWidget* Tffddyzur::ZbudujTowarzyszy() {
   return pasek;
 }
 
+void Tffddyzur::PrzyjmijTowarzyszy() {
+  for (int i = 0; i < kLiczbaTowarzyszy; ++i) {
+    auto* okno = qobject_cast<TRamkaTowarzysza*>(OknoTowarzysza(i));
+    if (!okno) continue;
+    okno->setParent(this, okno->windowFlags());
+    // Closed by itself, a companion releases its button; closed with the
+    // editor, it comes back with it.
+    connect(okno, &TRamkaTowarzysza::Ukryty, przelaczniki_[i], [this, b = przelaczniki_[i]] {
+      if (!zamykanie_) b->setChecked(false);
+    });
+  }
+}
+
 void Tffddyzur::UstawKsztalt() {
   const int r = dokument_.Dyzury.LiczbaRejonow(), m = dokument_.Dyzury.LiczbaMomentow();
   siatka_->UstawIlx(r + 1);
@@ -150,8 +164,10 @@ bool Tffddyzur::eventFilter(QObject* obiekt, QEvent* e) {
 
 // "Gdzie uczy?" stays: the limits editor shares it.
 void Tffddyzur::closeEvent(QCloseEvent* e) {
+  zamykanie_ = true;
   for (int i : {kGdzieDyzuruje, kKtoDyzuruje, kPlanNauczycieli, kStatystyka})
     if (QWidget* okno = OknoTowarzysza(i); okno && okno->isVisible()) okno->close();
+  zamykanie_ = false;
   QWidget::closeEvent(e);
 }
 

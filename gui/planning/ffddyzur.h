@@ -61,6 +61,8 @@ class Tffddyzur : public QWidget {
   // The automatic-entry options dialog.
   std::function<void()> PokazOpcje;
 
+  // Makes the companion windows its tool windows, once they all exist.
+  void PrzyjmijTowarzyszy();
   // Fits the grid to the duty table, repaints or shows the window.
   void Pokaz();
   // Shows the models as they now are, where the window is open.
@@ -123,6 +125,7 @@ class Tffddyzur : public QWidget {
   Tffdwynikopt* wynikOpt_;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};
   std::array<QToolButton*, kLiczbaTowarzyszy> przelaczniki_{};
+  bool zamykanie_ = false;  // closing the companions with the editor
 };
 
 }  // namespace velmor

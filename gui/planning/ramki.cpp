@@ -3,6 +3,8 @@
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "gui/common/pomoc.h"
 #include "gui/grid/celledi.h"
@@ -11,9 +13,8 @@
 namespace velmor {
 
 TRamkaTowarzysza::TRamkaTowarzysza(const char* nazwa, const char* tytul, int pomoc, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::WindowStaysOnTopHint),
-      panel_(new QHBoxLayout),
-      siatka_(new TCellEdi(this)) {
+    : QWidget(rodzic, Qt::Tool), panel_(new QHBoxLayout), siatka_(new TCellEdi(this)) {
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setObjectName(nazwa);
   setWindowTitle(QString::fromUtf8(tytul));
   UstawKontekstPomocy(this, pomoc);
@@ -25,6 +26,35 @@ TRamkaTowarzysza::TRamkaTowarzysza(const char* nazwa, const char* tytul, int pom
 void TRamkaTowarzysza::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Escape) close();
   else QWidget::keyPressEvent(e);
+}
+
+// Shown the first time and never placed (no stored place moved it), a
+// companion stands beside the window it serves.
+void TRamkaTowarzysza::showEvent(QShowEvent* e) {
+  if (!umieszczony_ && pos() == QPoint(0, 0) && parentWidget() && parentWidget()->isVisible())
+    StanObok(*parentWidget());
+  umieszczony_ = true;
+  QWidget::showEvent(e);
+}
+
+void TRamkaTowarzysza::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  emit Ukryty();
+}
+
+// Right of the window if there is room on its screen, else left of it; each
+// companion placed a little lower than the one before.
+void TRamkaTowarzysza::StanObok(const QWidget& okno) {
+  static int ktory = 0;
+  const QRect o = okno.frameGeometry();
+  const QScreen* ekran = okno.screen();
+  const QRect pulpit = ekran ? ekran->availableGeometry() : o;
+  const QSize rozmiar = frameGeometry().size();
+  int x = o.right() + 1;
+  if (x + rozmiar.width() > pulpit.right()) x = o.left() - rozmiar.width();
+  const int y = o.top() + 40 * (ktory++ % 5);
+  move(std::clamp(x, pulpit.left(), std::max(pulpit.left(), pulpit.right() - rozmiar.width())),
+       std::clamp(y, pulpit.top(), std::max(pulpit.top(), pulpit.bottom() - rozmiar.height())));
 }
 
 TRamkaListy::TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic)
@@ -61,6 +91,13 @@ void TRamkaListy::keyPressEvent(QKeyEvent* e) {
     case VK_RETURN: accept(); break;
     default: QDialog::keyPressEvent(e);
   }
+}
+
+// Marked as placed, the dialog is no longer centred at its next showing:
+// it comes back where it was, also when the user moved it.
+void TRamkaListy::hideEvent(QHideEvent* e) {
+  QDialog::hideEvent(e);
+  setAttribute(Qt::WA_Moved);
 }
 
 }  // namespace velmor

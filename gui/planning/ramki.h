@@ -12,24 +12,35 @@ namespace velmor {
 
 class TCellEdi;
 
-// A companion window: above the program's windows, a panel of buttons over
-// its table; Escape closes it.
+// A companion window: a tool window above the window it serves (its
+// parent), shown without taking the keyboard; a panel of buttons over its
+// table; Escape closes it.
 class TRamkaTowarzysza : public QWidget {
   Q_OBJECT
  public:
   TCellEdi* Siatka() const { return siatka_; }
 
+ signals:
+  void Ukryty();
+
  protected:
   // `tytul` is UTF-8.
   TRamkaTowarzysza(const char* nazwa, const char* tytul, int pomoc, QWidget* rodzic);
   void keyPressEvent(QKeyEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
   QHBoxLayout* panel_;
   TCellEdi* siatka_;
+
+ private:
+  void StanObok(const QWidget& okno);
+  bool umieszczony_ = false;
 };
 
 // A modal list: "Wpisz wariant i zamknij" and a close button over its table.
 // Enter and the first button accept; Escape and the close button cancel.
+// Once shown it stays where the user moved it.
 class TRamkaListy : public QDialog {
   Q_OBJECT
  public:
@@ -43,6 +54,7 @@ class TRamkaListy : public QDialog {
   // `tytul` and `zamknij` are UTF-8.
   TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic);
   void keyPressEvent(QKeyEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
   bool anulowano_ = false;  // of the showing in progress
   QHBoxLayout* panel_;

@@ -1,6 +1,7 @@
 // The duty plan editor and the automatic-entry options dialog.
 #include "gui/planning/ffddyzur.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "core/model/wspolne.h"
 #include "core/planning/wpis.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/ffddysp.h"
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdopcje.h"
 #include "gui/planning/ffdstat.h"
@@ -288,6 +290,23 @@ TEST_F(DutyPlan, ReleasedButtonsAndClosingTheEditorCloseTheCompanions) {
   EXPECT_FALSE(Towarzysze().Mikroplan(kMikroplanKto)->isVisible());
   EXPECT_TRUE(Towarzysze().Mikroplan(kMikroplanGlowny)->isVisible());
   Towarzysze().Mikroplan(kMikroplanGlowny)->hide();
+}
+
+// A companion shown from the editor for the first time stands beside it
+// (here on its left: no room on the right); closed by its own Koniec it
+// releases its button.
+TEST_F(DutyPlan, CompanionsStandBesideTheEditorAndReleaseTheirButton) {
+  Plan().setGeometry(520, 100, 200, 150);
+  Siatka().UstawKursor(1, 1);
+  QTest::keyClick(&Siatka(), Qt::Key_3);
+  Tffddysp& kto = *Towarzysze().Mikroplan(kMikroplanKto);
+  ASSERT_TRUE(kto.isVisible());
+  const QRect p = Plan().frameGeometry(), k = kto.frameGeometry();
+  EXPECT_TRUE(k.left() > p.right() || k.right() < p.left()) << k.x() << " " << k.width();
+  kto.Koniec()->click();
+  EXPECT_FALSE(Plan().Towarzysz(Tffddyzur::kKtoDyzuruje)->isChecked());
+  Siatka().UstawKursor(1, 2);
+  EXPECT_FALSE(kto.isVisible());
 }
 
 TEST_F(DutyPlan, OtherWindowsMoveTheCursor) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "core/archive/cp1250.h"
@@ -188,6 +189,22 @@ TEST_F(VariantList, CompanionsFollowTheCursorRow) {
     Klawisz(Qt::Key_Escape);
   });
   EXPECT_EQ(towarzysze, (std::vector<std::pair<int, int>>{{0, 3}}));
+}
+
+// Moved by the user (through the window system, not by the program), the list
+// stays there for the next cell instead of being centred again.
+TEST_F(VariantList, StaysWhereTheUserMovedIt) {
+  QPoint przesuniety;
+  Wybierz([&] {
+    Okno().windowHandle()->setPosition(Okno().windowHandle()->position() + QPoint(37, 23));
+    QTest::qWait(20);
+    przesuniety = Okno().pos();
+    Klawisz(Qt::Key_Escape);
+  });
+  Wybierz([&] {
+    EXPECT_EQ(Okno().pos(), przesuniety);
+    Klawisz(Qt::Key_Escape);
+  });
 }
 
 TEST_F(VariantList, KeepsItsPlaceAndLookInTheDocument) {

@@ -40,7 +40,12 @@ TEST_F(Companions, FiveMicroPlansWithTheirCaptions) {
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(Mikro(i).windowTitle(), tytuly[i]);
     EXPECT_FALSE(Mikro(i).isVisible());
-    EXPECT_TRUE(Mikro(i).windowFlags() & Qt::WindowStaysOnTopHint);
+    // Tool windows of the window they serve, not above the whole desktop.
+    EXPECT_EQ(Mikro(i).windowType(), Qt::Tool);
+    EXPECT_FALSE(Mikro(i).windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Mikro(i).parentWidget(), i == kMikroplanRejonu || i == kMikroplanSali
+                                           ? static_cast<QWidget*>(Okna().ffdrejon)
+                                           : static_cast<QWidget*>(Okna().ffddyzur));
   }
   EXPECT_EQ(Plann().windowTitle(), "Plan dyżurów nauczycieli");
   EXPECT_EQ(Stat().windowTitle(), "Statystyka obciążeń nauczycieli");
