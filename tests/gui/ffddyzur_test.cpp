@@ -1,7 +1,6 @@
 // The duty plan editor and the automatic-entry options dialog.
 #include "gui/planning/ffddyzur.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
