@@ -1,5 +1,6 @@
 #include "examples/szkola_demo.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/document/zapis_planu_lekcji.h"
 #include "core/model/data.h"
 #include "core/planning/nowyplan.h"
+#include "core/planning/ogolne.h"
 
 namespace velmor::demo {
 namespace {
@@ -61,12 +63,13 @@ const char* const kSale[] = {"001", "002",        "003",        "004",        "1
                              "102", "103",        "104",        "105",        "106",
                              "201", "202",        "203",        "204",        "205",
                              "206", "sala gimn.", "sala komp.", "lab. chem.", "świetlica"};
-constexpr int kSalGimn = 16, kSalaKomp = 17, kLabChem = 18;
+constexpr int kSalGimn = 16, kSalaKomp = 17, kLabChem = 18, kSwietlica = 19;
 constexpr int kOddzialow = 12;
 // Rooms free for the second group of a split language lesson.
-constexpr std::array<int, 4> kSaleDzielone = {2, 3, 14, 15};
+constexpr std::array<int, 4> kSaleDzielone = {8, 9, 14, 15};
 
-int SalaDomowa(int c) { return c < 2 ? c : c + 2; }  // 001, 002, 101..106, 201..204
+// Four classes a floor: 001..004, 101..104, 201..204.
+int SalaDomowa(int c) { return c < 8 ? c : c + 2; }
 
 // One lesson event: classes taught together and, per class group, a
 // (subject, teacher, room) triple.
@@ -231,30 +234,66 @@ void Momenty(TModele& m) {
   }
 }
 
+enum : int { kWejscie, kParter, kPietro1, kPietro2, kBoisko, kStolowka, kRejonow };
+
+// The cloakroom is by the entrance and the gym; the doors to the yard and the
+// canteen at the far end of the ground-floor corridor, by 003, 004 and the
+// common room.
+const std::vector<uint8_t> kSaleRejonow[kRejonow] = {
+    {0, 1, kSalGimn},
+    {0, 1, 2, 3, kSwietlica},
+    {4, 5, 6, 7, 8, 9, kSalaKomp},
+    {10, 11, 12, 13, 14, 15, kLabChem},
+    {kSalGimn, 2, 3},
+    {kSwietlica, 2, 3},
+};
+
 void Rejony(TModele& m) {
-  const std::vector<std::pair<const char*, std::vector<uint8_t>>> rejony = {
-      {"Parter", {0, 1, 2, 3, 19}},
-      {"I piętro", {4, 5, 6, 7, 8, 9, 17}},
-      {"II piętro", {10, 11, 12, 13, 14, 15, 18}},
-      {"Boisko", {kSalGimn}},
-      {"Stołówka", {19, 3}},
-      {"Szatnia", {kSalGimn, 0, 1}},
-  };
-  const uint32_t kolory[] = {0x00C0FFC0, 0x00FFE0C0, 0x00C0E0FF,
-                             0x0080FF80, 0x00C0C0FF, 0x00E0E0E0};
-  for (size_t r = 0; r < rejony.size(); ++r) {
-    const int i = static_cast<int>(r);
-    m.Rejony.WstawRejon(i, m.Dyzury);
-    m.Rejony[i].Nazwa = Utf8DoCp1250(rejony[r].first);
-    m.Rejony[i].Kolor = kolory[r];
-    for (uint8_t o : rejony[r].second) m.Rejony[i].SaleRejonu.Dodaj(o);
+  const char* const nazwy[kRejonow] = {"Wejście / szatnia", "Parter", "I piętro",
+                                       "II piętro",         "Boisko", "Stołówka"};
+  const uint32_t kolory[kRejonow] = {0x00E0E0E0, 0x00C0FFC0, 0x00FFE0C0,
+                                     0x00C0E0FF, 0x0080FF80, 0x00C0C0FF};
+  for (int r = 0; r < kRejonow; ++r) {
+    m.Rejony.WstawRejon(r, m.Dyzury);
+    m.Rejony[r].Nazwa = Utf8DoCp1250(nazwy[r]);
+    m.Rejony[r].Kolor = kolory[r];
+    for (uint8_t o : kSaleRejonow[r]) m.Rejony[r].SaleRejonu.Dodaj(o);
   }
 }
 
+// A lesson in one of the rooms in slot s; none in slot -1.
+bool Lekcja(const TModele& m, const std::vector<uint8_t>& sale, int s) {
+  return s >= 0 && std::any_of(sale.begin(), sale.end(),
+                               [&](uint8_t o) { return m.Sale[o].Zajecia[s].Lista.Liczba() > 0; });
+}
+
+// Cells where nobody needs watching are closed: a floor is watched at a
+// break when a class has its next lesson there, the entrance whenever
+// classes come or go, the yard and the canteen at the long breaks; before
+// the first lesson only the entrance.
+void Zamknij(TModele& m) {
+  const TOgolne o(m);
+  std::vector<uint8_t> wszystkie(static_cast<size_t>(m.Sale.Liczba()));
+  for (size_t i = 0; i < wszystkie.size(); ++i) wszystkie[i] = static_cast<uint8_t>(i);
+  for (int s = 0; s < m.Momenty.Liczba(); ++s) {
+    const int przed = o.SlotPrzed(s);
+    for (int r = 0; r < kRejonow; ++r) {
+      bool otwarty = false;
+      if (r == kWejscie) otwarty = Lekcja(m, wszystkie, przed) || Lekcja(m, wszystkie, s);
+      else if (r == kBoisko || r == kStolowka) otwarty = przed >= 0 && m.Momenty[s].Dluga;
+      else otwarty = przed >= 0 && Lekcja(m, kSaleRejonow[r], s);
+      if (!otwarty) m.Dyzury.UstawDyzurnego(r, s, kZamkniete);
+    }
+  }
+}
+
+// Limits grow with the teacher's lessons: a teacher seldom at school can
+// seldom take a duty.
 void Limity(TModele& m) {
+  const TOgolne o(m);
   for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
     TNaucz& n = m.Nauczyciele[t];
-    n.LimitDyzurow = t % 11 == 10 ? 1 : 2 + t % 3;
+    n.LimitDyzurow = std::clamp((o.liczba_lekcji(t) + 5) / 2, 5, 8);
     n.LimitMinut = n.LimitDyzurow * 15;
   }
 }
@@ -274,7 +313,11 @@ bool ZapiszDemo(const std::filesystem::path& folder) {
   PrzebudujPlan(d, ksztalt, {});
   Momenty(d);
   Rejony(d);
+  Zamknij(d);
   Limity(d);
+  // Teachers come early for the entrance and stay for the break after their
+  // last lesson.
+  d.Opcje.Bajty[0] = d.Opcje.Bajty[1] = 1;
   return d.ZapiszPlik(folder / "demo.vlm");
 }
 

@@ -5,8 +5,8 @@
 namespace velmor::demo {
 
 // Writes demo.tbx (the timetable) and demo.vlm (the duty plan with moments,
-// regions and limits, and an empty duty table) into `folder`. False when a
-// file could not be written.
+// regions, limits and options, and a duty table empty but for its closed
+// cells) into `folder`. False when a file could not be written.
 bool ZapiszDemo(const std::filesystem::path& folder);
 
 }  // namespace velmor::demo
