@@ -2,7 +2,8 @@
 
 # What the program needs; test.sh adds TEST_PACKAGES (clang and its runtime
 # libraries build and run the fuzzers).
-PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev qt6-base-dev libgl-dev fonts-dejavu-core)
+PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev qt6-base-dev qt6-translations-l10n
+          libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
                clang libclang-rt-14-dev clang-format)
 

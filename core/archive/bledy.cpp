@@ -42,8 +42,11 @@ TRaportBledow* UstawRaportBledow(TRaportBledow* raport) {
   return poprzedni;
 }
 
-EOrvelError::EOrvelError(int kod) : std::runtime_error(Tekst(kod)), kod_(kod) {
-  if (g_raport) g_raport->Pokaz(kod);
+EOrvelError::EOrvelError(int kod, const std::string& szczegol)
+    : std::runtime_error(Tekst(kod)), kod_(kod) {
+  if (!g_raport) return;
+  if (szczegol.empty()) g_raport->Pokaz(kod);
+  else g_raport->PokazZeSzczegolem(kod, szczegol);
 }
 
 }  // namespace velmor

@@ -20,6 +20,12 @@ class TRaportBledow {
  public:
   virtual ~TRaportBledow() = default;
   virtual void Pokaz(int kod) = 0;
+  // The message with a line below it, such as the file that failed (UTF-8);
+  // reporters without room for it show the message alone.
+  virtual void PokazZeSzczegolem(int kod, const std::string& szczegol) {
+    static_cast<void>(szczegol);
+    Pokaz(kod);
+  }
 };
 
 // Writes the message of each code on standard error, one a line ("?" for a
@@ -45,11 +51,11 @@ class TZmianaRaportu {
   TRaportBledow* poprzedni_;
 };
 
-// Constructing the object reports its code; it is then thrown only to
-// abandon the operation in progress.
+// Constructing the object reports its code (with the detail, when given);
+// it is then thrown only to abandon the operation in progress.
 class EOrvelError : public std::runtime_error {
  public:
-  explicit EOrvelError(int kod);
+  explicit EOrvelError(int kod, const std::string& szczegol = {});
   int Kod() const { return kod_; }
 
  private:

@@ -90,7 +90,8 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     Zmieniony = false;
     return true;
   } catch (...) {
-    EOrvelError blad(1);
+    const std::u8string plik = nazwa.u8string();
+    EOrvelError blad(1, std::string(plik.begin(), plik.end()));
     return false;
   }
 }

@@ -12,11 +12,13 @@
 #include "gui/grid/ffdruk.h"
 #include "gui/grid/ffopcje.h"
 #include "gui/grid/grafoczka.h"
+#include "gui/grid/polski.h"
 
 using namespace velmor;
 
 int main(int argc, char** argv) {
   QApplication aplikacja(argc, argv);
+  PolskieDialogiQt();
   QMainWindow okno;
   okno.setWindowTitle("TCellEdi");
   auto* siatka = new TCellEdi(&okno);

@@ -2,10 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <memory>
 
 #include "core/archive/bledy.h"
@@ -14,6 +11,7 @@
 #include "gui/app/program.h"
 #include "gui/common/dialogi.h"
 #include "gui/common/pomoc.h"
+#include "gui/grid/polski.h"
 
 namespace velmor {
 namespace {
@@ -70,11 +68,7 @@ int Uruchom(int argc, char** argv) {
   TRaportKonsoli konsola;
   TZmianaRaportu naKonsole(&konsola);
   TAplikacja aplikacja(argc, argv);
-  // The system dialogs in Polish where Qt's translation is installed.
-  QTranslator tlumaczenie;
-  if (tlumaczenie.load(QLocale(QLocale::Polish), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    aplikacja.installTranslator(&tlumaczenie);
+  PolskieDialogiQt();
   TFiltrPomocy filtr;
   aplikacja.installEventFilter(&filtr);
   TDialogiSystemowe dialogi;

@@ -32,6 +32,9 @@ Tffdyzerr::Tffdyzerr(QWidget* rodzic)
   czcionka.setBold(true);
   etykieta_->setFont(czcionka);
   etykieta_->setMinimumWidth(380);
+  szczegol_ = new QLabel(this);
+  szczegol_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  szczegol_->setWordWrap(true);
 
   skomentuj_ = PlaskiPrzycisk(this, QStyle::SP_DialogHelpButton, "Skomentuj");
   zamknij_ = PlaskiPrzycisk(this, QStyle::SP_DialogCloseButton, "Zamknij");
@@ -42,18 +45,26 @@ Tffdyzerr::Tffdyzerr(QWidget* rodzic)
   przyciski->addWidget(skomentuj_);
   przyciski->addWidget(zamknij_);
   przyciski->addStretch();
+  auto* teksty = new QVBoxLayout;
+  teksty->addWidget(etykieta_);
+  teksty->addWidget(szczegol_);
+  teksty->addStretch();
   auto* uklad = new QHBoxLayout(this);
-  uklad->addWidget(etykieta_, 1);
+  uklad->addLayout(teksty, 1);
   uklad->addLayout(przyciski);
 }
 
 QString Tffdyzerr::Tekst() const { return etykieta_->text(); }
 
-void Tffdyzerr::Pokaz(int kod) {
+QString Tffdyzerr::Szczegol() const { return szczegol_->text(); }
+
+void Tffdyzerr::Pokaz(int kod, const QString& szczegol) {
   const TOpisBledu* opis = OpisBledu(kod);
   temat_ = 1000 + 10 * kod;
   UstawKontekstPomocy(this, temat_);
   etykieta_->setText(opis ? QString::fromUtf8(opis->Komunikat) : QString(" %1").arg(kod));
+  szczegol_->setText(szczegol);
+  szczegol_->setVisible(!szczegol.isEmpty());
   if (!isVisible()) exec();
 }
 

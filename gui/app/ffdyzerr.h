@@ -14,12 +14,14 @@ class Tffdyzerr : public QDialog {
  public:
   explicit Tffdyzerr(QWidget* rodzic = nullptr);
 
-  // Shows the message of `kod` and waits until the user closes the window.
-  // While the window is already showing only the text and the topic change.
-  void Pokaz(int kod);
+  // Shows the message of `kod`, and below it `szczegol` (such as the file
+  // that failed) when given, and waits until the user closes the window.
+  // While the window is already showing only the texts and the topic change.
+  void Pokaz(int kod, const QString& szczegol = {});
 
   int Temat() const { return temat_; }
   QString Tekst() const;
+  QString Szczegol() const;
   QToolButton* PrzyciskSkomentuj() const { return skomentuj_; }
   QToolButton* PrzyciskZamknij() const { return zamknij_; }
 
@@ -30,6 +32,7 @@ class Tffdyzerr : public QDialog {
 
  private:
   QLabel* etykieta_;
+  QLabel* szczegol_;
   QToolButton* skomentuj_;
   QToolButton* zamknij_;
   int temat_ = 0;
@@ -40,6 +43,9 @@ class TRaportOkna : public TRaportBledow {
  public:
   explicit TRaportOkna(Tffdyzerr* okno) : okno_(okno) {}
   void Pokaz(int kod) override { okno_->Pokaz(kod); }
+  void PokazZeSzczegolem(int kod, const std::string& szczegol) override {
+    okno_->Pokaz(kod, QString::fromStdString(szczegol));
+  }
 
  private:
   Tffdyzerr* okno_;

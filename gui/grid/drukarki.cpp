@@ -63,7 +63,7 @@ class TUstawieniaDrukarki : public QDialog {
 
 }  // namespace
 
-const QString kPlikPdf = "PDF file";
+const QString kPlikPdf = "Plik PDF";
 
 QStringList DostepneDrukarki() {
   QStringList nazwy = QPrinterInfo::availablePrinterNames();

@@ -1,5 +1,6 @@
 // The print job of Tffdruk: a page range printed, sheets shared by tables.
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -98,10 +99,14 @@ void Tffdruk::ZakonczZadanie() {
   WyczyscArkusz();
 }
 
+// A PDF printer cannot abort: ending it writes a whole file, so the file of
+// an abandoned job is removed.
 void Tffdruk::Porzuc() {
   if (!zadanie_) return;
+  const bool pdf = printer_.outputFormat() == QPrinter::PdfFormat;
   printer_.abort();
   ZakonczZadanie();
+  if (pdf) QFile::remove(printer_.outputFileName());
 }
 
 void Tffdruk::Niepowodzenie() {

@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <functional>
 
+#include "core/document/dokument.h"
+#include "core/model/wspolne.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
 #include "gui/common/pomoc.h"
@@ -92,6 +94,29 @@ TEST_F(ErrorWindow, SecondReportWhileShowingOnlyChangesText) {
   okno.Pokaz(4);
   EXPECT_EQ(tekst, " Odczyt danych z archiwum nie powiódł się");
   EXPECT_EQ(okno.Temat(), 1010);
+}
+
+// A file that cannot be read is named below the exact message.
+TEST_F(ErrorWindow, AFailedOpenNamesItsFile) {
+  TRaportOkna raport(&okno);
+  TZmianaRaportu zmiana(&raport);
+  QString tekst, szczegol;
+  PoPokazaniu(okno, [&] {
+    tekst = okno.Tekst();
+    szczegol = okno.Szczegol();
+    okno.accept();
+  });
+  TDokument d;
+  EXPECT_FALSE(d.OtworzPlik("/nie/ma/takiego/planu.vlm", kRodzajPlanDyzurow));
+  EXPECT_EQ(tekst, " Odczyt danych z archiwum nie powiódł się");
+  EXPECT_EQ(szczegol, "/nie/ma/takiego/planu.vlm");
+  // Without a detail the line is empty.
+  PoPokazaniu(okno, [&] {
+    szczegol = okno.Szczegol();
+    okno.accept();
+  });
+  EOrvelError(4);
+  EXPECT_EQ(szczegol, "");
 }
 
 TEST_F(ErrorWindow, CoreReportsReachTheWindowOneAfterAnother) {

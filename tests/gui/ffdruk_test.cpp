@@ -106,7 +106,7 @@ TEST_F(PrintDialog, ControlsWithTheirDefaultsAndBounds) {
   okno.Wczytaj(siatka, "Orvel");
   EXPECT_EQ(Dziecko<QLineEdit>(okno, "tytul")->text(), "Orvel");
   EXPECT_EQ(Status(), " ");
-  EXPECT_EQ(Dziecko<QLabel>(okno, "drukarka")->text(), "PDF file");
+  EXPECT_EQ(Dziecko<QLabel>(okno, "drukarka")->text(), "Plik PDF");
   EXPECT_EQ(okno.Printer().docName(), "Orvel");
 }
 
@@ -290,11 +290,13 @@ TEST_F(PrintDialog, OptionsRunTheSetUpAndResizeThePreview) {
     QWidget* ustawienia = QApplication::activeModalWidget();
     ASSERT_NE(ustawienia, nullptr);
     Dziecko<QComboBox>(*ustawienia, "orientacja")->setCurrentIndex(1);
-    EXPECT_EQ(Dziecko<QComboBox>(*ustawienia, "drukarki")->currentText(), "PDF file");
+    EXPECT_EQ(Dziecko<QComboBox>(*ustawienia, "drukarki")->currentText(), "Plik PDF");
     QTest::keyClick(ustawienia, Qt::Key_Return);
   });
+  ASSERT_TRUE(QFile::exists(plik));
   Dziecko<QPushButton>(okno, "opcje")->click();
-  EXPECT_FALSE(okno.ZadanieOtwarte());  // the open job was abandoned
+  EXPECT_FALSE(okno.ZadanieOtwarte());  // the open job was abandoned: no file left
+  EXPECT_FALSE(QFile::exists(plik));
   EXPECT_EQ(okno.Printer().pageLayout().orientation(), QPageLayout::Landscape);
   EXPECT_EQ(okno.ObszarPodgladu()->width(), 400);
   EXPECT_LT(okno.ObszarPodgladu()->height(), 400);

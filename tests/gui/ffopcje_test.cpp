@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -225,25 +224,26 @@ TEST_F(AppearanceDialog, EnterEscapeAndCloseEndTheDialog) {
   EXPECT_FALSE(okno.isVisible());
 }
 
+// Only the sizes the grid takes are offered or accepted; style, colour and
+// character set come through.
 TEST(FontDialog, SizeWithinBoundsColourAndCharacterSet) {
   TCzcionka f;
   f.Kolor = 0x00FF0000;
   f.ZestawZnakow = 238;
+  f.Rozmiar = 72;
   TDialogCzcionki okno(f);
-  QFont duza = okno.Wybor()->currentFont();
-  duza.setPointSize(30);
-  okno.Wybor()->setCurrentFont(duza);
+  EXPECT_EQ(okno.Rozmiar()->minimum(), 6);
+  EXPECT_EQ(okno.Rozmiar()->maximum(), 20);
   TCzcionka wynik = okno.Czcionka();
   EXPECT_EQ(wynik.Rozmiar, 20);
   EXPECT_EQ(wynik.Kolor, 0x00FF0000u);
   EXPECT_EQ(wynik.ZestawZnakow, 238);
-  QFont mala = duza;
-  mala.setPointSize(3);
-  mala.setItalic(true);
-  okno.Wybor()->setCurrentFont(mala);
+  okno.Rozmiar()->setValue(3);
+  okno.Styl(TDialogCzcionki::kPochylona)->setChecked(true);
   okno.UstawKolor(0x000000FF);
   wynik = okno.Czcionka();
   EXPECT_EQ(wynik.Rozmiar, 6);
   EXPECT_TRUE(wynik.Pochylona);
+  EXPECT_FALSE(wynik.Pogrubiona);
   EXPECT_EQ(wynik.Kolor, 0x000000FFu);
 }
