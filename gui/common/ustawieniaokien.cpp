@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 
@@ -53,12 +54,60 @@ TProstokat ProstokatOkna(const QWidget* okno) {
   return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
 }
 
+namespace {
+
+// The outer rectangle r given to a window with the frame it has now, at
+// least at its smallest size.
+void UstawZewnetrzny(QWidget* okno, const QRect& r) {
+  const QRect ramka = okno->frameGeometry(), wnetrze = okno->geometry();
+  const QMargins m(wnetrze.left() - ramka.left(), wnetrze.top() - ramka.top(),
+                   ramka.right() - wnetrze.right(), ramka.bottom() - wnetrze.bottom());
+  const QSize najmniejszy = okno->minimumSizeHint().expandedTo(okno->minimumSize());
+  const QSize rozmiar = QSize(r.width() - m.left() - m.right(), r.height() - m.top() - m.bottom())
+                            .expandedTo(najmniejszy)
+                            .expandedTo(QSize(1, 1));
+  okno->setGeometry(QRect(r.topLeft() + QPoint(m.left(), m.top()), rozmiar));
+}
+
+// A window not on screen yet has no frame: its rectangle is given again once
+// it is shown and the window manager's frame is known (at its first expose).
+class TMiejscePoPokazaniu : public QObject {
+ public:
+  static constexpr const char* kNazwa = "miejscePoPokazaniu";
+
+  TMiejscePoPokazaniu(QWidget* okno, const QRect& r) : QObject(okno), okno_(okno), r_(r) {
+    setObjectName(kNazwa);
+    okno->installEventFilter(this);
+    if (okno->windowHandle()) okno->windowHandle()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* obiekt, QEvent* e) override {
+    if (obiekt == okno_ && e->type() == QEvent::Show && okno_->windowHandle())
+      okno_->windowHandle()->installEventFilter(this);
+    if (obiekt == okno_->windowHandle() && e->type() == QEvent::Expose &&
+        okno_->windowHandle()->isExposed()) {
+      UstawZewnetrzny(okno_, r_);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QWidget* okno_;
+  QRect r_;
+};
+
+}  // namespace
+
 void UstawProstokat(QWidget* okno, const TProstokat& p) {
   if (p.Szerokosc() <= 0 || p.Wysokosc() <= 0) return;
-  const QSize ramka = okno->frameGeometry().size() - okno->geometry().size();
-  okno->move(p.Left, p.Top);  // a window's position is its frame's
-  okno->resize(std::max(1, p.Szerokosc() - ramka.width()),
-               std::max(1, p.Wysokosc() - ramka.height()));
+  const QRect r(p.Left, p.Top, p.Szerokosc(), p.Wysokosc());
+  // Found by name: without its own meta-object any child would match its type.
+  delete okno->findChild<QObject*>(TMiejscePoPokazaniu::kNazwa, Qt::FindDirectChildrenOnly);
+  UstawZewnetrzny(okno, r);
+  if (!okno->isVisible() || !okno->windowHandle() || !okno->windowHandle()->isExposed())
+    new TMiejscePoPokazaniu(okno, r);
 }
 
 }  // namespace velmor

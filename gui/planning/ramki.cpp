@@ -50,8 +50,9 @@ void TRamkaTowarzysza::StanObok(const QWidget& okno) {
   const QScreen* ekran = okno.screen();
   const QRect pulpit = ekran ? ekran->availableGeometry() : o;
   const QSize rozmiar = frameGeometry().size();
-  int x = o.right() + 1;
-  if (x + rozmiar.width() > pulpit.right()) x = o.left() - rozmiar.width();
+  constexpr int kOdstep = 8;
+  int x = o.right() + kOdstep;
+  if (x + rozmiar.width() > pulpit.right()) x = o.left() - rozmiar.width() - kOdstep;
   const int y = o.top() + 40 * (ktory++ % 5);
   move(std::clamp(x, pulpit.left(), std::max(pulpit.left(), pulpit.right() - rozmiar.width())),
        std::clamp(y, pulpit.top(), std::max(pulpit.top(), pulpit.bottom() - rozmiar.height())));

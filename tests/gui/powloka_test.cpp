@@ -378,6 +378,19 @@ TEST_F(Shell, WindowsTakeTheirPlaceAndLookFromTheDocument) {
   EXPECT_TRUE(zapisana.WpisujAutomatycznie);
 }
 
+// A rectangle too small for the window (once stored as 1 x 1) comes back at
+// the window's smallest size.
+TEST_F(Shell, ATinyRectangleComesBackAtTheWindowsSmallestSize) {
+  TStopka stopka;
+  stopka.Okna[kOknoGlowne].Prostokat = {199, 80, 200, 81};
+  Plan("a.vlm", stopka);
+  Odczytaj("a.vlm");
+  const QSize najmniejszy = Glowne().minimumSizeHint();
+  EXPECT_EQ(Glowne().pos(), QPoint(199, 80));
+  EXPECT_GE(Glowne().width(), najmniejszy.width());
+  EXPECT_GE(Glowne().height(), najmniejszy.height());
+}
+
 TEST_F(Shell, AWindowNeverPlacedKeepsItsOwnPlace) {
   Glowne().setGeometry(60, 70, 300, 90);
   const TProstokat przed = ProstokatOkna(&Glowne());

@@ -85,7 +85,7 @@ TEST_F(Companions, TrailerRowsPlaceEachWindow) {
                          kOknoMikroplan1 + 3};
   for (int i = 0; i < 7; ++i) {
     const auto w = static_cast<size_t>(wiersze[i]);
-    stopka.Okna[w].Prostokat = {10 * i, 20, 10 * i + 300, 220};
+    stopka.Okna[w].Prostokat = {10 * i, 20, 10 * i + 500, 320};
     stopka.Okna[w].Siatka.InfoKolor = 0x00100000u * static_cast<uint32_t>(i + 1);
   }
   Otworz(stopka);
