@@ -27,9 +27,12 @@ constexpr const char* kPomoc =
     "      zapis pliku planu dyżurów w bieżącej postaci\n"
     "  show PLAN [--view duty|teachers|loads|limits] [--format text|tsv]\n"
     "      tabela planu\n"
+    "  check PLAN [--format text|tsv|json] [--strict]\n"
+    "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
     "  --help, --version\n"
     "\n"
-    "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu.\n";
+    "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu,\n"
+    "4 problemy znalezione przez check --strict.\n";
 
 int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argumenty) {
   if (polecenie == "info") return cli::Info(argumenty, std::cout);
@@ -37,6 +40,7 @@ int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argume
   if (polecenie == "fill") return cli::Wypelnij(argumenty, std::cout);
   if (polecenie == "save") return cli::Zapisz(argumenty, std::cout);
   if (polecenie == "show") return cli::Pokaz(argumenty, std::cout);
+  if (polecenie == "check") return cli::Sprawdz(argumenty, std::cout);
   throw cli::EUzycie("nieznane polecenie: " + polecenie);
 }
 

@@ -13,17 +13,17 @@ constexpr const char* kZnakZakazu = "[zakaz]";
 
 std::string U(const std::string& cp1250) { return Cp1250DoUtf8(cp1250); }
 
-std::string EtykietaMomentu(const TModele& m, int s) {
-  const std::string nazwa = s < m.Momenty.Liczba() ? m.Momenty[s].Nazwa : std::string();
-  return U(TDni::NazwaDnia(m.Dni.DzienILekcja(s).first, 3) + " " + nazwa);
-}
-
 size_t Szerokosc(const std::string& utf8) {
   return static_cast<size_t>(
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace
+
+std::string EtykietaMomentu(const TModele& m, int s) {
+  const std::string nazwa = s < m.Momenty.Liczba() ? m.Momenty[s].Nazwa : std::string();
+  return U(TDni::NazwaDnia(m.Dni.DzienILekcja(s).first, 3) + " " + nazwa);
+}
 
 TTabela WidokDyzurow(const TModele& m) {
   TTabela t{{"Moment"}};

@@ -9,6 +9,9 @@ namespace velmor::cli {
 
 using TTabela = std::vector<std::vector<std::string>>;
 
+// "Pon przed 8:00-8:45": the day and the moment's name.
+std::string EtykietaMomentu(const TModele& m, int s);
+
 // Moments by regions, the cells as the duty plan window shows them.
 TTabela WidokDyzurow(const TModele& m);
 // Moments by teachers, naming the region of each duty.

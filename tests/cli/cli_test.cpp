@@ -154,6 +154,31 @@ TEST_F(Cli, OptimalFillEntersAtLeastTheGreedyCellsAndSaysWhetherItIsOptimal) {
   EXPECT_NE(Uruchom("fill " + Demo("demo.vlm") + " --time-limit 5").Kod, 0);
 }
 
+// The check counts the problems on its last line; --strict turns them into
+// exit 4; json is an array a parser reads, with every finding.
+TEST_F(Cli, CheckCountsProblemsAndStrictFailsOnThem) {
+  std::filesystem::copy_file(Demo("demo.vlm"), P("plan.vlm"));
+  TWynik w = Uruchom("check " + P("plan.vlm"));
+  EXPECT_EQ(w.Kod, 0);
+  EXPECT_NE(w.Wyjscie.find("\nproblems: 141\n"), std::string::npos) << w.Wyjscie;
+  EXPECT_EQ(Uruchom("check " + P("plan.vlm") + " --strict").Kod, 4);
+  w = Uruchom("check " + P("plan.vlm") + " --format json");
+  ASSERT_EQ(w.Kod, 0);
+  std::ofstream(P("uwagi.json")) << w.Wyjscie;
+  const std::string python =
+      "python3 -c \"import json,sys; u=json.load(open(sys.argv[1])); "
+      "sys.exit(0 if sum(x['problem'] for x in u)==141 and "
+      "u[-1]['kind']=='spread' else 1)\" " +
+      P("uwagi.json");
+  EXPECT_EQ(std::system(python.c_str()), 0);
+  // Filled at once the demo leaves no empty cell.
+  ASSERT_EQ(Uruchom("fill " + P("plan.vlm") + " --optimal").Kod, 0);
+  w = Uruchom("check " + P("plan.vlm") + " --format tsv");
+  EXPECT_EQ(w.Wyjscie.find("\nempty\t"), std::string::npos);
+  EXPECT_EQ(w.Wyjscie.rfind("kind\tmoment\tregion\tteacher\tmessage\n", 0), 0u);
+  EXPECT_EQ(Uruchom("check " + P("plan.vlm") + " --format xml").Kod, 2);
+}
+
 TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
   ASSERT_EQ(Uruchom("new " + Demo("demo.tbx") + " -o " + P("pusty.vlm")).Kod, 0);
   EXPECT_NE(Uruchom("info " + P("pusty.vlm")).Wyjscie.find("moments: 40\nregions: 0\n"),

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/document/dokument.h"
+#include "core/planning/kontrola.h"
 #include "core/planning/nowyplan.h"
 #include "core/planning/ogolne.h"
 #include "core/planning/powody.h"
@@ -487,6 +488,65 @@ TEST(Judgement, WhyACellStaysEmpty) {
   EXPECT_EQ(p.ZZastrzezeniem, 1);
   EXPECT_EQ(p.NajlepszyZastrzezony, 6);
   EXPECT_EQ(p.DlugaZajeta, 0);
+}
+
+// Each kind of finding on a plan built to show it, and none on a sound one
+// but the spread.
+TEST(PlanCheck, EachFindingOnAPlanBuiltToShowIt) {
+  TModele czysty = Szkola({4, 4}, 4, 4, 2, 2);
+  Sale(czysty, 0, {0});
+  Sale(czysty, 1, {0});
+  for (int t = 0; t < 3; ++t) Lekcje(czysty, t, 0, 7, 0);  // teacher 3 teaches nothing
+  czysty.Dyzury.UstawWszystkie(kZamkniete);
+  czysty.Dyzury.UstawDyzurnego(0, 1, 0);
+  const auto rodzaje = [](const TModele& m) {
+    std::vector<TRodzajUwagi> r;
+    for (const TUwaga& u : KontrolaPlanu(m)) {
+      EXPECT_FALSE(u.Tekst.empty());
+      if (u.Rodzaj != TRodzajUwagi::kRozklad) r.push_back(u.Rodzaj);
+    }
+    return r;
+  };
+  using R = std::vector<TRodzajUwagi>;
+  EXPECT_EQ(rodzaje(czysty), R{});
+  ASSERT_EQ(KontrolaPlanu(czysty).back().Rodzaj, TRodzajUwagi::kRozklad);
+
+  const auto zmieniony = [&](const std::function<void(TModele&)>& zmiana) {
+    TModele m = czysty;
+    zmiana(m);
+    return rodzaje(m);
+  };
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Dyzury.UstawDyzurnego(1, 1, kBrak); }),
+            R{TRodzajUwagi::kPusta});
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Nauczyciele[0].LimitDyzurow = 0; }),
+            R{TRodzajUwagi::kLimitDyzurow});
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Nauczyciele[0].LimitMinut = 5; }),
+            R{TRodzajUwagi::kLimitMinut});
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Nauczyciele[0].Dyspozycja[1].Zakaz = 1; }),
+            R{TRodzajUwagi::kZakaz});
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Dyzury.UstawDyzurnego(1, 1, 0); }),
+            R{TRodzajUwagi::kDwaRejony});
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Dyzury.UstawDyzurnego(0, 5, 3); }),
+            R{TRodzajUwagi::kNieMaWSzkole});
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Dyzury.UstawDyzurnego(0, 5, 200); }),
+            R{TRodzajUwagi::kBlednyNauczyciel});
+  const auto dwieDlugie = [](TModele& m) {
+    m.Momenty[1].Dluga = m.Momenty[2].Dluga = true;
+    m.Dyzury.UstawDyzurnego(0, 2, 0);
+  };
+  EXPECT_EQ(zmieniony([&](TModele& m) {
+              dwieDlugie(m);
+              m.Opcje.Bajty[2] = 1;
+            }),
+            R{TRodzajUwagi::kDwieDlugie});
+  EXPECT_EQ(zmieniony([&](TModele& m) {
+              dwieDlugie(m);
+              m.Opcje.Bajty[2] = 0;
+            }),
+            R{});
+  // Teacher 0 at his limit: the others, who could take duties, are idle.
+  EXPECT_EQ(zmieniony([](TModele& m) { m.Nauczyciele[0].LimitDyzurow = 1; }),
+            (R{TRodzajUwagi::kBezDyzuru, TRodzajUwagi::kBezDyzuru, TRodzajUwagi::kBezDyzuru}));
 }
 
 TEST(Judgement, MessagesAndColours) {
