@@ -88,6 +88,7 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     WersjaPliku = wersja;
     Historia.Wyczysc(true);
     Zmieniony = false;
+    ++rewizja_;
     return true;
   } catch (...) {
     const std::u8string plik = nazwa.u8string();
@@ -105,6 +106,7 @@ TDokument::TZmiana::TZmiana(TDokument& dokument, std::string nazwa, std::string 
 TDokument::TZmiana::~TZmiana() {
   try {
     if (TStanDyzurow::Z(dokument_) == przed_) return;
+    ++dokument_.rewizja_;
     dokument_.Historia.Dodaj(std::move(przed_), std::move(nazwa_), std::move(scal_));
     dokument_.Zmieniony = dokument_.Historia.Zmieniony();
   } catch (...) {
@@ -117,6 +119,7 @@ bool TDokument::Cofnij() {
   if (!Historia.MoznaCofnac()) return false;
   Historia.Cofnij(TStanDyzurow::Z(*this)).Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
+  ++rewizja_;
   return true;
 }
 
@@ -124,12 +127,14 @@ bool TDokument::Ponow() {
   if (!Historia.MoznaPonowic()) return false;
   Historia.Ponow(TStanDyzurow::Z(*this)).Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
+  ++rewizja_;
   return true;
 }
 
 void TDokument::NowyPlan() {
   Historia.Wyczysc(false);
   Zmieniony = true;
+  ++rewizja_;
 }
 
 bool TDokument::ZapiszPlik(const std::filesystem::path& nazwa) {

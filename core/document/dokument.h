@@ -46,6 +46,10 @@ class TDokument : public TModele {
   bool Zmieniony = false;  // changes not yet saved; follows the history
   THistoria Historia;
 
+  // Grows at every change of the models (a step, undo, redo, an open, a new
+  // plan): windows that derive tables from the plan recompute when it moved.
+  uint64_t Rewizja() const { return rewizja_; }
+
   // One user action on the duty model, for its lifetime: every change of
   // the moments, regions, limits, bans, duty table, options and the
   // automatic-entry box is made inside one. The state before is kept for
@@ -83,6 +87,9 @@ class TDokument : public TModele {
   // only when complete (see TPlikZastepczy). An inconsistent document is
   // refused. On failure error 3 is reported and the old file is untouched.
   bool ZapiszPlik(const std::filesystem::path& nazwa);
+
+ private:
+  uint64_t rewizja_ = 0;
 };
 
 }  // namespace velmor

@@ -26,12 +26,14 @@ class Tffdmain : public QMainWindow {
 
   // The menus, commands and tool buttons.
   struct TPolecenia {
-    QMenu *Pliki = nullptr, *Edycja = nullptr, *Dane = nullptr, *Pomoc = nullptr;
+    QMenu *Pliki = nullptr, *Edycja = nullptr, *Dane = nullptr, *MenuDyzury = nullptr,
+          *Pomoc = nullptr;
     // Undo and redo: their keys work in every window of the program.
     QAction *Cofnij = nullptr, *Ponow = nullptr;
     QAction *Nowy = nullptr, *Odczytaj = nullptr, *Zapisz = nullptr, *ZapiszJako = nullptr,
             *Drukarka = nullptr, *Koniec = nullptr, *Momenty = nullptr, *Rejony = nullptr,
-            *Limity = nullptr, *Dyzury = nullptr, *PomocVelmor = nullptr;
+            *Limity = nullptr, *Dyzury = nullptr, *Kontrola = nullptr, *DyzuryNauczycieli = nullptr,
+            *PomocVelmor = nullptr;
     // Save, moments, regions, limits, duty plan, close.
     std::array<QToolButton*, 6> Przyciski{};
   };

@@ -43,7 +43,10 @@ void Tffdmain::UtworzMenu() {
   p.Momenty = Polecenie(p.Dane, "&Brzmienia momentów dyżurowania");
   p.Rejony = Polecenie(p.Dane, "&Rejony");
   p.Limity = Polecenie(p.Dane, "&Limity liczby i czasu dyżurów");
-  p.Dyzury = menuBar()->addAction("&Dyżury");
+  p.MenuDyzury = menuBar()->addMenu("&Dyżury");
+  p.Dyzury = Polecenie(p.MenuDyzury, "&Plan dyżurów");
+  p.Kontrola = Polecenie(p.MenuDyzury, "&Kontrola planu");
+  p.DyzuryNauczycieli = Polecenie(p.MenuDyzury, "Dyżury &nauczycieli");
   p.Pomoc = menuBar()->addMenu("Po&moc");
   p.PomocVelmor = Polecenie(p.Pomoc, "Velmor - &pomoc");
 
@@ -112,7 +115,8 @@ bool Tffdmain::ZapytajOZapis() {
 
 void Tffdmain::UstawDostepnosc(bool wlaczone) {
   polecenia_.Dane->menuAction()->setEnabled(wlaczone);
-  polecenia_.Dyzury->setEnabled(wlaczone);
+  polecenia_.MenuDyzury->menuAction()->setEnabled(wlaczone);
+  for (QAction* a : polecenia_.MenuDyzury->actions()) a->setEnabled(wlaczone);
   for (size_t i = 1; i <= 4; ++i) polecenia_.Przyciski[i]->setEnabled(wlaczone);
   for (QWidget* okno : powiazania_.ZamykaneBezDanych) okno->close();
 }

@@ -16,6 +16,8 @@
 #include "gui/grid/ffdruk.h"
 #include "gui/grid/ffopcje.h"
 #include "gui/planning/ffddyzur.h"
+#include "gui/planning/ffdkarty.h"
+#include "gui/planning/ffdkontrola.h"
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdlistab.h"
 #include "gui/planning/ffdopcje.h"
@@ -50,6 +52,8 @@ void TProgram::UtworzOkna() {
     towarzysze_.Mikroplany[static_cast<size_t>(i)] =
         new Tffddysp(d, static_cast<TMikroplan>(i), *this, o.ffdmain);
   o.ffddyzur = zapamietaj(new Tffddyzur(d, *this, towarzysze_));
+  o.ffdkarty = zapamietaj(new Tffdkarty(d, *this));
+  o.ffdkontrola = zapamietaj(new Tffdkontrola(d, *this));
   o.ffdlista = zapamietaj(new Tffdlista(d, *this));
   o.ffdlistab = zapamietaj(new Tffdlistab(d, *this));
   o.ffdmomenty = zapamietaj(new Tffdmomenty(d, *this, *o.ffddyzur));
@@ -73,17 +77,20 @@ void TProgram::Podlacz() {
   TOkna& o = okna_;
   Tffdmain& glowne = *o.ffdmain;
   QObject::connect(o.fdlosa, &Tfdlosa::PokazNazwe, &glowne, &Tffdmain::PokazNazwe);
-  glowne.Podlacz({.Losa = o.fdlosa,
-                  .Dialogi = &dialogi_,
-                  .Kreator = o.ffdnowy,
-                  .Drukarka = &drukarka_,
-                  .ZamykaneBezDanych = {o.ffdmomenty, o.ffdrejon, o.ffddyzur},
-                  .PierwszePokazanie = [this] { PierwszePokazanie(); }});
+  glowne.Podlacz(
+      {.Losa = o.fdlosa,
+       .Dialogi = &dialogi_,
+       .Kreator = o.ffdnowy,
+       .Drukarka = &drukarka_,
+       .ZamykaneBezDanych = {o.ffdmomenty, o.ffdrejon, o.ffddyzur, o.ffdkontrola, o.ffdkarty},
+       .PierwszePokazanie = [this] { PierwszePokazanie(); }});
   const Tffdmain::TPolecenia& p = glowne.Polecenia();
   QObject::connect(p.Momenty, &QAction::triggered, o.ffdmomenty, &Tffdmomenty::Pokaz);
   QObject::connect(p.Rejony, &QAction::triggered, o.ffdrejon, &Tffdrejon::Pokaz);
   QObject::connect(p.Limity, &QAction::triggered, o.ffdnaucz, &Tffdnaucz::Pokaz);
   QObject::connect(p.Dyzury, &QAction::triggered, o.ffddyzur, &Tffddyzur::Pokaz);
+  QObject::connect(p.Kontrola, &QAction::triggered, o.ffdkontrola, &Tffdkontrola::Pokaz);
+  QObject::connect(p.DyzuryNauczycieli, &QAction::triggered, o.ffdkarty, &Tffdkarty::Pokaz);
   QObject::connect(p.Cofnij, &QAction::triggered, o.ffdmain, [this] { Cofnij(true); });
   QObject::connect(p.Ponow, &QAction::triggered, o.ffdmain, [this] { Cofnij(false); });
 
@@ -96,6 +103,11 @@ void TProgram::Podlacz() {
     return lista->wybierz_pozycje(moment);
   };
   plan.ListaWariantow = o.ffdlistab;
+  plan.PokazKontrole = [kontrola = o.ffdkontrola] { kontrola->Pokaz(); };
+  o.ffdkontrola->KursorPlanu = [&plan](int r, int k) {
+    plan.Pokaz();
+    plan.UstawKursor(r, k);
+  };
   // Companions and lists belong to the window they serve: above it, not
   // above the desktop; the modal lists above the companions.
   plan.PrzyjmijTowarzyszy();

@@ -18,6 +18,8 @@ namespace velmor {
 class TDialogi;
 class Tfdlosa;
 class Tffddyzur;
+class Tffdkarty;
+class Tffdkontrola;
 class Tffdlista;
 class Tffdlistab;
 class Tffdmain;
@@ -37,6 +39,8 @@ struct TOkna {
   Tffdyzerr* ffdyzerr = nullptr;
   Tfdlosa* fdlosa = nullptr;
   Tffddyzur* ffddyzur = nullptr;
+  Tffdkontrola* ffdkontrola = nullptr;
+  Tffdkarty* ffdkarty = nullptr;
   Tffdlista* ffdlista = nullptr;
   Tffdlistab* ffdlistab = nullptr;
   Tffdmomenty* ffdmomenty = nullptr;

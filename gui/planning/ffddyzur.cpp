@@ -73,6 +73,10 @@ void Tffddyzur::ZbudujPrzyciski() {
        [this] {
          if (PokazOpcje) PokazOpcje();
        }},
+      {QStyle::SP_FileDialogContentsView, "Kontrola planu",
+       [this] {
+         if (PokazKontrole) PokazKontrole();
+       }},
       {QStyle::SP_DialogApplyButton, "Drukuj", [this] { uslugi_.Drukuj(*siatka_, "Orvel"); }},
       {QStyle::SP_DialogCloseButton, "Koniec", [this] { close(); }},
   };

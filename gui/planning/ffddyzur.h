@@ -34,6 +34,7 @@ class Tffddyzur : public QWidget {
     kOptymalnie,
     kZakaz,
     kOpcje,
+    kKontrola,
     kDrukuj,
     kKoniec,
     kLiczbaPolecen
@@ -60,6 +61,8 @@ class Tffddyzur : public QWidget {
   TWyborWariantu* ListaWariantow = nullptr;
   // The automatic-entry options dialog.
   std::function<void()> PokazOpcje;
+  // The plan check's window.
+  std::function<void()> PokazKontrole;
 
   // Makes the companion windows its tool windows, once they all exist.
   void PrzyjmijTowarzyszy();

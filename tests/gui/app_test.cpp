@@ -13,6 +13,8 @@
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
 #include "gui/common/pomoc.h"
+#include "gui/planning/ffdkarty.h"
+#include "gui/planning/ffdkontrola.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -141,14 +143,16 @@ class Windows : public testy::Powloka {};
 TEST_F(Windows, CreatedOnceInTheirOrderWithHelpContexts) {
   QStringList nazwy;
   for (const auto& obiekt : Okna().Kolejnosc) nazwy << obiekt->objectName();
-  EXPECT_EQ(nazwy,
-            QStringList({"ffdmain", "ffdyzerr", "fdlosa", "ffddysp", "ffddyzur", "ffdlista",
-                         "ffdlistab", "ffdmomenty", "ffdnaucz", "ffdnowy", "ffdodaj", "ffdopcje",
-                         "ffdplann", "ffdrejon", "ffdstat", "ffdruk", "ffopcje"}));
+  EXPECT_EQ(nazwy, QStringList({"ffdmain", "ffdyzerr", "fdlosa", "ffddysp", "ffddyzur", "ffdkarty",
+                                "ffdkontrola", "ffdlista", "ffdlistab", "ffdmomenty", "ffdnaucz",
+                                "ffdnowy", "ffdodaj", "ffdopcje", "ffdplann", "ffdrejon", "ffdstat",
+                                "ffdruk", "ffopcje"}));
   const TOkna& o = Okna();
   const std::pair<QWidget*, int> konteksty[] = {{o.ffdmain, 1},
                                                 {Towarzysze().Mikroplan(kMikroplanGlowny), 220},
                                                 {o.ffddyzur, 200},
+                                                {o.ffdkarty, 260},
+                                                {o.ffdkontrola, 250},
                                                 {o.ffdlista, 200},
                                                 {o.ffdlistab, 200},
                                                 {o.ffdmomenty, 110},

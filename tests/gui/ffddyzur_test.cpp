@@ -12,12 +12,18 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
+#include "core/archive/cp1250.h"
 #include "core/grid/tekstoczka.h"
 #include "core/model/wspolne.h"
+#include "core/planning/kontrola.h"
+#include "core/planning/ogolne.h"
 #include "core/planning/wpis.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffddysp.h"
+#include "gui/planning/ffdkarty.h"
+#include "gui/planning/ffdkontrola.h"
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdopcje.h"
 #include "gui/planning/ffdstat.h"
@@ -390,6 +396,58 @@ TEST_F(DutyPlan, OptimalFillIsOneStepAndExplainsTheEmptyCells) {
   ASSERT_TRUE(Dok().Cofnij());
   EXPECT_EQ(Komorka(0, 1), kBrak);
   EXPECT_FALSE(Dok().Historia.MoznaCofnac());
+}
+
+// The check window lists the findings, follows the plan's changes and takes
+// the plan's cursor to a finding's cell.
+TEST_F(DutyPlan, CheckWindowFollowsThePlanAndShowsTheCell) {
+  Tffdkontrola& kontrola = *Okna().ffdkontrola;
+  Glowne().Polecenia().Kontrola->trigger();
+  ASSERT_TRUE(kontrola.isVisible());
+  const size_t przed = kontrola.Uwagi().size();
+  EXPECT_EQ(przed, KontrolaPlanu(Dok()).size());
+  EXPECT_EQ(kontrola.Siatka().Ily(), static_cast<int>(przed));
+
+  Zaznacz(2, 3, 3);
+  Plan().Przycisk(Tffddyzur::kUsun)->click();
+  QTest::qWait(600);  // the window looks for changes of the plan by itself
+  const auto& uwagi = kontrola.Uwagi();
+  const auto pusta = std::find_if(uwagi.begin(), uwagi.end(), [](const TUwaga& u) {
+    return u.Rodzaj == TRodzajUwagi::kPusta && u.Rejon == 2 && u.Moment == 3;
+  });
+  ASSERT_NE(pusta, uwagi.end());
+  Siatka().UstawKursor(1, 1);
+  kontrola.Siatka().UstawKursor(3, static_cast<int>(pusta - uwagi.begin()));
+  EXPECT_EQ(Siatka().Kurx(), 3);
+  EXPECT_EQ(Siatka().Kury(), 4);
+  TTekstOczka ato;
+  kontrola.Siatka().OnOczko(kontrola.Siatka(), 3, static_cast<int>(pusta - uwagi.begin()), ato);
+  EXPECT_EQ(Cp1250DoUtf8(ato.daj_tekst(0)).rfind("Pusta komórka: ", 0), 0u);
+
+  ASSERT_TRUE(Dok().Cofnij());
+  kontrola.Odswiez();
+  EXPECT_EQ(kontrola.Uwagi().size(), przed);
+  kontrola.close();
+}
+
+// Every teacher's block: his name, a row per duty, his totals, a gap.
+TEST_F(DutyPlan, TeachersDutySheetHasABlockPerTeacher) {
+  Tffdkarty& karty = *Okna().ffdkarty;
+  Glowne().Polecenia().DyzuryNauczycieli->trigger();
+  ASSERT_TRUE(karty.isVisible());
+  const TObciazenia obc = TOgolne(Dok()).policz_obciazenia();
+  int wierszy = 0;
+  for (int d : obc.Dyzury) wierszy += d + 3;
+  EXPECT_EQ(karty.Siatka().Ily(), wierszy);
+  const auto tekst = [&](int x, int y) {
+    TTekstOczka ato;
+    karty.Siatka().OnOczko(karty.Siatka(), x, y, ato);
+    return Cp1250DoUtf8(ato.daj_tekst(0));
+  };
+  EXPECT_EQ(tekst(0, 0), Cp1250DoUtf8(Dok().Nauczyciele[0].NazwaNauczyciela()));
+  EXPECT_EQ(tekst(0, obc.Dyzury[0] + 1), "Razem: " + std::to_string(obc.Dyzury[0]) + " dyżurów");
+  EXPECT_EQ(tekst(3, obc.Dyzury[0] + 1), std::to_string(obc.Minuty[0]));
+  karty.close();
 }
 
 TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {

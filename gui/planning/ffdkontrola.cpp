@@ -1,0 +1,139 @@
+#include "gui/planning/ffdkontrola.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+#include "core/archive/cp1250.h"
+#include "gui/common/przyciski.h"
+#include "gui/common/ramka.h"
+#include "gui/grid/celledi.h"
+#include "gui/planning/wspolne.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kGrupa = "KontrolaPlanu";
+const char* const kKolumny[] = {"Moment", "Rejon", "Nauczyciel", "Uwaga"};
+
+}  // namespace
+
+Tffdkontrola::Tffdkontrola(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      dok_(dokument),
+      siatka_(new TCellEdi(this)),
+      zegar_(new QTimer(this)) {
+  QVBoxLayout* uklad = RamkaOkna(this, "ffdkontrola", "Kontrola planu", 250);
+  auto* panel = new QHBoxLayout;
+  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
+  koniec_ = PrzyciskPanelu(this, panel, "Koniec");
+  panel->addStretch(1);
+  uklad->addLayout(panel);
+  uklad->addWidget(siatka_, 1);
+  siatka_->UstawIlx(4);
+  siatka_->UstawSzerInfo(36);
+  for (int x : {0, 1, 2}) siatka_->UstawSzerIo(x, 130);
+  siatka_->UstawSzerIo(3, 520);
+  siatka_->OnTopInfo = [](TCellEdi&, int x, TTekstOczka& ato) {
+    if (x >= 0 && x < 4) ato.ustaw_tekst(0, kKolumny[x]);
+  };
+  siatka_->OnLeftInfo = [](TCellEdi&, int y, TTekstOczka& ato) {
+    ato.ustaw_tekst(0, std::to_string(y + 1));
+  };
+  siatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
+  // A click on a row, or the cursor moved to it, shows its cell in the plan.
+  siatka_->OnAkcja = [this](TCellEdi&, int, int y, int&, int button, Qt::KeyboardModifiers) {
+    if (button != 0) PokazKomorke(y);
+  };
+  siatka_->OnZmianaKomorki = [this](TCellEdi& s, int, int) { PokazKomorke(s.Kury()); };
+  SchowekPierwszaLinia(*siatka_);
+  PodlaczDialogi(*siatka_, uslugi, {}, drukuj_, [] { return QString("Kontrola planu"); });
+  connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
+  zegar_->setInterval(400);
+  connect(zegar_, &QTimer::timeout, this, &Tffdkontrola::Odswiez);
+  resize(860, 360);
+  CzytajUstawienia();
+}
+
+void Tffdkontrola::Pokaz() {
+  Odswiez();
+  show();
+  raise();
+  activateWindow();
+  zegar_->start();
+}
+
+void Tffdkontrola::Odswiez() {
+  if (dok_.Rewizja() == rewizja_) return;
+  rewizja_ = dok_.Rewizja();
+  uwagi_ = KontrolaPlanu(dok_);
+  siatka_->UstawIly(std::max(static_cast<int>(uwagi_.size()), 1));
+  siatka_->OdswiezAll();
+}
+
+void Tffdkontrola::PokazKomorke(int y) {
+  if (y < 0 || y >= static_cast<int>(uwagi_.size()) || !KursorPlanu) return;
+  const TUwaga& u = uwagi_[static_cast<size_t>(y)];
+  if (u.Rejon >= 0 && u.Moment >= 0) KursorPlanu(u.Rejon, u.Moment);
+}
+
+void Tffdkontrola::Oczko(int x, int y, TTekstOczka& ato) const {
+  if (y < 0 || y >= static_cast<int>(uwagi_.size())) return;
+  const TUwaga& u = uwagi_[static_cast<size_t>(y)];
+  switch (x) {
+    case 0:
+      if (u.Moment >= 0 && u.Moment < dok_.Momenty.Liczba())
+        ato.ustaw_tekst(0, TDni::NazwaDnia(dok_.Dni.DzienILekcja(u.Moment).first, 3) + " " +
+                               dok_.Momenty[u.Moment].Nazwa);
+      break;
+    case 1:
+      if (dok_.Rejony.Istnieje(u.Rejon)) ato.ustaw_tekst(0, dok_.Rejony[u.Rejon].Nazwa);
+      break;
+    case 2:
+      if (dok_.Nauczyciele.Istnieje(u.Nauczyciel))
+        ato.ustaw_tekst(0, dok_.Nauczyciele[u.Nauczyciel].NazwaNauczyciela());
+      break;
+    default: ato.ustaw_tekst(0, Utf8DoCp1250(u.Tekst));
+  }
+  if (!JestProblemem(u)) ato.ustaw_kolor(0x00E0FFE0);
+}
+
+void Tffdkontrola::hideEvent(QHideEvent* e) {
+  zegar_->stop();
+  ZapiszUstawienia();
+  QWidget::hideEvent(e);
+}
+
+void Tffdkontrola::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) close();
+  else QWidget::keyPressEvent(e);
+}
+
+// The place and the columns' widths and font.
+void Tffdkontrola::CzytajUstawienia() {
+  QSettings u;
+  u.beginGroup(kGrupa);
+  if (u.contains("geometria")) restoreGeometry(u.value("geometria").toByteArray());
+  const QVariantList szerokosci = u.value("szerokosci").toList();
+  for (int x = 0; x < std::min(static_cast<int>(szerokosci.size()), 4); ++x)
+    siatka_->UstawSzerIo(x, std::clamp(szerokosci[x].toInt(), 0, 4000));
+  if (u.contains("czcionka")) {
+    QFont f;
+    if (f.fromString(u.value("czcionka").toString()))
+      siatka_->UstawFont(TCellEdi::ZQFont(f, siatka_->Font().Kolor, siatka_->Font().ZestawZnakow));
+  }
+}
+
+void Tffdkontrola::ZapiszUstawienia() const {
+  QSettings u;
+  u.beginGroup(kGrupa);
+  u.setValue("geometria", saveGeometry());
+  QVariantList szerokosci;
+  for (int x = 0; x < 4; ++x) szerokosci << siatka_->SzerIo(x);
+  u.setValue("szerokosci", szerokosci);
+  u.setValue("czcionka", TCellEdi::QCzcionka(siatka_->Font()).toString());
+}
+
+}  // namespace velmor
