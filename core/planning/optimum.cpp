@@ -31,6 +31,8 @@ struct TWiersz {
   double prawa = 0;
 };
 
+constexpr double kNieskonczonosc = 1e30;  // the solver's infinity
+
 struct TUsunCbc {
   void operator()(Cbc_Model* c) const { Cbc_deleteModel(c); }
 };
@@ -169,11 +171,34 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     cel.push_back(-(wagaKomorek + (v.czysty ? wagaCzystych : 0.0) + wagaMocy * v.moc));
   cel.push_back(1.0);
   for (const TPara& p : pary) cel.push_back(-wagaMocy * p.premia);
-  for (size_t i = 0; i < cel.size(); ++i)
-    Cbc_addCol(c, "", 0.0, i == zm.size() ? 100.0 : 1.0, cel[i], 1, 0, nullptr, nullptr);
-  for (const TWiersz& w : wiersze)
-    Cbc_addRow(c, "", static_cast<int>(w.kolumny.size()), w.kolumny.data(), w.wspolczynniki.data(),
-               'L', w.prawa);
+  {
+    // Loaded at once, column by column. This also leaves the columns their
+    // default names: the first solution is handed over by name, and columns
+    // added with empty names would all share one.
+    std::vector<CoinBigIndex> poczatki(cel.size() + 1, 0);
+    std::vector<int> indeksy;
+    std::vector<double> wartosci;
+    for (const TWiersz& w : wiersze)
+      for (int k : w.kolumny) ++poczatki[static_cast<size_t>(k) + 1];
+    for (size_t i = 1; i < poczatki.size(); ++i) poczatki[i] += poczatki[i - 1];
+    indeksy.resize(static_cast<size_t>(poczatki.back()));
+    wartosci.resize(indeksy.size());
+    std::vector<CoinBigIndex> dalej(poczatki.begin(), poczatki.end() - 1);
+    for (size_t j = 0; j < wiersze.size(); ++j)
+      for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k) {
+        const size_t e = static_cast<size_t>(dalej[static_cast<size_t>(wiersze[j].kolumny[k])]++);
+        indeksy[e] = static_cast<int>(j);
+        wartosci[e] = wiersze[j].wspolczynniki[k];
+      }
+    std::vector<double> dolne(cel.size(), 0.0), gorne(cel.size(), 1.0);
+    gorne[zm.size()] = 100.0;
+    std::vector<double> wierszeOd(wiersze.size(), -kNieskonczonosc), wierszeDo;
+    for (const TWiersz& w : wiersze) wierszeDo.push_back(w.prawa);
+    Cbc_loadProblem(c, static_cast<int>(cel.size()), static_cast<int>(wiersze.size()),
+                    poczatki.data(), indeksy.data(), wartosci.data(), dolne.data(), gorne.data(),
+                    cel.data(), wierszeOd.data(), wierszeDo.data());
+    for (size_t i = 0; i < cel.size(); ++i) Cbc_setInteger(c, static_cast<int>(i));
+  }
 
   // The greedy run on a copy, kept cell by cell while it fits the rows.
   std::vector<double> start(cel.size(), 0.0);
@@ -225,7 +250,12 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
   }
 
-  Cbc_setMaximumSeconds(c, u.LimitSekund);
+  // The limit counts from the start of the call. The solver's clock stays
+  // its processor time: on the wall clock it now and then overruns the
+  // limit twice over on small problems.
+  const double uplynelo =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
+  Cbc_setMaximumSeconds(c, std::max(u.LimitSekund - uplynelo, 0.01));
   Cbc_setAllowableGap(c, 0.5);  // the objective is integral
   Cbc_setParameter(c, "threads", "1");
   Cbc_setParameter(c, "randomCbcSeed", "1");
