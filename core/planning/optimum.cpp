@@ -101,6 +101,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     if (k.size() > 1) wiersze.push_back({k, std::vector<double>(k.size(), 1.0), 1.0});
   };
   for (const auto& k : wKomorce) najwyzejJeden(k);
+  const size_t wierszeKomorek = wiersze.size();  // the rows before are the cells' own
   for (const auto& [_, k] : wMomencie) najwyzejJeden(k);
   for (const auto& [_, k] : wDniu) najwyzejJeden(k);
   for (int t = 0; t < n; ++t) {
@@ -200,26 +201,14 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     for (size_t i = 0; i < cel.size(); ++i) Cbc_setInteger(c, static_cast<int>(i));
   }
 
-  // The greedy run on a copy, kept cell by cell while it fits the rows.
+  // The first solution: the greedy run's cells while every row they are in
+  // still holds (with w = 100, which fits whenever the count limits do);
+  // then each cell left empty is filled along the shortest chain of moves
+  // within its moment, each teacher on it giving his cell to the next and
+  // the last one free at that moment with room in his rows. A move keeps a
+  // teacher at the same moment, so only the last one's rows change.
   std::vector<double> start(cel.size(), 0.0);
   {
-    TModele kopia = m;
-    TWyborAutomatyczny wybor;
-    TListaWariantow lista;
-    wpisz_warianty(kopia, obszar, za, wybor, lista);
-    for (size_t i = 0; i < zm.size(); ++i)
-      if (kopia.Dyzury.Dyzurny(zm[i].r, zm[i].m) == zm[i].t) start[i] = 1.0;
-    const auto spelnia = [&] {
-      for (const TWiersz& w : wiersze) {
-        double s = 0;
-        for (size_t j = 0; j < w.kolumny.size(); ++j)
-          s += w.wspolczynniki[j] * start[static_cast<size_t>(w.kolumny[j])];
-        if (s > w.prawa + 1e-9) return false;
-      }
-      return true;
-    };
-    // Greedy cells are taken one by one while every row they are in still
-    // holds, with w = 100 (which fits whenever the count limits do).
     std::vector<std::vector<std::pair<size_t, double>>> wierszeKolumny(zm.size());
     std::vector<double> aktywnosc(wiersze.size(), 0.0);
     for (size_t j = 0; j < wiersze.size(); ++j)
@@ -228,23 +217,110 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
         if (kol < zm.size()) wierszeKolumny[kol].emplace_back(j, wiersze[j].wspolczynniki[k]);
         if (kol == zm.size()) aktywnosc[j] += wiersze[j].wspolczynniki[k] * 100.0;
       }
-    start[zm.size()] = 100;
-    for (size_t i = 0; i < zm.size(); ++i) {
-      if (start[i] == 0.0) continue;
-      start[i] = 0.0;
+    // Whether column i fits, its own cell's row aside.
+    const auto miesci = [&](size_t i) {
       const auto& ws = wierszeKolumny[i];
-      if (std::any_of(ws.begin(), ws.end(), [&](const auto& jw) {
-            return aktywnosc[jw.first] + jw.second > wiersze[jw.first].prawa + 1e-9;
-          }))
-        continue;
-      start[i] = 1.0;
-      for (const auto& [j, wsp] : ws) aktywnosc[j] += wsp;
+      return std::none_of(ws.begin(), ws.end(), [&](const auto& jw) {
+        return jw.first >= wierszeKomorek &&
+               aktywnosc[jw.first] + jw.second > wiersze[jw.first].prawa + 1e-9;
+      });
+    };
+    const int momentow = mDo - mOd + 1;
+    std::vector<int> wKomorceJest(komorki.size(), -1);  // the column taken in a cell
+    std::vector<int> uNauczyciela(static_cast<size_t>(n) * static_cast<size_t>(momentow), -1);
+    const auto nm = [&](const TZmienna& v) {
+      return static_cast<size_t>(v.t) * static_cast<size_t>(momentow) +
+             static_cast<size_t>(v.m - mOd);
+    };
+    const auto ustaw = [&](size_t i, bool wziety) {
+      const double ile = wziety ? 1.0 : -1.0;
+      start[i] += ile;
+      for (const auto& [j, wsp] : wierszeKolumny[i]) aktywnosc[j] += ile * wsp;
+      const TZmienna& v = zm[i];
+      wKomorceJest[static_cast<size_t>(v.komorka)] = wziety ? static_cast<int>(i) : -1;
+      uNauczyciela[nm(v)] = wziety ? v.komorka : -1;
+    };
+
+    TModele kopia = m;
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    wpisz_warianty(kopia, obszar, za, wybor, lista);
+    for (size_t i = 0; i < zm.size(); ++i)
+      if (kopia.Dyzury.Dyzurny(zm[i].r, zm[i].m) == zm[i].t &&
+          wKomorceJest[static_cast<size_t>(zm[i].komorka)] < 0 && miesci(i))
+        ustaw(i, true);
+
+    // Columns of a cell, the best first.
+    std::vector<std::vector<int>> kolejnosc = wKomorce;
+    for (auto& k : kolejnosc)
+      std::stable_sort(k.begin(), k.end(), [&](int a, int b) {
+        return cel[static_cast<size_t>(a)] < cel[static_cast<size_t>(b)];
+      });
+    // The column that took the cell's teacher away, for the cells reached.
+    std::vector<int> skad(komorki.size(), -1);
+    std::vector<int> odwiedzone;
+    for (size_t c0 = 0; c0 < komorki.size(); ++c0) {
+      if (wKomorceJest[c0] >= 0 || kolejnosc[c0].empty()) continue;
+      // Breadth first over the cells of the moment.
+      odwiedzone.assign(1, static_cast<int>(c0));
+      skad[c0] = -2;
+      int koniec = -1;
+      for (size_t q = 0; q < odwiedzone.size() && koniec < 0; ++q) {
+        const size_t kom = static_cast<size_t>(odwiedzone[q]);
+        for (int i : kolejnosc[kom]) {
+          const TZmienna& v = zm[static_cast<size_t>(i)];
+          const int gdzie = uNauczyciela[nm(v)];
+          if (gdzie < 0) {
+            if (miesci(static_cast<size_t>(i))) {
+              koniec = i;
+              break;
+            }
+          } else if (skad[static_cast<size_t>(gdzie)] == -1) {
+            skad[static_cast<size_t>(gdzie)] = i;
+            odwiedzone.push_back(gdzie);
+          }
+        }
+      }
+      if (koniec >= 0) {
+        // Back along the chain: each cell's new column, its old one given up.
+        std::vector<int> nowe;
+        for (int i = koniec;;) {
+          nowe.push_back(i);
+          const int kom = zm[static_cast<size_t>(i)].komorka;
+          if (skad[static_cast<size_t>(kom)] == -2) break;
+          i = skad[static_cast<size_t>(kom)];
+        }
+        for (int i : nowe) {
+          const size_t kom = static_cast<size_t>(zm[static_cast<size_t>(i)].komorka);
+          if (wKomorceJest[kom] >= 0) ustaw(static_cast<size_t>(wKomorceJest[kom]), false);
+        }
+        for (int i : nowe) ustaw(static_cast<size_t>(i), true);
+      }
+      for (int kom : odwiedzone) skad[static_cast<size_t>(kom)] = -1;
     }
+
+    // Should a row not hold after all, the solver starts from no cell.
+    const bool spelnia = std::all_of(wiersze.begin(), wiersze.end(), [&](const TWiersz& w) {
+      return aktywnosc[static_cast<size_t>(&w - wiersze.data())] <= w.prawa + 1e-6 ||
+             std::find(w.kolumny.begin(), w.kolumny.end(), kolumnaW) != w.kolumny.end();
+    });
+    if (!spelnia)
+      for (size_t i = 0; i < zm.size(); ++i)
+        if (start[i] > 0.5) ustaw(i, false);
     for (size_t p = 0; p < pary.size(); ++p)
       start[zm.size() + 1 + p] =
           std::min(start[static_cast<size_t>(pary[p].i)], start[static_cast<size_t>(pary[p].j)]);
-    for (start[zm.size()] = 0; start[zm.size()] < 100 && !spelnia(); start[zm.size()] += 1) {
-    }
+    // The smallest w the fairness rows allow: a row reads
+    // (its x part) - limit * w <= rhs, and holds the activity at w = 100.
+    double w = 0;
+    for (size_t j = 0; j < wiersze.size(); ++j)
+      for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k)
+        if (wiersze[j].kolumny[k] == kolumnaW) {
+          const double limit = -wiersze[j].wspolczynniki[k];
+          const double x = aktywnosc[j] + limit * 100.0;
+          w = std::max(w, std::ceil((x - wiersze[j].prawa) / limit - 1e-9));
+        }
+    start[zm.size()] = std::clamp(w, 0.0, 100.0);
     std::vector<int> indeksy(start.size());
     for (size_t i = 0; i < indeksy.size(); ++i) indeksy[i] = static_cast<int>(i);
     Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
