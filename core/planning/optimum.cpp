@@ -336,6 +336,9 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   Cbc_setParameter(c, "threads", "1");
   Cbc_setParameter(c, "randomCbcSeed", "1");
   Cbc_setParameter(c, "randomSeed", "1");
+  // The solver's preprocessing crashes it when the time limit falls within
+  // it, and costs more than it gains here, most on large schools.
+  Cbc_setParameter(c, "preprocess", "off");
   Cbc_solve(c);
 
   // The first solution stands when the solver stopped before taking it in.

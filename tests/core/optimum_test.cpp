@@ -109,6 +109,44 @@ TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
   }
 }
 
+// A limit too short for the solver to finish: what it leaves (or the first
+// solution) still keeps to the rules and fills at least greedy's cells.
+TEST(Optimum, StoppedAtOnceStillFillsAllowedCellsOnly) {
+  for (unsigned ziarno = 1; ziarno <= 12; ++ziarno) {
+    SCOPED_TRACE(ziarno);
+    TCechySzkoly cechy;
+    cechy.Wpisane = cechy.Bledne = 0;  // greedy would replace entered teachers
+    const TModele szkola = LosowaSzkola(ziarno, 30 + static_cast<int>(ziarno) * 3, 5, 7, 8, cechy);
+    const TZasadyOceny z = Zasady(ziarno);
+    const bool zZastrzezeniem = ziarno % 2 == 0;
+    const TObszar obszar = CalaTabela(szkola.Dyzury);
+
+    TModele zachlanny = szkola;
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    wpisz_warianty(zachlanny, obszar, z, wybor, lista);
+
+    TModele m = szkola;
+    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, {zZastrzezeniem, 0.0});
+    EXPECT_GE(w.NajwyzejMozliwe, w.Wpisano);
+    EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+    int pusteZachlanny = 0, puste = 0;
+    for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
+      for (int k = 0; k < m.Dyzury.LiczbaMomentow(); ++k) {
+        const uint8_t przed = szkola.Dyzury.Dyzurny(r, k), po = m.Dyzury.Dyzurny(r, k);
+        pusteZachlanny += zachlanny.Dyzury.Dyzurny(r, k) == kBrak;
+        puste += po == kBrak;
+        if (przed != kBrak) {
+          EXPECT_EQ(po, przed) << r << " " << k;
+        } else if (po != kBrak) {
+          EXPECT_LT(po, m.Nauczyciele.Liczba());
+          EXPECT_TRUE(Dozwolony(m, r, k, z, zZastrzezeniem)) << r << " " << k;
+        }
+      }
+    EXPECT_LE(puste, pusteZachlanny);
+  }
+}
+
 // On tiny schools every table is tried: no allowed table fills more cells,
 // more clean ones, or scores more, in that order.
 TEST(Optimum, MatchesExhaustiveSearchOnTinySchools) {
