@@ -102,18 +102,49 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   };
   for (const auto& k : wKomorce) najwyzejJeden(k);
   const size_t wierszeKomorek = wiersze.size();  // the rows before are the cells' own
-  for (const auto& [_, k] : wMomencie) najwyzejJeden(k);
+  // A long break's row of a teacher is within his row of that day.
+  for (const auto& [tm, k] : wMomencie)
+    if (!za.JednaDluga || DzienDlugiej(m, tm.second) < 0) najwyzejJeden(k);
   for (const auto& [_, k] : wDniu) najwyzejJeden(k);
   for (int t = 0; t < n; ++t) {
     const auto& k = nauczyciela[static_cast<size_t>(t)];
     if (k.empty()) continue;
     const TNaucz& nt = m.Nauczyciele[t];
     const int dyzury = obc.Dyzury[static_cast<size_t>(t)], min = obc.Minuty[static_cast<size_t>(t)];
-    wiersze.push_back(
-        {k, std::vector<double>(k.size(), 1.0), static_cast<double>(nt.LimitDyzurow - dyzury)});
-    TWiersz czas{k, {}, static_cast<double>(nt.LimitMinut - min)};
-    for (int i : k) czas.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
-    wiersze.push_back(std::move(czas));
+    // What t can take at most: one duty a moment, and with one long break a
+    // day, one of that day's long breaks. The cheapest of these in minutes
+    // bound how many duties fit his minutes; the dearest, whether the
+    // minutes can bind at all. Rows that cannot bind are left out.
+    std::map<int, std::pair<int, int>> mozliwe;  // moment or -1 - day: cheapest, dearest
+    for (int i : k) {
+      const int mi = zm[static_cast<size_t>(i)].m, d = DzienDlugiej(m, mi);
+      const int klucz = za.JednaDluga && d >= 0 ? -1 - d : mi;
+      const auto [it, nowy] = mozliwe.try_emplace(klucz, minuty(mi), minuty(mi));
+      if (!nowy)
+        it->second = {std::min(it->second.first, minuty(mi)),
+                      std::max(it->second.second, minuty(mi))};
+    }
+    std::vector<int> najtansze;
+    int najwiecejMinut = 0;
+    for (const auto& [_, mm] : mozliwe) {
+      najtansze.push_back(mm.first);
+      najwiecejMinut += mm.second;
+    }
+    std::sort(najtansze.begin(), najtansze.end());
+    const int zostaloMinut = nt.LimitMinut - min;
+    int mieszczace = 0;
+    for (int suma = 0; mieszczace < static_cast<int>(najtansze.size()) &&
+                       suma + najtansze[static_cast<size_t>(mieszczace)] <= zostaloMinut;
+         ++mieszczace)
+      suma += najtansze[static_cast<size_t>(mieszczace)];
+    const int ile = std::min(nt.LimitDyzurow - dyzury, mieszczace);
+    if (ile < static_cast<int>(najtansze.size()))
+      wiersze.push_back({k, std::vector<double>(k.size(), 1.0), static_cast<double>(ile)});
+    if (najwiecejMinut > zostaloMinut) {
+      TWiersz czas{k, {}, static_cast<double>(zostaloMinut)};
+      for (int i : k) czas.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
+      wiersze.push_back(std::move(czas));
+    }
     // Fairness: w is at least the percentage of t's duty-count limit taken,
     // 100 * (duties) / limit, so minimising w lowers the largest share.
     TWiersz udzial{k, std::vector<double>(k.size(), 100.0), -100.0 * dyzury};
@@ -326,19 +357,21 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
   }
 
-  // The limit counts from the start of the call. The solver's clock stays
-  // its processor time: on the wall clock it now and then overruns the
-  // limit twice over on small problems.
+  // The limit counts on the clock from the start of the call. The solver's
+  // clock mode needs its preprocessing off: with it on, small problems now
+  // and then ran to twice the limit. The preprocessing also crashed the
+  // solver when the limit ended within it, and costs more than it gains
+  // here, most on large schools.
   const double uplynelo =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
   Cbc_setMaximumSeconds(c, std::max(u.LimitSekund - uplynelo, 0.01));
-  Cbc_setAllowableGap(c, 0.5);  // the objective is integral
+  Cbc_setParameter(c, "timeMode", "elapsed");
+  Cbc_setParameter(c, "preprocess", "off");
+  Cbc_setParameter(c, "probingCuts", "off");  // slow here, for next to no cuts
+  Cbc_setAllowableGap(c, 0.5);                // the objective is integral
   Cbc_setParameter(c, "threads", "1");
   Cbc_setParameter(c, "randomCbcSeed", "1");
   Cbc_setParameter(c, "randomSeed", "1");
-  // The solver's preprocessing crashes it when the time limit falls within
-  // it, and costs more than it gains here, most on large schools.
-  Cbc_setParameter(c, "preprocess", "off");
   Cbc_solve(c);
 
   // The first solution stands when the solver stopped before taking it in.
