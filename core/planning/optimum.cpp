@@ -106,6 +106,12 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   for (const auto& [tm, k] : wMomencie)
     if (!za.JednaDluga || DzienDlugiej(m, tm.second) < 0) najwyzejJeden(k);
   for (const auto& [_, k] : wDniu) najwyzejJeden(k);
+  // Teachers whose count or minutes can bind, with what binds them.
+  struct TWaski {
+    int t = 0, ile = 0, minut = 0;
+    bool liczba = false, czas = false;
+  };
+  std::vector<TWaski> waskie;
   for (int t = 0; t < n; ++t) {
     const auto& k = nauczyciela[static_cast<size_t>(t)];
     if (k.empty()) continue;
@@ -138,13 +144,16 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
          ++mieszczace)
       suma += najtansze[static_cast<size_t>(mieszczace)];
     const int ile = std::min(nt.LimitDyzurow - dyzury, mieszczace);
-    if (ile < static_cast<int>(najtansze.size()))
+    const bool liczba = ile < static_cast<int>(najtansze.size());
+    const bool czas = najwiecejMinut > zostaloMinut;
+    if (liczba)
       wiersze.push_back({k, std::vector<double>(k.size(), 1.0), static_cast<double>(ile)});
-    if (najwiecejMinut > zostaloMinut) {
-      TWiersz czas{k, {}, static_cast<double>(zostaloMinut)};
-      for (int i : k) czas.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
-      wiersze.push_back(std::move(czas));
+    if (czas) {
+      TWiersz minutyT{k, {}, static_cast<double>(zostaloMinut)};
+      for (int i : k) minutyT.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
+      wiersze.push_back(std::move(minutyT));
     }
+    if (liczba || czas) waskie.push_back({t, ile, zostaloMinut, liczba, czas});
     // Fairness: w is at least the percentage of t's duty-count limit taken,
     // 100 * (duties) / limit, so minimising w lowers the largest share.
     TWiersz udzial{k, std::vector<double>(k.size(), 100.0), -100.0 * dyzury};
@@ -180,6 +189,41 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     }
   }
 
+  // For a teacher whose count or minutes can bind, a column per moment he
+  // may take, equal to his duties there (the columns after the pairs). His
+  // limits are given again on these: the solver finds the stronger cuts
+  // there, and branches on whether he is on duty at a moment at all. The
+  // rows from here on are left to the solver; the first solution keeps to
+  // those before, which imply them.
+  const size_t wierszeStartu = wiersze.size();
+  std::map<std::pair<int, int>, int> kolumnyMomentow;  // (teacher, moment) to its column
+  std::vector<size_t> rowne;                           // rows that hold with equality
+  for (const TWaski& w : waskie) {
+    std::vector<int> kolumny;
+    std::vector<double> czasy;
+    std::map<int, std::vector<int>> dlugie;  // the long breaks of a day
+    for (auto it = wMomencie.lower_bound({w.t, 0}); it != wMomencie.end() && it->first.first == w.t;
+         ++it) {
+      const int mi = it->first.second;
+      const int kolumna = kolumnaW + 1 + static_cast<int>(pary.size() + kolumnyMomentow.size());
+      kolumnyMomentow[{w.t, mi}] = kolumna;
+      TWiersz laczy{it->second, std::vector<double>(it->second.size(), 1.0), 0.0};
+      laczy.kolumny.push_back(kolumna);
+      laczy.wspolczynniki.push_back(-1.0);
+      rowne.push_back(wiersze.size());
+      wiersze.push_back(std::move(laczy));
+      kolumny.push_back(kolumna);
+      czasy.push_back(minuty(mi));
+      if (const int d = DzienDlugiej(m, mi); za.JednaDluga && d >= 0) dlugie[d].push_back(kolumna);
+    }
+    if (w.liczba)
+      wiersze.push_back(
+          {kolumny, std::vector<double>(kolumny.size(), 1.0), static_cast<double>(w.ile)});
+    if (w.czas) wiersze.push_back({kolumny, czasy, static_cast<double>(w.minut)});
+    for (const auto& [_, d] : dlugie)
+      if (d.size() > 1) wiersze.push_back({d, std::vector<double>(d.size(), 1.0), 1.0});
+  }
+
   // Weights that make each goal outweigh all those after it: w is 0..100;
   // S bounds the total score; at most C cells are filled or clean.
   double sumaMocy = 0;
@@ -203,6 +247,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     cel.push_back(-(wagaKomorek + (v.czysty ? wagaCzystych : 0.0) + wagaMocy * v.moc));
   cel.push_back(1.0);
   for (const TPara& p : pary) cel.push_back(-wagaMocy * p.premia);
+  cel.resize(cel.size() + kolumnyMomentow.size(), 0.0);
   {
     // Loaded at once, column by column. This also leaves the columns their
     // default names: the first solution is handed over by name, and columns
@@ -226,6 +271,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     gorne[zm.size()] = 100.0;
     std::vector<double> wierszeOd(wiersze.size(), -kNieskonczonosc), wierszeDo;
     for (const TWiersz& w : wiersze) wierszeDo.push_back(w.prawa);
+    for (size_t j : rowne) wierszeOd[j] = wiersze[j].prawa;
     Cbc_loadProblem(c, static_cast<int>(cel.size()), static_cast<int>(wiersze.size()),
                     poczatki.data(), indeksy.data(), wartosci.data(), dolne.data(), gorne.data(),
                     cel.data(), wierszeOd.data(), wierszeDo.data());
@@ -241,8 +287,8 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
   std::vector<double> start(cel.size(), 0.0);
   {
     std::vector<std::vector<std::pair<size_t, double>>> wierszeKolumny(zm.size());
-    std::vector<double> aktywnosc(wiersze.size(), 0.0);
-    for (size_t j = 0; j < wiersze.size(); ++j)
+    std::vector<double> aktywnosc(wierszeStartu, 0.0);
+    for (size_t j = 0; j < wierszeStartu; ++j)
       for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k) {
         const size_t kol = static_cast<size_t>(wiersze[j].kolumny[k]);
         if (kol < zm.size()) wierszeKolumny[kol].emplace_back(j, wiersze[j].wspolczynniki[k]);
@@ -331,10 +377,12 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     }
 
     // Should a row not hold after all, the solver starts from no cell.
-    const bool spelnia = std::all_of(wiersze.begin(), wiersze.end(), [&](const TWiersz& w) {
-      return aktywnosc[static_cast<size_t>(&w - wiersze.data())] <= w.prawa + 1e-6 ||
-             std::find(w.kolumny.begin(), w.kolumny.end(), kolumnaW) != w.kolumny.end();
-    });
+    const bool spelnia = std::all_of(
+        wiersze.begin(), wiersze.begin() + static_cast<std::ptrdiff_t>(wierszeStartu),
+        [&](const TWiersz& w) {
+          return aktywnosc[static_cast<size_t>(&w - wiersze.data())] <= w.prawa + 1e-6 ||
+                 std::find(w.kolumny.begin(), w.kolumny.end(), kolumnaW) != w.kolumny.end();
+        });
     if (!spelnia)
       for (size_t i = 0; i < zm.size(); ++i)
         if (start[i] > 0.5) ustaw(i, false);
@@ -344,7 +392,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     // The smallest w the fairness rows allow: a row reads
     // (its x part) - limit * w <= rhs, and holds the activity at w = 100.
     double w = 0;
-    for (size_t j = 0; j < wiersze.size(); ++j)
+    for (size_t j = 0; j < wierszeStartu; ++j)
       for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k)
         if (wiersze[j].kolumny[k] == kolumnaW) {
           const double limit = -wiersze[j].wspolczynniki[k];
@@ -352,6 +400,10 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
           w = std::max(w, std::ceil((x - wiersze[j].prawa) / limit - 1e-9));
         }
     start[zm.size()] = std::clamp(w, 0.0, 100.0);
+    for (size_t i = 0; i < zm.size(); ++i)
+      if (start[i] > 0.5)
+        if (const auto it = kolumnyMomentow.find({zm[i].t, zm[i].m}); it != kolumnyMomentow.end())
+          start[static_cast<size_t>(it->second)] = 1.0;
     std::vector<int> indeksy(start.size());
     for (size_t i = 0; i < indeksy.size(); ++i) indeksy[i] = static_cast<int>(i);
     Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
