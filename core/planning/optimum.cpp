@@ -31,6 +31,8 @@ struct TWiersz {
   double prawa = 0;
 };
 
+constexpr double kNieskonczonosc = 1e30;  // the solver's infinity
+
 struct TUsunCbc {
   void operator()(Cbc_Model* c) const { Cbc_deleteModel(c); }
 };
@@ -140,18 +142,59 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     if (k.size() > 1) wiersze.push_back({k, std::vector<double>(k.size(), 1.0), 1.0});
   };
   for (const auto& k : wKomorce) najwyzejJeden(k);
-  for (const auto& [_, k] : wMomencie) najwyzejJeden(k);
+  const size_t wierszeKomorek = wiersze.size();  // the rows before are the cells' own
+  // A long break's row of a teacher is within his row of that day.
+  for (const auto& [tm, k] : wMomencie)
+    if (!za.JednaDluga || DzienDlugiej(m, tm.second) < 0) najwyzejJeden(k);
   for (const auto& [_, k] : wDniu) najwyzejJeden(k);
+  // Teachers whose count or minutes can bind, with what binds them.
+  struct TWaski {
+    int t = 0, ile = 0, minut = 0;
+    bool liczba = false, czas = false;
+  };
+  std::vector<TWaski> waskie;
   for (int t = 0; t < n; ++t) {
     const auto& k = nauczyciela[static_cast<size_t>(t)];
     if (k.empty()) continue;
     const TNaucz& nt = m.Nauczyciele[t];
     const int dyzury = obc.Dyzury[static_cast<size_t>(t)], min = obc.Minuty[static_cast<size_t>(t)];
-    wiersze.push_back(
-        {k, std::vector<double>(k.size(), 1.0), static_cast<double>(nt.LimitDyzurow - dyzury)});
-    TWiersz czas{k, {}, static_cast<double>(nt.LimitMinut - min)};
-    for (int i : k) czas.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
-    wiersze.push_back(std::move(czas));
+    // What t can take at most: one duty a moment, and with one long break a
+    // day, one of that day's long breaks. The cheapest of these in minutes
+    // bound how many duties fit his minutes; the dearest, whether the
+    // minutes can bind at all. Rows that cannot bind are left out.
+    std::map<int, std::pair<int, int>> mozliwe;  // moment or -1 - day: cheapest, dearest
+    for (int i : k) {
+      const int mi = zm[static_cast<size_t>(i)].m, d = DzienDlugiej(m, mi);
+      const int klucz = za.JednaDluga && d >= 0 ? -1 - d : mi;
+      const auto [it, nowy] = mozliwe.try_emplace(klucz, minuty(mi), minuty(mi));
+      if (!nowy)
+        it->second = {std::min(it->second.first, minuty(mi)),
+                      std::max(it->second.second, minuty(mi))};
+    }
+    std::vector<int> najtansze;
+    int najwiecejMinut = 0;
+    for (const auto& [_, mm] : mozliwe) {
+      najtansze.push_back(mm.first);
+      najwiecejMinut += mm.second;
+    }
+    std::sort(najtansze.begin(), najtansze.end());
+    const int zostaloMinut = nt.LimitMinut - min;
+    int mieszczace = 0;
+    for (int suma = 0; mieszczace < static_cast<int>(najtansze.size()) &&
+                       suma + najtansze[static_cast<size_t>(mieszczace)] <= zostaloMinut;
+         ++mieszczace)
+      suma += najtansze[static_cast<size_t>(mieszczace)];
+    const int ile = std::min(nt.LimitDyzurow - dyzury, mieszczace);
+    const bool liczba = ile < static_cast<int>(najtansze.size());
+    const bool czas = najwiecejMinut > zostaloMinut;
+    if (liczba)
+      wiersze.push_back({k, std::vector<double>(k.size(), 1.0), static_cast<double>(ile)});
+    if (czas) {
+      TWiersz minutyT{k, {}, static_cast<double>(zostaloMinut)};
+      for (int i : k) minutyT.wspolczynniki.push_back(minuty(zm[static_cast<size_t>(i)].m));
+      wiersze.push_back(std::move(minutyT));
+    }
+    if (liczba || czas) waskie.push_back({t, ile, zostaloMinut, liczba, czas});
     // Fairness: w is at least the percentage of t's duty-count limit taken,
     // 100 * (duties) / limit, so minimising w lowers the largest share.
     TWiersz udzial{k, std::vector<double>(k.size(), 100.0), -100.0 * dyzury};
@@ -187,6 +230,41 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     }
   }
 
+  // For a teacher whose count or minutes can bind, a column per moment he
+  // may take, equal to his duties there (the columns after the pairs). His
+  // limits are given again on these: the solver finds the stronger cuts
+  // there, and branches on whether he is on duty at a moment at all. The
+  // rows from here on are left to the solver; the first solution keeps to
+  // those before, which imply them.
+  const size_t wierszeStartu = wiersze.size();
+  std::map<std::pair<int, int>, int> kolumnyMomentow;  // (teacher, moment) to its column
+  std::vector<size_t> rowne;                           // rows that hold with equality
+  for (const TWaski& w : waskie) {
+    std::vector<int> kolumny;
+    std::vector<double> czasy;
+    std::map<int, std::vector<int>> dlugie;  // the long breaks of a day
+    for (auto it = wMomencie.lower_bound({w.t, 0}); it != wMomencie.end() && it->first.first == w.t;
+         ++it) {
+      const int mi = it->first.second;
+      const int kolumna = kolumnaW + 1 + static_cast<int>(pary.size() + kolumnyMomentow.size());
+      kolumnyMomentow[{w.t, mi}] = kolumna;
+      TWiersz laczy{it->second, std::vector<double>(it->second.size(), 1.0), 0.0};
+      laczy.kolumny.push_back(kolumna);
+      laczy.wspolczynniki.push_back(-1.0);
+      rowne.push_back(wiersze.size());
+      wiersze.push_back(std::move(laczy));
+      kolumny.push_back(kolumna);
+      czasy.push_back(minuty(mi));
+      if (const int d = DzienDlugiej(m, mi); za.JednaDluga && d >= 0) dlugie[d].push_back(kolumna);
+    }
+    if (w.liczba)
+      wiersze.push_back(
+          {kolumny, std::vector<double>(kolumny.size(), 1.0), static_cast<double>(w.ile)});
+    if (w.czas) wiersze.push_back({kolumny, czasy, static_cast<double>(w.minut)});
+    for (const auto& [_, d] : dlugie)
+      if (d.size() > 1) wiersze.push_back({d, std::vector<double>(d.size(), 1.0), 1.0});
+  }
+
   // Weights that make each goal outweigh all those after it: w is 0..100;
   // S bounds the total score; at most C cells are filled or clean.
   double sumaMocy = 0;
@@ -210,73 +288,180 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     cel.push_back(-(wagaKomorek + (v.czysty ? wagaCzystych : 0.0) + wagaMocy * v.moc));
   cel.push_back(1.0);
   for (const TPara& p : pary) cel.push_back(-wagaMocy * p.premia);
-  for (size_t i = 0; i < cel.size(); ++i)
-    Cbc_addCol(c, "", 0.0, i == zm.size() ? 100.0 : 1.0, cel[i], 1, 0, nullptr, nullptr);
-  for (const TWiersz& w : wiersze)
-    Cbc_addRow(c, "", static_cast<int>(w.kolumny.size()), w.kolumny.data(), w.wspolczynniki.data(),
-               'L', w.prawa);
+  cel.resize(cel.size() + kolumnyMomentow.size(), 0.0);
+  {
+    // Loaded at once, column by column. This also leaves the columns their
+    // default names: the first solution is handed over by name, and columns
+    // added with empty names would all share one.
+    std::vector<CoinBigIndex> poczatki(cel.size() + 1, 0);
+    std::vector<int> indeksy;
+    std::vector<double> wartosci;
+    for (const TWiersz& w : wiersze)
+      for (int k : w.kolumny) ++poczatki[static_cast<size_t>(k) + 1];
+    for (size_t i = 1; i < poczatki.size(); ++i) poczatki[i] += poczatki[i - 1];
+    indeksy.resize(static_cast<size_t>(poczatki.back()));
+    wartosci.resize(indeksy.size());
+    std::vector<CoinBigIndex> dalej(poczatki.begin(), poczatki.end() - 1);
+    for (size_t j = 0; j < wiersze.size(); ++j)
+      for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k) {
+        const size_t e = static_cast<size_t>(dalej[static_cast<size_t>(wiersze[j].kolumny[k])]++);
+        indeksy[e] = static_cast<int>(j);
+        wartosci[e] = wiersze[j].wspolczynniki[k];
+      }
+    std::vector<double> dolne(cel.size(), 0.0), gorne(cel.size(), 1.0);
+    gorne[zm.size()] = 100.0;
+    std::vector<double> wierszeOd(wiersze.size(), -kNieskonczonosc), wierszeDo;
+    for (const TWiersz& w : wiersze) wierszeDo.push_back(w.prawa);
+    for (size_t j : rowne) wierszeOd[j] = wiersze[j].prawa;
+    Cbc_loadProblem(c, static_cast<int>(cel.size()), static_cast<int>(wiersze.size()),
+                    poczatki.data(), indeksy.data(), wartosci.data(), dolne.data(), gorne.data(),
+                    cel.data(), wierszeOd.data(), wierszeDo.data());
+    for (size_t i = 0; i < cel.size(); ++i) Cbc_setInteger(c, static_cast<int>(i));
+  }
 
-  // The greedy run on a copy, kept cell by cell while it fits the rows.
+  // The first solution: the greedy run's cells while every row they are in
+  // still holds (with w = 100, which fits whenever the count limits do);
+  // then each cell left empty is filled along the shortest chain of moves
+  // within its moment, each teacher on it giving his cell to the next and
+  // the last one free at that moment with room in his rows. A move keeps a
+  // teacher at the same moment, so only the last one's rows change.
   std::vector<double> start(cel.size(), 0.0);
   {
-    TModele kopia = m;
-    TWyborAutomatyczny wybor;
-    TListaWariantow lista;
-    wpisz_warianty(kopia, obszar, za, wybor, lista);
-    for (size_t i = 0; i < zm.size(); ++i)
-      if (kopia.Dyzury.Dyzurny(zm[i].r, zm[i].m) == zm[i].t) start[i] = 1.0;
-    const auto spelnia = [&] {
-      for (const TWiersz& w : wiersze) {
-        double s = 0;
-        for (size_t j = 0; j < w.kolumny.size(); ++j)
-          s += w.wspolczynniki[j] * start[static_cast<size_t>(w.kolumny[j])];
-        if (s > w.prawa + 1e-9) return false;
-      }
-      return true;
-    };
-    // Greedy's cells, then the other columns best first, are taken one by
-    // one while every row they are in still holds, with w = 100 (which fits
-    // whenever the count limits do). Greedy may have replaced a teacher in a
-    // filled cell, so some of its cells may not fit the table kept here.
     std::vector<std::vector<std::pair<size_t, double>>> wierszeKolumny(zm.size());
-    std::vector<double> aktywnosc(wiersze.size(), 0.0);
-    for (size_t j = 0; j < wiersze.size(); ++j)
+    std::vector<double> aktywnosc(wierszeStartu, 0.0);
+    for (size_t j = 0; j < wierszeStartu; ++j)
       for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k) {
         const size_t kol = static_cast<size_t>(wiersze[j].kolumny[k]);
         if (kol < zm.size()) wierszeKolumny[kol].emplace_back(j, wiersze[j].wspolczynniki[k]);
         if (kol == zm.size()) aktywnosc[j] += wiersze[j].wspolczynniki[k] * 100.0;
       }
-    std::vector<size_t> kolejnosc(zm.size());
-    for (size_t i = 0; i < zm.size(); ++i) kolejnosc[i] = i;
-    std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [&](size_t a, size_t b) {
-      return std::pair(-start[a], cel[a]) < std::pair(-start[b], cel[b]);
-    });
-    std::vector<bool> zajeta(komorki.size(), false);
-    std::fill(start.begin(), start.end(), 0.0);
-    start[zm.size()] = 100;
-    for (size_t i : kolejnosc) {
+    // Whether column i fits, its own cell's row aside.
+    const auto miesci = [&](size_t i) {
       const auto& ws = wierszeKolumny[i];
-      if (zajeta[static_cast<size_t>(zm[i].komorka)] ||
-          std::any_of(ws.begin(), ws.end(), [&](const auto& jw) {
-            return aktywnosc[jw.first] + jw.second > wiersze[jw.first].prawa + 1e-9;
-          }))
-        continue;
-      start[i] = 1.0;
-      zajeta[static_cast<size_t>(zm[i].komorka)] = true;
-      for (const auto& [j, wsp] : ws) aktywnosc[j] += wsp;
+      return std::none_of(ws.begin(), ws.end(), [&](const auto& jw) {
+        return jw.first >= wierszeKomorek &&
+               aktywnosc[jw.first] + jw.second > wiersze[jw.first].prawa + 1e-9;
+      });
+    };
+    const int momentow = mDo - mOd + 1;
+    std::vector<int> wKomorceJest(komorki.size(), -1);  // the column taken in a cell
+    std::vector<int> uNauczyciela(static_cast<size_t>(n) * static_cast<size_t>(momentow), -1);
+    const auto nm = [&](const TZmienna& v) {
+      return static_cast<size_t>(v.t) * static_cast<size_t>(momentow) +
+             static_cast<size_t>(v.m - mOd);
+    };
+    const auto ustaw = [&](size_t i, bool wziety) {
+      const double ile = wziety ? 1.0 : -1.0;
+      start[i] += ile;
+      for (const auto& [j, wsp] : wierszeKolumny[i]) aktywnosc[j] += ile * wsp;
+      const TZmienna& v = zm[i];
+      wKomorceJest[static_cast<size_t>(v.komorka)] = wziety ? static_cast<int>(i) : -1;
+      uNauczyciela[nm(v)] = wziety ? v.komorka : -1;
+    };
+
+    TModele kopia = m;
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    wpisz_warianty(kopia, obszar, za, wybor, lista);
+    for (size_t i = 0; i < zm.size(); ++i)
+      if (kopia.Dyzury.Dyzurny(zm[i].r, zm[i].m) == zm[i].t &&
+          wKomorceJest[static_cast<size_t>(zm[i].komorka)] < 0 && miesci(i))
+        ustaw(i, true);
+
+    // Columns of a cell, the best first.
+    std::vector<std::vector<int>> kolejnosc = wKomorce;
+    for (auto& k : kolejnosc)
+      std::stable_sort(k.begin(), k.end(), [&](int a, int b) {
+        return cel[static_cast<size_t>(a)] < cel[static_cast<size_t>(b)];
+      });
+    // The column that took the cell's teacher away, for the cells reached.
+    std::vector<int> skad(komorki.size(), -1);
+    std::vector<int> odwiedzone;
+    for (size_t c0 = 0; c0 < komorki.size(); ++c0) {
+      if (wKomorceJest[c0] >= 0 || kolejnosc[c0].empty()) continue;
+      // Breadth first over the cells of the moment.
+      odwiedzone.assign(1, static_cast<int>(c0));
+      skad[c0] = -2;
+      int koniec = -1;
+      for (size_t q = 0; q < odwiedzone.size() && koniec < 0; ++q) {
+        const size_t kom = static_cast<size_t>(odwiedzone[q]);
+        for (int i : kolejnosc[kom]) {
+          const TZmienna& v = zm[static_cast<size_t>(i)];
+          const int gdzie = uNauczyciela[nm(v)];
+          if (gdzie < 0) {
+            if (miesci(static_cast<size_t>(i))) {
+              koniec = i;
+              break;
+            }
+          } else if (skad[static_cast<size_t>(gdzie)] == -1) {
+            skad[static_cast<size_t>(gdzie)] = i;
+            odwiedzone.push_back(gdzie);
+          }
+        }
+      }
+      if (koniec >= 0) {
+        // Back along the chain: each cell's new column, its old one given up.
+        std::vector<int> nowe;
+        for (int i = koniec;;) {
+          nowe.push_back(i);
+          const int kom = zm[static_cast<size_t>(i)].komorka;
+          if (skad[static_cast<size_t>(kom)] == -2) break;
+          i = skad[static_cast<size_t>(kom)];
+        }
+        for (int i : nowe) {
+          const size_t kom = static_cast<size_t>(zm[static_cast<size_t>(i)].komorka);
+          if (wKomorceJest[kom] >= 0) ustaw(static_cast<size_t>(wKomorceJest[kom]), false);
+        }
+        for (int i : nowe) ustaw(static_cast<size_t>(i), true);
+      }
+      for (int kom : odwiedzone) skad[static_cast<size_t>(kom)] = -1;
     }
+
+    // Should a row not hold after all, the solver starts from no cell.
+    const bool spelnia = std::all_of(
+        wiersze.begin(), wiersze.begin() + static_cast<std::ptrdiff_t>(wierszeStartu),
+        [&](const TWiersz& w) {
+          return aktywnosc[static_cast<size_t>(&w - wiersze.data())] <= w.prawa + 1e-6 ||
+                 std::find(w.kolumny.begin(), w.kolumny.end(), kolumnaW) != w.kolumny.end();
+        });
+    if (!spelnia)
+      for (size_t i = 0; i < zm.size(); ++i)
+        if (start[i] > 0.5) ustaw(i, false);
     for (size_t p = 0; p < pary.size(); ++p)
       start[zm.size() + 1 + p] =
           std::min(start[static_cast<size_t>(pary[p].i)], start[static_cast<size_t>(pary[p].j)]);
-    for (start[zm.size()] = 0; start[zm.size()] < 100 && !spelnia(); start[zm.size()] += 1) {
-    }
+    // The smallest w the fairness rows allow: a row reads
+    // (its x part) - limit * w <= rhs, and holds the activity at w = 100.
+    double w = 0;
+    for (size_t j = 0; j < wierszeStartu; ++j)
+      for (size_t k = 0; k < wiersze[j].kolumny.size(); ++k)
+        if (wiersze[j].kolumny[k] == kolumnaW) {
+          const double limit = -wiersze[j].wspolczynniki[k];
+          const double x = aktywnosc[j] + limit * 100.0;
+          w = std::max(w, std::ceil((x - wiersze[j].prawa) / limit - 1e-9));
+        }
+    start[zm.size()] = std::clamp(w, 0.0, 100.0);
+    for (size_t i = 0; i < zm.size(); ++i)
+      if (start[i] > 0.5)
+        if (const auto it = kolumnyMomentow.find({zm[i].t, zm[i].m}); it != kolumnyMomentow.end())
+          start[static_cast<size_t>(it->second)] = 1.0;
     std::vector<int> indeksy(start.size());
     for (size_t i = 0; i < indeksy.size(); ++i) indeksy[i] = static_cast<int>(i);
     Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
   }
 
-  Cbc_setMaximumSeconds(c, u.LimitSekund);
-  Cbc_setAllowableGap(c, 0.5);  // the objective is integral
+  // The limit counts on the clock from the start of the call. The solver's
+  // clock mode needs its preprocessing off: with it on, small problems now
+  // and then ran to twice the limit. The preprocessing also crashed the
+  // solver when the limit ended within it, and costs more than it gains
+  // here, most on large schools.
+  const double uplynelo =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
+  Cbc_setMaximumSeconds(c, std::max(u.LimitSekund - uplynelo, 0.01));
+  Cbc_setParameter(c, "timeMode", "elapsed");
+  Cbc_setParameter(c, "preprocess", "off");
+  Cbc_setParameter(c, "probingCuts", "off");  // slow here, for next to no cuts
+  Cbc_setAllowableGap(c, 0.5);                // the objective is integral
   Cbc_setParameter(c, "threads", "1");
   Cbc_setParameter(c, "randomCbcSeed", "1");
   Cbc_setParameter(c, "randomSeed", "1");

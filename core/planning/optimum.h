@@ -36,9 +36,11 @@ struct TWynikOptimum {
 // manner's rules (z.Automatycznie is taken as set). Cells holding a teacher
 // keep him; closed cells stay closed. Order of goals: most cells filled, then
 // most clean ones, then the highest total score, then the smallest largest
-// share of a teacher's duty-count limit. The greedy run's result is the
-// solver's first solution, so the result fills at least the cells greedy would
-// fill in empty cells when that result fits the fixed table.
+// share of a teacher's duty-count limit. The solver's first solution is the
+// greedy run's cells that fit the fixed table, each other empty cell then
+// filled along a chain of moves within its moment where one exists; a
+// stopped or timed-out run keeps at least that. A stop request ends the
+// search at the solver's next node.
 TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
                                const TUstawieniaOptimum& u = {});
 

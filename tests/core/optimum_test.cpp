@@ -138,6 +138,34 @@ TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
   }
 }
 
+// A limit too short for the solver to finish: what it leaves (or the first
+// solution) still keeps to the rules and fills at least greedy's cells.
+TEST(Optimum, StoppedAtOnceStillFillsAllowedCellsOnly) {
+  for (unsigned ziarno = 1; ziarno <= 12; ++ziarno) {
+    SCOPED_TRACE(ziarno);
+    TCechySzkoly cechy;
+    cechy.Wpisane = cechy.Bledne = 0;  // greedy would replace entered teachers
+    const TModele szkola = LosowaSzkola(ziarno, 30 + static_cast<int>(ziarno) * 3, 5, 7, 8, cechy);
+    const TZasadyOceny z = Zasady(ziarno);
+    const bool zZastrzezeniem = ziarno % 2 == 0;
+    const TObszar obszar = CalaTabela(szkola.Dyzury);
+
+    TModele zachlanny = szkola;
+    TWyborAutomatyczny wybor;
+    TListaWariantow lista;
+    wpisz_warianty(zachlanny, obszar, z, wybor, lista);
+
+    TModele m = szkola;
+    TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
+    u.LimitSekund = 0.0;
+    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
+    EXPECT_GE(w.NajwyzejMozliwe, w.Wpisano);
+    EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+    EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
+    SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
+  }
+}
+
 // On tiny schools every table is tried: no allowed table fills more cells,
 // more clean ones, or scores more, in that order.
 TEST(Optimum, MatchesExhaustiveSearchOnTinySchools) {
