@@ -5,7 +5,8 @@
 PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev qt6-base-dev qt6-translations-l10n
           libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
-               clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev)
+               clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev
+               poppler-utils)
 
 # install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {

@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <memory>
+#include <string_view>
 
 #include "core/archive/bledy.h"
+#include "gui/app/druk_bez_okien.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
 #include "gui/app/program.h"
@@ -67,7 +69,12 @@ int Uruchom(int argc, char** argv) {
   // Errors go to standard error while no window can show them.
   TRaportKonsoli konsola;
   TZmianaRaportu naKonsole(&konsola);
+  // Printing without windows needs no display.
+  const bool druk = argc > 1 && std::string_view(argv[1]) == "--print";
+  if (druk && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   TAplikacja aplikacja(argc, argv);
+  if (druk) return DrukujBezOkien(QCoreApplication::arguments());
   PolskieDialogiQt();
   TFiltrPomocy filtr;
   aplikacja.installEventFilter(&filtr);

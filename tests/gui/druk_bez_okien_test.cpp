@@ -1,0 +1,53 @@
+// velmor --print: a table of a plan printed to PDF without a window.
+#include "gui/app/druk_bez_okien.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+
+#include "gui/grid/celledi.h"
+#include "powloka.h"
+
+using namespace velmor;
+using namespace velmor::testy;
+
+namespace {
+
+// Pages of a PDF file by pdfinfo; -1 when it cannot tell.
+int Strony(const std::filesystem::path& pdf) {
+  QProcess p;
+  p.start("pdfinfo", {QString::fromStdString(pdf.string())});
+  if (!p.waitForFinished(20000) || p.exitCode() != 0) return -1;
+  for (const QString& linia : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+    if (linia.startsWith("Pages:")) return linia.mid(6).trimmed().toInt();
+  return -1;
+}
+
+class PrintWithoutWindows : public Powloka {};
+
+}  // namespace
+
+TEST_F(PrintWithoutWindows, EveryPageOfTheViewAndClearFailures) {
+  // Enough teachers for the limits table to need several pages.
+  ZapiszPlanDyzurow(folder / "plan.vlm", Szkola({8, 8, 8, 8, 8}, 120, 6), 6);
+  const QString plan = Sciezka("plan.vlm"), pdf = Sciezka("limity.pdf");
+  ASSERT_EQ(DrukujBezOkien({"velmor", "--print", plan, "--view", "limits", "-o", pdf}), 0);
+  // The same table laid out by the limits window of a program of its own.
+  dialogi.Pliki.push_back(plan);
+  Glowne().Odczytaj();
+  Okna().ffdnaucz->Pokaz();
+  QPrinter drukarka(QPrinter::HighResolution);
+  drukarka.setOutputFormat(QPrinter::PdfFormat);
+  const int stron = Okna().ffdnaucz->Siatka().IniStrony(drukarka, 400, 400, 0, {});
+  ASSERT_GT(stron, 1);
+  EXPECT_EQ(Strony(folder / "limity.pdf"), stron);
+  EXPECT_EQ(DrukujBezOkien({"velmor", "--print", plan, "-o", Sciezka("plan.pdf")}), 0);
+  EXPECT_GE(Strony(folder / "plan.pdf"), 1);
+
+  EXPECT_EQ(DrukujBezOkien({"velmor", "--print", plan, "--view", "nic", "-o", pdf}), 2);
+  EXPECT_EQ(DrukujBezOkien({"velmor", "--print", plan}), 2);
+  EXPECT_EQ(DrukujBezOkien({"velmor", "--print", Sciezka("brak.vlm"), "-o", pdf}), 1);
+  const QString wBraku = Sciezka("brak/plan.pdf");
+  EXPECT_EQ(DrukujBezOkien({"velmor", "--print", plan, "-o", wBraku}), 3);
+  EXPECT_FALSE(QFile::exists(wBraku));
+}
