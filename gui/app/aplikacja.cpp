@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <iostream>
 #include <memory>
 #include <string_view>
 
@@ -73,6 +74,11 @@ int Uruchom(int argc, char** argv) {
   const bool druk = argc > 1 && std::string_view(argv[1]) == "--print";
   if (druk && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The platform's notes about windows nobody sees are no news to a user there.
+  if (druk)
+    qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& tekst) {
+      if (typ == QtCriticalMsg || typ == QtFatalMsg) std::cerr << tekst.toStdString() << '\n';
+    });
   TAplikacja aplikacja(argc, argv);
   if (druk) return DrukujBezOkien(QCoreApplication::arguments());
   PolskieDialogiQt();
