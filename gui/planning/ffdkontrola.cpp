@@ -1,6 +1,7 @@
 #include "gui/planning/ffdkontrola.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSettings>
@@ -16,6 +17,7 @@ namespace velmor {
 namespace {
 
 constexpr const char* kGrupa = "KontrolaPlanu";
+
 const char* const kKolumny[] = {"Moment", "Rejon", "Nauczyciel", "Uwaga"};
 
 }  // namespace
@@ -113,7 +115,7 @@ void Tffdkontrola::keyPressEvent(QKeyEvent* e) {
 
 // The place and the columns' widths and font.
 void Tffdkontrola::CzytajUstawienia() {
-  QSettings u;
+  QSettings u("Velmor", QCoreApplication::applicationName());
   u.beginGroup(kGrupa);
   if (u.contains("geometria")) restoreGeometry(u.value("geometria").toByteArray());
   const QVariantList szerokosci = u.value("szerokosci").toList();
@@ -127,7 +129,7 @@ void Tffdkontrola::CzytajUstawienia() {
 }
 
 void Tffdkontrola::ZapiszUstawienia() const {
-  QSettings u;
+  QSettings u("Velmor", QCoreApplication::applicationName());
   u.beginGroup(kGrupa);
   u.setValue("geometria", saveGeometry());
   QVariantList szerokosci;

@@ -427,7 +427,12 @@ TEST_F(DutyPlan, CheckWindowFollowsThePlanAndShowsTheCell) {
   ASSERT_TRUE(Dok().Cofnij());
   kontrola.Odswiez();
   EXPECT_EQ(kontrola.Uwagi().size(), przed);
+
+  // Its look is the user's, kept across runs of the program, not the plan's.
+  kontrola.Siatka().UstawSzerIo(1, 77);
   kontrola.close();
+  Uruchom();
+  EXPECT_EQ(Okna().ffdkontrola->Siatka().SzerIo(1), 77);
 }
 
 // Every teacher's block: his name, a row per duty, his totals, a gap.
