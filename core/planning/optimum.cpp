@@ -49,10 +49,12 @@ int DzienDlugiej(const TModele& m, int k) {
 struct TNadzor {
   const TUstawieniaOptimum& u;
   std::chrono::steady_clock::time_point poczatek;
-  double wagaKomorek = 1;  // weight of a filled cell in the objective
-  double komorek = 0;      // cells with at least one candidate
+  const std::vector<double>& cel;  // the objective, per column
+  size_t kolumnKomorek = 0;        // the columns of teachers in cells come first
+  double wagaKomorek = 1;          // weight of a filled cell in the objective
+  double komorek = 0;              // cells with at least one candidate
   TPostepOptimum postep;
-  bool przerwano = false;
+  bool przerwano = false, zGranica = false;
   double ostatni = -1;  // seconds at the last report
 
   // Cells at most, from an objective no plan beats; the goals below the
@@ -71,8 +73,30 @@ struct TNadzor {
   }
 };
 
-void NaWezle(void* /*osi*/, void* ciecia, void* dane) {
+// A node's relaxation: the first one, at the root, bounds every plan; an
+// integral one is a plan, whose cells count as found. True at the first.
+bool Relaksacja(TNadzor& n, void* osi) {
+  if (static_cast<size_t>(Osi_getNumCols(osi)) != n.cel.size()) return false;
+  const double* x = Osi_getColSolution(osi);
+  double wartosc = 0;
+  bool calkowite = true;
+  int komorki = 0;
+  for (size_t i = 0; i < n.cel.size(); ++i) {
+    wartosc += n.cel[i] * x[i];
+    if (i < n.kolumnKomorek) {
+      calkowite = calkowite && std::abs(x[i] - std::round(x[i])) < 1e-6;
+      komorki += x[i] > 0.5;
+    }
+  }
+  if (calkowite) n.postep.Wpisano = std::max(n.postep.Wpisano, komorki);
+  if (n.zGranica) return false;
+  n.postep.NajwyzejMozliwe = std::min(n.postep.NajwyzejMozliwe, n.Najwyzej(wartosc));
+  return n.zGranica = true;
+}
+
+void NaWezle(void* osi, void* ciecia, void* dane) {
   TNadzor& n = *static_cast<TNadzor*>(dane);
+  const bool pierwsza = Relaksacja(n, osi);
   if (n.u.Przerwij != nullptr && n.u.Przerwij->load()) {
     const int kolumna = 0;
     const double jeden = 1.0;
@@ -81,7 +105,7 @@ void NaWezle(void* /*osi*/, void* ciecia, void* dane) {
   }
   const double teraz =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - n.poczatek).count();
-  if (teraz - n.ostatni >= 0.2) n.Zglos();
+  if (pierwsza || teraz - n.ostatni >= 0.2) n.Zglos();
 }
 
 }  // namespace
@@ -468,7 +492,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
 
   const double wKomorkach = static_cast<double>(
       std::count_if(wKomorce.begin(), wKomorce.end(), [](const auto& k) { return !k.empty(); }));
-  TNadzor nadzor{u, poczatek, wagaKomorek, wKomorkach, {}};
+  TNadzor nadzor{u, poczatek, cel, zm.size(), wagaKomorek, wKomorkach, {}};
   nadzor.postep.Wpisano =
       static_cast<int>(std::count(start.begin(), start.begin() + kolumnaW, 1.0));
   nadzor.postep.NajwyzejMozliwe = static_cast<int>(wKomorkach);

@@ -110,8 +110,16 @@ TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
     wpisz_warianty(zachlanny, obszar, z, wybor, lista);
 
     TModele m = szkola;
-    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, Ustawienia(zZastrzezeniem));
+    std::vector<TPostepOptimum> postep;
+    TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
+    u.Postep = [&](const TPostepOptimum& p) { postep.push_back(p); };
+    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
     EXPECT_TRUE(w.Optymalny);
+    // Every report is of a plan that exists and under a bound that holds.
+    for (const TPostepOptimum& p : postep) {
+      EXPECT_LE(p.Wpisano, w.Wpisano);
+      EXPECT_GE(p.NajwyzejMozliwe, w.Wpisano);
+    }
     EXPECT_EQ(w.NajwyzejMozliwe, w.Wpisano);
     EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
     EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
@@ -125,7 +133,6 @@ TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
     // Stopped at its first report, the run keeps a valid plan, not a worse
     // one than greedy's.
     std::atomic<bool> stop{false};
-    TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
     u.Przerwij = &stop;
     u.Postep = [&](const TPostepOptimum&) { stop = true; };
     TModele przerwany = szkola;
