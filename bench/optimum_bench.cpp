@@ -50,16 +50,8 @@ const TModele& SzkolaDemo() {
   return m;
 }
 
-// As in wpis_bench.cpp: 200 teachers, 5 days of 10 periods, 40 regions.
 const TModele& DuzaSzkola() {
-  static const TModele m = [] {
-    testy::TCechySzkoly c;
-    c.KrotszeDni = 0;
-    c.Wpisane = c.Zamkniete = c.Bledne = 0;
-    c.HojneLimity = true;
-    c.Usterki = false;
-    return testy::LosowaSzkola(2025, 200, 5, 10, 40, c);
-  }();
+  static const TModele m = testy::DuzaSzkola();
   return m;
 }
 

@@ -12,14 +12,7 @@ namespace {
 using namespace velmor;
 
 const TModele& DuzaSzkola() {
-  static const TModele m = [] {
-    testy::TCechySzkoly c;
-    c.KrotszeDni = 0;
-    c.Wpisane = c.Zamkniete = c.Bledne = 0;
-    c.HojneLimity = true;
-    c.Usterki = false;
-    return testy::LosowaSzkola(2025, 200, 5, 10, 40, c);
-  }();
+  static const TModele m = testy::DuzaSzkola();
   return m;
 }
 

@@ -1,15 +1,11 @@
 #include "gui/planning/ffdkarty.h"
 
-#include <QBoxLayout>
-#include <QKeyEvent>
-#include <QPushButton>
-#include <QTimer>
+#include <algorithm>
 
 #include "core/archive/cp1250.h"
+#include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
-#include "gui/common/ramka.h"
 #include "gui/grid/celledi.h"
-#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -19,17 +15,7 @@ const char* const kKolumny[] = {"Dzień", "Przerwa", "Rejon", "Minuty"};
 }  // namespace
 
 Tffdkarty::Tffdkarty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window),
-      dok_(dokument),
-      siatka_(new TCellEdi(this)),
-      zegar_(new QTimer(this)) {
-  QVBoxLayout* uklad = RamkaOkna(this, "ffdkarty", "Dyżury nauczycieli", 260);
-  auto* panel = new QHBoxLayout;
-  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
-  koniec_ = PrzyciskPanelu(this, panel, "Koniec");
-  panel->addStretch(1);
-  uklad->addLayout(panel);
-  uklad->addWidget(siatka_, 1);
+    : TRamkaRaportu(dokument, uslugi, "ffdkarty", "Dyżury nauczycieli", 260, rodzic) {
   siatka_->UstawIlx(4);
   siatka_->UstawSzerInfo(20);
   siatka_->UstawSzerIo(0, 200);
@@ -40,25 +26,10 @@ Tffdkarty::Tffdkarty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     if (x >= 0 && x < 4) ato.ustaw_tekst(0, Utf8DoCp1250(kKolumny[x]));
   };
   siatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
-  SchowekPierwszaLinia(*siatka_);
-  PodlaczDialogi(*siatka_, uslugi, {}, drukuj_, [] { return QString("Dyżury nauczycieli"); });
-  connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
-  zegar_->setInterval(400);
-  connect(zegar_, &QTimer::timeout, this, &Tffdkarty::Odswiez);
   resize(620, 480);
 }
 
-void Tffdkarty::Pokaz() {
-  Odswiez();
-  show();
-  raise();
-  activateWindow();
-  zegar_->start();
-}
-
-void Tffdkarty::Odswiez() {
-  if (dok_.Rewizja() == rewizja_) return;
-  rewizja_ = dok_.Rewizja();
+int Tffdkarty::Przelicz() {
   const TObciazenia obc = TOgolne(dok_).policz_obciazenia();
   dyzury_ = obc.Dyzury;
   minuty_ = obc.Minuty;
@@ -72,8 +43,7 @@ void Tffdkarty::Odswiez() {
     wiersze_.push_back({TWiersz::kSuma, t});
     wiersze_.push_back({TWiersz::kOdstep, t});
   }
-  siatka_->UstawIly(std::max(static_cast<int>(wiersze_.size()), 1));
-  siatka_->OdswiezAll();
+  return static_cast<int>(wiersze_.size());
 }
 
 void Tffdkarty::Oczko(int x, int y, TTekstOczka& ato) const {
@@ -100,16 +70,6 @@ void Tffdkarty::Oczko(int x, int y, TTekstOczka& ato) const {
       break;
     case TWiersz::kOdstep: break;
   }
-}
-
-void Tffdkarty::hideEvent(QHideEvent* e) {
-  zegar_->stop();
-  QWidget::hideEvent(e);
-}
-
-void Tffdkarty::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) close();
-  else QWidget::keyPressEvent(e);
 }
 
 }  // namespace velmor

@@ -1,17 +1,11 @@
 #include "gui/planning/ffdkontrola.h"
 
-#include <QBoxLayout>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 
 #include "core/archive/cp1250.h"
-#include "gui/common/przyciski.h"
-#include "gui/common/ramka.h"
+#include "core/document/dokument.h"
 #include "gui/grid/celledi.h"
-#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -23,17 +17,7 @@ const char* const kKolumny[] = {"Moment", "Rejon", "Nauczyciel", "Uwaga"};
 }  // namespace
 
 Tffdkontrola::Tffdkontrola(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window),
-      dok_(dokument),
-      siatka_(new TCellEdi(this)),
-      zegar_(new QTimer(this)) {
-  QVBoxLayout* uklad = RamkaOkna(this, "ffdkontrola", "Kontrola planu", 250);
-  auto* panel = new QHBoxLayout;
-  drukuj_ = PrzyciskPanelu(this, panel, "Drukuj");
-  koniec_ = PrzyciskPanelu(this, panel, "Koniec");
-  panel->addStretch(1);
-  uklad->addLayout(panel);
-  uklad->addWidget(siatka_, 1);
+    : TRamkaRaportu(dokument, uslugi, "ffdkontrola", "Kontrola planu", 250, rodzic) {
   siatka_->UstawIlx(4);
   siatka_->UstawSzerInfo(36);
   for (int x : {0, 1, 2}) siatka_->UstawSzerIo(x, 130);
@@ -50,29 +34,13 @@ Tffdkontrola::Tffdkontrola(TDokument& dokument, TUslugiOkna& uslugi, QWidget* ro
     if (button != 0) PokazKomorke(y);
   };
   siatka_->OnZmianaKomorki = [this](TCellEdi& s, int, int) { PokazKomorke(s.Kury()); };
-  SchowekPierwszaLinia(*siatka_);
-  PodlaczDialogi(*siatka_, uslugi, {}, drukuj_, [] { return QString("Kontrola planu"); });
-  connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
-  zegar_->setInterval(400);
-  connect(zegar_, &QTimer::timeout, this, &Tffdkontrola::Odswiez);
   resize(860, 360);
   CzytajUstawienia();
 }
 
-void Tffdkontrola::Pokaz() {
-  Odswiez();
-  show();
-  raise();
-  activateWindow();
-  zegar_->start();
-}
-
-void Tffdkontrola::Odswiez() {
-  if (dok_.Rewizja() == rewizja_) return;
-  rewizja_ = dok_.Rewizja();
+int Tffdkontrola::Przelicz() {
   uwagi_ = KontrolaPlanu(dok_);
-  siatka_->UstawIly(std::max(static_cast<int>(uwagi_.size()), 1));
-  siatka_->OdswiezAll();
+  return static_cast<int>(uwagi_.size());
 }
 
 void Tffdkontrola::PokazKomorke(int y) {
@@ -103,14 +71,8 @@ void Tffdkontrola::Oczko(int x, int y, TTekstOczka& ato) const {
 }
 
 void Tffdkontrola::hideEvent(QHideEvent* e) {
-  zegar_->stop();
   ZapiszUstawienia();
-  QWidget::hideEvent(e);
-}
-
-void Tffdkontrola::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) close();
-  else QWidget::keyPressEvent(e);
+  TRamkaRaportu::hideEvent(e);
 }
 
 // The place and the columns' widths and font.

@@ -4,11 +4,15 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
+#include "core/document/dokument.h"
 #include "gui/common/pomoc.h"
+#include "gui/common/ramka.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 
@@ -56,6 +60,51 @@ void TRamkaTowarzysza::StanObok(const QWidget& okno) {
   const int y = o.top() + 40 * (ktory++ % 5);
   move(std::clamp(x, pulpit.left(), std::max(pulpit.left(), pulpit.right() - rozmiar.width())),
        std::clamp(y, pulpit.top(), std::max(pulpit.top(), pulpit.bottom() - rozmiar.height())));
+}
+
+TRamkaRaportu::TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa,
+                             const char* tytul, int pomoc, QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window),
+      dok_(dokument),
+      siatka_(new TCellEdi(this)),
+      zegar_(new QTimer(this)) {
+  QVBoxLayout* uklad = RamkaOkna(this, nazwa, tytul, pomoc);
+  auto* panel = new QHBoxLayout;
+  QPushButton* drukuj = PrzyciskPanelu(this, panel, "Drukuj");
+  QPushButton* koniec = PrzyciskPanelu(this, panel, "Koniec");
+  panel->addStretch(1);
+  uklad->addLayout(panel);
+  uklad->addWidget(siatka_, 1);
+  SchowekPierwszaLinia(*siatka_);
+  PodlaczDialogi(*siatka_, uslugi, {}, drukuj, [this] { return windowTitle(); });
+  connect(koniec, &QPushButton::clicked, this, &QWidget::close);
+  zegar_->setInterval(400);
+  connect(zegar_, &QTimer::timeout, this, &TRamkaRaportu::Odswiez);
+}
+
+void TRamkaRaportu::Pokaz() {
+  Odswiez();
+  show();
+  raise();
+  activateWindow();
+  zegar_->start();
+}
+
+void TRamkaRaportu::Odswiez() {
+  if (dok_.Rewizja() == rewizja_) return;
+  rewizja_ = dok_.Rewizja();
+  siatka_->UstawIly(std::max(Przelicz(), 1));
+  siatka_->OdswiezAll();
+}
+
+void TRamkaRaportu::hideEvent(QHideEvent* e) {
+  zegar_->stop();
+  QWidget::hideEvent(e);
+}
+
+void TRamkaRaportu::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) close();
+  else QWidget::keyPressEvent(e);
 }
 
 TRamkaListy::TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic)

@@ -2,15 +2,18 @@
 // The frames the companion windows and the two lists share.
 #include <QDialog>
 #include <QWidget>
+#include <cstdint>
 
 #include "gui/common/uslugi.h"
 
 class QHBoxLayout;
 class QPushButton;
+class QTimer;
 
 namespace velmor {
 
 class TCellEdi;
+class TDokument;
 
 // A companion window: a tool window above the window it serves (its
 // parent), shown without taking the keyboard; a panel of buttons over its
@@ -36,6 +39,35 @@ class TRamkaTowarzysza : public QWidget {
  private:
   void StanObok(const QWidget& okno);
   bool umieszczony_ = false;
+};
+
+// A report window: "Drukuj" and "Koniec" over a table of rows derived from
+// the plan, built again whenever the plan changed (looked for while it is
+// shown); Escape closes it.
+class TRamkaRaportu : public QWidget {
+  Q_OBJECT
+ public:
+  TCellEdi& Siatka() const { return *siatka_; }
+  // Shows the window with the rows of the plan as it is.
+  void Pokaz();
+  // Builds the rows again when the plan changed since the last time.
+  void Odswiez();
+
+ protected:
+  // `tytul` is UTF-8, also the printed title.
+  TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa, const char* tytul,
+                int pomoc, QWidget* rodzic);
+  // The rows from the plan; gives their count.
+  virtual int Przelicz() = 0;
+  void hideEvent(QHideEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+
+  TDokument& dok_;
+  TCellEdi* siatka_;
+
+ private:
+  QTimer* zegar_;
+  uint64_t rewizja_ = UINT64_MAX;  // of the plan the rows are of
 };
 
 // A modal list: "Wpisz wariant i zamknij" and a close button over its table.

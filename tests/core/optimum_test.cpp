@@ -78,6 +78,15 @@ void SprawdzWpisane(const TModele& szkola, const TModele& m, const TObszar& obsz
     }
 }
 
+// The school filled by the greedy run.
+TModele Zachlanny(const TModele& szkola, const TObszar& obszar, const TZasadyOceny& z) {
+  TModele m = szkola;
+  TWyborAutomatyczny wybor;
+  TListaWariantow lista;
+  wpisz_warianty(m, obszar, z, wybor, lista);
+  return m;
+}
+
 TUstawieniaOptimum Ustawienia(bool zZastrzezeniem) {
   TUstawieniaOptimum u;
   u.ZZastrzezeniem = zZastrzezeniem;
@@ -104,10 +113,7 @@ TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
     // Half the runs over a part of the table.
     const TObszar obszar = ziarno % 3 == 0 ? TObszar{1, 2, 2, 6} : CalaTabela(szkola.Dyzury);
 
-    TModele zachlanny = szkola;
-    TWyborAutomatyczny wybor;
-    TListaWariantow lista;
-    wpisz_warianty(zachlanny, obszar, z, wybor, lista);
+    const TModele zachlanny = Zachlanny(szkola, obszar, z);
 
     TModele m = szkola;
     std::vector<TPostepOptimum> postep;
@@ -157,10 +163,7 @@ TEST(Optimum, StoppedAtOnceStillFillsAllowedCellsOnly) {
     const bool zZastrzezeniem = ziarno % 2 == 0;
     const TObszar obszar = CalaTabela(szkola.Dyzury);
 
-    TModele zachlanny = szkola;
-    TWyborAutomatyczny wybor;
-    TListaWariantow lista;
-    wpisz_warianty(zachlanny, obszar, z, wybor, lista);
+    const TModele zachlanny = Zachlanny(szkola, obszar, z);
 
     TModele m = szkola;
     TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);

@@ -219,4 +219,15 @@ inline TModele LosowaSzkola(unsigned ziarno, int nauczycieli, int dni, int lekcj
   return m;
 }
 
+// The benchmarks' large school: 200 teachers, 5 days of 10 periods, 40
+// regions, generous limits, an empty duty table.
+inline TModele DuzaSzkola() {
+  TCechySzkoly c;
+  c.KrotszeDni = 0;
+  c.Wpisane = c.Zamkniete = c.Bledne = 0;
+  c.HojneLimity = true;
+  c.Usterki = false;
+  return LosowaSzkola(2025, 200, 5, 10, 40, c);
+}
+
 }  // namespace velmor::testy
