@@ -27,6 +27,11 @@ constexpr const char* kPomoc =
     "      zapis pliku planu dyżurów w bieżącej postaci\n"
     "  show PLAN [--view duty|teachers|loads|limits] [--format text|tsv]\n"
     "      tabela planu\n"
+    "  export PLAN --format ics|html|csv|json|pdf -o WYNIK\n"
+    "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
+    "      eksport planu: ics - kalendarz dyżurów nauczyciela (bez --teacher: po pliku\n"
+    "      na nauczyciela w folderze WYNIK), html - strona do pokoju nauczycielskiego,\n"
+    "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów\n"
     "  --help, --version\n"
     "\n"
     "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu.\n";
@@ -37,6 +42,7 @@ int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argume
   if (polecenie == "fill") return cli::Wypelnij(argumenty, std::cout);
   if (polecenie == "save") return cli::Zapisz(argumenty, std::cout);
   if (polecenie == "show") return cli::Pokaz(argumenty, std::cout);
+  if (polecenie == "export") return cli::Eksportuj(argumenty, std::cout);
   throw cli::EUzycie("nieznane polecenie: " + polecenie);
 }
 

@@ -16,17 +16,6 @@
 namespace velmor::cli {
 namespace {
 
-const std::string& JedenPlik(const TArgumenty& a) {
-  if (a.Pozycyjne().size() != 1) throw EUzycie("oczekiwano jednej nazwy pliku");
-  return a.Pozycyjne()[0];
-}
-
-std::string Wymagana(const TArgumenty& a, const std::string& opcja) {
-  const auto wartosc = a.Opcja(opcja);
-  if (!wartosc) throw EUzycie("brak opcji " + opcja);
-  return *wartosc;
-}
-
 int Zapis(TDokument& d, const std::string& plik) {
   return d.ZapiszPlik(plik) ? kSukces : kBladZapisu;
 }

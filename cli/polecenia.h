@@ -1,9 +1,14 @@
 #pragma once
 // The commands of velmor-cli. Each returns the exit code: 0 success, 1 a
 // file could not be read, 2 usage error, 3 a file could not be written.
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+namespace velmor {
+struct TModele;
+}
 
 namespace velmor::cli {
 
@@ -14,5 +19,8 @@ int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 int Zapisz(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 int Pokaz(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
+int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
+// `export --format pdf`: the plan as a PDF file at `wynik`.
+int EksportPdf(const TModele& m, const std::filesystem::path& wynik, std::ostream& wyjscie);
 
 }  // namespace velmor::cli
