@@ -54,7 +54,7 @@ std::time_t Znacznik() {
 }
 
 // Writes the files, all or none; error 3 when that fails.
-int Zapisz(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostream& wyjscie) {
+int ZapiszPliki(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostream& wyjscie) {
   try {
     pliki.Zatwierdz();
   } catch (const EStrumien&) {
@@ -65,7 +65,7 @@ int Zapisz(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostream& 
   return kSukces;
 }
 
-int Zapisz(const fs::path& wynik, const std::string& tresc, std::ostream& wyjscie) {
+int ZapiszPlik(const fs::path& wynik, const std::string& tresc, std::ostream& wyjscie) {
   TNowePliki pliki;
   try {
     pliki.Dodaj(wynik, tresc);
@@ -73,7 +73,7 @@ int Zapisz(const fs::path& wynik, const std::string& tresc, std::ostream& wyjsci
     EOrvelError blad(3);
     return kBladZapisu;
   }
-  return Zapisz(pliki, {wynik}, wyjscie);
+  return ZapiszPliki(pliki, {wynik}, wyjscie);
 }
 
 int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
@@ -98,11 +98,12 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
       if (znalezieni.size() > 1)
         throw EUzycie("\"" + *kto + "\" nazywa się " + std::to_string(znalezieni.size()) +
                       " nauczycieli; bez --teacher każdy dostaje swój plik");
-      return Zapisz(wynik, KalendarzNauczyciela(m, znalezieni[0], u), wyjscie);
+      return ZapiszPlik(wynik, KalendarzNauczyciela(m, znalezieni[0], u), wyjscie);
     }
-    if (!fs::is_directory(wynik)) {
+    std::error_code bladFolderu;
+    if (!fs::is_directory(wynik, bladFolderu)) {
       std::cerr << "velmor-cli: nie ma folderu " << wynik.string() << '\n';
-      EOrvelError blad(3);
+      EOrvelError zapis(3);
       return kBladZapisu;
     }
     TNowePliki pliki;
@@ -124,7 +125,7 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
       return kBladZapisu;
     }
     if (nazwy.empty()) std::cerr << "velmor-cli: w planie nie ma dyżurów, nie zapisano plików\n";
-    return Zapisz(pliki, nazwy, wyjscie);
+    return ZapiszPliki(pliki, nazwy, wyjscie);
   } catch (const std::out_of_range&) {
     throw EUzycie("daty dyżurów wychodzą poza lata 1-9999");
   }
@@ -148,9 +149,9 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
   TDokument d;
   if (!d.OtworzPlik(plan, kRodzajPlanDyzurow)) return kBladOdczytu;
   if (format == "ics") return Kalendarze(d, a, wynik, wyjscie);
-  if (format == "html") return Zapisz(wynik, PlanHtml(d), wyjscie);
-  if (format == "csv") return Zapisz(wynik, JakoCsv(Widok(d, widok)), wyjscie);
-  if (format == "json") return Zapisz(wynik, PlanJson(d), wyjscie);
+  if (format == "html") return ZapiszPlik(wynik, PlanHtml(d), wyjscie);
+  if (format == "csv") return ZapiszPlik(wynik, JakoCsv(Widok(d, widok)), wyjscie);
+  if (format == "json") return ZapiszPlik(wynik, PlanJson(d), wyjscie);
   return EksportPdf(d, wynik, wyjscie);
 }
 
