@@ -20,11 +20,16 @@ thead th { background: #e4e4e4; }
 td.zamkniete { background: #c8c8c8; color: #666; text-align: center; }
 td.brak { color: #b00000; font-style: italic; }
 td.liczba { text-align: right; }
+table.plan tbody th, table.plan tbody td:first-of-type { white-space: nowrap; }
 tfoot td { font-weight: bold; }
+@page { size: A4; margin: 1.2cm; }
+@page plan { size: A4 landscape; margin: 1cm; }
 @media print {
   body { margin: 0; font-size: 9pt; }
   section { break-before: page; page-break-before: always; }
   section:first-of-type { break-before: auto; page-break-before: auto; }
+  #plan { page: plan; }
+  table.plan { width: 100%; font-size: 8pt; }
   tr { break-inside: avoid; page-break-inside: avoid; }
   * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 }
