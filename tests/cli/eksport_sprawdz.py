@@ -150,8 +150,6 @@ def html_file(path):
                   for tr in table.findall("h:tbody/h:tr", ns)]
         total = " ".join("".join(td.itertext()) for td in table.findall("h:tfoot/h:tr/h:td", ns))
         row(["BLOCK", name, len(duties), sum(int(d[3]) for d in duties), total])
-        for d in duties:
-            row(["DUTY"] + d)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/archive/cp1250.h"
+#include "core/document/dokument.h"
 #include "core/eksport/ical.h"
 #include "core/eksport/nazwy.h"
 
@@ -27,29 +28,6 @@ TEST(EksportPomocnicze, APeriodStartsAtTheTimeItsLabelStartsWith) {
   for (const char* bez :
        {"", "lekcja 2", "1.", "24:00-0:45", "12:60", "8:5-9:40", "8:555", "123:00", "8-9", ":55"})
     EXPECT_EQ(PoczatekLekcji(bez), std::nullopt) << bez;
-}
-
-TEST(EksportPomocnicze, TeachersAreFoundByEitherOrderOfTheirNamesAndCloseNamesAreOffered) {
-  const TModele m = Nauczyciele({{"Nowak", "Anna"},
-                                 {"Żak", "Zoë"},
-                                 {"Nowakowska", "Ewa"},
-                                 {"Nowak", "Jan"},
-                                 {"Kowal", "Anna"},
-                                 {"Nowicki", "Adam"},
-                                 {"Nowacka", "Ola"},
-                                 {"Nowik", "Ida"},
-                                 {"Żak", "Zoë"}});
-  EXPECT_EQ(ZnajdzNauczycieli(m, "nowak  ANNA "), std::vector<int>{0});
-  EXPECT_EQ(ZnajdzNauczycieli(m, "Anna Nowak"), std::vector<int>{0});
-  EXPECT_EQ(ZnajdzNauczycieli(m, "ŻAK zoë"), (std::vector<int>{1, 8}));
-  EXPECT_TRUE(ZnajdzNauczycieli(m, "Nowak").empty());
-
-  const std::vector<std::string> podobni = PodobniNauczyciele(m, "Nowak Ann");
-  ASSERT_EQ(podobni.size(), 5u);
-  EXPECT_EQ(podobni[0], "Nowak Anna");
-  EXPECT_EQ(podobni[1], "Nowak Jan");
-  EXPECT_EQ(PodobniNauczyciele(m, "anna kowl")[0], "Kowal Anna");
-  EXPECT_TRUE(PodobniNauczyciele(m, "Xyz").empty());
 }
 
 TEST(EksportPomocnicze, FileNamesOfTeachersAreAsciiAndCannotLeaveTheFolder) {
