@@ -31,7 +31,8 @@ constexpr const char* kPomoc =
     "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
     "      eksport planu: ics - kalendarz dyżurów nauczyciela (bez --teacher: po pliku\n"
     "      na nauczyciela w folderze WYNIK), html - strona do pokoju nauczycielskiego,\n"
-    "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów\n"
+    "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów,\n"
+    "      pdf - jeszcze niedostępny\n"
     "  --help, --version\n"
     "\n"
     "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu.\n";
