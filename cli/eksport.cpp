@@ -112,7 +112,8 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
     try {
       for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
         if (DyzuryNauczyciela(m, t).empty()) continue;
-        // Namesakes get "-2", "-3"; letter case apart, as some file systems do.
+        // Namesakes get "-2", "-3"; names apart only in letter case count as one,
+        // as file systems that ignore case see them.
         const std::string podstawa = NazwaPlikuNauczyciela(m.Nauczyciele[t]);
         std::string nazwa = podstawa;
         for (int k = 2; !zajete.insert(MaleLitery(nazwa)).second; ++k)
