@@ -33,6 +33,17 @@ TArgumenty::TArgumenty(const std::vector<std::string>& argumenty,
   }
 }
 
+const std::string& JedenPlik(const TArgumenty& a) {
+  if (a.Pozycyjne().size() != 1) throw EUzycie("oczekiwano jednej nazwy pliku");
+  return a.Pozycyjne()[0];
+}
+
+std::string Wymagana(const TArgumenty& a, const std::string& opcja) {
+  const auto wartosc = a.Opcja(opcja);
+  if (!wartosc) throw EUzycie("brak opcji " + opcja);
+  return *wartosc;
+}
+
 std::optional<std::string> TArgumenty::Opcja(const std::string& nazwa) const {
   const auto it = opcje_.find(nazwa);
   if (it == opcje_.end()) return std::nullopt;

@@ -36,4 +36,9 @@ class TArgumenty {
   std::set<std::string> flagi_;
 };
 
+// The one positional argument, a file name.
+const std::string& JedenPlik(const TArgumenty& a);
+// The value of an option that must be given.
+std::string Wymagana(const TArgumenty& a, const std::string& opcja);
+
 }  // namespace velmor::cli

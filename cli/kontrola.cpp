@@ -5,8 +5,9 @@
 
 #include "cli/argumenty.h"
 #include "cli/polecenia.h"
-#include "cli/widoki.h"
 #include "core/archive/cp1250.h"
+#include "core/eksport/json.h"
+#include "core/eksport/tabele.h"
 #include "core/model/wspolne.h"
 
 namespace velmor::cli {
@@ -27,23 +28,7 @@ TMiejsce Miejsce(const TModele& m, const TUwaga& u) {
 
 // A JSON string, or null for an empty one.
 std::string Json(const std::string& utf8, bool pusteJakoNull = true) {
-  if (utf8.empty() && pusteJakoNull) return "null";
-  std::string w = "\"";
-  for (const char c : utf8) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      w += '\\';
-      w += c;
-    } else if (b < 0x20) {
-      static constexpr char kHex[] = "0123456789abcdef";
-      w += "\\u00";
-      w += kHex[b >> 4];
-      w += kHex[b & 15];
-    } else {
-      w += c;
-    }
-  }
-  return w + "\"";
+  return utf8.empty() && pusteJakoNull ? "null" : NapisJson(utf8);
 }
 
 void Tekst(const TModele& m, const std::vector<TUwaga>& uwagi, std::ostream& wyjscie) {

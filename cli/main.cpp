@@ -29,6 +29,12 @@ constexpr const char* kPomoc =
     "      tabela planu\n"
     "  check PLAN [--format text|tsv|json] [--strict]\n"
     "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
+    "  export PLAN --format ics|html|csv|json|pdf -o WYNIK\n"
+    "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
+    "      eksport planu: ics - kalendarz dyżurów nauczyciela (bez --teacher: po pliku\n"
+    "      na nauczyciela w folderze WYNIK), html - strona do pokoju nauczycielskiego,\n"
+    "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów,\n"
+    "      pdf - widok (--view) wydrukowany programem velmor (velmor --print)\n"
     "  --help, --version\n"
     "\n"
     "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu,\n"
@@ -41,6 +47,7 @@ int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argume
   if (polecenie == "save") return cli::Zapisz(argumenty, std::cout);
   if (polecenie == "show") return cli::Pokaz(argumenty, std::cout);
   if (polecenie == "check") return cli::Sprawdz(argumenty, std::cout);
+  if (polecenie == "export") return cli::Eksportuj(argumenty, std::cout);
   throw cli::EUzycie("nieznane polecenie: " + polecenie);
 }
 

@@ -16,17 +16,6 @@
 namespace velmor::cli {
 namespace {
 
-const std::string& JedenPlik(const TArgumenty& a) {
-  if (a.Pozycyjne().size() != 1) throw EUzycie("oczekiwano jednej nazwy pliku");
-  return a.Pozycyjne()[0];
-}
-
-std::string Wymagana(const TArgumenty& a, const std::string& opcja) {
-  const auto wartosc = a.Opcja(opcja);
-  if (!wartosc) throw EUzycie("brak opcji " + opcja);
-  return *wartosc;
-}
-
 int Zapis(TDokument& d, const std::string& plik) {
   return d.ZapiszPlik(plik) ? kSukces : kBladZapisu;
 }
@@ -172,15 +161,11 @@ int Pokaz(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   const std::string plik = JedenPlik(a);
   const std::string widok = a.Opcja("--view").value_or("duty");
   const std::string format = a.Opcja("--format").value_or("text");
-  if (widok != "duty" && widok != "teachers" && widok != "loads" && widok != "limits")
-    throw EUzycie("nieznany widok: " + widok);
+  if (!ZnanyWidok(widok)) throw EUzycie("nieznany widok: " + widok);
   if (format != "text" && format != "tsv") throw EUzycie("nieznany format: " + format);
   TDokument d;
   if (!d.OtworzPlik(plik, kRodzajPlanDyzurow)) return kBladOdczytu;
-  const TTabela t = widok == "duty"       ? WidokDyzurow(d)
-                    : widok == "teachers" ? WidokNauczycieli(d)
-                    : widok == "loads"    ? WidokObciazen(d)
-                                          : WidokLimitow(d);
+  const TTabela t = Widok(d, widok);
   wyjscie << (format == "tsv" ? JakoTsv(t) : JakoTekst(t));
   return kSukces;
 }

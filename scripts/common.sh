@@ -1,12 +1,13 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 
 # What the program needs; test.sh adds TEST_PACKAGES (clang and its runtime
-# libraries build and run the fuzzers).
+# libraries build and run the fuzzers; the export tests read the files back
+# with Python's parsers).
 PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev qt6-base-dev qt6-translations-l10n
           libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
                clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev
-               poppler-utils)
+               poppler-utils python3 python3-icalendar)
 
 # install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {

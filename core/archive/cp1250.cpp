@@ -105,6 +105,12 @@ bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
          });
 }
 
+std::string MaleLitery(std::string_view tekst) {
+  std::string wynik(tekst);
+  for (char& c : wynik) c = static_cast<char>(MalaLitera(static_cast<unsigned char>(c)));
+  return wynik;
+}
+
 std::string Cp1250DoUtf8(std::string_view tekst) {
   std::string wynik;
   wynik.reserve(tekst.size() * 2);

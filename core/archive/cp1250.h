@@ -19,6 +19,9 @@ std::string Utf8DoCp1250(std::string_view utf8);
 // Windows-1250 to UTF-8.
 std::string Cp1250DoUtf8(std::string_view tekst);
 
+// The text with a-z and the Polish capitals in lower case.
+std::string MaleLitery(std::string_view tekst);
+
 // Windows-1250 texts equal when letter case is ignored for a-z and the
 // Polish letters.
 bool RowneBezWielkosciLiter(std::string_view a, std::string_view b);

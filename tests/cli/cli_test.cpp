@@ -1,3 +1,5 @@
+#include "cli.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,44 +14,10 @@
 #include <sstream>
 #include <thread>
 
-#include "../core/pliki_testowe.h"
 #include "core/document/dokument.h"
 #include "examples/szkola_demo.h"
 
 using namespace velmor::testy;
-
-namespace {
-
-struct TWynik {
-  int Kod;
-  std::string Wyjscie, Bledy;
-};
-
-std::string Tekst(const std::filesystem::path& p) {
-  std::ifstream f(p);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-class Cli : public ::testing::Test {
- protected:
-  TFolder folder;
-  const std::filesystem::path przyklady = VELMOR_PRZYKLADY;
-
-  // `srodowisko`: variable assignments for the command.
-  TWynik Uruchom(const std::string& argumenty, const std::string& srodowisko = "") {
-    const std::string polecenie = srodowisko + " " + VELMOR_CLI + " " + argumenty + " >" +
-                                  (folder / "out.txt").string() + " 2>" +
-                                  (folder / "err.txt").string();
-    const int stan = std::system(polecenie.c_str());
-    return {WEXITSTATUS(stan), Tekst(folder / "out.txt"), Tekst(folder / "err.txt")};
-  }
-  std::string P(const std::string& plik) { return (folder / plik).string(); }
-  std::string Demo(const std::string& plik) { return (przyklady / plik).string(); }
-};
-
-}  // namespace
 
 TEST_F(Cli, GeneratorReproducesTheDemoFilesByteForByte) {
   ASSERT_TRUE(velmor::demo::ZapiszDemo(folder / ""));
@@ -253,25 +221,6 @@ TEST_F(Cli, UsageErrorsAreExitTwo) {
   EXPECT_EQ(Uruchom("--version").Wyjscie, "velmor-cli 2025\n");
   EXPECT_EQ(Uruchom("--help").Kod, 0);
 }
-
-namespace {
-
-// velmor-cli with chosen file operations failing (see tests/awaria).
-class CliFault : public Cli {
- protected:
-  TWynik Awaria(const std::string& awaria, const std::string& argumenty) {
-    return Uruchom(argumenty, "VELMOR_AWARIA=" + awaria + " VELMOR_AWARIA_ZNAK=" + P("znak") +
-                                  " LD_PRELOAD=" + VELMOR_AWARIA +
-                                  " ASAN_OPTIONS=verify_asan_link_order=0");
-  }
-  bool Wystapila() {
-    const bool jest = std::filesystem::exists(folder / "znak");
-    std::filesystem::remove(folder / "znak");
-    return jest;
-  }
-};
-
-}  // namespace
 
 TEST_F(CliFault, EveryFailedFileOperationOfASaveIsExitThreeAndKeepsTheTarget) {
   std::filesystem::create_directory(folder / "p");

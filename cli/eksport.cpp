@@ -1,0 +1,201 @@
+// velmor-cli export: the plan as calendars, a page, a table, JSON or PDF.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <set>
+#include <stdexcept>
+
+#include "cli/argumenty.h"
+#include "cli/polecenia.h"
+#include "core/archive/bledy.h"
+#include "core/archive/cp1250.h"
+#include "core/eksport/csv.h"
+#include "core/eksport/html.h"
+#include "core/eksport/ical.h"
+#include "core/eksport/json.h"
+#include "core/eksport/nazwy.h"
+#include "core/eksport/tabele.h"
+#include "core/eksport/wspolne.h"
+#include "core/model/data.h"
+
+namespace velmor::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+int Liczba(const std::string& tekst) {
+  int x = 0;
+  const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), x);
+  return blad == std::errc() && koniec == tekst.data() + tekst.size() ? x : -1;
+}
+
+// "YYYY-MM-DD".
+double Data(const std::string& tekst) {
+  std::optional<double> data;
+  if (tekst.size() == 10 && tekst[4] == '-' && tekst[7] == '-')
+    data = ZakodujDate(Liczba(tekst.substr(0, 4)), Liczba(tekst.substr(5, 2)),
+                       Liczba(tekst.substr(8, 2)));
+  if (!data) throw EUzycie("--from przyjmuje datę RRRR-MM-DD: " + tekst);
+  return *data;
+}
+
+// DTSTAMP: now, or SOURCE_DATE_EPOCH for output that is the same each run.
+std::time_t Znacznik() {
+  if (const char* e = std::getenv("SOURCE_DATE_EPOCH")) {
+    long long s = 0;
+    const std::string t = e;
+    const auto [koniec, blad] = std::from_chars(t.data(), t.data() + t.size(), s);
+    if (blad == std::errc() && koniec == t.data() + t.size() && s >= 0)
+      return static_cast<std::time_t>(s);
+  }
+  return std::time(nullptr);
+}
+
+// Writes the files, all or none; error 3 when that fails.
+int ZapiszPliki(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostream& wyjscie) {
+  try {
+    pliki.Zatwierdz();
+  } catch (const EStrumien&) {
+    EOrvelError blad(3);
+    return kBladZapisu;
+  }
+  for (const fs::path& n : nazwy) wyjscie << "wrote " << n.string() << '\n';
+  return kSukces;
+}
+
+int ZapiszPlik(const fs::path& wynik, const std::string& tresc, std::ostream& wyjscie) {
+  TNowePliki pliki;
+  try {
+    pliki.Dodaj(wynik, tresc);
+  } catch (const EStrumien&) {
+    EOrvelError blad(3);
+    return kBladZapisu;
+  }
+  return ZapiszPliki(pliki, {wynik}, wyjscie);
+}
+
+int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
+               std::ostream& wyjscie) {
+  TUstawieniaIcal u;
+  if (const auto od = a.Opcja("--from")) u.Od = Data(*od);
+  if (const auto tygodnie = a.Opcja("--weeks")) {
+    u.Tygodnie = Liczba(*tygodnie);
+    if (u.Tygodnie < 1 || u.Tygodnie > 10000)
+      throw EUzycie("--weeks przyjmuje liczbę tygodni od 1 do 10000: " + *tygodnie);
+  }
+  u.Znacznik = Znacznik();
+  try {
+    if (const auto kto = a.Opcja("--teacher")) {
+      const std::vector<int> znalezieni = ZnajdzNauczycieli(m, *kto);
+      if (znalezieni.empty()) {
+        std::string podobni;
+        for (const std::string& n : PodobniNauczyciele(m, *kto)) podobni += "\n  " + n;
+        throw EUzycie("nie ma nauczyciela \"" + *kto + "\"" +
+                      (podobni.empty() ? "" : "; podobni:" + podobni));
+      }
+      if (znalezieni.size() > 1)
+        throw EUzycie("\"" + *kto + "\" nazywa się " + std::to_string(znalezieni.size()) +
+                      " nauczycieli; bez --teacher każdy dostaje swój plik");
+      return ZapiszPlik(wynik, KalendarzNauczyciela(m, znalezieni[0], u), wyjscie);
+    }
+    std::error_code bladFolderu;
+    if (!fs::is_directory(wynik, bladFolderu)) {
+      std::cerr << "velmor-cli: nie ma folderu " << wynik.string() << '\n';
+      EOrvelError zapis(3);
+      return kBladZapisu;
+    }
+    TNowePliki pliki;
+    std::vector<fs::path> nazwy;
+    std::set<std::string> zajete;
+    try {
+      for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+        if (DyzuryNauczyciela(m, t).empty()) continue;
+        // Namesakes get "-2", "-3"; names apart only in letter case count as one,
+        // as file systems that ignore case see them.
+        const std::string podstawa = NazwaPlikuNauczyciela(m.Nauczyciele[t]);
+        std::string nazwa = podstawa;
+        for (int k = 2; !zajete.insert(MaleLitery(nazwa)).second; ++k)
+          nazwa = podstawa + "-" + std::to_string(k);
+        nazwy.push_back(wynik / (nazwa + ".ics"));
+        pliki.Dodaj(nazwy.back(), KalendarzNauczyciela(m, t, u));
+      }
+    } catch (const EStrumien&) {
+      EOrvelError blad(3);
+      return kBladZapisu;
+    }
+    if (nazwy.empty()) std::cerr << "velmor-cli: w planie nie ma dyżurów, nie zapisano plików\n";
+    return ZapiszPliki(pliki, nazwy, wyjscie);
+  } catch (const std::out_of_range&) {
+    throw EUzycie("daty dyżurów wychodzą poza lata 1-9999");
+  }
+}
+
+}  // namespace
+
+int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
+  const TArgumenty a(argumenty, {"--format", "-o", "--teacher", "--view", "--from", "--weeks"}, {});
+  const std::string plan = JedenPlik(a), format = Wymagana(a, "--format"),
+                    wynik = Wymagana(a, "-o");
+  if (format != "ics" && format != "html" && format != "csv" && format != "json" && format != "pdf")
+    throw EUzycie("nieznany format: " + format);
+  if (format != "ics")
+    for (const char* opcja : {"--teacher", "--from", "--weeks"})
+      if (a.Opcja(opcja)) throw EUzycie(std::string(opcja) + " tylko z --format ics");
+  const std::string widok = a.Opcja("--view").value_or("duty");
+  if (a.Opcja("--view") && format != "csv" && format != "pdf")
+    throw EUzycie("--view tylko z --format csv albo pdf");
+  if (!ZnanyWidok(widok)) throw EUzycie("nieznany widok: " + widok);
+
+  TDokument d;
+  if (!d.OtworzPlik(plan, kRodzajPlanDyzurow)) return kBladOdczytu;
+  if (format == "ics") return Kalendarze(d, a, wynik, wyjscie);
+  if (format == "html") return ZapiszPlik(wynik, PlanHtml(d), wyjscie);
+  if (format == "csv") return ZapiszPlik(wynik, JakoCsv(Widok(d, widok)), wyjscie);
+  if (format == "json") return ZapiszPlik(wynik, PlanJson(d), wyjscie);
+  return EksportPdf(plan, widok, wynik);
+}
+
+// The PDF is printed by the gui program's print mode, through the windows'
+// own page layout; velmor-cli itself stays on the core. The program is
+// VELMOR_GUI, or velmor beside velmor-cli (installed) or in ../gui (the build
+// tree), or velmor on the PATH.
+int EksportPdf(const std::string& plan, const std::string& widok, const std::string& wynik) {
+  std::string program = "velmor";
+  if (const char* zmienna = std::getenv("VELMOR_GUI"); zmienna && *zmienna) {
+    program = zmienna;
+  } else {
+    std::error_code blad;
+    const std::filesystem::path tutaj =
+        std::filesystem::read_symlink("/proc/self/exe", blad).parent_path();
+    for (const auto& kandydat : {tutaj / "velmor", tutaj / ".." / "gui" / "velmor"})
+      if (std::error_code b; !blad && std::filesystem::is_regular_file(kandydat, b)) {
+        program = kandydat.string();
+        break;
+      }
+  }
+  std::vector<std::string> argumenty = {program, "--print", plan, "--view", widok, "-o", wynik};
+  std::vector<char*> argv;
+  for (std::string& x : argumenty) argv.push_back(x.data());
+  argv.push_back(nullptr);
+  std::cout.flush();
+  const pid_t dziecko = fork();
+  if (dziecko == 0) {
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int stan = 0;
+  if (dziecko < 0 || waitpid(dziecko, &stan, 0) < 0 || !WIFEXITED(stan)) return kBladZapisu;
+  if (WEXITSTATUS(stan) == 127) {
+    std::cerr << "velmor-cli: pdf: nie można uruchomić " << program
+              << " (program velmor drukuje PDF; wskaż go zmienną VELMOR_GUI)\n";
+    return kBladUzycia;
+  }
+  return WEXITSTATUS(stan);
+}
+
+}  // namespace velmor::cli

@@ -1,0 +1,24 @@
+#include "core/eksport/csv.h"
+
+namespace velmor {
+
+std::string JakoCsv(const TTabela& t) {
+  std::string wynik;
+  for (const auto& wiersz : t) {
+    for (size_t k = 0; k < wiersz.size(); ++k) {
+      const std::string& pole = wiersz[k];
+      if (k > 0) wynik += ',';
+      if (pole.find_first_of(",\"\r\n") == std::string::npos) {
+        wynik += pole;
+        continue;
+      }
+      wynik += '"';
+      for (const char c : pole) wynik += c == '"' ? std::string("\"\"") : std::string(1, c);
+      wynik += '"';
+    }
+    wynik += "\r\n";
+  }
+  return wynik;
+}
+
+}  // namespace velmor

@@ -1,0 +1,13 @@
+#pragma once
+// A table as comma-separated values (RFC 4180).
+#include <string>
+
+#include "core/eksport/tabele.h"
+
+namespace velmor {
+
+// CR LF after every row; a cell holding a comma, a quote or a line break is
+// quoted, its quotes doubled.
+std::string JakoCsv(const TTabela& t);
+
+}  // namespace velmor

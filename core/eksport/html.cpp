@@ -1,0 +1,156 @@
+#include "core/eksport/html.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/eksport/wspolne.h"
+#include "core/model/data.h"
+#include "core/planning/ogolne.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kStyl = R"(
+body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; margin: 1em; }
+h1 { font-size: 16pt; margin: 0 0 .3em; }
+h2 { font-size: 13pt; margin: 1.5em 0 .4em; }
+table { border-collapse: collapse; margin-bottom: 1em; }
+th, td { border: 1px solid #666; padding: 2px 6px; text-align: left; vertical-align: top; }
+thead th { background: #e4e4e4; }
+td.zamkniete { background: #c8c8c8; color: #666; text-align: center; }
+td.brak { color: #b00000; font-style: italic; }
+td.liczba { text-align: right; }
+table.plan tbody th, table.plan tbody td:first-of-type { white-space: nowrap; }
+tfoot td { font-weight: bold; }
+@page { size: A4; margin: 1.2cm; }
+@page plan { size: A4 landscape; margin: 1cm; }
+@media print {
+  body { margin: 0; font-size: 9pt; }
+  section { break-before: page; page-break-before: always; }
+  section:first-of-type { break-before: auto; page-break-before: auto; }
+  #plan { page: plan; }
+  table.plan { width: 100%; font-size: 8pt; }
+  tr { break-inside: avoid; page-break-inside: avoid; }
+  * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+}
+)";
+
+// Text for an element or an attribute. Control characters, which XML
+// cannot hold, become blanks.
+std::string H(const std::string& utf8) {
+  std::string wynik;
+  for (const char c : utf8) {
+    switch (c) {
+      case '&': wynik += "&amp;"; break;
+      case '<': wynik += "&lt;"; break;
+      case '>': wynik += "&gt;"; break;
+      case '"': wynik += "&quot;"; break;
+      case '\'': wynik += "&#39;"; break;
+      default: wynik += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' ? ' ' : c;
+    }
+  }
+  return wynik;
+}
+
+std::string HC(const std::string& cp1250) { return H(Utf8(cp1250)); }
+
+// Background and a text colour that reads on it.
+std::string StylKoloru(uint32_t kolor) {
+  const double jasnosc =
+      0.299 * (kolor & 0xFF) + 0.587 * ((kolor >> 8) & 0xFF) + 0.114 * ((kolor >> 16) & 0xFF);
+  return " style=\"background: " + KolorHtml(kolor) +
+         (jasnosc < 128 ? "; color: #FFFFFF\"" : "; color: #000000\"");
+}
+
+std::string DataPolska(double data) {
+  if (!DataWZakresie(data)) return "";
+  const TDataKalendarzowa d = RozkodujDate(data);
+  char tekst[16];
+  std::snprintf(tekst, sizeof tekst, "%02d.%02d.%04d", d.Dzien, d.Miesiac, d.Rok);
+  return tekst;
+}
+
+std::string NazwaMomentu(const TModele& m, int s) {
+  return s < m.Momenty.Liczba() ? HC(m.Momenty[s].Nazwa) : "";
+}
+
+void Plan(const TModele& m, std::string& h) {
+  h += "<section id=\"plan\">\n<h1>Plan dyżurów</h1>\n";
+  if (const std::string od = DataPolska(std::trunc(m.Dni.DataPoczatku)); !od.empty())
+    h += "<p>Od " + od + ".</p>\n";
+  h += "<table class=\"plan\">\n<thead><tr><th>Dzień</th><th>Przerwa</th>";
+  for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
+    h += m.Rejony.Istnieje(r)
+             ? "<th" + StylKoloru(m.Rejony[r].Kolor) + ">" + HC(m.Rejony[r].Nazwa) + "</th>"
+             : "<th></th>";
+  h += "</tr></thead>\n";
+  const int momenty = m.Dyzury.LiczbaMomentow();
+  for (int s = 0; s < momenty;) {
+    // One body per day, its name over the day's rows.
+    const int dzien = m.Dni.DzienILekcja(s).first;
+    int koniec = s + 1;
+    while (koniec < momenty && m.Dni.DzienILekcja(koniec).first == dzien) ++koniec;
+    h += "<tbody>\n";
+    for (int w = s; w < koniec; ++w) {
+      h += "<tr>";
+      if (w == s)
+        h +=
+            "<th rowspan=\"" + std::to_string(koniec - s) + "\">" + H(DzienMomentu(m, s)) + "</th>";
+      h += "<td>" + NazwaMomentu(m, w) + "</td>";
+      for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r) {
+        const int t = NauczycielKomorki(m, r, w);
+        if (t >= 0)
+          h += "<td" + (m.Rejony.Istnieje(r) ? StylKoloru(m.Rejony[r].Kolor) : "") + ">" +
+               HC(m.Nauczyciele[t].NazwaNauczyciela()) + "</td>";
+        else if (m.Dyzury.Dyzurny(r, w) == kZamkniete) h += "<td class=\"zamkniete\">—</td>";
+        else h += "<td class=\"brak\">brak</td>";
+      }
+      h += "</tr>\n";
+    }
+    h += "</tbody>\n";
+    s = koniec;
+  }
+  h += "</table>\n</section>\n";
+}
+
+void Nauczyciel(const TModele& m, int t, int dyzury, int minuty, std::string& h) {
+  const TNaucz& n = m.Nauczyciele[t];
+  h += "<section class=\"nauczyciel\">\n<h2>" + H(NazwiskoImie(n)) + "</h2>\n";
+  h += "<table>\n<thead><tr><th>Dzień</th><th>Przerwa</th><th>Rejon</th><th>Minuty</th></tr>"
+       "</thead>\n<tbody>\n";
+  for (const TDyzur& d : DyzuryNauczyciela(m, t)) {
+    h += "<tr><td>" + H(DzienMomentu(m, d.Moment)) + "</td><td>" + NazwaMomentu(m, d.Moment) +
+         "</td><td" + (m.Rejony.Istnieje(d.Rejon) ? StylKoloru(m.Rejony[d.Rejon].Kolor) : "") +
+         ">" + (m.Rejony.Istnieje(d.Rejon) ? HC(m.Rejony[d.Rejon].Nazwa) : "") +
+         "</td><td class=\"liczba\">" + std::to_string(m.Momenty[d.Moment].Minuty) + "</td></tr>\n";
+  }
+  h += "</tbody>\n<tfoot><tr><td colspan=\"3\">Razem dyżurów: " + std::to_string(dyzury) +
+       " (limit " + std::to_string(n.LimitDyzurow) + ")</td><td class=\"liczba\">" +
+       std::to_string(minuty) + " (limit " + std::to_string(n.LimitMinut) +
+       ")</td></tr></tfoot>\n</table>\n</section>\n";
+}
+
+}  // namespace
+
+std::string PlanHtml(const TModele& m) {
+  std::string h =
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"pl\" xml:lang=\"pl\">\n"
+      "<head>\n<meta charset=\"utf-8\"/>\n<title>Plan dyżurów</title>\n<style>";
+  h += kStyl;
+  h += "</style>\n</head>\n<body>\n";
+  Plan(m, h);
+  const TObciazenia obc = TOgolne(m).policz_obciazenia();
+  std::string bez;
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+    const auto i = static_cast<size_t>(t);
+    if (obc.Dyzury[i] > 0) Nauczyciel(m, t, obc.Dyzury[i], obc.Minuty[i], h);
+    else bez += (bez.empty() ? "" : ", ") + H(NazwiskoImie(m.Nauczyciele[t]));
+  }
+  // Teachers without a duty share one block.
+  if (!bez.empty())
+    h += "<section class=\"bez-dyzurow\">\n<h2>Bez dyżurów</h2>\n<p>" + bez + "</p>\n</section>\n";
+  h += "</body>\n</html>\n";
+  return h;
+}
+
+}  // namespace velmor

@@ -1,0 +1,13 @@
+#pragma once
+// The duty plan as one self-contained page for the staff room (UTF-8,
+// XHTML-parsable): the plan in the regions' colours, then each teacher's
+// duties and totals; printed, every table starts on a new page.
+#include <string>
+
+#include "core/document/dokument.h"
+
+namespace velmor {
+
+std::string PlanHtml(const TModele& m);
+
+}  // namespace velmor

@@ -1,0 +1,198 @@
+#include "core/eksport/ical.h"
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+
+#include "core/eksport/wspolne.h"
+#include "core/model/data.h"
+
+namespace velmor {
+namespace {
+
+constexpr std::string_view kStrefa = "Europe/Warsaw";
+// Central European time and its summer time since 1996.
+constexpr std::string_view kOpisStrefy =
+    "BEGIN:VTIMEZONE\r\n"
+    "TZID:Europe/Warsaw\r\n"
+    "BEGIN:DAYLIGHT\r\n"
+    "TZOFFSETFROM:+0100\r\n"
+    "TZOFFSETTO:+0200\r\n"
+    "TZNAME:CEST\r\n"
+    "DTSTART:19700329T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\n"
+    "END:DAYLIGHT\r\n"
+    "BEGIN:STANDARD\r\n"
+    "TZOFFSETFROM:+0200\r\n"
+    "TZOFFSETTO:+0100\r\n"
+    "TZNAME:CET\r\n"
+    "DTSTART:19701025T030000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\n"
+    "END:STANDARD\r\n"
+    "END:VTIMEZONE\r\n";
+
+// Content lines folded at 75 octets, never inside a UTF-8 character.
+class TLinie {
+ public:
+  void Dodaj(std::string_view linia) {
+    size_t limit = 75;
+    while (linia.size() > limit) {
+      size_t n = limit;
+      while (n > 0 && (static_cast<unsigned char>(linia[n]) & 0xC0) == 0x80) --n;
+      tekst_.append(linia.substr(0, n)).append("\r\n ");
+      linia.remove_prefix(n);
+      limit = 74;
+    }
+    tekst_.append(linia).append("\r\n");
+  }
+  void Dodaj(std::string_view nazwa, std::string_view wartosc) {
+    Dodaj(std::string(nazwa) + ":" + std::string(wartosc));
+  }
+  void DodajGotowe(std::string_view linie) { tekst_.append(linie); }
+  const std::string& Tekst() const { return tekst_; }
+
+ private:
+  std::string tekst_;
+};
+
+// A TEXT value: backslash, comma, semicolon and line breaks escaped; other
+// control characters, which TEXT cannot hold, become blanks.
+std::string Tekst(std::string_view utf8) {
+  std::string wynik;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const char c = utf8[i];
+    if (c == '\\' || c == ',' || c == ';') wynik += {'\\', c};
+    else if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
+    else if (c == '\n' || c == '\r') wynik += "\\n";
+    else if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) wynik += ' ';
+    else wynik += c;
+  }
+  return wynik;
+}
+
+std::string Data(double data) {
+  if (!DataWZakresie(data)) throw std::out_of_range("data poza latami 1-9999");
+  const TDataKalendarzowa d = RozkodujDate(data);
+  char tekst[16];
+  std::snprintf(tekst, sizeof tekst, "%04d%02d%02d", d.Rok, d.Miesiac, d.Dzien);
+  return tekst;
+}
+
+std::string Czas(int minuty) {
+  char tekst[16];
+  std::snprintf(tekst, sizeof tekst, "T%02d%02d00", minuty / 60, minuty % 60);
+  return tekst;
+}
+
+std::string ZnacznikUtc(std::time_t czas) {
+  std::tm t{};
+  gmtime_r(&czas, &t);
+  char tekst[32];
+  std::strftime(tekst, sizeof tekst, "%Y%m%dT%H%M%SZ", &t);
+  return tekst;
+}
+
+// Monday 0 ... Sunday 6.
+int DzienOdPoniedzialku(double data) { return (DzienTygodnia(data) + 5) % 7; }
+
+// A stable identifier of one duty: FNV-1a of what names it, mixed so that
+// close texts give far-apart values.
+std::string Uid(const std::string& opis) {
+  uint64_t h = 14695981039346656037ull;
+  for (const char c : opis) {
+    h ^= static_cast<unsigned char>(c);
+    h *= 1099511628211ull;
+  }
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdull;
+  h ^= h >> 33;
+  char tekst[40];
+  std::snprintf(tekst, sizeof tekst, "%016llx@velmor", static_cast<unsigned long long>(h));
+  return tekst;
+}
+
+}  // namespace
+
+std::optional<int> PoczatekLekcji(std::string_view etykieta) {
+  size_t i = etykieta.find_first_not_of(' ');
+  if (i == std::string_view::npos) return std::nullopt;
+  const auto cyfry = [&](size_t najwiecej) {
+    int x = 0;
+    size_t n = 0;
+    while (n < najwiecej && i < etykieta.size() && etykieta[i] >= '0' && etykieta[i] <= '9')
+      x = x * 10 + (etykieta[i++] - '0'), ++n;
+    return n == 0 ? -1 : x;
+  };
+  const int godzina = cyfry(2);
+  if (godzina < 0 || i >= etykieta.size() || (etykieta[i] != ':' && etykieta[i] != '.'))
+    return std::nullopt;
+  ++i;
+  const size_t minutyOd = i;
+  const int minuta = cyfry(2);
+  if (minuta < 0 || i - minutyOd != 2 || godzina > 23 || minuta > 59) return std::nullopt;
+  // "8:55x" is no time; a '-' or a blank may follow.
+  if (i < etykieta.size() && etykieta[i] >= '0' && etykieta[i] <= '9') return std::nullopt;
+  return godzina * 60 + minuta;
+}
+
+std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal& u) {
+  const TNaucz& n = m.Nauczyciele[t];
+  const std::string nazwa = Utf8(n.NazwaNauczyciela());
+  const std::string stempel = ZnacznikUtc(u.Znacznik);
+  const double poczatek = std::trunc(u.Od.value_or(m.Dni.DataPoczatku));
+  // A plan of more days than a week repeats every so many weeks.
+  const int cykl = std::max(1, (static_cast<int>(m.Dni.Dni.size()) + 6) / 7);
+
+  TLinie l;
+  l.Dodaj("BEGIN:VCALENDAR");
+  l.Dodaj("VERSION:2.0");
+  l.Dodaj("PRODID:-//Velmor//Plan dyżurów//PL");
+  l.Dodaj("CALSCALE:GREGORIAN");
+  l.Dodaj("METHOD:PUBLISH");
+  l.Dodaj("X-WR-CALNAME", Tekst("Dyżury: " + nazwa));
+  l.Dodaj("X-WR-TIMEZONE", kStrefa);
+  l.DodajGotowe(kOpisStrefy);
+  for (const TDyzur& d : DyzuryNauczyciela(m, t)) {
+    const auto [dzien, lekcja] = m.Dni.DzienILekcja(d.Moment);
+    const int tydzien = dzien / 7;
+    int powtorzen = 0;
+    if (u.Tygodnie > 0) {
+      if (tydzien >= u.Tygodnie) continue;  // first falls after the last week
+      powtorzen = (u.Tygodnie - 1 - tydzien) / cykl + 1;
+    }
+    const TMoment& moment = m.Momenty[d.Moment];
+    const std::string rejon = Utf8(m.Rejony.Istnieje(d.Rejon) ? m.Rejony[d.Rejon].Nazwa : "");
+    const std::string etykieta = EtykietaLekcji(m, d.Moment);
+    double data = poczatek + (dzien % 7 - DzienOdPoniedzialku(poczatek) + 7) % 7 + 7 * tydzien;
+
+    l.Dodaj("BEGIN:VEVENT");
+    l.Dodaj("UID", Uid(nazwa + '\n' + rejon + '\n' + std::to_string(d.Rejon) + '\n' +
+                       std::to_string(dzien) + '\n' + std::to_string(lekcja)));
+    l.Dodaj("DTSTAMP", stempel);
+    if (const auto koniec = PoczatekLekcji(etykieta)) {
+      int od = *koniec - moment.Minuty;
+      if (od < 0) od += 24 * 60, data -= 1;  // the break starts the day before
+      l.Dodaj("DTSTART;TZID=Europe/Warsaw", Data(data) + Czas(od));
+      if (moment.Minuty > 0)
+        l.Dodaj("DTEND;TZID=Europe/Warsaw", Data(od > *koniec ? data + 1 : data) + Czas(*koniec));
+    } else {
+      l.Dodaj("DTSTART;VALUE=DATE", Data(data));
+      l.Dodaj("DTEND;VALUE=DATE", Data(data + 1));
+    }
+    std::string regula = "FREQ=WEEKLY";
+    if (cykl > 1) regula += ";INTERVAL=" + std::to_string(cykl);
+    if (powtorzen > 0) regula += ";COUNT=" + std::to_string(powtorzen);
+    l.Dodaj("RRULE", regula);
+    l.Dodaj("SUMMARY", Tekst("Dyżur: " + rejon));
+    l.Dodaj("LOCATION", Tekst(rejon));
+    std::string opis = DzienMomentu(m, d.Moment) + ", " + Utf8(moment.Nazwa) + ", " +
+                       std::to_string(moment.Minuty) + " min";
+    if (const std::string sale = SaleRejonu(m, d.Rejon); !sale.empty()) opis += ". Sale: " + sale;
+    l.Dodaj("DESCRIPTION", Tekst(opis));
+    l.Dodaj("END:VEVENT");
+  }
+  l.Dodaj("END:VCALENDAR");
+  return l.Tekst();
+}
+
+}  // namespace velmor

@@ -1,0 +1,14 @@
+#pragma once
+// The duty model as one JSON object (UTF-8); README shows its shape.
+#include <string>
+
+#include "core/document/dokument.h"
+
+namespace velmor {
+
+std::string PlanJson(const TModele& m);
+
+// A JSON string of UTF-8 text, quoted and escaped.
+std::string NapisJson(const std::string& utf8);
+
+}  // namespace velmor

@@ -1,0 +1,93 @@
+#include "core/eksport/tabele.h"
+
+#include <stdexcept>
+
+#include "core/archive/cp1250.h"
+#include "core/planning/ogolne.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kKropki = ".....";
+constexpr const char* kZnakZakazu = "[zakaz]";
+
+std::string U(const std::string& cp1250) { return Cp1250DoUtf8(cp1250); }
+
+}  // namespace
+
+std::string EtykietaMomentu(const TModele& m, int s) {
+  const std::string nazwa = s < m.Momenty.Liczba() ? m.Momenty[s].Nazwa : std::string();
+  return U(TDni::NazwaDnia(m.Dni.DzienILekcja(s).first, 3) + " " + nazwa);
+}
+
+TTabela WidokDyzurow(const TModele& m) {
+  TTabela t{{"Moment"}};
+  for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
+    t[0].push_back(m.Rejony.Istnieje(r) ? U(m.Rejony[r].Nazwa) : kKropki);
+  for (int s = 0; s < m.Dyzury.LiczbaMomentow(); ++s) {
+    auto& wiersz = t.emplace_back(std::vector<std::string>{EtykietaMomentu(m, s)});
+    for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r) {
+      const uint8_t v = m.Dyzury.Dyzurny(r, s);
+      wiersz.push_back(m.Nauczyciele.Istnieje(v) ? U(m.Nauczyciele[v].NazwaNauczyciela())
+                       : v == kBrak              ? kKropki
+                       : v == kZamkniete         ? kZnakZakazu
+                                                 : "");
+    }
+  }
+  return t;
+}
+
+TTabela WidokNauczycieli(const TModele& m) {
+  const TOgolne o(m);
+  TTabela t{{"Moment"}};
+  for (const TNaucz& n : m.Nauczyciele) t[0].push_back(U(n.Nazwisko));
+  for (int s = 0; s < m.Dyzury.LiczbaMomentow(); ++s) {
+    auto& wiersz = t.emplace_back(std::vector<std::string>{EtykietaMomentu(m, s)});
+    for (int n = 0; n < m.Nauczyciele.Liczba(); ++n) {
+      const uint8_t r = o.rejon_dyzuru(n, s);
+      wiersz.push_back(m.Rejony.Istnieje(r) ? U(m.Rejony[r].Nazwa) : kKropki);
+    }
+  }
+  return t;
+}
+
+TTabela WidokObciazen(const TModele& m) {
+  const TObciazenia obc = TOgolne(m).policz_obciazenia();
+  TTabela t{{"Nauczyciel", "Dyżury", "Minuty", "Limit dyżurów", "Limit minut"}};
+  for (int n = 0; n < m.Nauczyciele.Liczba(); ++n) {
+    const TNaucz& x = m.Nauczyciele[n];
+    t.push_back({U(x.NazwaNauczyciela()), std::to_string(obc.Dyzury[n]),
+                 std::to_string(obc.Minuty[n]), std::to_string(x.LimitDyzurow),
+                 std::to_string(x.LimitMinut)});
+  }
+  return t;
+}
+
+TTabela WidokLimitow(const TModele& m) {
+  const TOgolne o(m);
+  const TObciazenia obc = o.policz_obciazenia();
+  TTabela t{{"Kto?", "Ile razy?", "Ile minut?", "Dyspozycja"}};
+  for (int n = 0; n < m.Nauczyciele.Liczba(); ++n) {
+    const TNaucz& x = m.Nauczyciele[n];
+    const int zakazy = x.Dyspozycja.LiczbaZakazow();
+    t.push_back({U(x.Nazwisko + " " + x.Imie) + " (" + std::to_string(o.liczba_lekcji(n)) + ")",
+                 std::to_string(x.LimitDyzurow) + " (" + std::to_string(obc.Dyzury[n]) + ")",
+                 std::to_string(x.LimitMinut) + " (" + std::to_string(obc.Minuty[n]) + ")",
+                 zakazy > 0 ? std::to_string(zakazy) : ""});
+  }
+  return t;
+}
+
+bool ZnanyWidok(const std::string& nazwa) {
+  return nazwa == "duty" || nazwa == "teachers" || nazwa == "loads" || nazwa == "limits";
+}
+
+TTabela Widok(const TModele& m, const std::string& nazwa) {
+  if (nazwa == "duty") return WidokDyzurow(m);
+  if (nazwa == "teachers") return WidokNauczycieli(m);
+  if (nazwa == "loads") return WidokObciazen(m);
+  if (nazwa == "limits") return WidokLimitow(m);
+  throw std::invalid_argument("nieznany widok: " + nazwa);
+}
+
+}  // namespace velmor

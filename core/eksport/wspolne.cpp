@@ -1,0 +1,66 @@
+#include "core/eksport/wspolne.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/archive/cp1250.h"
+
+namespace velmor {
+
+std::vector<TDyzur> DyzuryNauczyciela(const TModele& m, int t) {
+  std::vector<TDyzur> wynik;
+  for (int s = 0; s < std::min(m.Dyzury.LiczbaMomentow(), m.Momenty.Liczba()); ++s)
+    for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
+      if (NauczycielKomorki(m, r, s) == t) wynik.push_back({s, r});
+  return wynik;
+}
+
+int NauczycielKomorki(const TModele& m, int r, int s) {
+  const uint8_t v = m.Dyzury.Dyzurny(r, s);
+  return m.Nauczyciele.Istnieje(v) ? v : -1;
+}
+
+std::string Utf8(const std::string& cp1250) { return Cp1250DoUtf8(cp1250); }
+
+std::string NazwiskoImie(const TNaucz& n) { return Utf8(n.Nazwisko + " " + n.Imie); }
+
+std::string DzienMomentu(const TModele& m, int s) {
+  return Utf8(TDni::NazwaDnia(m.Dni.DzienILekcja(s).first, 0));
+}
+
+std::string EtykietaLekcji(const TModele& m, int s) {
+  if (s < 0 || s >= m.Dni.LiczbaSlotow()) return {};
+  const auto [dzien, lekcja] = m.Dni.DzienILekcja(s);
+  return Utf8(m.Dni.Dni[static_cast<size_t>(dzien)].Godziny[static_cast<size_t>(lekcja)].Nazwa);
+}
+
+std::string SaleRejonu(const TModele& m, int r) {
+  std::string wynik;
+  if (!m.Rejony.Istnieje(r)) return wynik;
+  for (const uint8_t sala : m.Rejony[r].SaleRejonu.Elementy()) {
+    if (!m.Sale.Istnieje(sala)) continue;
+    if (!wynik.empty()) wynik += ", ";
+    wynik += Utf8(m.Sale[sala].Nazwa);
+  }
+  return wynik;
+}
+
+std::string KolorHtml(uint32_t kolor) {
+  char tekst[8];
+  std::snprintf(tekst, sizeof tekst, "#%02X%02X%02X", kolor & 0xFF, (kolor >> 8) & 0xFF,
+                (kolor >> 16) & 0xFF);
+  return tekst;
+}
+
+void TNowePliki::Dodaj(const std::filesystem::path& cel, std::string_view tresc) {
+  auto plik = std::make_unique<TPlikZastepczy>(cel);
+  ZapiszWszystko(plik->Deskryptor(), tresc.data(), tresc.size());
+  pliki_.push_back(std::move(plik));
+}
+
+void TNowePliki::Zatwierdz() {
+  for (auto& plik : pliki_) plik->Zatwierdz();
+  pliki_.clear();
+}
+
+}  // namespace velmor

@@ -1,0 +1,55 @@
+#pragma once
+// What the exports share: a teacher's duties, texts in UTF-8, colours for a
+// page, and writing finished files in place.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/archive/dysk.h"
+#include "core/document/dokument.h"
+
+namespace velmor {
+
+// One cell of the duty table held by a teacher.
+struct TDyzur {
+  int Moment, Rejon;
+};
+
+// Teacher t's duties, by moment, then by region (moments the moment list
+// holds only).
+std::vector<TDyzur> DyzuryNauczyciela(const TModele& m, int t);
+
+// The teacher in a duty cell; -1 for nobody, a closed cell or an index past
+// the list.
+int NauczycielKomorki(const TModele& m, int r, int s);
+
+// UTF-8 forms of model texts.
+std::string Utf8(const std::string& cp1250);
+// "Nazwisko Imie", as the limits window names a teacher.
+std::string NazwiskoImie(const TNaucz& n);
+// The weekday name of a moment's day.
+std::string DzienMomentu(const TModele& m, int s);
+// The label of slot s's period ("8:55-9:40"); empty for no such slot.
+std::string EtykietaLekcji(const TModele& m, int s);
+// A region's rooms by name, comma-separated.
+std::string SaleRejonu(const TModele& m, int r);
+
+// "#RRGGBB" of a 0x00BBGGRR colour.
+std::string KolorHtml(uint32_t kolor);
+
+// Files written in full under temporary names (see TPlikZastepczy) and put
+// in place together by Zatwierdz; until then no target is touched, and
+// whatever is not committed is removed. Every failure raises EStrumien.
+class TNowePliki {
+ public:
+  void Dodaj(const std::filesystem::path& cel, std::string_view tresc);
+  void Zatwierdz();
+
+ private:
+  std::vector<std::unique_ptr<TPlikZastepczy>> pliki_;
+};
+
+}  // namespace velmor

@@ -1,0 +1,166 @@
+"""Reads velmor-cli's exports back with real parsers and prints what they
+hold as plain lines for the cli tests to compare. A fault in the file's
+form is printed as a line starting with ERROR.
+
+    eksport_sprawdz.py ics FILE...   events of each calendar
+    eksport_sprawdz.py csv FILE      the rows, cells separated by tabs
+    eksport_sprawdz.py json FILE     the duty and loads views rebuilt from it
+    eksport_sprawdz.py html FILE     the plan table and the teacher blocks
+
+Line breaks inside a value are printed as the sign U+23CE.
+"""
+import csv
+import datetime
+import json
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+import icalendar
+
+NL = "\u23ce"
+# A TEXT value of RFC 5545: no bare ; , \ or control character.
+TEXT = re.compile(r"(?:[^\\;,\x00-\x08\x0a-\x1f\x7f]|\\[\\;,nN])*")
+
+
+def t(value):
+    return str(value).replace("\r\n", NL).replace("\n", NL)
+
+
+def row(cells):
+    print("\t".join(t(c) for c in cells))
+
+
+def time_of(prop):
+    if prop is None:
+        return "-"
+    dt = prop.dt
+    if isinstance(dt, datetime.datetime):
+        zone = getattr(dt.tzinfo, "zone", None) or "floating"
+        return f"{dt.isoformat()} {zone}"
+    return dt.isoformat()
+
+
+def ics(paths):
+    for path in paths:
+        raw = open(path, "rb").read()
+        print("FILE", path.rsplit("/", 1)[-1])
+        if not raw.endswith(b"\r\n"):
+            print("ERROR the last line does not end with CR LF")
+        for i, line in enumerate(raw.split(b"\r\n")[:-1]):
+            if b"\n" in line or b"\r" in line:
+                print(f"ERROR line {i}: a bare line break")
+            if len(line) > 75:
+                print(f"ERROR line {i}: {len(line)} octets")
+            try:
+                line.decode("utf-8")
+            except UnicodeDecodeError:
+                print(f"ERROR line {i}: not UTF-8 on its own (a character split by folding)")
+        # The parser is lenient about escapes: the text values are checked here.
+        for line in raw.decode("utf-8").replace("\r\n ", "").split("\r\n"):
+            name, _, value = line.partition(":")
+            if name in ("SUMMARY", "LOCATION", "DESCRIPTION", "X-WR-CALNAME") and \
+                    not TEXT.fullmatch(value):
+                print("ERROR not a TEXT value:", line)
+        cal = icalendar.Calendar.from_ical(raw)
+        if str(cal.get("VERSION")) != "2.0" or not cal.get("PRODID"):
+            print("ERROR no VERSION:2.0 or PRODID")
+        for component in cal.walk():
+            for error in component.errors:
+                print("ERROR", component.name, error)
+        print("CAL", t(cal.get("X-WR-CALNAME")))
+        uids = set()
+        for e in cal.walk("VEVENT"):
+            if e.get("DTSTAMP") is None or not str(e.get("DTSTAMP").to_ical()).endswith("Z'"):
+                print("ERROR DTSTAMP missing or not UTC")
+            if e["UID"] in uids:
+                print("ERROR UID twice:", e["UID"])
+            uids.add(e["UID"])
+            row(["EVENT", time_of(e.get("DTSTART")), time_of(e.get("DTEND")),
+                 e["RRULE"].to_ical().decode(), e["SUMMARY"], e["LOCATION"], e["DESCRIPTION"]])
+
+
+def csv_file(path):
+    data = open(path, "rb").read().decode("utf-8")
+    if data and not data.endswith("\r\n"):
+        print("ERROR the last row does not end with CR LF")
+    with open(path, newline="", encoding="utf-8") as f:
+        for cells in csv.reader(f, strict=True):
+            row(cells)
+
+
+def json_file(path):
+    plan = json.load(open(path, encoding="utf-8"))
+    print("START", plan["start"])
+    # The duty view of `velmor-cli show`, from the JSON alone.
+    row(["Moment"] + [r["name"] for r in plan["regions"]])
+    for line in plan["table"]:
+        moment = plan["moments"][line["moment"]]
+        label = plan["days"][moment["day"]]["name"][:3] + " " + moment["name"]
+        cells = []
+        for cell, region in zip(line["cells"], plan["regions"]):
+            if cell["region"] != region["name"]:
+                print("ERROR cell of", cell["region"], "under", region["name"])
+            if cell["closed"] and cell["teacher"] is not None:
+                print("ERROR a closed cell names a teacher")
+            cells.append(cell["teacher"] or ("[zakaz]" if cell["closed"] else "....."))
+        row([label] + cells)
+    # The loads view.
+    row(["Nauczyciel", "Dyżury", "Minuty", "Limit dyżurów", "Limit minut"])
+    for n in plan["teachers"]:
+        row([n["name"], n["duties"], n["minutes"], n["dutyLimit"], n["minuteLimit"]])
+    for n in plan["teachers"]:
+        if n["bannedMoments"]:
+            row(["BANS", n["surname"], n["firstName"]] + n["bannedMoments"])
+    for r in plan["regions"]:
+        row(["REGION", r["name"], r["colour"], ", ".join(r["rooms"])])
+    for m in plan["moments"]:
+        row(["MOMENT", m["name"], m["minutes"], m["long"]])
+    row(["OPTIONS", json.dumps(plan["options"], sort_keys=True)])
+
+
+def html_file(path):
+    ns = {"h": "http://www.w3.org/1999/xhtml"}
+    root = ET.parse(path).getroot()  # fails on a page that is not well-formed
+    style = root.find("h:head/h:style", ns).text
+    media = style[style.index("@media print"):]
+    print("PRINT", "section { break-before: page;" in media)
+    sections = root.findall("h:body/h:section", ns)
+    print("SECTIONS", len(sections))
+    plan = sections[0].find("h:table", ns)
+    heads = plan.findall("h:thead/h:tr/h:th", ns)
+    row(["Moment"] + ["".join(h.itertext()) for h in heads[2:]])
+    row(["COLOURS"] + [h.get("style", "") for h in heads[2:]])
+    shown = {"brak": ".....", "\u2014": "[zakaz]"}
+    for body in plan.findall("h:tbody", ns):
+        day = None
+        for tr in body.findall("h:tr", ns):
+            th = tr.find("h:th", ns)
+            if th is not None:
+                day = "".join(th.itertext())
+            cells = ["".join(td.itertext()) for td in tr.findall("h:td", ns)]
+            row([day[:3] + " " + cells[0]] + [shown.get(c, c) for c in cells[1:]])
+    for s in sections[1:]:
+        name = "".join(s.find("h:h2", ns).itertext())
+        table = s.find("h:table", ns)
+        if table is None:
+            row(["BLOCK", name, "".join(s.find("h:p", ns).itertext())])
+            continue
+        duties = [["".join(td.itertext()) for td in tr.findall("h:td", ns)]
+                  for tr in table.findall("h:tbody/h:tr", ns)]
+        total = " ".join("".join(td.itertext()) for td in table.findall("h:tfoot/h:tr/h:td", ns))
+        row(["BLOCK", name, len(duties), sum(int(d[3]) for d in duties), total])
+
+
+if __name__ == "__main__":
+    kind, files = sys.argv[1], sys.argv[2:]
+    if kind == "ics":
+        ics(files)
+    elif kind == "csv":
+        csv_file(files[0])
+    elif kind == "json":
+        json_file(files[0])
+    elif kind == "html":
+        html_file(files[0])
+    else:
+        sys.exit("unknown kind " + kind)
