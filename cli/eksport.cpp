@@ -7,7 +7,6 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
-#include <set>
 #include <stdexcept>
 
 #include "cli/argumenty.h"
@@ -111,18 +110,10 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
     }
     TNowePliki pliki;
     std::vector<fs::path> nazwy;
-    std::set<std::string> zajete;
     try {
-      for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
-        if (DyzuryNauczyciela(m, t).empty()) continue;
-        // Namesakes get "-2", "-3"; names apart only in letter case count as one,
-        // as file systems that ignore case see them.
-        const std::string podstawa = NazwaPlikuNauczyciela(m.Nauczyciele[t]);
-        std::string nazwa = podstawa;
-        for (int k = 2; !zajete.insert(MaleLitery(nazwa)).second; ++k)
-          nazwa = podstawa + "-" + std::to_string(k);
-        nazwy.push_back(wynik / (nazwa + ".ics"));
-        pliki.Dodaj(nazwy.back(), KalendarzNauczyciela(m, t, u));
+      for (const auto& [nazwa, tresc] : KalendarzeNauczycieli(m, wynik, u)) {
+        nazwy.push_back(nazwa);
+        pliki.Dodaj(nazwa, tresc);
       }
     } catch (const EStrumien&) {
       EOrvelError blad(3);

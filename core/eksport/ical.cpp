@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <stdexcept>
 
+#include "core/archive/cp1250.h"
+#include "core/eksport/nazwy.h"
 #include "core/eksport/wspolne.h"
 #include "core/model/data.h"
 
@@ -193,6 +196,21 @@ std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal&
   }
   l.Dodaj("END:VCALENDAR");
   return l.Tekst();
+}
+
+std::vector<std::pair<std::filesystem::path, std::string>> KalendarzeNauczycieli(
+    const TModele& m, const std::filesystem::path& folder, const TUstawieniaIcal& u) {
+  std::vector<std::pair<std::filesystem::path, std::string>> pliki;
+  std::set<std::string> zajete;
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+    if (DyzuryNauczyciela(m, t).empty()) continue;
+    const std::string podstawa = NazwaPlikuNauczyciela(m.Nauczyciele[t]);
+    std::string nazwa = podstawa;
+    for (int k = 2; !zajete.insert(MaleLitery(nazwa)).second; ++k)
+      nazwa = podstawa + "-" + std::to_string(k);
+    pliki.emplace_back(folder / (nazwa + ".ics"), KalendarzNauczyciela(m, t, u));
+  }
+  return pliki;
 }
 
 }  // namespace velmor

@@ -2,9 +2,12 @@
 // A teacher's duties as an iCalendar file (RFC 5545): one weekly event per
 // duty, at the break before its period, in Europe/Warsaw time.
 #include <ctime>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/document/dokument.h"
 
@@ -27,5 +30,11 @@ std::optional<int> PoczatekLekcji(std::string_view etykieta);
 // more than seven days repeats every as many weeks as it spans. Raises
 // std::out_of_range when a date falls outside the years 1 to 9999.
 std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal& u);
+
+// The calendars of every teacher with a duty, each with its file in
+// `folder`: named after the teacher, namesakes "-2", "-3" (letter case
+// ignored, as some file systems ignore it). Raises as KalendarzNauczyciela.
+std::vector<std::pair<std::filesystem::path, std::string>> KalendarzeNauczycieli(
+    const TModele& m, const std::filesystem::path& folder, const TUstawieniaIcal& u);
 
 }  // namespace velmor

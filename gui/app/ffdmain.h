@@ -27,7 +27,9 @@ class Tffdmain : public QMainWindow {
   // The menus, commands and tool buttons.
   struct TPolecenia {
     QMenu *Pliki = nullptr, *Edycja = nullptr, *Dane = nullptr, *MenuDyzury = nullptr,
-          *Pomoc = nullptr;
+          *Eksport = nullptr, *Pomoc = nullptr;
+    // The Eksport menu's commands, in the order of TEksport.
+    std::array<QAction*, 5> Eksporty{};
     // Undo and redo: their keys work in every window of the program.
     QAction *Cofnij = nullptr, *Ponow = nullptr;
     QAction *Nowy = nullptr, *Odczytaj = nullptr, *Zapisz = nullptr, *ZapiszJako = nullptr,

@@ -47,6 +47,11 @@ void Tffdmain::UtworzMenu() {
   p.Dyzury = Polecenie(p.MenuDyzury, "&Plan dyżurów");
   p.Kontrola = Polecenie(p.MenuDyzury, "&Kontrola planu");
   p.DyzuryNauczycieli = Polecenie(p.MenuDyzury, "Dyżury &nauczycieli");
+  p.Eksport = menuBar()->addMenu("&Eksport");
+  const char* const eksporty[] = {
+      "&Kalendarze nauczycieli (iCalendar)...", "&Strona do pokoju nauczycielskiego (HTML)...",
+      "&Tabela planu (CSV)...", "&Model dyżurów (JSON)...", "&Plan dyżurów (PDF)..."};
+  for (size_t i = 0; i < p.Eksporty.size(); ++i) p.Eksporty[i] = Polecenie(p.Eksport, eksporty[i]);
   p.Pomoc = menuBar()->addMenu("Po&moc");
   p.PomocVelmor = Polecenie(p.Pomoc, "Velmor - &pomoc");
 
@@ -116,6 +121,7 @@ bool Tffdmain::ZapytajOZapis() {
 void Tffdmain::UstawDostepnosc(bool wlaczone) {
   polecenia_.Dane->menuAction()->setEnabled(wlaczone);
   polecenia_.MenuDyzury->menuAction()->setEnabled(wlaczone);
+  polecenia_.Eksport->menuAction()->setEnabled(wlaczone);
   for (QAction* a : polecenia_.MenuDyzury->actions()) a->setEnabled(wlaczone);
   for (size_t i = 1; i <= 4; ++i) polecenia_.Przyciski[i]->setEnabled(wlaczone);
   for (QWidget* okno : powiazania_.ZamykaneBezDanych) okno->close();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <initializer_list>
 
+#include "gui/app/eksport.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
 #include "gui/common/fdlosa.h"
@@ -91,6 +92,12 @@ void TProgram::Podlacz() {
   QObject::connect(p.Dyzury, &QAction::triggered, o.ffddyzur, &Tffddyzur::Pokaz);
   QObject::connect(p.Kontrola, &QAction::triggered, o.ffdkontrola, &Tffdkontrola::Pokaz);
   QObject::connect(p.DyzuryNauczycieli, &QAction::triggered, o.ffdkarty, &Tffdkarty::Pokaz);
+  for (size_t i = 0; i < p.Eksporty.size(); ++i)
+    QObject::connect(p.Eksporty[i], &QAction::triggered, o.ffdmain, [this, i] {
+      okna_.ffddyzur->Pokaz();  // the PDF prints the plan's table as its window shows it
+      Eksportuj(static_cast<TEksport>(i), okna_.ffdmain, dokument_, dialogi_,
+                okna_.ffddyzur->Siatka());
+    });
   QObject::connect(p.Cofnij, &QAction::triggered, o.ffdmain, [this] { Cofnij(true); });
   QObject::connect(p.Ponow, &QAction::triggered, o.ffdmain, [this] { Cofnij(false); });
 

@@ -37,6 +37,10 @@ QString TDialogiSystemowe::WybierzPlik(QWidget* rodzic, const TDialogPliku& d) {
   return dialog.selectedFiles().first();
 }
 
+QString TDialogiSystemowe::WybierzFolder(QWidget* rodzic, const QString& tytul) {
+  return QFileDialog::getExistingDirectory(rodzic, tytul);
+}
+
 QMessageBox::StandardButton TDialogiSystemowe::Zapytaj(QWidget* rodzic, const QString& tytul,
                                                        const QString& tekst) {
   QMessageBox pytanie(QMessageBox::Warning, tytul, tekst,

@@ -25,6 +25,8 @@ class TDialogi {
   virtual ~TDialogi() = default;
   // The chosen file name; empty when the dialog was cancelled.
   virtual QString WybierzPlik(QWidget* rodzic, const TDialogPliku& dialog) = 0;
+  // An existing folder; empty when the dialog was cancelled.
+  virtual QString WybierzFolder(QWidget* rodzic, const QString& tytul) = 0;
   // Yes, No or Cancel, with the exclamation icon.
   virtual QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
                                               const QString& tekst) = 0;
@@ -35,6 +37,7 @@ class TDialogi {
 class TDialogiSystemowe : public TDialogi {
  public:
   QString WybierzPlik(QWidget* rodzic, const TDialogPliku& dialog) override;
+  QString WybierzFolder(QWidget* rodzic, const QString& tytul) override;
   QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
                                       const QString& tekst) override;
   void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) override;

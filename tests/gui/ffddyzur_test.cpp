@@ -1,6 +1,7 @@
 // The duty plan editor and the automatic-entry options dialog.
 #include "gui/planning/ffddyzur.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -453,6 +454,26 @@ TEST_F(DutyPlan, TeachersDutySheetHasABlockPerTeacher) {
   EXPECT_EQ(tekst(0, obc.Dyzury[0] + 1), "Razem: " + std::to_string(obc.Dyzury[0]) + " dyżurów");
   EXPECT_EQ(tekst(3, obc.Dyzury[0] + 1), std::to_string(obc.Minuty[0]));
   karty.close();
+}
+
+// The Eksport menu writes each format where the dialogs say; a folder that
+// does not exist is error 3 and leaves nothing.
+TEST_F(DutyPlan, ExportMenuWritesEveryFormat) {
+  const auto& eksporty = Glowne().Polecenia().Eksporty;
+  std::filesystem::create_directories(folder / "kalendarze");
+  dialogi.Pliki = {Sciezka("kalendarze"), Sciezka("plan.html"), Sciezka("plan.csv"),
+                   Sciezka("plan.json"), Sciezka("plan.pdf")};
+  for (QAction* a : eksporty) a->trigger();
+  EXPECT_TRUE(dialogi.Pliki.empty());
+  EXPECT_EQ(PlikiFolderu(folder / "kalendarze").size(), 4u);  // every teacher has duties
+  for (const char* plik : {"plan.html", "plan.csv", "plan.json", "plan.pdf"})
+    EXPECT_GT(std::filesystem::file_size(folder / plik), 50u) << plik;
+  EXPECT_TRUE(bledy.kody.empty());
+
+  dialogi.Pliki = {Sciezka("brak/plan.html")};
+  eksporty[1]->trigger();
+  EXPECT_EQ(bledy.kody, std::vector<int>{3});
+  EXPECT_FALSE(std::filesystem::exists(folder / "brak"));
 }
 
 TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {

@@ -54,6 +54,12 @@ class TDialogiTestowe : public TDialogi {
     return nazwa;
   }
 
+  QString WybierzFolder(QWidget*, const QString& tytul) override {
+    TDialogPliku dialog;
+    dialog.Tytul = tytul;
+    return WybierzPlik(nullptr, dialog);
+  }
+
   QMessageBox::StandardButton Zapytaj(QWidget*, const QString& tytul,
                                       const QString& tekst) override {
     ++Pytania;

@@ -46,7 +46,7 @@ TEST_F(Shell, MenuAndToolButtonsAreThoseOfTheDesign) {
   const Tffdmain::TPolecenia& p = Glowne().Polecenia();
   QStringList glowne;
   for (const QAction* a : Glowne().menuBar()->actions()) glowne << a->text();
-  EXPECT_EQ(glowne, QStringList({"&Pliki", "&Edycja", "D&ane", "&Dyżury", "Po&moc"}));
+  EXPECT_EQ(glowne, QStringList({"&Pliki", "&Edycja", "D&ane", "&Dyżury", "&Eksport", "Po&moc"}));
   EXPECT_EQ(Napisy(p.Edycja), QStringList({"&Cofnij Ctrl+Z", "&Ponów Ctrl+Y"}));
   EXPECT_EQ(Napisy(p.Pliki),
             QStringList({"&Nowy Ctrl+N", "&Odczytaj Ctrl+O", "&Zapisz Ctrl+S",
