@@ -101,24 +101,32 @@ class TUkladacz {
   }
 
  private:
+  using TZajetosc = std::vector<std::vector<int>>;
+  // The count of item i (class, teacher, room) in slot s.
+  static int& Pole(TZajetosc& z, int i, int s) {
+    return z[static_cast<size_t>(i)][static_cast<size_t>(s)];
+  }
+  static int Pole(const TZajetosc& z, int i, int s) {
+    return z[static_cast<size_t>(i)][static_cast<size_t>(s)];
+  }
   bool Wolny(const TLekcja& l, int s) const {
     for (int c : l.Oddzialy)
-      if (oddzial_[c][s]) return false;
+      if (Pole(oddzial_, c, s)) return false;
     for (const auto& g : l.Grupy) {
-      if (nauczyciel_[g[1]][s]) return false;
-      if (sala_[g[2]][s] >= (g[2] == kSalGimn ? 2 : 1)) return false;
+      if (Pole(nauczyciel_, g[1], s)) return false;
+      if (Pole(sala_, g[2], s) >= (g[2] == kSalGimn ? 2 : 1)) return false;
     }
     return true;
   }
   void Zajmij(const TLekcja& l, int s) {
-    for (int c : l.Oddzialy) oddzial_[c][s] = 1;
+    for (int c : l.Oddzialy) Pole(oddzial_, c, s) = 1;
     for (const auto& g : l.Grupy) {
-      nauczyciel_[g[1]][s] = 1;
-      sala_[g[2]][s] += 1;
+      Pole(nauczyciel_, g[1], s) = 1;
+      Pole(sala_, g[2], s) += 1;
     }
   }
 
-  std::vector<std::vector<int>> oddzial_, nauczyciel_, sala_;
+  TZajetosc oddzial_, nauczyciel_, sala_;
 };
 
 // The teacher of subject j in class c: the subject's teachers in turn.

@@ -56,8 +56,9 @@ TTabela WidokObciazen(const TModele& m) {
   TTabela t{{"Nauczyciel", "Dyżury", "Minuty", "Limit dyżurów", "Limit minut"}};
   for (int n = 0; n < m.Nauczyciele.Liczba(); ++n) {
     const TNaucz& x = m.Nauczyciele[n];
-    t.push_back({U(x.NazwaNauczyciela()), std::to_string(obc.Dyzury[n]),
-                 std::to_string(obc.Minuty[n]), std::to_string(x.LimitDyzurow),
+    const auto i = static_cast<size_t>(n);
+    t.push_back({U(x.NazwaNauczyciela()), std::to_string(obc.Dyzury[i]),
+                 std::to_string(obc.Minuty[i]), std::to_string(x.LimitDyzurow),
                  std::to_string(x.LimitMinut)});
   }
   return t;
@@ -70,9 +71,10 @@ TTabela WidokLimitow(const TModele& m) {
   for (int n = 0; n < m.Nauczyciele.Liczba(); ++n) {
     const TNaucz& x = m.Nauczyciele[n];
     const int zakazy = x.Dyspozycja.LiczbaZakazow();
+    const auto i = static_cast<size_t>(n);
     t.push_back({U(x.Nazwisko + " " + x.Imie) + " (" + std::to_string(o.liczba_lekcji(n)) + ")",
-                 std::to_string(x.LimitDyzurow) + " (" + std::to_string(obc.Dyzury[n]) + ")",
-                 std::to_string(x.LimitMinut) + " (" + std::to_string(obc.Minuty[n]) + ")",
+                 std::to_string(x.LimitDyzurow) + " (" + std::to_string(obc.Dyzury[i]) + ")",
+                 std::to_string(x.LimitMinut) + " (" + std::to_string(obc.Minuty[i]) + ")",
                  zakazy > 0 ? std::to_string(zakazy) : ""});
   }
   return t;
