@@ -76,6 +76,11 @@ void TModele::Zapisz(TOrvelZapis& s, int wersjaPliku) const {
   Stopka.Zapisz(s, wersjaPliku);
 }
 
+std::string TModele::EtykietaMomentu(int s) const {
+  const std::string nazwa = s < Momenty.Liczba() ? Momenty[s].Nazwa : std::string();
+  return TDni::NazwaDnia(Dni.DzienILekcja(s).first, 3) + " " + nazwa;
+}
+
 bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
   try {
     TOrvelOdczyt s(nazwa);

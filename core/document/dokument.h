@@ -37,6 +37,9 @@ struct TModele {
   // What the readers rely on: one moment per slot, a duty table of regions
   // x slots, lists a byte index can address.
   bool Spojne() const;
+  // "Pon przed 8:00-8:45" (Windows-1250): slot s's weekday cut to 3 letters
+  // and its moment's name (none for a slot without a moment).
+  std::string EtykietaMomentu(int s) const;
   bool operator==(const TModele&) const = default;
 };
 

@@ -15,10 +15,7 @@ std::string U(const std::string& cp1250) { return Cp1250DoUtf8(cp1250); }
 
 }  // namespace
 
-std::string EtykietaMomentu(const TModele& m, int s) {
-  const std::string nazwa = s < m.Momenty.Liczba() ? m.Momenty[s].Nazwa : std::string();
-  return U(TDni::NazwaDnia(m.Dni.DzienILekcja(s).first, 3) + " " + nazwa);
-}
+std::string EtykietaMomentu(const TModele& m, int s) { return U(m.EtykietaMomentu(s)); }
 
 TTabela WidokDyzurow(const TModele& m) {
   TTabela t{{"Moment"}};

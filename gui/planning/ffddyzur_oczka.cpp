@@ -22,8 +22,7 @@ void Naglowek(const TModele& d, int r, TTekstOczka& ato) {
 
 void Etykieta(const TModele& d, int m, TTekstOczka& ato) {
   if (m >= d.Momenty.Liczba()) return ato.wpisz_kropki(0);
-  const int dzien = d.Dni.DzienILekcja(m).first;
-  ato.ustaw_tekst(0, TDni::NazwaDnia(dzien, 3) + " " + d.Momenty[m].Nazwa);
+  ato.ustaw_tekst(0, d.EtykietaMomentu(m));
   ato.ustaw_kolor(d.Momenty[m].Kolor);
 }
 

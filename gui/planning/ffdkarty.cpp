@@ -4,6 +4,7 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
+#include "core/eksport/wspolne.h"
 #include "core/planning/ogolne.h"
 #include "gui/grid/celledi.h"
 
@@ -34,12 +35,10 @@ int Tffdkarty::Przelicz() {
   dyzury_ = obc.Dyzury;
   minuty_ = obc.Minuty;
   wiersze_.clear();
-  const int rejonow = std::min(dok_.Dyzury.LiczbaRejonow(), dok_.Rejony.Liczba());
   for (int t = 0; t < dok_.Nauczyciele.Liczba(); ++t) {
     wiersze_.push_back({TWiersz::kNazwisko, t});
-    for (int k = 0; k < dok_.Dyzury.LiczbaMomentow(); ++k)
-      for (int r = 0; r < rejonow; ++r)
-        if (dok_.Dyzury.Dyzurny(r, k) == t) wiersze_.push_back({TWiersz::kDyzur, t, k, r});
+    for (const TDyzur& d : DyzuryNauczyciela(dok_, t))
+      wiersze_.push_back({TWiersz::kDyzur, t, d.Moment, d.Rejon});
     wiersze_.push_back({TWiersz::kSuma, t});
     wiersze_.push_back({TWiersz::kOdstep, t});
   }
@@ -55,14 +54,12 @@ void Tffdkarty::Oczko(int x, int y, TTekstOczka& ato) const {
       if (x == 0) ato.ustaw_tekst(0, dok_.Nauczyciele[w.Nauczyciel].NazwaNauczyciela());
       ato.ustaw_kolor(dok_.Nauczyciele[w.Nauczyciel].Kolor);
       break;
-    case TWiersz::kDyzur: {
-      const bool jest = w.Moment < dok_.Momenty.Liczba();
+    case TWiersz::kDyzur:  // a moment of the list (see DyzuryNauczyciela)
       if (x == 0) ato.ustaw_tekst(0, TDni::NazwaDnia(dok_.Dni.DzienILekcja(w.Moment).first, 0));
-      if (x == 1 && jest) ato.ustaw_tekst(0, dok_.Momenty[w.Moment].Nazwa);
-      if (x == 2) ato.ustaw_tekst(0, dok_.Rejony[w.Rejon].Nazwa);
-      if (x == 3 && jest) ato.ustaw_tekst(0, std::to_string(dok_.Momenty[w.Moment].Minuty));
+      if (x == 1) ato.ustaw_tekst(0, dok_.Momenty[w.Moment].Nazwa);
+      if (x == 2 && dok_.Rejony.Istnieje(w.Rejon)) ato.ustaw_tekst(0, dok_.Rejony[w.Rejon].Nazwa);
+      if (x == 3) ato.ustaw_tekst(0, std::to_string(dok_.Momenty[w.Moment].Minuty));
       break;
-    }
     case TWiersz::kSuma:
       if (x == 0)
         ato.ustaw_tekst(0, Utf8DoCp1250("Razem: " + std::to_string(dyzury_[t]) + " dyżurów"));

@@ -55,8 +55,7 @@ void Tffdkontrola::Oczko(int x, int y, TTekstOczka& ato) const {
   switch (x) {
     case 0:
       if (u.Moment >= 0 && u.Moment < dok_.Momenty.Liczba())
-        ato.ustaw_tekst(0, TDni::NazwaDnia(dok_.Dni.DzienILekcja(u.Moment).first, 3) + " " +
-                               dok_.Momenty[u.Moment].Nazwa);
+        ato.ustaw_tekst(0, dok_.EtykietaMomentu(u.Moment));
       break;
     case 1:
       if (dok_.Rejony.Istnieje(u.Rejon)) ato.ustaw_tekst(0, dok_.Rejony[u.Rejon].Nazwa);

@@ -59,8 +59,7 @@ bool Tffdplann::Istnieje(int x, int y) const {
 // Weekday cut to 3 letters and the moment's name.
 void Tffdplann::Wiersz(int m, TTekstOczka& ato) const {
   if (m < 0 || m >= dok_.Momenty.Liczba()) return ato.wpisz_kropki(0);
-  ato.ustaw_tekst(0,
-                  TDni::NazwaDnia(dok_.Dni.DzienILekcja(m).first, 3) + " " + dok_.Momenty[m].Nazwa);
+  ato.ustaw_tekst(0, dok_.EtykietaMomentu(m));
   ato.ustaw_kolor(dok_.Momenty[m].Kolor);
 }
 

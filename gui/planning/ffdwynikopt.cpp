@@ -6,7 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/planning/ogolne.h"
+#include "core/eksport/tabele.h"
 #include "core/planning/powody.h"
 #include "gui/grid/tekst.h"
 
@@ -27,19 +27,13 @@ void Wiersz(QTableWidget* t, int w, const QStringList& pola) {
   for (int k = 0; k < pola.size(); ++k) t->setItem(w, k, new QTableWidgetItem(pola[k]));
 }
 
-QString Etykieta(const TModele& m, int k) {
-  const std::string nazwa = k < m.Momenty.Liczba() ? m.Momenty[k].Nazwa : std::string();
-  return QTekst(TDni::NazwaDnia(m.Dni.DzienILekcja(k).first, 3) + " " + nazwa);
-}
-
 }  // namespace
 
 Tffdwynikopt::Tffdwynikopt(QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       podsumowanie_(new QLabel(this)),
       puste_(Tabela(this, {"Moment", "Rejon", QString::fromUtf8("Dlaczego pusta")})),
-      obciazenia_(Tabela(
-          this, {"Nauczyciel", QString::fromUtf8("Dyżury"), "Limit", "Minuty", "Limit minut"})) {
+      obciazenia_(Tabela(this, {})) {
   setObjectName("ffdwynikopt");
   setWindowTitle("Wynik wpisywania optymalnego");
   auto* zakladki = new QTabWidget(this);
@@ -90,25 +84,27 @@ void Tffdwynikopt::WypelnijPuste(const TModele& m, const std::vector<std::pair<i
   for (int w = 0; w < puste_->rowCount(); ++w) {
     const auto [r, k] = komorki[static_cast<size_t>(w)];
     const QString rejon = m.Rejony.Istnieje(r) ? QTekst(m.Rejony[r].Nazwa) : QString();
-    Wiersz(
-        puste_, w,
-        {Etykieta(m, k), rejon, QString::fromStdString(OpisPowodow(m, PowodyPustej(m, r, k, z)))});
+    Wiersz(puste_, w,
+           {QTekst(m.EtykietaMomentu(k)), rejon,
+            QString::fromStdString(OpisPowodow(m, PowodyPustej(m, r, k, z)))});
     puste_->item(w, 0)->setData(Qt::UserRole, r);
     puste_->item(w, 0)->setData(Qt::UserRole + 1, k);
   }
   puste_->resizeColumnsToContents();
 }
 
+// The loads view of the plan: a header row, then a row per teacher.
 void Tffdwynikopt::WypelnijObciazenia(const TModele& m) {
-  const TObciazenia obc = TOgolne(m).policz_obciazenia();
-  obciazenia_->setRowCount(m.Nauczyciele.Liczba());
-  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
-    const TNaucz& n = m.Nauczyciele[t];
-    const size_t i = static_cast<size_t>(t);
-    Wiersz(obciazenia_, t,
-           {QTekst(n.NazwaNauczyciela()), QString::number(obc.Dyzury[i]),
-            QString::number(n.LimitDyzurow), QString::number(obc.Minuty[i]),
-            QString::number(n.LimitMinut)});
+  const TTabela widok = WidokObciazen(m);
+  QStringList naglowki;
+  for (const std::string& n : widok[0]) naglowki << QString::fromStdString(n);
+  obciazenia_->setColumnCount(static_cast<int>(naglowki.size()));
+  obciazenia_->setHorizontalHeaderLabels(naglowki);
+  obciazenia_->setRowCount(static_cast<int>(widok.size()) - 1);
+  for (size_t w = 1; w < widok.size(); ++w) {
+    QStringList pola;
+    for (const std::string& x : widok[w]) pola << QString::fromStdString(x);
+    Wiersz(obciazenia_, static_cast<int>(w) - 1, pola);
   }
   obciazenia_->resizeColumnsToContents();
 }
