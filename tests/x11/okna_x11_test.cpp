@@ -20,14 +20,24 @@ using namespace velmor::testy;
 
 namespace {
 
+// Waits for `warunek` up to 20 s: a loaded machine and a window manager
+// that has only just started can be slow.
 bool Czekaj(const std::function<bool()>& warunek) {
   QElapsedTimer stoper;
   stoper.start();
-  while (!warunek() && stoper.elapsed() < 5000) QTest::qWait(20);
+  while (!warunek() && stoper.elapsed() < 20000) QTest::qWait(20);
   return warunek();
 }
 
 bool ZRamka(const QWidget& okno) { return okno.frameGeometry() != okno.geometry(); }
+
+// True once the window manager frames windows: a probe window gets a frame.
+bool MenedzerOkien() {
+  QWidget proba;
+  proba.resize(50, 50);
+  proba.show();
+  return Czekaj([&] { return ZRamka(proba); });
+}
 
 std::string Opis(const TProstokat& p) {
   return std::to_string(p.Left) + "," + std::to_string(p.Top) + " " + std::to_string(p.Right) +
@@ -68,6 +78,7 @@ class UnderAWindowManager : public Powloka {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs X with a window manager";
+    ASSERT_TRUE(MenedzerOkien());
     Powloka::SetUp();
   }
 
@@ -87,7 +98,13 @@ int velmor::testy::Cykl(const char* plan, const char* folder) {
   glowne.show();
   edytor.Pokaz();
   if (!Czekaj([&] { return ZRamka(glowne) && ZRamka(edytor); })) return 2;
-  QTest::qWait(300);  // the places given again once the frames were known
+  // The places given again once the frames were known: waited for as read,
+  // and saved as they are in any case, for the test to judge.
+  const TStopka& wczytana = glowne.Dokument().Stopka;
+  Czekaj([&] {
+    return ProstokatOkna(&glowne) == wczytana.Okna[kOknoGlowne].Prostokat &&
+           ProstokatOkna(&edytor) == wczytana.Okna[kOknoPlan].Prostokat;
+  });
   return glowne.Zapisz() ? 0 : 1;
 }
 
@@ -119,7 +136,9 @@ TEST_F(UnderAWindowManager, CompanionsStandBesideTheEditorWithoutTheKeyboardAndU
   Glowne().Odczytaj();
   Plan().Pokaz();
   Plan().setGeometry(300, 200, 400, 300);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Plan()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Plan(), 20000));
+  ASSERT_TRUE(
+      Czekaj([&] { return ZRamka(Plan()) && Plan().geometry() == QRect(300, 200, 400, 300); }));
   Plan().Siatka().UstawKursor(1, 1);
   QTest::keyClick(&Plan().Siatka(), Qt::Key_3);
   Tffddysp& kto = *Towarzysze().Mikroplan(kMikroplanKto);
@@ -130,16 +149,14 @@ TEST_F(UnderAWindowManager, CompanionsStandBesideTheEditorWithoutTheKeyboardAndU
   EXPECT_TRUE(k.left() > p.right() || k.right() < p.left())
       << p.x() << "," << p.y() << " " << p.width() << " / " << k.x() << "," << k.y() << " "
       << k.width();
-  EXPECT_GT(Wyzej(kto, Plan()), 0);
+  EXPECT_TRUE(Czekaj([&] { return Wyzej(kto, Plan()) > 0; }));
 
   // The chooser, a modal list, opens above the companion.
   bool nadTowarzyszem = false;
   QTimer::singleShot(0, [&] {
     QWidget* lista = QApplication::activeModalWidget();
     ASSERT_NE(lista, nullptr);
-    Czekaj([&] { return ZRamka(*lista); });
-    QTest::qWait(200);
-    nadTowarzyszem = Wyzej(*lista, kto) > 0;
+    nadTowarzyszem = Czekaj([&] { return ZRamka(*lista) && Wyzej(*lista, kto) > 0; });
     QTest::keyClick(lista, Qt::Key_Escape);
   });
   Okna().ffdlista->otworz_liste(1, 0);
