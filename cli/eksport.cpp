@@ -1,7 +1,4 @@
 // velmor-cli export: the plan as calendars, a page, a table, JSON or PDF.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
@@ -11,8 +8,10 @@
 
 #include "cli/argumenty.h"
 #include "cli/polecenia.h"
+#include "cli/system.h"
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
+#include "core/archive/sciezka.h"
 #include "core/eksport/csv.h"
 #include "core/eksport/html.h"
 #include "core/eksport/ical.h"
@@ -63,7 +62,7 @@ int ZapiszPliki(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostr
     EOrvelError blad(3);
     return kBladZapisu;
   }
-  for (const fs::path& n : nazwy) wyjscie << "wrote " << n.string() << '\n';
+  for (const fs::path& n : nazwy) wyjscie << "wrote " << Utf8Sciezki(n) << '\n';
   return kSukces;
 }
 
@@ -104,7 +103,7 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
     }
     std::error_code bladFolderu;
     if (!fs::is_directory(wynik, bladFolderu)) {
-      std::cerr << "velmor-cli: nie ma folderu " << wynik.string() << '\n';
+      std::cerr << "velmor-cli: nie ma folderu " << Utf8Sciezki(wynik) << '\n';
       EOrvelError zapis(3);
       return kBladZapisu;
     }
@@ -143,11 +142,12 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
   if (!ZnanyWidok(widok)) throw EUzycie("nieznany widok: " + widok);
 
   TDokument d;
-  if (!d.OtworzPlik(plan, kRodzajPlanDyzurow)) return kBladOdczytu;
-  if (format == "ics") return Kalendarze(d, a, wynik, wyjscie);
-  if (format == "html") return ZapiszPlik(wynik, PlanHtml(d), wyjscie);
-  if (format == "csv") return ZapiszPlik(wynik, JakoCsv(Widok(d, widok)), wyjscie);
-  if (format == "json") return ZapiszPlik(wynik, PlanJson(d), wyjscie);
+  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanDyzurow)) return kBladOdczytu;
+  const fs::path cel = SciezkaZUtf8(wynik);
+  if (format == "ics") return Kalendarze(d, a, cel, wyjscie);
+  if (format == "html") return ZapiszPlik(cel, PlanHtml(d), wyjscie);
+  if (format == "csv") return ZapiszPlik(cel, JakoCsv(Widok(d, widok)), wyjscie);
+  if (format == "json") return ZapiszPlik(cel, PlanJson(d), wyjscie);
   return EksportPdf(plan, widok, wynik);
 }
 
@@ -157,36 +157,26 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
 // tree), or velmor on the PATH.
 int EksportPdf(const std::string& plan, const std::string& widok, const std::string& wynik) {
   std::string program = "velmor";
-  if (const char* zmienna = std::getenv("VELMOR_GUI"); zmienna && *zmienna) {
-    program = zmienna;
-  } else {
-    std::error_code blad;
-    const std::filesystem::path tutaj =
-        std::filesystem::read_symlink("/proc/self/exe", blad).parent_path();
-    for (const auto& kandydat : {tutaj / "velmor", tutaj / ".." / "gui" / "velmor"})
-      if (std::error_code b; !blad && std::filesystem::is_regular_file(kandydat, b)) {
-        program = kandydat.string();
+  if (const std::optional<std::string> zmienna = ZmiennaSrodowiska("VELMOR_GUI");
+      zmienna && !zmienna->empty()) {
+    program = *zmienna;
+  } else if (const fs::path tutaj = FolderProgramu(); !tutaj.empty()) {
+    for (const fs::path& kandydat :
+         {tutaj / kPlikProgramuGui, tutaj / ".." / "gui" / kPlikProgramuGui})
+      if (std::error_code b; fs::is_regular_file(kandydat, b)) {
+        program = Utf8Sciezki(kandydat);
         break;
       }
   }
-  std::vector<std::string> argumenty = {program, "--print", plan, "--view", widok, "-o", wynik};
-  std::vector<char*> argv;
-  for (std::string& x : argumenty) argv.push_back(x.data());
-  argv.push_back(nullptr);
   std::cout.flush();
-  const pid_t dziecko = fork();
-  if (dziecko == 0) {
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  int stan = 0;
-  if (dziecko < 0 || waitpid(dziecko, &stan, 0) < 0 || !WIFEXITED(stan)) return kBladZapisu;
-  if (WEXITSTATUS(stan) == 127) {
+  const int kod = UruchomIZaczekaj({program, "--print", plan, "--view", widok, "-o", wynik});
+  if (kod < 0) return kBladZapisu;
+  if (kod == 127) {
     std::cerr << "velmor-cli: pdf: nie można uruchomić " << program
               << " (program velmor drukuje PDF; wskaż go zmienną VELMOR_GUI)\n";
     return kBladUzycia;
   }
-  return WEXITSTATUS(stan);
+  return kod;
 }
 
 }  // namespace velmor::cli

@@ -6,6 +6,7 @@
 #include "cli/argumenty.h"
 #include "cli/polecenia.h"
 #include "core/archive/cp1250.h"
+#include "core/archive/sciezka.h"
 #include "core/eksport/json.h"
 #include "core/eksport/tabele.h"
 #include "core/model/wspolne.h"
@@ -72,7 +73,7 @@ int Sprawdz(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   if (format != "text" && format != "tsv" && format != "json")
     throw EUzycie("nieznany format: " + format);
   TDokument d;
-  if (!d.OtworzPlik(a.Pozycyjne()[0], kRodzajPlanDyzurow)) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(a.Pozycyjne()[0]), kRodzajPlanDyzurow)) return kBladOdczytu;
   const std::vector<TUwaga> uwagi = KontrolaPlanu(d);
   size_t problemy = 0;
   for (const TUwaga& u : uwagi) problemy += JestProblemem(u);

@@ -6,6 +6,7 @@
 
 #include "cli/argumenty.h"
 #include "cli/polecenia.h"
+#include "cli/system.h"
 #include "core/archive/bledy.h"
 
 namespace {
@@ -54,7 +55,8 @@ int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argume
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> argumenty(argv + 1, argv + argc);
+  cli::UstawKonsole();
+  const std::vector<std::string> argumenty = cli::ArgumentyProgramu(argc, argv);
   if (argumenty.size() == 1 && argumenty[0] == "--version") {
     std::cout << "velmor-cli " VELMOR_WERSJA "\n";
     return cli::kSukces;

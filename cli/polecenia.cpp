@@ -9,6 +9,7 @@
 
 #include "cli/argumenty.h"
 #include "cli/widoki.h"
+#include "core/archive/sciezka.h"
 #include "core/planning/nowyplan.h"
 #include "core/planning/optimum.h"
 #include "core/planning/wpis.h"
@@ -17,7 +18,7 @@ namespace velmor::cli {
 namespace {
 
 int Zapis(TDokument& d, const std::string& plik) {
-  return d.ZapiszPlik(plik) ? kSukces : kBladZapisu;
+  return d.ZapiszPlik(SciezkaZUtf8(plik)) ? kSukces : kBladZapisu;
 }
 
 const char* const kPolaPrzeniesienia[] = {"moments", "regions", "limits", "plan"};
@@ -60,7 +61,8 @@ double Sekundy(const std::string& tekst) {
 int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   const TArgumenty a(argumenty, {}, {"--timetable"});
   TDokument d;
-  if (!d.OtworzPlik(JedenPlik(a), a.Flaga("--timetable") ? kRodzajPlanLekcji : kRodzajPlanDyzurow))
+  if (!d.OtworzPlik(SciezkaZUtf8(JedenPlik(a)),
+                    a.Flaga("--timetable") ? kRodzajPlanLekcji : kRodzajPlanDyzurow))
     return kBladOdczytu;
   int zajete = 0, puste = 0, zamkniete = 0;
   for (int m = 0; m < d.Dyzury.LiczbaMomentow(); ++m)
@@ -83,9 +85,9 @@ int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   const std::string plan = JedenPlik(a), wynik = Wymagana(a, "-o");
   TDokument d;
   if (const auto poprzedni = a.Opcja("--from"))
-    if (!d.OtworzPlik(*poprzedni, kRodzajPlanDyzurow)) return kBladOdczytu;
+    if (!d.OtworzPlik(SciezkaZUtf8(*poprzedni), kRodzajPlanDyzurow)) return kBladOdczytu;
   const TKsztaltPlanu ksztalt = TKsztaltPlanu::Z(d);
-  if (!d.OtworzPlik(plan, kRodzajPlanLekcji)) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanLekcji)) return kBladOdczytu;
   const TPolaPrzeniesienia pola = TPolaPrzeniesienia::Z(ksztalt, d);
   std::array<bool, 4> przenies = pola.Zaznaczone;
   if (const auto lista = a.Opcja("--keep")) {
@@ -114,7 +116,7 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   const auto przelaczniki = Przelaczniki(a);
   const auto rejony = a.Zakres("--regions"), momenty = a.Zakres("--moments");
   TDokument d;
-  if (!d.OtworzPlik(plan, kRodzajPlanDyzurow)) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanDyzurow)) return kBladOdczytu;
   for (size_t i = 0; i < przelaczniki.size(); ++i)
     if (przelaczniki[i]) d.Opcje.Bajty[i] = *przelaczniki[i] ? 1 : 0;
   TObszar obszar = CalaTabela(d.Dyzury);
@@ -152,7 +154,7 @@ int Zapisz(const std::vector<std::string>& argumenty, std::ostream&) {
   const TArgumenty a(argumenty, {"-o"}, {});
   const std::string plik = JedenPlik(a), wynik = Wymagana(a, "-o");
   TDokument d;
-  if (!d.OtworzPlik(plik, kRodzajPlanDyzurow)) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(plik), kRodzajPlanDyzurow)) return kBladOdczytu;
   return Zapis(d, wynik);
 }
 
@@ -164,7 +166,7 @@ int Pokaz(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   if (!ZnanyWidok(widok)) throw EUzycie("nieznany widok: " + widok);
   if (format != "text" && format != "tsv") throw EUzycie("nieznany format: " + format);
   TDokument d;
-  if (!d.OtworzPlik(plik, kRodzajPlanDyzurow)) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(plik), kRodzajPlanDyzurow)) return kBladOdczytu;
   const TTabela t = Widok(d, widok);
   wyjscie << (format == "tsv" ? JakoTsv(t) : JakoTekst(t));
   return kSukces;

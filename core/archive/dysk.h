@@ -1,7 +1,12 @@
 #pragma once
-// The disk layer of a save: a new file written in full beside its target and
-// only then put in its place.
+// The disk layer: the platform's file calls behind one seam (dysk_posix.cpp,
+// dysk_windows.cpp), and a save's new file written in full beside its target
+// and only then put in its place. Files are the C runtime's descriptors on
+// both platforms. Every failure raises EStrumien with the system's reason.
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace velmor {
 
@@ -9,12 +14,28 @@ namespace velmor {
 // itself when it is no link. Raises EStrumien on a loop of links.
 std::filesystem::path MiejscePliku(const std::filesystem::path& p);
 
+// Eight random letters and digits: the tail of a new file's unique name.
+std::string LosowyPrzyrostek();
+
+// Opens a file for reading, without blocking on a pipe with no writer.
+int OtworzDoOdczytu(const std::filesystem::path& nazwa);
+// Creates a file anew for writing (an existing one is truncated).
+int UtworzDoZapisu(const std::filesystem::path& nazwa);
+// The size of the open file, or -1 when it is no regular file.
+int64_t RozmiarZwyklegoPliku(int fd);
+// Up to `liczba` bytes from offset `odkad`; fewer at the end or on failure.
+size_t CzytajOd(int fd, int64_t odkad, void* bufor, size_t liczba);
+// Writes `liczba` bytes at the file's position, retrying short writes.
+void ZapiszWszystko(int fd, const void* bufor, size_t liczba);
+void PrzewinNaPoczatek(int fd);
+// False when the system reports a failure at the close.
+bool ZamknijPlik(int fd);
+
 // A replacement of `cel`. The new file is created under a unique name in the
 // folder of the target's real place (a target that is a symbolic link is
-// replaced where it points, the link stays), exclusively and without
-// following links, with the old target's permission bits. Until `Zatwierdz`
-// succeeds the target is untouched; the destructor removes the new file
-// otherwise. Every failure raises EStrumien.
+// replaced where it points, the link stays), exclusively, with the old
+// target's permissions or attributes. Until `Zatwierdz` succeeds the target
+// is untouched; the destructor removes the new file otherwise.
 class TPlikZastepczy {
  public:
   explicit TPlikZastepczy(const std::filesystem::path& cel);
@@ -25,7 +46,8 @@ class TPlikZastepczy {
   int Deskryptor() const { return fd_; }
   const std::filesystem::path& Nazwa() const { return nazwa_; }
 
-  // Forces the data to the disk, closes the file and renames it over the target.
+  // Forces the data to the disk, closes the file and puts it in the target's
+  // place in one step.
   void Zatwierdz();
 
  private:
@@ -34,9 +56,5 @@ class TPlikZastepczy {
   std::filesystem::path cel_, nazwa_;
   int fd_ = -1;
 };
-
-// Writes `liczba` bytes at the file's position, retrying short writes;
-// raises EStrumien on failure.
-void ZapiszWszystko(int fd, const void* bufor, size_t liczba);
 
 }  // namespace velmor

@@ -1,18 +1,14 @@
 #include "core/archive/strumien.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <utility>
 
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
+#include "core/archive/sciezka.h"
 
 namespace velmor {
 namespace {
@@ -21,7 +17,7 @@ static_assert(std::endian::native == std::endian::little,
               "the container is little-endian; a big-endian build needs byte swaps");
 
 std::string Opis(const std::filesystem::path& nazwa, const char* co) {
-  return std::string(co) + ": " + nazwa.string();
+  return std::string(co) + ": " + Utf8Sciezki(nazwa);
 }
 
 constexpr size_t kBufor = 1 << 16;
@@ -31,8 +27,7 @@ constexpr int64_t kNajwiekszyPlik = int64_t{1} << 31;
 }  // namespace
 
 TOrvelZapis::TOrvelZapis(const std::filesystem::path& nazwa) {
-  fd_ = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd_ < 0) throw EStrumien(Opis(nazwa, "nie można utworzyć pliku"));
+  fd_ = UtworzDoZapisu(nazwa);
   wlasny_ = true;
   Rozpocznij();
 }
@@ -83,37 +78,33 @@ void TOrvelZapis::Zamknij() {
   const int fd = fd_;
   try {
     Oproznij();
-    if (::lseek(fd, 0, SEEK_SET) != 0) throw EStrumien("zapis pliku nie powiódł się");
+    PrzewinNaPoczatek(fd);
     ZapiszWszystko(fd, sekcje_.data(), kRozmiarKatalogu);
   } catch (...) {
     fd_ = -1;
-    if (wlasny_) ::close(fd);
+    if (wlasny_) ZamknijPlik(fd);
     throw;
   }
   fd_ = -1;
-  if (wlasny_ && ::close(fd) != 0) throw EStrumien("zapis pliku nie powiódł się");
+  if (wlasny_ && !ZamknijPlik(fd)) throw EStrumien("zapis pliku nie powiódł się");
 }
 
 TOrvelOdczyt::TOrvelOdczyt(const std::filesystem::path& nazwa) {
-  // Not blocking: a pipe without a writer must not hang the open.
-  fd_ = ::open(nazwa.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd_ < 0) throw EStrumien(Opis(nazwa, "nie można otworzyć pliku"));
+  fd_ = OtworzDoOdczytu(nazwa);
   try {
-    struct stat st;
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
-      throw EStrumien(Opis(nazwa, "to nie jest zwykły plik"));
-    rozmiar_ = st.st_size;
+    rozmiar_ = RozmiarZwyklegoPliku(fd_);
+    if (rozmiar_ < 0) throw EStrumien(Opis(nazwa, "to nie jest zwykły plik"));
     if (rozmiar_ > kNajwiekszyPlik) throw EStrumien(Opis(nazwa, "plik zbyt duży"));
     if (rozmiar_ <= kRozmiarKatalogu) throw EStrumien(Opis(nazwa, "plik zbyt krótki"));
     CzytajBajty(sekcje_.data(), kRozmiarKatalogu);
   } catch (...) {
-    ::close(fd_);
+    ZamknijPlik(fd_);
     throw;
   }
 }
 
 TOrvelOdczyt::~TOrvelOdczyt() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) ZamknijPlik(fd_);
 }
 
 TOrvelOdczyt::TOrvelOdczyt(TOrvelOdczyt&& inny) noexcept
@@ -127,15 +118,7 @@ TOrvelOdczyt::TOrvelOdczyt(TOrvelOdczyt&& inny) noexcept
 
 // Bytes of the file from `odkad`, straight from the disk; fewer on failure.
 size_t TOrvelOdczyt::Wczytaj(int64_t odkad, void* dokad, size_t liczba) {
-  auto* p = static_cast<unsigned char*>(dokad);
-  size_t razem = 0;
-  while (razem < liczba) {
-    const ssize_t n = ::pread(fd_, p + razem, liczba - razem, odkad + static_cast<int64_t>(razem));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    razem += static_cast<size_t>(n);
-  }
-  return razem;
+  return CzytajOd(fd_, odkad, dokad, liczba);
 }
 
 size_t TOrvelOdczyt::Read(void* bufor, size_t liczba) {

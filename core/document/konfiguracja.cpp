@@ -6,12 +6,13 @@
 
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
+#include "core/archive/sciezka.h"
 #include "core/model/wspolne.h"
 
 namespace velmor {
 
 std::filesystem::path PlikKonfiguracji(const TParametryUruchomieniowe& p) {
-  return std::filesystem::path(p.KatalogDokumentow + "vlm" + "2025" + ".cfg");
+  return SciezkaZUtf8(p.KatalogDokumentow + "vlm" + "2025" + ".cfg");
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "core/eksport/ical.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -88,10 +89,16 @@ std::string Czas(int minuty) {
 }
 
 std::string ZnacznikUtc(std::time_t czas) {
-  std::tm t{};
-  gmtime_r(&czas, &t);
+  using namespace std::chrono;
+  const sys_seconds chwila{seconds{czas}};
+  const sys_days dzien = floor<days>(chwila);
+  const year_month_day d{dzien};
+  const hh_mm_ss g{chwila - dzien};
   char tekst[32];
-  std::strftime(tekst, sizeof tekst, "%Y%m%dT%H%M%SZ", &t);
+  std::snprintf(tekst, sizeof tekst, "%04d%02u%02uT%02d%02d%02dZ", static_cast<int>(d.year()),
+                static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()),
+                static_cast<int>(g.hours().count()), static_cast<int>(g.minutes().count()),
+                static_cast<int>(g.seconds().count()));
   return tekst;
 }
 
