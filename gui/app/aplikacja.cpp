@@ -45,12 +45,17 @@ bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie) {
 
 namespace {
 
-// The folder of the configuration file: the documents folder; without one
-// the program's folder, unless that cannot be written (an installed
-// program): then the user's configuration folder. Empty: the program's.
+// The folder of the configuration file: the documents folder; when that
+// cannot be written, %APPDATA%\Velmor on Windows, elsewhere the program's
+// folder, unless that cannot be written either (an installed program): then
+// the user's configuration folder. Empty: the program's.
 QString KatalogKonfiguracji() {
   const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (QDir(dokumenty).exists()) return dokumenty;
+  if (QDir(dokumenty).exists() && QFileInfo(dokumenty).isWritable()) return dokumenty;
+#ifdef Q_OS_WIN
+  const QString dane = qEnvironmentVariable("APPDATA");
+  if (!dane.isEmpty() && QDir().mkpath(dane + "/Velmor")) return dane + "/Velmor";
+#endif
   if (QFileInfo(QCoreApplication::applicationDirPath()).isWritable()) return {};
   const QString konfiguracja = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   return QDir().mkpath(konfiguracja) ? konfiguracja : QString();
@@ -74,6 +79,11 @@ int Uruchom(int argc, char** argv) {
   const bool druk = argc > 1 && std::string_view(argv[1]) == "--print";
   if (druk && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+  // Off screen Qt reads its fonts from a folder: the system's.
+  if (druk && qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+    qputenv("QT_QPA_FONTDIR", (qEnvironmentVariable("WINDIR") + "\\Fonts").toUtf8());
+#endif
   // The platform's notes about windows nobody sees are no news to a user there.
   if (druk)
     qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& tekst) {

@@ -13,11 +13,10 @@
 #include "core/eksport/wspolne.h"
 #include "gui/common/dialogi.h"
 #include "gui/grid/drukpdf.h"
+#include "gui/grid/tekst.h"
 
 namespace velmor {
 namespace {
-
-std::filesystem::path Sciezka(const QString& nazwa) { return nazwa.toStdString(); }
 
 // Asks for the file; empty when cancelled.
 QString Plik(QWidget* rodzic, TDialogi& dialogi, const char* tytul, const char* rozszerzenie,
@@ -54,7 +53,7 @@ bool Eksportuj(TEksport rodzaj, QWidget* rodzic, const TDokument& d, TDialogi& d
       TUstawieniaIcal u;
       u.Znacznik = std::time(nullptr);
       try {
-        return Zapisz(KalendarzeNauczycieli(d, Sciezka(folder), u));
+        return Zapisz(KalendarzeNauczycieli(d, SciezkaPliku(folder), u));
       } catch (const std::out_of_range&) {
         EOrvelError blad(3);
         return false;
@@ -63,18 +62,18 @@ bool Eksportuj(TEksport rodzaj, QWidget* rodzic, const TDokument& d, TDialogi& d
     case TEksport::kStrona:
       nazwa =
           Plik(rodzic, dialogi, "Strona do pokoju nauczycielskiego", "html", "Strona HTML|*.html");
-      return !nazwa.isEmpty() && Zapisz({{Sciezka(nazwa), PlanHtml(d)}});
+      return !nazwa.isEmpty() && Zapisz({{SciezkaPliku(nazwa), PlanHtml(d)}});
     case TEksport::kTabela:
       nazwa = Plik(rodzic, dialogi, "Plan dyżurów jako tabela", "csv", "Tabela CSV|*.csv");
-      return !nazwa.isEmpty() && Zapisz({{Sciezka(nazwa), JakoCsv(WidokDyzurow(d))}});
+      return !nazwa.isEmpty() && Zapisz({{SciezkaPliku(nazwa), JakoCsv(WidokDyzurow(d))}});
     case TEksport::kModel:
       nazwa = Plik(rodzic, dialogi, "Model dyżurów", "json", "JSON|*.json");
-      return !nazwa.isEmpty() && Zapisz({{Sciezka(nazwa), PlanJson(d)}});
+      return !nazwa.isEmpty() && Zapisz({{SciezkaPliku(nazwa), PlanJson(d)}});
     case TEksport::kPdf: {
       nazwa = Plik(rodzic, dialogi, "Plan dyżurów jako PDF", "pdf", "PDF|*.pdf");
       if (nazwa.isEmpty()) return false;
       QPrinter drukarka(QPrinter::HighResolution);
-      if (DrukujDoPdf(plan, drukarka, "Plan dyżurów", Sciezka(nazwa))) return true;
+      if (DrukujDoPdf(plan, drukarka, "Plan dyżurów", SciezkaPliku(nazwa))) return true;
       EOrvelError blad(3);
       return false;
     }

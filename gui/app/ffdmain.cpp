@@ -1,6 +1,7 @@
 #include "gui/app/ffdmain.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -29,7 +30,9 @@ Tffdmain::Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametr
   UstawDostepnosc(false);
 }
 
-void Tffdmain::PokazNazwe(const QString& nazwa) { status_->setText(nazwa); }
+void Tffdmain::PokazNazwe(const QString& nazwa) {
+  status_->setText(QDir::toNativeSeparators(nazwa));
+}
 
 QString Tffdmain::Status() const { return status_->text(); }
 

@@ -1,23 +1,20 @@
 #include "gui/common/fdlosa.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QDir>
 #include <QWidget>
 
 #include "core/document/konfiguracja.h"
 #include "core/model/wspolne.h"
 #include "gui/common/ustawieniaokien.h"
 #include "gui/grid/klepsydra.h"
+#include "gui/grid/tekst.h"
 
 namespace velmor {
 namespace {
 
 const char* const kFiltrPlanu = "Pliki planu dyżurów (*.VLM)|*.vlm|Wszystkie pliki (*.*)|*.*";
 const char* const kFiltrLekcji = "Pliki z planem lekcji (*.TBX)|*.tbx|Wszystkie pliki (*.*)|*.*";
-
-std::filesystem::path Sciezka(const QString& nazwa) {
-  return std::filesystem::path(QFile::encodeName(nazwa).toStdString());
-}
 
 // The window the dialogs belong to: the modal one that runs them, or the
 // main window.
@@ -54,7 +51,7 @@ bool Tfdlosa::WybierzIOtworz(int rodzaj) {
 bool Tfdlosa::OtworzPlik(const QString& nazwa, int rodzaj) {
   KlepsydrKursor klepsydra;
   if (const auto pulpit = PulpitEkranu()) dokument_.Pulpit = *pulpit;
-  if (!dokument_.OtworzPlik(Sciezka(nazwa), rodzaj)) return false;
+  if (!dokument_.OtworzPlik(SciezkaPliku(nazwa), rodzaj)) return false;
   if (rodzaj == kRodzajPlanDyzurow) okna_.Ustaw(dokument_.Stopka);
   return true;
 }
@@ -63,7 +60,7 @@ bool Tfdlosa::ZapiszPlik(const QString& nazwa) {
   if (nazwa.isEmpty()) return ZapiszJako();
   KlepsydrKursor klepsydra;
   okna_.Pobierz(dokument_.Stopka);
-  return dokument_.ZapiszPlik(Sciezka(nazwa));
+  return dokument_.ZapiszPlik(SciezkaPliku(nazwa));
 }
 
 bool Tfdlosa::ZapiszJako() {
@@ -84,7 +81,8 @@ bool Tfdlosa::CzytajKonfiguracje() {
 
 bool Tfdlosa::ZapiszKonfiguracje() {
   KlepsydrKursor klepsydra;
-  return velmor::ZapiszKonfiguracje(parametry_, DialogZapisu.Nazwa.toStdString());
+  return velmor::ZapiszKonfiguracje(parametry_,
+                                    QDir::toNativeSeparators(DialogZapisu.Nazwa).toStdString());
 }
 
 }  // namespace velmor

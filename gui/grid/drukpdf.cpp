@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <system_error>
 
+#include "core/archive/sciezka.h"
 #include "gui/grid/celledi.h"
 
 namespace velmor {
@@ -13,7 +14,7 @@ bool DrukujDoPdf(TCellEdi& siatka, QPrinter& drukarka, const QString& tytul,
   std::filesystem::path nowy = plik;
   nowy += ".nowy";
   drukarka.setOutputFormat(QPrinter::PdfFormat);
-  drukarka.setOutputFileName(QString::fromStdString(nowy.string()));
+  drukarka.setOutputFileName(QString::fromStdString(Utf8Sciezki(nowy)));
   drukarka.setDocName(tytul);
   TOpcjeWydruku opcje;
   opcje.TrybKolorow = 1;

@@ -1,6 +1,9 @@
 #include "gui/grid/tekst.h"
 
+#include <QDir>
+
 #include "core/archive/cp1250.h"
+#include "core/archive/sciezka.h"
 
 namespace velmor {
 
@@ -13,6 +16,14 @@ QString QTekst(std::string_view cp1250) {
 }
 
 std::string Cp1250(const QString& tekst) { return Utf8DoCp1250(tekst.toStdString()); }
+
+std::filesystem::path SciezkaPliku(const QString& nazwa) {
+  return SciezkaZUtf8(nazwa.toStdString());
+}
+
+QString NazwaPliku(const std::filesystem::path& sciezka) {
+  return QDir::toNativeSeparators(QString::fromStdString(Utf8Sciezki(sciezka)));
+}
 
 QColor QKolor(uint32_t kolor) {
   return QColor(static_cast<int>(kolor & 0xFF), static_cast<int>((kolor >> 8) & 0xFF),
