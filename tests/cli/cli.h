@@ -1,13 +1,18 @@
 #pragma once
 // Running velmor-cli from the cli tests, in a folder of the test's own.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "../core/pliki_testowe.h"
 
@@ -25,39 +30,65 @@ inline std::string Tekst(const std::filesystem::path& p) {
   return s.str();
 }
 
+#ifdef _WIN32
+inline std::wstring Szeroki(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+#endif
+
+// A path of the build as this platform's programs take it: under Wine the
+// build's Unix paths are on drive Z:.
+inline std::string Miejsce(const std::string& sciezka) {
+#ifdef _WIN32
+  if (sciezka.starts_with("/")) {
+    std::string w = "Z:" + sciezka;
+    for (char& z : w)
+      if (z == '/') z = '\\';
+    return w;
+  }
+#endif
+  return sciezka;
+}
+
 class Cli : public ::testing::Test {
  protected:
   TFolder folder;
-  const std::filesystem::path przyklady = VELMOR_PRZYKLADY;
+  const std::filesystem::path przyklady = Miejsce(VELMOR_PRZYKLADY);
 
-  // `srodowisko`: variable assignments for the command.
+  // `srodowisko`: variable assignments for the command ("A=1 B=2").
   TWynik Uruchom(const std::string& argumenty, const std::string& srodowisko = "") {
+#ifdef _WIN32
+    // cmd has no assignments before a command: they are made in this
+    // process, which the command inherits, and undone after it.
+    std::vector<std::string> nazwy;
+    std::stringstream s(srodowisko);
+    for (std::string p; s >> p;) {
+      nazwy.push_back(p.substr(0, p.find('=')));
+      SetEnvironmentVariableW(Szeroki(nazwy.back()).c_str(),
+                              Szeroki(p.substr(p.find('=') + 1)).c_str());
+    }
+    TWynik w = Wykonaj(Miejsce(VELMOR_CLI) + " " + argumenty);
+    for (const std::string& n : nazwy) SetEnvironmentVariableW(Szeroki(n).c_str(), nullptr);
+    return w;
+#else
     return Wykonaj(srodowisko + " " + VELMOR_CLI + " " + argumenty);
+#endif
   }
-  // Any shell command, its output kept.
+  // Any shell command (cmd on Windows), its output kept.
   TWynik Wykonaj(const std::string& polecenie) {
     const std::string pelne =
         polecenie + " >" + (folder / "out.txt").string() + " 2>" + (folder / "err.txt").string();
+#ifdef _WIN32
+    // The outer quotes are cmd's own: it takes them off and runs the rest.
+    const int kod = _wsystem(Szeroki("\"" + pelne + "\"").c_str());
+#else
     const int stan = std::system(pelne.c_str());
-    return {WEXITSTATUS(stan), Tekst(folder / "out.txt"), Tekst(folder / "err.txt")};
+    const int kod = WEXITSTATUS(stan);
+#endif
+    return {kod, Tekst(folder / "out.txt"), Tekst(folder / "err.txt")};
   }
   std::string P(const std::string& plik) { return (folder / plik).string(); }
   std::string Demo(const std::string& plik) { return (przyklady / plik).string(); }
-};
-
-// velmor-cli with chosen file operations failing (see tests/awaria).
-class CliFault : public Cli {
- protected:
-  TWynik Awaria(const std::string& awaria, const std::string& argumenty) {
-    return Uruchom(argumenty, "VELMOR_AWARIA=" + awaria + " VELMOR_AWARIA_ZNAK=" + P("znak") +
-                                  " LD_PRELOAD=" + VELMOR_AWARIA +
-                                  " ASAN_OPTIONS=verify_asan_link_order=0");
-  }
-  bool Wystapila() {
-    const bool jest = std::filesystem::exists(folder / "znak");
-    std::filesystem::remove(folder / "znak");
-    return jest;
-  }
 };
 
 }  // namespace velmor::testy

@@ -1,7 +1,6 @@
 #pragma once
 // Temporary folders and raw file bytes for the archive tests.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -10,6 +9,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,8 +22,9 @@ class TFolder {
  public:
   TFolder() {
     static int licznik = 0;
+    static const unsigned proces = std::random_device{}();
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string nazwa = "velmor_" + std::to_string(::getpid()) + "_" + std::to_string(++licznik);
+    std::string nazwa = "velmor_" + std::to_string(proces) + "_" + std::to_string(++licznik);
     if (test) nazwa += std::string("_") + test->name();
     sciezka_ = std::filesystem::temp_directory_path() / nazwa;
     std::filesystem::remove_all(sciezka_);

@@ -1,13 +1,13 @@
 #include "core/grid/ustawienia.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,9 +23,9 @@ class TPlik {
  public:
   TPlik() {
     static int licznik = 0;
-    sciezka_ =
-        std::filesystem::temp_directory_path() /
-        ("velmor_ustawienia_" + std::to_string(::getpid()) + "_" + std::to_string(++licznik));
+    sciezka_ = std::filesystem::temp_directory_path() /
+               ("velmor_ustawienia_" + std::to_string(std::random_device{}()) + "_" +
+                std::to_string(++licznik));
   }
   ~TPlik() {
     std::error_code blad;

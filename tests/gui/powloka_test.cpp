@@ -3,6 +3,7 @@
 #include "powloka.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -331,7 +332,7 @@ TEST_F(Shell, TheCommandLineFileIsOpenedWithOrWithoutAConfiguration) {
   // A relative name is taken from the program's folder.
   std::filesystem::copy_file(folder / "b.vlm", folder / "program" / "c.vlm");
   UruchomIPokaz({"c.vlm"});
-  EXPECT_EQ(Glowne().Status(), Sciezka("program/c.vlm"));
+  EXPECT_EQ(Glowne().Status(), QDir::toNativeSeparators(Sciezka("program/c.vlm")));
   EXPECT_TRUE(bledy.kody.empty());
 }
 
