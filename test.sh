@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test, builds and checks the
 # Debian package, runs the core and cli tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and each fuzz harness for 20 seconds.
+# and UndefinedBehaviorSanitizer, and each fuzz harness for 20 seconds; then
+# cross-builds the Windows program, runs its tests under Wine and builds and
+# checks its zip and installer (when a mingw prefix of Qt and CBC is there).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -23,5 +25,7 @@ build/sanitize/tests/velmor_core_tests --gtest_brief=1
 build/sanitize/tests/velmor_cli_tests --gtest_brief=1
 
 scripts/fuzz.sh 20
+
+scripts/windows.sh
 
 echo "All tests passed."

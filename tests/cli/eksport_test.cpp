@@ -336,7 +336,13 @@ TEST_F(Eksport, PdfOfAViewThroughTheGuiProgram) {
   const std::string plan = Demo("demo.vlm"), gui = "VELMOR_GUI=" + Miejsce(VELMOR_GUI_PROGRAM);
   ASSERT_EQ(Uruchom("export " + plan + " --format pdf --view teachers -o " + P("n.pdf"), gui).Kod,
             0);
+#ifdef _WIN32
+  // No pdfinfo under Wine: a PDF with at least one page object.
+  const std::string pdf = Tekst(folder / "n.pdf");
+  EXPECT_TRUE(pdf.starts_with("%PDF-") && pdf.find("/Type /Page\n") != std::string::npos);
+#else
   EXPECT_EQ(std::system(("pdfinfo " + P("n.pdf") + " | grep -q '^Pages: *[1-9]'").c_str()), 0);
+#endif
   EXPECT_EQ(Uruchom("export " + plan + " --format pdf -o " + P("brak/plan.pdf"), gui).Kod, 3);
   EXPECT_FALSE(std::filesystem::exists(P("brak")));
 #endif
