@@ -11,6 +11,7 @@
 #include "gui/common/fdlosa.h"
 #include "gui/editors/ffdnaucz.h"
 #include "gui/grid/drukpdf.h"
+#include "gui/grid/tekst.h"
 #include "gui/planning/ffddyzur.h"
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
@@ -72,7 +73,7 @@ int DrukujBezOkien(const QStringList& argumenty) {
   const auto [siatka, tytul] = Widok(program, widok);
   if (!siatka) return Uzycie("nieznany widok: " + widok);
   QPrinter drukarka(QPrinter::HighResolution);
-  if (!DrukujDoPdf(*siatka, drukarka, tytul, QFileInfo(wynik).absoluteFilePath().toStdString())) {
+  if (!DrukujDoPdf(*siatka, drukarka, tytul, SciezkaPliku(QFileInfo(wynik).absoluteFilePath()))) {
     std::cerr << "velmor --print: nie można zapisać " << wynik.toStdString() << '\n';
     return kBladZapisu;
   }
