@@ -53,6 +53,8 @@ inline std::string Miejsce(const std::string& sciezka) {
 class Cli : public ::testing::Test {
  protected:
   TFolder folder;
+  TFolder wyjscia;  // the commands' output, apart from the files they make
+  int polecen_ = 0;
   const std::filesystem::path przyklady = Miejsce(VELMOR_PRZYKLADY);
 
   // `srodowisko`: variable assignments for the command ("A=1 B=2").
@@ -76,8 +78,12 @@ class Cli : public ::testing::Test {
   }
   // Any shell command (cmd on Windows), its output kept.
   TWynik Wykonaj(const std::string& polecenie) {
-    const std::string pelne =
-        polecenie + " >" + (folder / "out.txt").string() + " 2>" + (folder / "err.txt").string();
+    // Files of their own for each command: under Wine a program that started
+    // a window program holds its output files a moment after it ends.
+    const std::string n = std::to_string(++polecen_);
+    const std::filesystem::path wyjscie = wyjscia / ("out" + n + ".txt"),
+                                bledy = wyjscia / ("err" + n + ".txt");
+    const std::string pelne = polecenie + " >" + wyjscie.string() + " 2>" + bledy.string();
 #ifdef _WIN32
     // The outer quotes are cmd's own: it takes them off and runs the rest.
     const int kod = _wsystem(Szeroki("\"" + pelne + "\"").c_str());
@@ -85,7 +91,7 @@ class Cli : public ::testing::Test {
     const int stan = std::system(pelne.c_str());
     const int kod = WEXITSTATUS(stan);
 #endif
-    return {kod, Tekst(folder / "out.txt"), Tekst(folder / "err.txt")};
+    return {kod, Tekst(wyjscie), Tekst(bledy)};
   }
   std::string P(const std::string& plik) { return (folder / plik).string(); }
   std::string Demo(const std::string& plik) { return (przyklady / plik).string(); }
