@@ -25,8 +25,12 @@ std::string OpisBledu(DWORD kod) {
   return Utf8Sciezki(std::filesystem::path(w));
 }
 
-[[noreturn]] void Blad(const std::string& co, DWORD kod = GetLastError()) {
-  throw EStrumien(co + ": " + OpisBledu(kod));
+// The code is read before anything else runs: building the message could
+// change the thread's last error.
+[[noreturn]] void Blad(const char* co, const std::filesystem::path& plik = {},
+                       DWORD kod = GetLastError()) {
+  const std::string nazwa = plik.empty() ? "" : " " + Utf8Sciezki(plik);
+  throw EStrumien(co + nazwa + ": " + OpisBledu(kod));
 }
 
 HANDLE Uchwyt(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
@@ -47,14 +51,14 @@ int OtworzDoOdczytu(const std::filesystem::path& nazwa) {
   const HANDLE h = CreateFileW(nazwa.c_str(), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) Blad("nie można otworzyć pliku " + Utf8Sciezki(nazwa));
+  if (h == INVALID_HANDLE_VALUE) Blad("nie można otworzyć pliku", nazwa);
   return DoDeskryptora(h, _O_RDONLY, nazwa);
 }
 
 int UtworzDoZapisu(const std::filesystem::path& nazwa) {
   const HANDLE h = CreateFileW(nazwa.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) Blad("nie można utworzyć pliku " + Utf8Sciezki(nazwa));
+  if (h == INVALID_HANDLE_VALUE) Blad("nie można utworzyć pliku", nazwa);
   return DoDeskryptora(h, _O_WRONLY, nazwa);
 }
 
@@ -86,7 +90,7 @@ void ZapiszWszystko(int fd, const void* bufor, size_t liczba) {
     const DWORD chce = static_cast<DWORD>(std::min<size_t>(liczba, 1u << 30));
     DWORD n = 0;
     if (!WriteFile(Uchwyt(fd), p, chce, &n, nullptr)) Blad("zapis niepełny");
-    if (n == 0) Blad("zapis niepełny", ERROR_DISK_FULL);
+    if (n == 0) Blad("zapis niepełny", {}, ERROR_DISK_FULL);
     p += n;
     liczba -= n;
   }
@@ -111,12 +115,12 @@ TPlikZastepczy::TPlikZastepczy(const std::filesystem::path& cel) : cel_(MiejsceP
     } else if (GetLastError() != ERROR_FILE_EXISTS) {
       const DWORD kod = GetLastError();
       nazwa_.clear();
-      Blad("nie można utworzyć pliku " + Utf8Sciezki(cel_), kod);
+      Blad("nie można utworzyć pliku", cel_, kod);
     }
   }
   if (fd_ < 0) {
     nazwa_.clear();
-    Blad("nie można utworzyć pliku " + Utf8Sciezki(cel_), ERROR_FILE_EXISTS);
+    Blad("nie można utworzyć pliku", cel_, ERROR_FILE_EXISTS);
   }
 }
 
@@ -143,14 +147,14 @@ void TPlikZastepczy::Zatwierdz() {
     const DWORD kopiowane = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if ((stare & FILE_ATTRIBUTE_READONLY) != 0)
-      Blad("nie można zastąpić pliku " + Utf8Sciezki(cel_), ERROR_ACCESS_DENIED);
+      Blad("nie można zastąpić pliku", cel_, ERROR_ACCESS_DENIED);
     const DWORD nowe = stare & kopiowane;
     if (!SetFileAttributesW(nazwa_.c_str(), nowe != 0 ? nowe : FILE_ATTRIBUTE_NORMAL))
-      Blad("nie można ustawić atrybutów pliku " + Utf8Sciezki(cel_));
+      Blad("nie można ustawić atrybutów pliku", cel_);
   }
   const bool udane =
       MoveFileExW(nazwa_.c_str(), cel_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!udane) Blad("nie można zastąpić pliku " + Utf8Sciezki(cel_));
+  if (!udane) Blad("nie można zastąpić pliku", cel_);
   nazwa_.clear();
 }
 
