@@ -1,5 +1,6 @@
 # The cross build for Windows: Wine as the emulator of every program the
 # build runs (test discovery, ctest), with a Wine prefix of the build's own.
+enable_language(RC)
 find_program(VELMOR_WINE wine REQUIRED)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
                 OUTPUT_VARIABLE stdcpp OUTPUT_STRIP_TRAILING_WHITESPACE)
