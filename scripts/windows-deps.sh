@@ -60,8 +60,10 @@ fi
 if has_stage sources; then
   if ! grep -rqsE '^deb-src|^Types:.*deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     log "sources: adding a deb-src entry for bookworm"
-    echo "deb-src http://deb.debian.org/debian bookworm main" |
-      $SUDO tee /etc/apt/sources.list.d/velmor-deb-src.list > /dev/null
+    # Debian 12's own form, signed by the same key as its deb entry.
+    printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
+      "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+      $SUDO tee /etc/apt/sources.list.d/velmor-deb-src.sources > /dev/null
     $SUDO apt-get update -qq
   fi
   log "sources: apt-get source (bookworm)"
