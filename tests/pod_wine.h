@@ -23,8 +23,6 @@ inline constexpr TPominiety kPominietePodWine[] = {
     {"Eksport.OddNamesAndPeriodsSurviveEveryFormat",
      "reads every format back with Python's parsers"},
     {"Cli.CheckCountsProblemsAndStrictFailsOnThem", "reads the check's JSON back with Python"},
-    {"PrintWithoutWindows.EveryPageOfTheViewAndClearFailures",
-     "counts the PDF's pages with pdfinfo, a Linux program"},
 };
 
 // After InitGoogleTest: the list joins the negative part of the filter.
