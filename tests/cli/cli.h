@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../core/pliki_testowe.h"
+#include "core/archive/sciezka.h"
 
 namespace velmor::testy {
 
@@ -31,9 +32,7 @@ inline std::string Tekst(const std::filesystem::path& p) {
 }
 
 #ifdef _WIN32
-inline std::wstring Szeroki(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
-}
+inline std::wstring Szeroki(const std::string& utf8) { return SciezkaZUtf8(utf8).wstring(); }
 #endif
 
 // A path of the build as this platform's programs take it: under Wine the
