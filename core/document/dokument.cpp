@@ -2,6 +2,7 @@
 
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
+#include "core/archive/sciezka.h"
 #include "core/model/formy.h"
 #include "core/model/wspolne.h"
 
@@ -9,6 +10,14 @@ namespace velmor {
 namespace {
 
 constexpr int kNajstarszaWersja = 60;
+
+// What an open starts from. A plan, from a fresh document: nothing the file
+// lacks comes from the plan open before. A timetable, from the document in
+// memory: its duty model and the teachers' limits stay for the new-plan
+// wizard, and its lists are resized in place.
+TModele PoczatekOdczytu(const TModele& teraz, int rodzaj) {
+  return rodzaj == kRodzajPlanDyzurow ? TModele{} : teraz;
+}
 
 }  // namespace
 
@@ -87,7 +96,7 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     const int wersja = s.CzytajBajt();
     if (wersja < kNajstarszaWersja || wersja > kWersjaZapisu) throw EOrvelError(4);
     s.Wersja = wersja;
-    TModele nowe = *this;
+    TModele nowe = PoczatekOdczytu(*this, rodzaj);
     nowe.Czytaj(s, rodzaj, Pulpit);
     static_cast<TModele&>(*this) = std::move(nowe);
     WersjaPliku = wersja;
@@ -96,8 +105,7 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     ++rewizja_;
     return true;
   } catch (...) {
-    const std::u8string plik = nazwa.u8string();
-    EOrvelError blad(1, std::string(plik.begin(), plik.end()));
+    EOrvelError blad(1, SzczegolPorazki(Utf8Sciezki(nazwa)));
     return false;
   }
 }
@@ -158,7 +166,7 @@ bool TDokument::ZapiszPlik(const std::filesystem::path& nazwa) {
     Zmieniony = false;
     return true;
   } catch (...) {
-    EOrvelError blad(3);
+    EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(nazwa)));
     return false;
   }
 }

@@ -18,7 +18,7 @@ struct TOpcje {
   int LimitSekund() const { return Bajty[6] != 0 ? Bajty[6] : kDomyslnyLimitSekund; }
 
   // Duty-plan files only. A file that ends before the record keeps the
-  // options as they were.
+  // options of a fresh document.
   void Czytaj(TOrvelOdczyt& s, int rodzaj);
   void Zapisz(TOrvelZapis& s) const { s.Write(Bajty.data(), Bajty.size()); }
   bool operator==(const TOpcje&) const = default;
