@@ -11,6 +11,7 @@
 #include "cli/system.h"
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
+#include "core/archive/nowe_pliki.h"
 #include "core/archive/sciezka.h"
 #include "core/eksport/csv.h"
 #include "core/eksport/html.h"
@@ -54,12 +55,18 @@ std::time_t Znacznik() {
   return std::time(nullptr);
 }
 
+// What an export's error names: its one file, or the folder of its files.
+std::string Cel(const std::vector<fs::path>& nazwy) {
+  if (nazwy.empty()) return {};
+  return Utf8Sciezki(nazwy.size() == 1 ? nazwy[0] : nazwy[0].parent_path());
+}
+
 // Writes the files, all or none; error 3 when that fails.
 int ZapiszPliki(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostream& wyjscie) {
   try {
     pliki.Zatwierdz();
   } catch (const EStrumien&) {
-    EOrvelError blad(3);
+    EOrvelError blad(3, SzczegolPorazki(Cel(nazwy)));
     return kBladZapisu;
   }
   for (const fs::path& n : nazwy) wyjscie << "wrote " << Utf8Sciezki(n) << '\n';
@@ -71,7 +78,7 @@ int ZapiszPlik(const fs::path& wynik, const std::string& tresc, std::ostream& wy
   try {
     pliki.Dodaj(wynik, tresc);
   } catch (const EStrumien&) {
-    EOrvelError blad(3);
+    EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(wynik)));
     return kBladZapisu;
   }
   return ZapiszPliki(pliki, {wynik}, wyjscie);
@@ -103,8 +110,7 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
     }
     std::error_code bladFolderu;
     if (!fs::is_directory(wynik, bladFolderu)) {
-      std::cerr << "velmor-cli: nie ma folderu " << Utf8Sciezki(wynik) << '\n';
-      EOrvelError zapis(3);
+      EOrvelError zapis(3, Utf8Sciezki(wynik) + ": nie ma takiego folderu");
       return kBladZapisu;
     }
     TNowePliki pliki;
@@ -115,7 +121,7 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
         pliki.Dodaj(nazwa, tresc);
       }
     } catch (const EStrumien&) {
-      EOrvelError blad(3);
+      EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(wynik)));
       return kBladZapisu;
     }
     if (nazwy.empty()) std::cerr << "velmor-cli: w planie nie ma dyżurów, nie zapisano plików\n";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <iostream>
+#include <new>
 
 namespace velmor {
 namespace {
@@ -34,6 +35,26 @@ const TOpisBledu* OpisBledu(int kod) {
 void TRaportKonsoli::Pokaz(int kod) {
   const TOpisBledu* opis = OpisBledu(kod);
   std::cerr << (opis ? opis->Komunikat : "?") << '\n';
+}
+
+void TRaportKonsoli::PokazZeSzczegolem(int kod, const std::string& szczegol) {
+  Pokaz(kod);
+  std::cerr << szczegol << '\n';
+}
+
+std::string SzczegolPorazki(const std::string& plik) {
+  std::string powod;
+  try {
+    throw;
+  } catch (const EStrumien& e) {
+    powod = e.what();
+  } catch (const std::bad_alloc&) {
+    powod = "za mało pamięci";
+  } catch (...) {
+  }
+  if (powod.empty()) return plik;
+  // Most reasons of the disk layer name the file already.
+  return powod.find(plik) != std::string::npos ? powod : plik + ": " + powod;
 }
 
 TRaportBledow* UstawRaportBledow(TRaportBledow* raport) {

@@ -34,7 +34,12 @@ class TRaportBledow {
 class TRaportKonsoli : public TRaportBledow {
  public:
   void Pokaz(int kod) override;
+  void PokazZeSzczegolem(int kod, const std::string& szczegol) override;
 };
+
+// Inside a catch block: the line below an error about file `plik` (UTF-8),
+// naming the file and the reason of the exception being handled.
+std::string SzczegolPorazki(const std::string& plik);
 
 // Installs the reporter and returns the previous one (nullptr: none).
 TRaportBledow* UstawRaportBledow(TRaportBledow* raport);

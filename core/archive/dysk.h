@@ -45,6 +45,8 @@ class TPlikZastepczy {
 
   int Deskryptor() const { return fd_; }
   const std::filesystem::path& Nazwa() const { return nazwa_; }
+  // The target's real place.
+  const std::filesystem::path& Cel() const { return cel_; }
 
   // Forces the data to the disk, closes the file and puts it in the target's
   // place in one step.

@@ -91,9 +91,9 @@ TPlikZastepczy::TPlikZastepczy(const std::filesystem::path& cel) : cel_(MiejsceP
     nazwa_ = cel_;
     nazwa_ += ".velmor-" + LosowyPrzyrostek();
     fd_ = ::open(nazwa_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd_ < 0 && errno != EEXIST) Blad("nie można utworzyć pliku " + Utf8Sciezki(nazwa_));
+    if (fd_ < 0 && errno != EEXIST) Blad("nie można utworzyć pliku " + Utf8Sciezki(cel_));
   }
-  if (fd_ < 0) Blad("nie można utworzyć pliku " + Utf8Sciezki(nazwa_));
+  if (fd_ < 0) Blad("nie można utworzyć pliku " + Utf8Sciezki(cel_));
   if (jestCel && ::fchmod(fd_, bity) != 0) {
     const int e = errno;
     Porzuc();

@@ -52,15 +52,4 @@ std::string KolorHtml(uint32_t kolor) {
   return tekst;
 }
 
-void TNowePliki::Dodaj(const std::filesystem::path& cel, std::string_view tresc) {
-  auto plik = std::make_unique<TPlikZastepczy>(cel);
-  ZapiszWszystko(plik->Deskryptor(), tresc.data(), tresc.size());
-  pliki_.push_back(std::move(plik));
-}
-
-void TNowePliki::Zatwierdz() {
-  for (auto& plik : pliki_) plik->Zatwierdz();
-  pliki_.clear();
-}
-
 }  // namespace velmor

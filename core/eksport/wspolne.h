@@ -3,12 +3,9 @@
 // page, and writing finished files in place.
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "core/archive/dysk.h"
 #include "core/document/dokument.h"
 
 namespace velmor {
@@ -39,17 +36,5 @@ std::string SaleRejonu(const TModele& m, int r);
 
 // "#RRGGBB" of a 0x00BBGGRR colour.
 std::string KolorHtml(uint32_t kolor);
-
-// Files written in full under temporary names (see TPlikZastepczy) and put
-// in place together by Zatwierdz; until then no target is touched, and
-// whatever is not committed is removed. Every failure raises EStrumien.
-class TNowePliki {
- public:
-  void Dodaj(const std::filesystem::path& cel, std::string_view tresc);
-  void Zatwierdz();
-
- private:
-  std::vector<std::unique_ptr<TPlikZastepczy>> pliki_;
-};
 
 }  // namespace velmor

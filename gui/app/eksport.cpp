@@ -5,6 +5,8 @@
 #include <stdexcept>
 
 #include "core/archive/bledy.h"
+#include "core/archive/nowe_pliki.h"
+#include "core/archive/sciezka.h"
 #include "core/eksport/csv.h"
 #include "core/eksport/html.h"
 #include "core/eksport/ical.h"
@@ -36,7 +38,9 @@ bool Zapisz(const std::vector<std::pair<std::filesystem::path, std::string>>& pl
     nowe.Zatwierdz();
     return true;
   } catch (const EStrumien&) {
-    EOrvelError blad(3);
+    const std::filesystem::path& pierwszy = pliki.front().first;
+    EOrvelError blad(
+        3, SzczegolPorazki(Utf8Sciezki(pliki.size() == 1 ? pierwszy : pierwszy.parent_path())));
     return false;
   }
 }
@@ -74,7 +78,7 @@ bool Eksportuj(TEksport rodzaj, QWidget* rodzic, const TDokument& d, TDialogi& d
       if (nazwa.isEmpty()) return false;
       QPrinter drukarka(QPrinter::HighResolution);
       if (DrukujDoPdf(plan, drukarka, "Plan dyżurów", SciezkaPliku(nazwa))) return true;
-      EOrvelError blad(3);
+      EOrvelError blad(3, nazwa.toStdString());
       return false;
     }
   }

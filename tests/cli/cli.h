@@ -31,6 +31,13 @@ inline std::string Tekst(const std::filesystem::path& p) {
   return s.str();
 }
 
+inline std::vector<std::string> Linie(const std::string& tekst) {
+  std::vector<std::string> wynik;
+  std::istringstream s(tekst);
+  for (std::string l; std::getline(s, l);) wynik.push_back(l);
+  return wynik;
+}
+
 #ifdef _WIN32
 inline std::wstring Szeroki(const std::string& utf8) { return SciezkaZUtf8(utf8).wstring(); }
 #endif

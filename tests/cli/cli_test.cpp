@@ -130,7 +130,7 @@ TEST_F(Cli, CheckCountsProblemsAndStrictFailsOnThem) {
   const std::string python =
       "python3 -c \"import json,sys; u=json.load(open(sys.argv[1])); "
       "sys.exit(0 if sum(x['problem'] for x in u)==141 and "
-      "u[-1]['kind']=='spread' else 1)\" " +
+      "u[-1]['kind']=='spread' and u[-1]['teacher'] is None else 1)\" " +
       P("uwagi.json");
   EXPECT_EQ(std::system(python.c_str()), 0);
   // Filled at once the demo leaves no empty cell.
@@ -182,7 +182,12 @@ TEST_F(Cli, DamagedFileIsExitOneWithTheMessagesAndNoOutput) {
   ZapiszPlik(folder / "uszkodzony.vlm", b);
   const TWynik w = Uruchom("fill " + P("uszkodzony.vlm") + " -o " + P("wynik.vlm"));
   EXPECT_EQ(w.Kod, 1);
-  EXPECT_EQ(w.Bledy, " Odczyt danych z archiwum nie powiódł się\n");
+  // The message, then the file and why.
+  const std::vector<std::string> linie = Linie(w.Bledy);
+  ASSERT_EQ(linie.size(), 2u) << w.Bledy;
+  EXPECT_EQ(linie[0], " Odczyt danych z archiwum nie powiódł się");
+  EXPECT_EQ(linie[1].rfind(P("uszkodzony.vlm") + ": ", 0), 0u) << linie[1];
+  EXPECT_GT(linie[1].size(), P("uszkodzony.vlm").size() + 2);
   EXPECT_FALSE(std::filesystem::exists(folder / "wynik.vlm"));
 
   b = CzytajPlik(przyklady / "demo.vlm");
@@ -190,16 +195,20 @@ TEST_F(Cli, DamagedFileIsExitOneWithTheMessagesAndNoOutput) {
   ZapiszPlik(folder / "wersja.vlm", b);
   const TWynik wersja = Uruchom("show " + P("wersja.vlm"));
   EXPECT_EQ(wersja.Kod, 1);
-  EXPECT_EQ(
-      wersja.Bledy,
-      " Niewłaściwa wersja pliku z danymi o szkole\n Odczyt danych z archiwum nie powiódł się\n");
+  EXPECT_EQ(wersja.Bledy,
+            " Niewłaściwa wersja pliku z danymi o szkole\n Odczyt danych z archiwum nie powiódł "
+            "się\n" +
+                P("wersja.vlm") + "\n");
   EXPECT_EQ(wersja.Wyjscie, "");
 }
 
 TEST_F(Cli, UnwritableOutputIsExitThree) {
   const TWynik w = Uruchom("save " + Demo("demo.vlm") + " -o " + P("brak/wynik.vlm"));
   EXPECT_EQ(w.Kod, 3);
-  EXPECT_EQ(w.Bledy, " Zapis danych do archiwum nie powiódł się\n");
+  const std::vector<std::string> linie = Linie(w.Bledy);
+  ASSERT_EQ(linie.size(), 2u) << w.Bledy;
+  EXPECT_EQ(linie[0], " Zapis danych do archiwum nie powiódł się");
+  EXPECT_NE(linie[1].find("wynik.vlm: "), std::string::npos) << linie[1];
   EXPECT_FALSE(std::filesystem::exists(folder / "brak"));
 }
 

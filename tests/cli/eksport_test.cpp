@@ -15,13 +15,6 @@ using namespace velmor::testy;
 
 namespace {
 
-std::vector<std::string> Linie(const std::string& tekst) {
-  std::vector<std::string> wynik;
-  std::istringstream s(tekst);
-  for (std::string l; std::getline(s, l);) wynik.push_back(l);
-  return wynik;
-}
-
 std::vector<std::string> Pola(const std::string& linia) {
   std::vector<std::string> wynik;
   std::istringstream s(linia);

@@ -111,7 +111,9 @@ TEST_F(ErrorWindow, AFailedOpenNamesItsFile) {
   TDokument d;
   EXPECT_FALSE(d.OtworzPlik("/nie/ma/takiego/planu.vlm", kRodzajPlanDyzurow));
   EXPECT_EQ(tekst, " Odczyt danych z archiwum nie powiódł się");
-  EXPECT_EQ(szczegol, "/nie/ma/takiego/planu.vlm");
+  // The file and the system's reason.
+  EXPECT_TRUE(szczegol.startsWith("nie można otworzyć pliku /nie/ma/takiego/planu.vlm: "))
+      << szczegol.toStdString();
   // Without a detail the line is empty.
   PoPokazaniu(okno, [&] {
     szczegol = okno.Szczegol();
