@@ -1,5 +1,6 @@
 #include "gui/common/ustawieniaokien.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -8,23 +9,54 @@
 #include <algorithm>
 #include <array>
 
+#include "core/document/miejsce_okna.h"
 #include "gui/grid/celledi.h"
 
 namespace velmor {
 
+// Whether a window was shown since its place was set, and the first place
+// beside the active window for one whose place is not known.
+class TPokazania : public QObject {
+ public:
+  explicit TPokazania(QWidget* okno) : QObject(okno), okno_(okno) {
+    okno->installEventFilter(this);
+  }
+  bool Pokazane = false;
+  bool ObokAktywnego = false;
+
+ protected:
+  bool eventFilter(QObject* obiekt, QEvent* e) override {
+    if (obiekt != okno_ || e->type() != QEvent::Show) return false;
+    Pokazane = true;
+    const QWidget* wlasciciel = QApplication::activeWindow();
+    if (ObokAktywnego && wlasciciel && wlasciciel != okno_)
+      UstawProstokat(okno_,
+                     ObokWlasciciela(ProstokatOkna(okno_), ProstokatOkna(wlasciciel), Ekrany()));
+    ObokAktywnego = false;
+    return false;
+  }
+
+ private:
+  QWidget* okno_;
+};
+
 void TOknaStopki::Zarejestruj(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka,
                               std::function<void()> poOdczycie) {
-  okna_[static_cast<size_t>(wiersz)] = {okno, siatka, std::move(poOdczycie)};
+  okna_[static_cast<size_t>(wiersz)] = {okno, siatka, std::move(poOdczycie), new TPokazania(okno)};
 }
 
 void TOknaStopki::Ustaw(const TStopka& stopka) const {
   for (size_t i = 0; i < okna_.size(); ++i) {
     const TOknoWiersza& w = okna_[i];
     if (!w.Okno) continue;
+    const TProstokat& p = stopka.Okna[i].Prostokat;
+    w.Pokazania->Pokazane = w.Okno->isVisible();
+    w.Pokazania->ObokAktywnego = !ZnaneMiejsce(p) && !w.Okno->isVisible();
     // A row never placed (written where no window was shown, as by
     // velmor-cli) leaves the window's own place and its table's own look.
-    if (stopka.Okna[i].Prostokat == TProstokat{}) continue;
-    UstawProstokat(w.Okno, stopka.Okna[i].Prostokat);
+    if (p == TProstokat{}) continue;
+    if (ZnaneMiejsce(p)) UstawProstokat(w.Okno, NaEkranie(p, Ekrany()));
+    else w.Okno->resize(p.Szerokosc(), p.Wysokosc());
     if (w.Siatka && TStopka::MaSiatke(static_cast<int>(i)))
       w.Siatka->Zastosuj(stopka.Okna[i].Siatka);
     if (w.PoOdczycie) w.PoOdczycie();
@@ -35,7 +67,9 @@ void TOknaStopki::Pobierz(TStopka& stopka) const {
   for (size_t i = 0; i < okna_.size(); ++i) {
     const TOknoWiersza& w = okna_[i];
     if (!w.Okno) continue;
-    stopka.Okna[i].Prostokat = ProstokatOkna(w.Okno);
+    // A window not shown since the open has no place of its own to give.
+    if (w.Pokazania->Pokazane || w.Okno->isVisible())
+      stopka.Okna[i].Prostokat = ProstokatOkna(w.Okno);
     if (w.Siatka && TStopka::MaSiatke(static_cast<int>(i)))
       stopka.Okna[i].Siatka = w.Siatka->Ustawienia();
   }
@@ -47,6 +81,15 @@ std::optional<TProstokat> PulpitEkranu() {
   if (pulpit.isEmpty()) return std::nullopt;
   return TProstokat{pulpit.x(), pulpit.y(), pulpit.x() + pulpit.width(),
                     pulpit.y() + pulpit.height()};
+}
+
+std::vector<TProstokat> Ekrany() {
+  std::vector<TProstokat> ekrany;
+  for (const QScreen* ekran : QGuiApplication::screens()) {
+    const QRect r = ekran->availableGeometry();
+    ekrany.push_back({r.x(), r.y(), r.x() + r.width(), r.y() + r.height()});
+  }
+  return ekrany;
 }
 
 TProstokat ProstokatOkna(const QWidget* okno) {

@@ -2,11 +2,13 @@
 // Windows and the window-settings trailer of the document: each window that
 // exists registers for its row and takes its place and its table's look from
 // the row after an open and gives them back before a save. Rows without a
-// registered window are kept as read.
+// registered window, and the places of windows not shown since the open, are
+// kept as read.
 #include <QPointer>
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/document/stopka.h"
 #include "gui/grid/celledi.h"
@@ -15,6 +17,8 @@ class QWidget;
 
 namespace velmor {
 
+class TPokazania;
+
 // The program's windows by trailer row.
 class TOknaStopki {
  public:
@@ -22,8 +26,10 @@ class TOknaStopki {
   // was applied (a window that fixes its table's shape).
   void Zarejestruj(TOknoStopki wiersz, QWidget* okno, TCellEdi* siatka = nullptr,
                    std::function<void()> poOdczycie = {});
-  // Places the registered windows and applies their tables' looks; a row
-  // whose rectangle is all zero (never placed) changes nothing.
+  // Places the registered windows, brought onto a screen, and applies their
+  // tables' looks; a row whose rectangle is all zero (never placed) changes
+  // nothing. A window without a known place (see ZnaneMiejsce) gets its
+  // first place beside the active window when it is shown.
   void Ustaw(const TStopka& stopka) const;
   // Stores the registered windows' rectangles and their tables' looks.
   void Pobierz(TStopka& stopka) const;
@@ -33,6 +39,7 @@ class TOknaStopki {
     QPointer<QWidget> Okno;
     QPointer<TCellEdi> Siatka;
     std::function<void()> PoOdczycie;
+    QPointer<TPokazania> Pokazania;
   };
   std::array<TOknoWiersza, kLiczbaOkienStopki> okna_;
 };
@@ -40,6 +47,8 @@ class TOknaStopki {
 // The desktop: the union of the screens' available areas; nothing without
 // a screen.
 std::optional<TProstokat> PulpitEkranu();
+// Each screen's available area.
+std::vector<TProstokat> Ekrany();
 
 // A window's outer bounds, and the window placed at stored bounds. A
 // rectangle without area (all zero: never placed) leaves the window as it is.

@@ -366,15 +366,20 @@ TEST_F(Shell, WindowsTakeTheirPlaceAndLookFromTheDocument) {
 
   // Before a save the windows give back their place and look; rows without
   // a window are written back as read.
+  okno.show();
   okno.move(70, 80);
   siatka->InfoKolor = 0x00654321;
+  Glowne().show();
   Glowne().move(11, 12);
   ASSERT_TRUE(Glowne().Zapisz());
   TDokument naDysku;
   ASSERT_TRUE(naDysku.OtworzPlik(folder / "a.vlm", kRodzajPlanDyzurow));
   const TStopka& zapisana = naDysku.Stopka;
-  EXPECT_EQ(zapisana.Okna[kOknoGlowne].Prostokat, (TProstokat{11, 12, 411, 152}));
-  EXPECT_EQ(zapisana.Okna[kOknoRejony].Prostokat, (TProstokat{70, 80, 370, 280}));
+  // Shown, the windows have frames: their outer rectangles start there.
+  EXPECT_EQ(zapisana.Okna[kOknoGlowne].Prostokat.Left, 11);
+  EXPECT_EQ(zapisana.Okna[kOknoGlowne].Prostokat.Top, 12);
+  EXPECT_EQ(zapisana.Okna[kOknoRejony].Prostokat.Left, 70);
+  EXPECT_EQ(zapisana.Okna[kOknoRejony].Prostokat.Top, 80);
   EXPECT_EQ(zapisana.Okna[kOknoRejony].Siatka, siatka->Ustawienia());
   EXPECT_EQ(zapisana.Okna[kOknoRejony].Siatka.InfoKolor, 0x00654321u);
   EXPECT_EQ(zapisana.Okna[kOknoPlan].Siatka.OczkoKolor, 0x00ABCDEFu);  // through the duty plan

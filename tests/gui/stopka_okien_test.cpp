@@ -1,5 +1,6 @@
 // The window-settings trailer through the real windows: every row is taken by
 // its window on open and given back unchanged by a save that touches nothing.
+#include <QTest>
 #include <QWidget>
 
 #include "gui/app/ffdmain.h"
@@ -131,3 +132,30 @@ TEST_F(WindowTrailer, MomentsEditorKeepsItsThreeColumns) {
 }
 
 }  // namespace
+
+// Rows saved by a window never shown (or by velmor-cli) say nothing of a
+// place: such a window keeps its row and opens beside the active window; a
+// place off every screen is brought onto the screen (800 x 800 here).
+TEST_F(WindowTrailer, WindowsWithoutAPlaceKeepTheirRowsAndOpenBesideTheActiveOne) {
+  ASSERT_EQ(Ekrany(), (std::vector<TProstokat>{{0, 0, 800, 800}}));
+  TStopka stopka;
+  stopka.Okna[kOknoGlowne].Prostokat = {100, 100, 400, 300};
+  stopka.Okna[kOknoPlanNauczycieli].Prostokat = {0, 0, 350, 250};
+  stopka.Okna[kOknoMomenty].Prostokat = {750, 20, 1250, 320};
+  ZapiszPlanDyzurow(folder / "a.vlm", Szkola({3, 3}, 4, 3), 2, stopka);
+  Odczytaj("a.vlm");
+  EXPECT_EQ(ProstokatOkna(Okna().ffdmomenty), (TProstokat{300, 20, 800, 320}));
+
+  ASSERT_TRUE(Glowne().Zapisz());
+  TDokument naDysku;
+  ASSERT_TRUE(naDysku.OtworzPlik(folder / "a.vlm", kRodzajPlanDyzurow));
+  EXPECT_EQ(naDysku.Stopka.Okna[kOknoStatystyka].Prostokat, TProstokat{});
+  EXPECT_EQ(naDysku.Stopka.Okna[kOknoPlanNauczycieli].Prostokat, (TProstokat{0, 0, 350, 250}));
+  EXPECT_EQ(naDysku.Stopka.Okna[kOknoMomenty].Prostokat, (TProstokat{750, 20, 1250, 320}));
+
+  Glowne().show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Glowne()));
+  QWidget& plan = *Towarzysze().PlanNauczycieli;
+  plan.show();
+  EXPECT_EQ(plan.frameGeometry().topLeft(), QPoint(400, 100));
+}
