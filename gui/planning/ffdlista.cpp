@@ -46,7 +46,7 @@ bool ZaczynaSieOd(const std::string& tekst, const std::string& poczatek) {
 }  // namespace
 
 Tffdlista::Tffdlista(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic)
-    : TRamkaListy("ffdlista", " Wybierz", "Zamknij", rodzic), modele_(modele) {
+    : TRamkaListy("ffdlista", " Wybierz", "Zamknij", uslugi, rodzic), modele_(modele) {
   ile_ = Licznik(QString::fromUtf8("Ile pozycji?"), this);
   filtr_ = Licznik("Filtr", this);
   panel_->addWidget(ile_);

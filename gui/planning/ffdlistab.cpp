@@ -23,7 +23,7 @@ constexpr int kSzerokosci[] = {120, 240, 30};
 }  // namespace
 
 Tffdlistab::Tffdlistab(const TModele& modele, TUslugiOkna& uslugi, QWidget* rodzic)
-    : TRamkaListy("ffdlistab", "Lista wariantów", "Zamknij nie wpisując wariantu", rodzic),
+    : TRamkaListy("ffdlistab", "Lista wariantów", "Zamknij nie wpisując wariantu", uslugi, rodzic),
       modele_(modele) {
   panel_->addStretch();
   siatka_->UstawIlx(3);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -107,16 +108,19 @@ void TRamkaRaportu::keyPressEvent(QKeyEvent* e) {
   else QWidget::keyPressEvent(e);
 }
 
-TRamkaListy::TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic)
+TRamkaListy::TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij,
+                         TUslugiOkna& uslugi, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       panel_(new QHBoxLayout),
       siatka_(new TCellEdi(this)),
       wpisz_(new QPushButton("Wpisz wariant i zamknij", this)),
       zamknij_(new QPushButton(QString::fromUtf8(zamknij), this)) {
   setObjectName(nazwa);
-  setWindowTitle(QString::fromUtf8(tytul));
+  setWindowTitle(QString::fromUtf8(tytul).trimmed());
   UstawKontekstPomocy(this, 200);
   setModal(true);
+  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+          [&uslugi] { uslugi.Zapisz(); });
   for (QPushButton* p : {wpisz_, zamknij_}) {
     p->setAutoDefault(false);
     p->setFocusPolicy(Qt::NoFocus);

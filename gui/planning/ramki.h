@@ -72,7 +72,8 @@ class TRamkaRaportu : public QWidget {
 
 // A modal list: "Wpisz wariant i zamknij" and a close button over its table.
 // Enter and the first button accept; Escape and the close button cancel.
-// Once shown it stays where the user moved it.
+// Once shown it stays where the user moved it. Ctrl+S saves the document
+// from it too (the main window's shortcut does not reach a modal window).
 class TRamkaListy : public QDialog {
   Q_OBJECT
  public:
@@ -84,7 +85,8 @@ class TRamkaListy : public QDialog {
 
  protected:
   // `tytul` and `zamknij` are UTF-8.
-  TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, QWidget* rodzic);
+  TRamkaListy(const char* nazwa, const char* tytul, const char* zamknij, TUslugiOkna& uslugi,
+              QWidget* rodzic);
   void keyPressEvent(QKeyEvent* e) override;
   void hideEvent(QHideEvent* e) override;
 

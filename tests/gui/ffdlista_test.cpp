@@ -76,7 +76,7 @@ class Chooser : public Powloka {
 }  // namespace
 
 TEST_F(Chooser, TypedLettersNarrowTheListWithoutRegardToCase) {
-  EXPECT_EQ(Okno().windowTitle(), " Wybierz");
+  EXPECT_EQ(Okno().windowTitle(), "Wybierz");
   const int wynik = Wybierz(0, [&] {
     EXPECT_EQ(Stan(), "Kubiak Nowak kot Kowalski Łoś [5 ]");
     Pisz("k");
@@ -171,6 +171,7 @@ TEST_F(Chooser, KeepsItsPlaceAndLookInTheDocument) {
   TStopka stopka;
   OknaStopki().Pobierz(stopka);
   EXPECT_EQ(stopka.Okna[kOknoWybor].Siatka.Szerokosci, (std::vector<int32_t>{30, 180}));
+  stopka.Okna[kOknoWybor].Prostokat = {10, 10, 330, 410};
   stopka.Okna[kOknoWybor].Siatka.OczkoKolor = 0x00ABCDEF;
   OknaStopki().Ustaw(stopka);
   EXPECT_EQ(Siatka().OczkoKolor, 0x00ABCDEFu);
@@ -180,4 +181,17 @@ TEST_F(Chooser, KeepsItsPlaceAndLookInTheDocument) {
     EXPECT_EQ(Siatka().Ilx(), 1);
     Klawisz(Qt::Key_Escape);
   });
+}
+
+TEST_F(Chooser, CtrlSSavesFromTheModalList) {
+  Dok().Momenty.ZmienRozmiar(4);
+  Dok().Dyzury.ZmienRozmiar(0, 4);
+  dialogi.Pliki.push_back(Sciezka("z.vlm"));
+  Wybierz(0, [&] {
+    QTest::keyClick(&Siatka(), Qt::Key_S, Qt::ControlModifier);
+    Okno().reject();
+  });
+  EXPECT_TRUE(dialogi.Pliki.empty());
+  EXPECT_TRUE(std::filesystem::exists(folder / "z.vlm"));
+  EXPECT_TRUE(bledy.kody.empty());
 }

@@ -212,6 +212,7 @@ TEST_F(VariantList, KeepsItsPlaceAndLookInTheDocument) {
   TStopka stopka;
   OknaStopki().Pobierz(stopka);
   EXPECT_EQ(stopka.Okna[kOknoWarianty].Siatka.Szerokosci, (std::vector<int32_t>{30, 120, 260, 30}));
+  stopka.Okna[kOknoWarianty].Prostokat = {10, 10, 330, 410};
   stopka.Okna[kOknoWarianty].Siatka.InfoKolor = 0x00123456;
   OknaStopki().Ustaw(stopka);
   EXPECT_EQ(Siatka().InfoKolor, 0x00123456u);
