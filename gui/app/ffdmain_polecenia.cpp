@@ -47,7 +47,7 @@ void Tffdmain::UtworzMenu() {
   p.Dyzury = Polecenie(p.MenuDyzury, "&Plan dyżurów");
   p.Kontrola = Polecenie(p.MenuDyzury, "&Kontrola planu");
   p.DyzuryNauczycieli = Polecenie(p.MenuDyzury, "Dyżury &nauczycieli");
-  p.Eksport = menuBar()->addMenu("&Eksport");
+  p.Eksport = menuBar()->addMenu("E&ksport");
   const char* const eksporty[] = {
       "&Kalendarze nauczycieli (iCalendar)...", "&Strona do pokoju nauczycielskiego (HTML)...",
       "&Tabela planu (CSV)...", "&Model dyżurów (JSON)...", "&Plan dyżurów (PDF)..."};

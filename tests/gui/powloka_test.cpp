@@ -47,7 +47,17 @@ TEST_F(Shell, MenuAndToolButtonsAreThoseOfTheDesign) {
   const Tffdmain::TPolecenia& p = Glowne().Polecenia();
   QStringList glowne;
   for (const QAction* a : Glowne().menuBar()->actions()) glowne << a->text();
-  EXPECT_EQ(glowne, QStringList({"&Pliki", "&Edycja", "D&ane", "&Dyżury", "&Eksport", "Po&moc"}));
+  EXPECT_EQ(glowne, QStringList({"&Pliki", "&Edycja", "D&ane", "&Dyżury", "E&ksport", "Po&moc"}));
+  // Alt and a letter opens one menu, and within a menu picks one entry.
+  for (const QWidget* m : std::initializer_list<const QWidget*>{
+           Glowne().menuBar(), p.Pliki, p.Edycja, p.Dane, p.MenuDyzury, p.Eksport}) {
+    QStringList litery;
+    for (const QAction* a : m->actions()) {
+      const qsizetype i = a->text().indexOf('&');
+      if (i >= 0 && i + 1 < a->text().size()) litery << a->text().mid(i + 1, 1).toLower();
+    }
+    EXPECT_EQ(litery.removeDuplicates(), 0) << litery.join(' ').toStdString();
+  }
   EXPECT_EQ(Napisy(p.Edycja), QStringList({"&Cofnij Ctrl+Z", "&Ponów Ctrl+Y"}));
   EXPECT_EQ(Napisy(p.Pliki),
             QStringList({"&Nowy Ctrl+N", "&Odczytaj Ctrl+O", "&Zapisz Ctrl+S",
