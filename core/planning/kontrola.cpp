@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/archive/cp1250.h"
+#include "core/archive/liczebnik.h"
 #include "core/planning/ogolne.h"
 #include "core/planning/powody.h"
 #include "core/planning/warianty.h"
@@ -81,12 +82,12 @@ void KontrolaObciazen(const TModele& m, std::vector<TUwaga>& uwagi) {
     ktosULimitu = ktosULimitu || (nt.LimitDyzurow > 0 && d >= nt.LimitDyzurow);
     if (d > nt.LimitDyzurow)
       uwagi.push_back({TRodzajUwagi::kLimitDyzurow, -1, -1, t,
-                       Nazwisko(m, t) + ": " + std::to_string(d) + " dyżurów przy limicie " +
-                           std::to_string(nt.LimitDyzurow)});
+                       Nazwisko(m, t) + ": " + Liczebnik(d, "dyżur", "dyżury", "dyżurów") +
+                           " przy limicie " + std::to_string(nt.LimitDyzurow)});
     if (min > nt.LimitMinut)
       uwagi.push_back({TRodzajUwagi::kLimitMinut, -1, -1, t,
-                       Nazwisko(m, t) + ": " + std::to_string(min) + " minut przy limicie " +
-                           std::to_string(nt.LimitMinut)});
+                       Nazwisko(m, t) + ": " + Liczebnik(min, "minuta", "minuty", "minut") +
+                           " przy limicie " + std::to_string(nt.LimitMinut)});
   }
   if (n == 0) return;
   if (ktosULimitu)
@@ -110,8 +111,7 @@ void KontrolaObciazen(const TModele& m, std::vector<TUwaga>& uwagi) {
   if (najwiekszyUdzial >= najmniejszyUdzial)
     tekst += ", limitu od " + std::to_string(static_cast<int>(najmniejszyUdzial + 0.5)) + "% do " +
              std::to_string(static_cast<int>(najwiekszyUdzial + 0.5)) + "%";
-  uwagi.push_back(
-      {TRodzajUwagi::kRozklad, -1, -1, static_cast<int>(wiecej - obc.Dyzury.begin()), tekst});
+  uwagi.push_back({TRodzajUwagi::kRozklad, -1, -1, -1, tekst});
 }
 
 }  // namespace

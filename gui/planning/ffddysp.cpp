@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/archive/liczebnik.h"
 #include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
 #include "gui/common/pomoc.h"
@@ -113,7 +114,11 @@ std::string Tffddysp::Tytul() const {
       const TObciazenia ob = TOgolne(dok_).policz_obciazenia();
       const auto i = static_cast<size_t>(podmiot_);
       if (i < ob.Dyzury.size() && i < ob.Minuty.size())
-        t += QString::asprintf("(%i razy, %i minut) ", ob.Dyzury[i], ob.Minuty[i]).toStdString();
+        t.append("(")
+            .append(Liczebnik(ob.Dyzury[i], "raz", "razy", "razy"))
+            .append(", ")
+            .append(Liczebnik(ob.Minuty[i], "minuta", "minuty", "minut"))
+            .append(") ");
       return t;
     }
     case kTrybKtoUczy: return dok_.Sale[podmiot_].Nazwa + " ";

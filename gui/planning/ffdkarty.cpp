@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/archive/cp1250.h"
+#include "core/archive/liczebnik.h"
 #include "core/document/dokument.h"
 #include "core/eksport/wspolne.h"
 #include "core/planning/ogolne.h"
@@ -62,7 +63,8 @@ void Tffdkarty::Oczko(int x, int y, TTekstOczka& ato) const {
       break;
     case TWiersz::kSuma:
       if (x == 0)
-        ato.ustaw_tekst(0, Utf8DoCp1250("Razem: " + std::to_string(dyzury_[t]) + " dyżurów"));
+        ato.ustaw_tekst(
+            0, Utf8DoCp1250("Razem: " + Liczebnik(dyzury_[t], "dyżur", "dyżury", "dyżurów")));
       if (x == 3) ato.ustaw_tekst(0, std::to_string(minuty_[t]));
       break;
     case TWiersz::kOdstep: break;

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/archive/liczebnik.h"
 #include "core/eksport/tabele.h"
 #include "core/planning/powody.h"
 #include "gui/grid/tekst.h"
@@ -67,10 +68,11 @@ void Tffdwynikopt::Pokaz(const TModele& m, const TObszar& obszar, const TZasadyO
                       .arg(otwarte);
   tekst += wynik.Optymalny
                ? QString::fromUtf8("Więcej się nie da: plan jest optymalny.")
-               : QString::fromUtf8("%1 po %2 s; najwyżej %3 komórek możliwe.")
+               : QString::fromUtf8("%1 po %2 s; możliwe najwyżej %3.")
                      .arg(wynik.Przerwany ? "Przerwano" : QString::fromUtf8("Przekroczony czas"))
                      .arg(wynik.Sekundy, 0, 'f', 1)
-                     .arg(przed + wynik.NajwyzejMozliwe);
+                     .arg(QString::fromStdString(Liczebnik(przed + wynik.NajwyzejMozliwe, "komórka",
+                                                           "komórki", "komórek")));
   podsumowanie_->setText(tekst);
   WypelnijPuste(m, puste, z);
   WypelnijObciazenia(m);

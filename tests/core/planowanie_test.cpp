@@ -510,6 +510,7 @@ TEST(PlanCheck, EachFindingOnAPlanBuiltToShowIt) {
   using R = std::vector<TRodzajUwagi>;
   EXPECT_EQ(rodzaje(czysty), R{});
   ASSERT_EQ(KontrolaPlanu(czysty).back().Rodzaj, TRodzajUwagi::kRozklad);
+  EXPECT_EQ(KontrolaPlanu(czysty).back().Nauczyciel, -1);  // about the whole staff
 
   const auto zmieniony = [&](const std::function<void(TModele&)>& zmiana) {
     TModele m = czysty;

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "core/archive/cp1250.h"
+#include "core/archive/liczebnik.h"
 #include "core/grid/tekstoczka.h"
 #include "core/model/wspolne.h"
 #include "core/planning/kontrola.h"
@@ -451,7 +452,8 @@ TEST_F(DutyPlan, TeachersDutySheetHasABlockPerTeacher) {
     return Cp1250DoUtf8(ato.daj_tekst(0));
   };
   EXPECT_EQ(tekst(0, 0), Cp1250DoUtf8(Dok().Nauczyciele[0].NazwaNauczyciela()));
-  EXPECT_EQ(tekst(0, obc.Dyzury[0] + 1), "Razem: " + std::to_string(obc.Dyzury[0]) + " dyżurów");
+  EXPECT_EQ(tekst(0, obc.Dyzury[0] + 1),
+            "Razem: " + Liczebnik(obc.Dyzury[0], "dyżur", "dyżury", "dyżurów"));
   EXPECT_EQ(tekst(3, obc.Dyzury[0] + 1), std::to_string(obc.Minuty[0]));
   karty.close();
 }

@@ -67,7 +67,7 @@ TEST_F(Mikroplan, GridFollowsTheLongestDay) {
 TEST_F(Mikroplan, ModeTextsAndTitles) {
   Tffddysp m(dok, kMikroplanGlowny, uslugi);
   m.pokaz_mikroplan(kTrybGdzieDyzuruje, 0, 0);
-  EXPECT_EQ(m.TytulPanelu(), "I0 N0(1 razy, 10 minut) ");
+  EXPECT_EQ(m.TytulPanelu(), "I0 N0(1 raz, 10 minut) ");
   EXPECT_EQ(Oczko(S(m), 1, 2), "R1");
   EXPECT_EQ(Oczko(S(m), 1, 3), ".....");
   EXPECT_TRUE(m.Zakaz()->isEnabled());

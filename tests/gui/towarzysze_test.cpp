@@ -59,7 +59,7 @@ TEST_F(Companions, EntryPointsShowTheirInstances) {
   EXPECT_EQ(Mikro(3).TytulPanelu(), "R1 ");
   Towarzysze().PokazGdzieDyzuruje(0, 0);
   EXPECT_EQ(Mikro(4).Tryb(), 1);
-  EXPECT_EQ(Mikro(4).TytulPanelu(), " N0(3 razy, 22 minut) ");  // moments 0, 3 and 4
+  EXPECT_EQ(Mikro(4).TytulPanelu(), " N0(3 razy, 22 minuty) ");  // moments 0, 3 and 4
   Towarzysze().PokazGdzieUczy(2, 0);
   EXPECT_EQ(Mikro(0).Tryb(), 0);
   EXPECT_FALSE(Mikro(1).isVisible() || Mikro(2).isVisible());
