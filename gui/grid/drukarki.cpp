@@ -10,6 +10,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "gui/grid/tytul.h"
+
 namespace velmor {
 namespace {
 
@@ -20,6 +22,7 @@ class TUstawieniaDrukarki : public QDialog {
  public:
   TUstawieniaDrukarki(QPrinter& p, QWidget* rodzic) : QDialog(rodzic), p_(p) {
     setWindowTitle(QString::fromUtf8("Ustawienia wydruku"));
+    MiejsceNaTytul(this);
     auto* uklad = new QFormLayout(this);
     drukarki_ = Lista("drukarki");
     drukarki_->addItems(DostepneDrukarki());

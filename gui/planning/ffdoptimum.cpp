@@ -9,6 +9,8 @@
 #include <exception>
 #include <thread>
 
+#include "gui/grid/tytul.h"
+
 namespace velmor {
 
 Tffdoptimum::Tffdoptimum(QWidget* rodzic)
@@ -19,6 +21,7 @@ Tffdoptimum::Tffdoptimum(QWidget* rodzic)
       przerwij_(new QPushButton("Przerwij", this)) {
   setObjectName("ffdoptimum");
   setWindowTitle("Wpisz optymalnie");
+  MiejsceNaTytul(this);
   setModal(true);
   auto* pola = new QFormLayout;
   pola->addRow(QString::fromUtf8("Wpisane komórki:"), wpisano_);
@@ -44,12 +47,14 @@ void Tffdoptimum::Pokaz(double sekundy) {
   }
   wpisano_->setText(QString::number(p.Wpisano));
   granica_->setText(QString::number(p.NajwyzejMozliwe));
-  czas_->setText(QString::number(sekundy, 'f', 1) + " s");
+  czas_->setText(
+      QString::fromUtf8("%1 s z %2 s").arg(sekundy, 0, 'f', 1).arg(limitSekund_, 0, 'f', 0));
 }
 
 TWynikOptimum Tffdoptimum::Szukaj(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
                                   TUstawieniaOptimum u) {
   stop_ = false;
+  limitSekund_ = u.LimitSekund;
   przerwij_->setEnabled(true);
   postep_ = {};
   u.Przerwij = &stop_;

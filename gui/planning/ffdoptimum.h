@@ -1,7 +1,8 @@
 #pragma once
 // Tffdoptimum: the optimal entry's progress. The search runs on a copy of the
 // models in a worker thread while the dialog shows the best plan's cells, the
-// bound and the time; "Przerwij" ends it with the best plan found.
+// bound and the time against its limit; "Przerwij" ends it with the best
+// plan found.
 #include <QDialog>
 #include <atomic>
 #include <mutex>
@@ -35,6 +36,7 @@ class Tffdoptimum : public QDialog {
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
   TPostepOptimum postep_;  // the worker's last report, under mutex_
+  double limitSekund_ = 0;
   QLabel* wpisano_;
   QLabel* granica_;
   QLabel* czas_;
