@@ -74,6 +74,7 @@ bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycis
   const int klawiszNaWejsciu = klawisz;
   if (przycisk == 1) klawisz = '+';
   if (przycisk == 2) klawisz = '-';
+  const bool tenSam = stan.Wlasciciel == wlasciciel && stan.x == x && stan.y == y;
 
   double kandydat;
   std::string bufor;
@@ -83,6 +84,11 @@ bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycis
     kandydat = wartosc + krok;
   } else if (klawisz == '-') {
     kandydat = wartosc - krok;
+  } else if (klawisz == kKlawiszUsun && min > 0) {
+    // 0 is not allowed: an empty field for the new number.
+    stan = {wlasciciel, x, y, {}, true};
+    klawisz = 0;
+    return false;
   } else if (klawisz == kKlawiszUsun) {
     kandydat = 0;
   } else {
@@ -92,17 +98,19 @@ bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycis
       else separator = true;
     }
     if (!Cyfra(klawisz) && !Separator(klawisz) && klawisz != kKlawiszBackspace) return false;
-    if (stan.Wlasciciel != wlasciciel || stan.x != x || stan.y != y) {
-      stan.Wlasciciel = wlasciciel;
-      stan.x = x;
-      stan.y = y;
-      stan.Bufor = TekstLiczby(wartosc);
-    }
+    if (!tenSam) stan = {wlasciciel, x, y, TekstLiczby(wartosc), false};
     bufor = stan.Bufor;
     int k = klawisz;
     edytuj_tekst(stan, bufor, k, kNajdluzszaLiczba, false);
     bufor = Oczyszczony(bufor);
     kandydat = Wartosc(bufor);
+    // Below the minimum more digits may still reach it: kept, not taken.
+    if (kandydat < min) {
+      stan.Bufor = PrzycietyBufor(bufor, miejsc, separator);
+      stan.Nieprzyjeta = true;
+      klawisz = 0;
+      return false;
+    }
   }
   if (krokowo) stan.x = -1;
 
@@ -112,9 +120,16 @@ bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycis
   }
   const double skala = std::pow(10.0, miejsc);
   wartosc = std::floor(kandydat * skala + 0.5) / skala;
-  if (!krokowo) stan.Bufor = PrzycietyBufor(bufor, miejsc, separator);
+  if (!krokowo) {
+    stan.Bufor = PrzycietyBufor(bufor, miejsc, separator);
+    stan.Nieprzyjeta = false;
+  }
   klawisz = 0;
   return true;
+}
+
+bool Nieprzyjeta(const TStanEdycji& stan, const void* wlasciciel, int x, int y) {
+  return stan.Nieprzyjeta && stan.Wlasciciel == wlasciciel && stan.x == x && stan.y == y;
 }
 
 }  // namespace velmor

@@ -14,7 +14,8 @@ struct TStanEdycji {
   static constexpr size_t kRozmiarBufora = 100;
   const void* Wlasciciel = nullptr;
   int x = -1, y = -1;
-  std::string Bufor;  // at most kRozmiarBufora bytes
+  std::string Bufor;         // at most kRozmiarBufora bytes
+  bool Nieprzyjeta = false;  // Bufor holds a number below the minimum, not taken
 };
 
 // Backspace drops the last character, "~" clears, Enter adds CR LF when
@@ -24,14 +25,21 @@ struct TStanEdycji {
 bool edytuj_tekst(TStanEdycji& stan, std::string& tekst, int& klawisz, int maks,
                   bool wielowierszowy);
 
-// "+" and "-" (or button 1 and 2) step the value, "~" sets 0; digits, a
-// separator and Backspace edit the number as typed into cell (x, y) of
-// `wlasciciel`, starting from the value shown when the cell changes. A result
-// inside min..max is rounded half up to `miejsc` decimals and taken: the key
-// becomes 0 and the result is true. Outside the range value, buffer and key
-// stay as they were and the result is false; with 0 decimals a separator is
-// refused as the key "x".
+// "+" and "-" (or button 1 and 2) step the value, "~" sets 0 (or, when 0 is
+// below the minimum, empties the number for typing); digits, a separator and
+// Backspace edit the number as typed into cell (x, y) of `wlasciciel`,
+// starting from the value shown when the cell changes. A result inside
+// min..max is rounded half up to `miejsc` decimals and taken: the key becomes
+// 0 and the result is true. A typed number below the minimum is kept in the
+// buffer without being taken (see Nieprzyjeta): the key becomes 0 and the
+// result is false. Otherwise outside the range value, buffer and key stay as
+// they were and the result is false; with 0 decimals a separator is refused
+// as the key "x".
 bool edytuj_liczbe(TStanEdycji& stan, double& wartosc, int& klawisz, int przycisk, double krok,
                    double min, double max, int miejsc, const void* wlasciciel, int x, int y);
+
+// True while cell (x, y) of `wlasciciel` holds a typed number that was not
+// taken, being below the minimum.
+bool Nieprzyjeta(const TStanEdycji& stan, const void* wlasciciel, int x, int y);
 
 }  // namespace velmor

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -59,6 +60,9 @@ void Tffdnaucz::ZbudujPasek() {
   QToolBar* pasek = PasekOkna(static_cast<QVBoxLayout*>(layout()));
   drukuj_ = Przycisk(this, pasek, "Drukuj");
   koniec_ = Przycisk(this, pasek, "Koniec");
+  komunikat_ = new QLabel(pasek);
+  komunikat_->setContentsMargins(8, 0, 0, 0);
+  pasek->addWidget(komunikat_);
   connect(drukuj_, &QToolButton::clicked, this, [this] { uslugi_.Drukuj(*siatka_, "Orvel"); });
   connect(koniec_, &QToolButton::clicked, this, &QWidget::close);
 }

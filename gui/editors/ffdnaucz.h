@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QPainter;
 class QToolButton;
 
@@ -34,6 +35,8 @@ class Tffdnaucz : public QWidget {
   TCellEdi& Siatka() { return *siatka_; }
   QToolButton* Drukuj() const { return drukuj_; }
   QToolButton* Koniec() const { return koniec_; }
+  // Why the last typed limit was refused; empty otherwise.
+  QLabel* Komunikat() const { return komunikat_; }
   // Row y shows teacher Kolejnosc()[y].
   const std::vector<int32_t>& Kolejnosc() const { return kolejnosc_; }
   int KolumnaSortowania() const { return kolumnaSortowania_; }
@@ -61,6 +64,7 @@ class Tffdnaucz : public QWidget {
   void Edytuj(int x, int y, int& key, int button);
   void EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok, int min,
                    int max);
+  std::string TekstLimitu(int x, int y, int limit) const;
   void Wklej(int x, int y, const std::string& tekst);
   void PoRuchuKursora();
 
@@ -69,6 +73,7 @@ class Tffdnaucz : public QWidget {
   TTowarzysze& towarzysze_;
   TCellEdi* siatka_;
   QToolButton *drukuj_ = nullptr, *koniec_ = nullptr;
+  QLabel* komunikat_ = nullptr;
   std::vector<int32_t> kolejnosc_;
   int32_t kolumnaSortowania_ = 0;
   std::vector<int> dyzury_, minuty_;  // as of the last Pokaz

@@ -1,4 +1,5 @@
 // What the limits grid shows, and its edits by keys, clicks and paste.
+#include <QLabel>
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
@@ -88,8 +89,12 @@ void Tffdnaucz::Oczko(int x, int y, TTekstOczka& ato) const {
       ato.ustaw_tekst(
           0, n.Nazwisko + " " + n.Imie + " (" + Tekst(TOgolne(dok_).liczba_lekcji(t)) + ")");
       break;
-    case 1: ato.ustaw_tekst(0, Tekst(n.LimitDyzurow) + " (" + Tekst(Dyzury(t)) + ")"); break;
-    case 2: ato.ustaw_tekst(0, Tekst(n.LimitMinut) + " (" + Tekst(Minuty(t)) + ")"); break;
+    case 1:
+      ato.ustaw_tekst(0, TekstLimitu(x, y, n.LimitDyzurow) + " (" + Tekst(Dyzury(t)) + ")");
+      break;
+    case 2:
+      ato.ustaw_tekst(0, TekstLimitu(x, y, n.LimitMinut) + " (" + Tekst(Minuty(t)) + ")");
+      break;
     case 3:
       if (Zakazy(t) < 1) break;
       ato.ustaw_tekst(0, Tekst(Zakazy(t)));
@@ -149,11 +154,26 @@ void Tffdnaucz::Edytuj(int x, int y, int& key, int button) {
   siatka_->OdswiezCol(x);
 }
 
-// The value taken goes to the teacher of every selected row.
+// The limit, or the number being typed into its cell that was not taken.
+std::string Tffdnaucz::TekstLimitu(int x, int y, int limit) const {
+  const TStanEdycji& stan = uslugi_.StanEdycji();
+  return Nieprzyjeta(stan, this, x, y) ? stan.Bufor : Tekst(limit);
+}
+
+// The value taken goes to the teacher of every selected row. A number below
+// what the teacher has waits in its cell; Enter says why it is not taken.
 void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok,
                             int min, int max) {
   TDokument::TZmiana zmiana(
       dok_, "Wpisz", button == 0 ? "limity " + std::to_string(x) + " " + std::to_string(y) : "");
+  komunikat_->clear();
+  if (key == kKlawiszEnter && Nieprzyjeta(uslugi_.StanEdycji(), this, x, y)) {
+    komunikat_->setText(QString::fromUtf8("Nie mniej niż %1: tyle nauczyciel już ma w planie "
+                                          "dyżurów")
+                            .arg(min));
+    key = 0;
+    return;
+  }
   double wartosc = dok_.Nauczyciele[Nauczyciel(y)].*limit;
   if (!edytuj_liczbe(uslugi_.StanEdycji(), wartosc, key, button, krok, min, max, 0, this, x, y))
     return;

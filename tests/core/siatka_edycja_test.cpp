@@ -172,3 +172,28 @@ TEST(GridNumberEdit, SeparatorsAndRounding) {
   EXPECT_TRUE(edytuj_liczbe(stan, w, k, 0, 1, -100, 0, 0, &kOkno, 6, 1));
   EXPECT_EQ(w, -32);
 }
+
+// A limit that may not go below 8: Delete empties the number for typing, and
+// a number below 8 waits in the buffer, never taken or turned into another.
+TEST(GridNumberEdit, BelowTheMinimumWaitsUntilItIsReached) {
+  TStanEdycji stan;
+  double w = 8;
+  const auto klawisz = [&](int k) {
+    return edytuj_liczbe(stan, w, k, 0, 1, 8, 100, 0, &kOkno, 1, 1) ? 1 : k == 0 ? 0 : -1;
+  };
+  EXPECT_EQ(klawisz(kKlawiszUsun), 0);  // consumed, not taken
+  EXPECT_TRUE(Nieprzyjeta(stan, &kOkno, 1, 1));
+  EXPECT_EQ(klawisz('5'), 0);
+  EXPECT_EQ(w, 8);
+  EXPECT_EQ(stan.Bufor, "5");
+  EXPECT_FALSE(Nieprzyjeta(stan, &kOkno, 2, 1));
+  EXPECT_EQ(klawisz('2'), 1);
+  EXPECT_EQ(w, 52);
+  EXPECT_FALSE(Nieprzyjeta(stan, &kOkno, 1, 1));
+  EXPECT_EQ(klawisz(kKlawiszBackspace), 0);
+  EXPECT_EQ(w, 52);
+  EXPECT_TRUE(Nieprzyjeta(stan, &kOkno, 1, 1));
+  EXPECT_EQ(klawisz('+'), 1);  // a step starts from the value
+  EXPECT_EQ(w, 53);
+  EXPECT_FALSE(Nieprzyjeta(stan, &kOkno, 1, 1));
+}

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
@@ -371,4 +372,26 @@ TEST_F(Limits, WithoutTeachersOneRowOfDotsAndEscapeStillCloses) {
   EXPECT_FALSE(Dok().Zmieniony);
   QTest::keyClick(&Siatka(), Qt::Key_Escape);
   EXPECT_FALSE(Okno().isVisible());
+}
+
+// Delete empties a limit that may not be 0 for typing; a number below the
+// teacher's duties waits in the cell, and Enter says why it is not taken.
+TEST_F(Limits, ANumberBelowTheDutiesIsRefusedWithAMessageOnEnter) {
+  Dyzury({0, 0, 4, 0});
+  N(2).LimitDyzurow = 6;
+  Okno().Pokaz();
+  Kursor(1, 2);
+  QTest::keyClick(&Siatka(), Qt::Key_Delete);
+  QTest::keyClicks(&Siatka(), "3");
+  EXPECT_EQ(N(2).LimitDyzurow, 6);
+  EXPECT_EQ(Tekst(1, 2), "3 (4)");
+  QTest::keyClick(&Siatka(), Qt::Key_Return);
+  EXPECT_TRUE(Okno().Komunikat()->text().startsWith(QString::fromUtf8("Nie mniej niż 4")))
+      << Okno().Komunikat()->text().toStdString();
+  EXPECT_EQ(N(2).LimitDyzurow, 6);
+  QTest::keyClick(&Siatka(), Qt::Key_Backspace);
+  QTest::keyClicks(&Siatka(), "5");
+  EXPECT_EQ(N(2).LimitDyzurow, 5);
+  EXPECT_EQ(Tekst(1, 2), "5 (4)");
+  EXPECT_EQ(Okno().Komunikat()->text(), "");
 }
