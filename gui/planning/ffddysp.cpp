@@ -26,6 +26,8 @@ Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslug
   koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
   tytul_ = new QLabel(this);
   panel_->addWidget(tytul_, 1);
+  komunikat_ = new QLabel(this);
+  panel_->addWidget(komunikat_);
   siatka_->UstawSzerInfo(30);
   siatka_->UstawDefaultSzerIo(60);
   zakaz_->setEnabled(false);
@@ -55,6 +57,7 @@ void Tffddysp::pokaz_mikroplan(TTrybMikroplanu tryb, int podmiot, int moment) {
   tryb_ = tryb;
   podmiot_ = podmiot;
   moment_ = moment;
+  komunikat_->clear();
   bajty_.resize(static_cast<size_t>(std::max(dok_.Dni.LiczbaSlotow(), 0)), 0);
   UstawSiatke();
   if (PodmiotIstnieje()) {
@@ -197,15 +200,22 @@ void Tffddysp::PrzelaczZakazy() {
   TDokument::TZmiana zmiana(dok_, "Zakaz dyżurowania");
   TDysp& dysp = dok_.Nauczyciele[podmiot_].Dyspozycja;
   siatka_->ini_sel_iterator(0);
-  int x = 0, y = 0;
+  int x = 0, y = 0, zDyzurem = 0;
   while (siatka_->sel_iterator(x, y)) {
     const int s = SlotOczka(x, y);
-    if (s == kBrakSlotu || s >= dysp.Liczba() || static_cast<size_t>(s) >= bajty_.size() ||
-        bajty_[static_cast<size_t>(s)] != kBrak)
+    if (s == kBrakSlotu || s >= dysp.Liczba() || static_cast<size_t>(s) >= bajty_.size()) continue;
+    if (bajty_[static_cast<size_t>(s)] != kBrak) {
+      ++zDyzurem;
       continue;
+    }
     dysp[s].Zakaz = dysp[s].Zakaz ? 0 : 1;
     siatka_->OdswiezCell(x, y);
   }
+  komunikat_->setText(zDyzurem == 0
+                          ? QString()
+                          : QString::fromStdString(
+                                "Bez zmian: " + Liczebnik(zDyzurem, "chwila", "chwile", "chwil") +
+                                " z dyżurem; zakaz dopiero po usunięciu dyżuru"));
 }
 
 }  // namespace velmor

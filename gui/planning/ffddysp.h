@@ -59,6 +59,8 @@ class Tffddysp : public TRamkaTowarzysza {
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Zakaz() const { return zakaz_; }
   QPushButton* Koniec() const { return koniec_; }
+  // Why the last ban command left cells alone; empty otherwise.
+  QLabel* Komunikat() const { return komunikat_; }
 
  private:
   void UstawSiatke();
@@ -77,7 +79,7 @@ class Tffddysp : public TRamkaTowarzysza {
   TTrybMikroplanu tryb_ = kTrybGdzieUczy;
   int podmiot_ = 0, moment_ = kBezMomentu;
   std::vector<uint8_t> bajty_;  // per slot, by mode
-  QLabel* tytul_;
+  QLabel *tytul_, *komunikat_;
   QPushButton *drukuj_, *zakaz_, *koniec_;
 };
 

@@ -1,6 +1,7 @@
 // The micro-plan window: modes, the longest day, bans and the editor's cursor.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <utility>
@@ -95,13 +96,16 @@ TEST_F(Mikroplan, BanTogglesOnlyFreeSlotsInMode1) {
   Tffddysp m(dok, kMikroplanGdzie, uslugi);
   m.pokaz_mikroplan(kTrybGdzieDyzuruje, 0, kWtorek3);
   ASSERT_EQ(std::make_pair(S(m).Kurx(), S(m).Kury()), std::make_pair(1, 2));
-  Klawisz(m, Qt::Key_Z);  // on the duty
+  Klawisz(m, Qt::Key_Z);  // on the duty: the window says why nothing happens
   EXPECT_FALSE(Zakaz(0, kWtorek3));
   EXPECT_FALSE(dok.Zmieniony);
+  EXPECT_EQ(m.Komunikat()->text().toStdString(),
+            "Bez zmian: 1 chwila z dyżurem; zakaz dopiero po usunięciu dyżuru");
 
   S(m).UstawKursor(1, 3);
   Klawisz(m, Qt::Key_Z);
   EXPECT_TRUE(Zakaz(0, kWtorek3 + 1));
+  EXPECT_EQ(m.Komunikat()->text(), "");
   EXPECT_TRUE(dok.Zmieniony);
   EXPECT_TRUE(MaZakaz(S(m), 1, 3));
   EXPECT_FALSE(MaZakaz(S(m), 1, 4));
