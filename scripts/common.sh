@@ -7,7 +7,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev qt6-base-dev qt6-tr
           libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
                clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev
-               poppler-utils python3 python3-icalendar)
+               poppler-utils python3 python3-icalendar shared-mime-info)
 
 # install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {

@@ -41,6 +41,17 @@ for f in usr/bin/velmor usr/bin/velmor-cli usr/share/applications/velmor.desktop
          usr/share/metainfo/org.velmor.velmor.metainfo.xml; do
   [ -f "$root/$f" ] || blad "the package lacks /$f"
 done
+# The file types, as the desktop's MIME database takes them in.
+mime=$(mktemp -d)
+cp -r "$root/usr/share/mime/packages" "$mime/"
+if ! log=$(update-mime-database "$mime" 2>&1); then
+  printf '%s\n' "$log" >&2
+  blad "update-mime-database refused the package's file types"
+fi
+for typ in 'application/x-velmor-plan:\*\.vlm' 'application/x-velmor-timetable:\*\.tbx'; do
+  grep -q ":$typ$" "$mime/globs2" || blad "no file type $typ in the MIME database"
+done
+rm -rf "$mime"
 appstreamcli validate --no-net "$metainfo" >/dev/null ||
   { appstreamcli validate --no-net "$metainfo" >&2 || true; blad "metainfo does not validate"; }
 uruchamiacz=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
