@@ -234,10 +234,11 @@ void TCellEdi::mouseMoveEvent(QMouseEvent* e) {
     const bool poza = !viewport()->rect().contains(p);
     if (poza && !przewijanie_->isActive()) przewijanie_->start();
     if (!poza) przewijanie_->stop();
-    if (zaznaczanieNaglowkow_ == 1 && c.x() >= PierwszaKolumna())
-      ZaznaczNaglowki(true, kotwicaK_, c.x());
-    if (zaznaczanieNaglowkow_ == 2 && c.y() >= PierwszyWiersz())
-      ZaznaczNaglowki(false, kotwicaW_, c.y());
+    // Over the frozen lines the range reaches the first line that can hold it.
+    if (zaznaczanieNaglowkow_ == 1 && c.x() >= 0)
+      ZaznaczNaglowki(true, kotwicaK_, std::max(c.x(), PierwszaKolumna()));
+    if (zaznaczanieNaglowkow_ == 2 && c.y() >= 0)
+      ZaznaczNaglowki(false, kotwicaW_, std::max(c.y(), PierwszyWiersz()));
   }
   if (OnMyszRuszona && c != ostatniaKomorka_) {
     OnMyszRuszona(*this, c.x() - 1, c.y() - 1, ostatniaKomorka_.x() - 1, ostatniaKomorka_.y() - 1);

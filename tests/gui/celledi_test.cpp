@@ -300,6 +300,17 @@ TEST_F(Grid, CursorAndSelectionStayOutOfTheFrozenLines) {
   QTest::mouseMove(s.viewport(), Srodek(s, 0, 7));
   QTest::mouseRelease(s.viewport(), Qt::LeftButton, {}, Srodek(s, 0, 7));
   EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 4, 100, 7}));
+  // Dragged on into the frozen headers, the range reaches the first line.
+  QTest::mousePress(s.viewport(), Qt::LeftButton, {}, Srodek(s, 6, 0));
+  QTest::mouseMove(s.viewport(), Srodek(s, 4, 0));
+  QTest::mouseMove(s.viewport(), Srodek(s, 1, 0));
+  QTest::mouseRelease(s.viewport(), Qt::LeftButton, {}, Srodek(s, 1, 0));
+  EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 3, 6, 200}));
+  QTest::mousePress(s.viewport(), Qt::LeftButton, {}, Srodek(s, 0, 6));
+  QTest::mouseMove(s.viewport(), Srodek(s, 0, 4));
+  QTest::mouseMove(s.viewport(), Srodek(s, 0, 1));
+  QTest::mouseRelease(s.viewport(), Qt::LeftButton, {}, Srodek(s, 0, 1));
+  EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 3, 100, 6}));
 
   QTest::keyClick(&s, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(s.Zaznaczenie(), (TZaznaczenie{3, 3, 100, 200}));
