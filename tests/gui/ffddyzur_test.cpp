@@ -2,6 +2,7 @@
 #include "gui/planning/ffddyzur.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -373,7 +374,20 @@ TEST_F(DutyPlan, OptimalFillIsOneStepAndExplainsTheEmptyCells) {
   JedenKandydat();
   Dok().Dyzury.UstawDyzurnego(2, 3, kZamkniete);
   Siatka().UstawZaznaczenie({2, 2, 4, 5});
+  // The progress shows the time against its limit, under its whole title.
+  QString czas;
+  int szerokosc = 0, tytul = 0;
+  QTimer::singleShot(0, [&] {
+    const QWidget* postep = QApplication::activeModalWidget();
+    ASSERT_TRUE(postep && postep->objectName() == "ffdoptimum");
+    for (const QLabel* l : postep->findChildren<QLabel*>())
+      if (l->text().endsWith(" s z 10 s")) czas = l->text();
+    szerokosc = postep->width();
+    tytul = postep->fontMetrics().horizontalAdvance(postep->windowTitle());
+  });
   Plan().Przycisk(Tffddyzur::kOptymalnie)->click();
+  EXPECT_FALSE(czas.isEmpty());
+  EXPECT_GT(szerokosc, tytul + 100);
   EXPECT_EQ(Komorka(0, 1), 0);
   EXPECT_EQ(Komorka(2, 3), kZamkniete);
   EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Wpisz optymalnie");
