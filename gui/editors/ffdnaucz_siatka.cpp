@@ -67,6 +67,9 @@ void Tffdnaucz::PodlaczSiatke() {
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int) {
     dok_.Historia.Przerwij();  // keys typed elsewhere are a new step
+    // A number left untaken is dropped: back in the cell, typing starts anew.
+    if (uslugi_.StanEdycji().Wlasciciel == this) uslugi_.StanEdycji().x = -1;
+    komunikat_->clear();
     PoRuchuKursora();
   };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {

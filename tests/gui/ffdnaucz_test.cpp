@@ -394,4 +394,9 @@ TEST_F(Limits, ANumberBelowTheDutiesIsRefusedWithAMessageOnEnter) {
   EXPECT_EQ(N(2).LimitDyzurow, 5);
   EXPECT_EQ(Tekst(1, 2), "5 (4)");
   EXPECT_EQ(Okno().Komunikat()->text(), "");
+  // Left untaken, the number is dropped with the cell.
+  QTest::keyClick(&Siatka(), Qt::Key_Delete);
+  Kursor(1, 3);
+  Kursor(1, 2);
+  EXPECT_EQ(Tekst(1, 2), "5 (4)");
 }
