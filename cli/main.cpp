@@ -8,38 +8,50 @@
 #include "cli/polecenia.h"
 #include "cli/system.h"
 #include "core/archive/bledy.h"
+#include "core/model/opcje.h"
 
 namespace {
 
 using namespace velmor;
 
-constexpr const char* kPomoc =
-    "Użycie: velmor-cli POLECENIE [ARGUMENTY]\n"
-    "\n"
-    "  info PLIK [--timetable]\n"
-    "      podsumowanie pliku planu dyżurów (albo planu lekcji)\n"
-    "  new PLAN_LEKCJI -o PLAN [--from POPRZEDNI] [--keep moments,regions,limits,plan]\n"
-    "      nowy plan dyżurów z pliku planu lekcji\n"
-    "  fill PLAN [-o WYNIK] [--regions A-B] [--moments A-B]\n"
-    "       [--before-lessons on|off] [--after-lessons on|off] [--one-long-break on|off]\n"
-    "       [--optimal [--allow-reservations on|off] [--time-limit SEKUNDY]]\n"
-    "      wpisywanie automatyczne (--optimal: optymalne, solwerem CBC)\n"
-    "  save PLIK -o WYNIK\n"
-    "      zapis pliku planu dyżurów w bieżącej postaci\n"
-    "  show PLAN [--view duty|teachers|loads|limits] [--format text|tsv]\n"
-    "      tabela planu\n"
-    "  check PLAN [--format text|tsv|json] [--strict]\n"
-    "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
-    "  export PLAN --format ics|html|csv|json|pdf -o WYNIK\n"
-    "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
-    "      eksport planu: ics - kalendarz dyżurów nauczyciela (bez --teacher: po pliku\n"
-    "      na nauczyciela w folderze WYNIK), html - strona do pokoju nauczycielskiego,\n"
-    "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów,\n"
-    "      pdf - widok (--view) wydrukowany programem velmor (velmor --print)\n"
-    "  --help, --version\n"
-    "\n"
-    "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu,\n"
-    "4 problemy znalezione przez check --strict.\n";
+// fill's on|off switches, from the table of plan options.
+std::string Przelaczniki(bool optymalnie) {
+  std::string wynik;
+  for (const TOpisOpcji& o : kOpcje)
+    if (o.Cli && o.TylkoOptymalnie == optymalnie) wynik += std::string(" [") + o.Cli + " on|off]";
+  return wynik;
+}
+
+std::string Pomoc() {
+  return std::string(
+             "Użycie: velmor-cli POLECENIE [ARGUMENTY]\n"
+             "\n"
+             "  info PLIK [--timetable]\n"
+             "      podsumowanie pliku planu dyżurów (albo planu lekcji)\n"
+             "  new PLAN_LEKCJI -o PLAN [--from POPRZEDNI] [--keep moments,regions,limits,plan]\n"
+             "      nowy plan dyżurów z pliku planu lekcji\n"
+             "  fill PLAN [-o WYNIK] [--regions A-B] [--moments A-B]\n"
+             "      ") +
+         Przelaczniki(false) + "\n       [--optimal" + Przelaczniki(true) +
+         " [--time-limit SEKUNDY]]\n" +
+         "      wpisywanie automatyczne (--optimal: optymalne, solwerem CBC)\n"
+         "  save PLIK -o WYNIK\n"
+         "      zapis pliku planu dyżurów w bieżącej postaci\n"
+         "  show PLAN [--view duty|teachers|loads|limits] [--format text|tsv]\n"
+         "      tabela planu\n"
+         "  check PLAN [--format text|tsv|json] [--strict]\n"
+         "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
+         "  export PLAN --format ics|html|csv|json|pdf -o WYNIK\n"
+         "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
+         "      eksport planu: ics - kalendarz dyżurów nauczyciela (bez --teacher: po pliku\n"
+         "      na nauczyciela w folderze WYNIK), html - strona do pokoju nauczycielskiego,\n"
+         "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów,\n"
+         "      pdf - widok (--view) wydrukowany programem velmor (velmor --print)\n"
+         "  --help, --version\n"
+         "\n"
+         "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu,\n"
+         "4 problemy znalezione przez check --strict.\n";
+}
 
 int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argumenty) {
   if (polecenie == "info") return cli::Info(argumenty, std::cout);
@@ -62,11 +74,11 @@ int main(int argc, char** argv) {
     return cli::kSukces;
   }
   if (argumenty.size() == 1 && (argumenty[0] == "--help" || argumenty[0] == "-h")) {
-    std::cout << kPomoc;
+    std::cout << Pomoc();
     return cli::kSukces;
   }
   if (argumenty.empty()) {
-    std::cerr << kPomoc;
+    std::cerr << Pomoc();
     return cli::kBladUzycia;
   }
   TRaportKonsoli raport;

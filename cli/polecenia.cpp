@@ -4,12 +4,14 @@
 #include <exception>
 #include <iomanip>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
 
 #include "cli/argumenty.h"
 #include "cli/widoki.h"
 #include "core/archive/sciezka.h"
+#include "core/model/opcje.h"
 #include "core/planning/nowyplan.h"
 #include "core/planning/optimum.h"
 #include "core/planning/wpis.h"
@@ -37,9 +39,25 @@ std::array<bool, 4> Przenies(const std::string& lista) {
 }
 
 // Option bytes 0, 1 and 2 as the switches set them; absent switches keep theirs.
-std::array<std::optional<bool>, 3> Przelaczniki(const TArgumenty& a) {
-  return {a.Wlacznik("--before-lessons"), a.Wlacznik("--after-lessons"),
-          a.Wlacznik("--one-long-break")};
+// fill's options: its own, and the on|off switch of each plan option.
+std::set<std::string> OpcjeWypelniania() {
+  std::set<std::string> opcje{"-o", "--regions", "--moments", "--time-limit"};
+  for (const TOpisOpcji& o : kOpcje)
+    if (o.Cli) opcje.insert(o.Cli);
+  return opcje;
+}
+
+// The plan options the switches set; they are saved with the plan, as the
+// options dialog keeps them.
+void UstawOpcje(const TArgumenty& a, TOpcje& opcje) {
+  const bool optymalnie = a.Flaga("--optimal");
+  for (const TOpisOpcji& o : kOpcje) {
+    if (!o.Cli) continue;
+    const std::optional<bool> wlacznik = a.Wlacznik(o.Cli);
+    if (!wlacznik) continue;
+    if (o.TylkoOptymalnie && !optymalnie) throw EUzycie(std::string(o.Cli) + " tylko z --optimal");
+    opcje.Ustaw(o.Opcja, *wlacznik);
+  }
 }
 
 // A time limit in seconds: a number above zero.
@@ -108,24 +126,18 @@ int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
 }
 
 int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty,
-                     {"-o", "--regions", "--moments", "--before-lessons", "--after-lessons",
-                      "--one-long-break", "--allow-reservations", "--time-limit"},
-                     {"--optimal"});
+  const TArgumenty a(argumenty, OpcjeWypelniania(), {"--optimal"});
   const std::string plan = JedenPlik(a);
-  const auto przelaczniki = Przelaczniki(a);
   const auto rejony = a.Zakres("--regions"), momenty = a.Zakres("--moments");
   TDokument d;
   if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanDyzurow)) return kBladOdczytu;
-  for (size_t i = 0; i < przelaczniki.size(); ++i)
-    if (przelaczniki[i]) d.Opcje.Bajty[i] = *przelaczniki[i] ? 1 : 0;
+  UstawOpcje(a, d.Opcje);
   TObszar obszar = CalaTabela(d.Dyzury);
   if (rejony) obszar.RejonOd = rejony->first, obszar.RejonDo = rejony->second;
   if (momenty) obszar.MomentOd = momenty->first, obszar.MomentDo = momenty->second;
   const TZasadyOceny zasady = TZasadyOceny::Z(d.Opcje, true);
   if (!a.Flaga("--optimal")) {
-    if (a.Opcja("--allow-reservations") || a.Opcja("--time-limit"))
-      throw EUzycie("--allow-reservations i --time-limit tylko z --optimal");
+    if (a.Opcja("--time-limit")) throw EUzycie("--time-limit tylko z --optimal");
     TWyborAutomatyczny wybor;
     TListaWariantow lista;
     const int wpisano = wpisz_warianty(d, obszar, zasady, wybor, lista);
@@ -133,11 +145,8 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
     wyjscie << "filled " << wpisano << " cells\n";
     return kSukces;
   }
-  // Saved with the plan, as the options dialog keeps it.
-  if (const auto zastrzezenia = a.Wlacznik("--allow-reservations"))
-    d.Opcje.Bajty[5] = *zastrzezenia ? 1 : 0;
   TUstawieniaOptimum u;
-  u.ZZastrzezeniem = d.Opcje.Bajty[5] != 0;
+  u.ZZastrzezeniem = d.Opcje.ZZastrzezeniem();
   u.LimitSekund = d.Opcje.LimitSekund();
   if (const auto limit = a.Opcja("--time-limit")) u.LimitSekund = Sekundy(*limit);
   const TWynikOptimum w = wpisz_optymalnie(d, obszar, zasady, u);

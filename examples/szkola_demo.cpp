@@ -325,7 +325,8 @@ bool ZapiszDemo(const std::filesystem::path& folder) {
   Limity(d);
   // Teachers come early for the entrance and stay for the break after their
   // last lesson.
-  d.Opcje.Bajty[0] = d.Opcje.Bajty[1] = 1;
+  d.Opcje.Ustaw(TOpcja::kPrzedLekcjami, true);
+  d.Opcje.Ustaw(TOpcja::kPoLekcjach, true);
   return d.ZapiszPlik(folder / "demo.vlm");
 }
 

@@ -123,12 +123,12 @@ std::string PlanJson(const TModele& m) {
   }
   j += "\n  ],\n";
 
-  const auto& o = m.Opcje.Bajty;
-  j += "  \"options\": {\"beforeLessons\": " + B(o[0] != 0) +
-       ", \"afterLessons\": " + B(o[1] != 0) + ", \"oneLongBreakADay\": " + B(o[2] != 0) +
-       ", \"teacherColours\": " + B(o[4] != 0) + ", \"allowReservations\": " + B(o[5] != 0) +
-       ", \"timeLimitSeconds\": " + std::to_string(m.Opcje.LimitSekund()) + ", \"bytes\": [";
-  for (size_t i = 0; i < o.size(); ++i) j += (i ? ", " : "") + std::to_string(o[i]);
+  j += "  \"options\": {";
+  for (const TOpisOpcji& o : kOpcje)
+    j += std::string("\"") + o.Json + "\": " + B(m.Opcje.Wlaczona(o.Opcja)) + ", ";
+  j += "\"timeLimitSeconds\": " + std::to_string(m.Opcje.LimitSekund()) + ", \"bytes\": [";
+  const TOpcje::TRekord& bajty = m.Opcje.Rekord();
+  for (size_t i = 0; i < bajty.size(); ++i) j += (i ? ", " : "") + std::to_string(bajty[i]);
   j += "]}\n}\n";
   return j;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The 16-byte record of the automatic-entry and plan colouring options.
+// The 16-byte record of the automatic-entry and plan colouring options, and
+// the one table the options dialog, velmor-cli and the exports read them by.
 #include <array>
 #include <cstdint>
 
@@ -7,21 +8,73 @@
 
 namespace velmor {
 
-struct TOpcje {
-  // Bytes 0, 1, 2 and 4 are the options (0 or 1); byte 5 lets the optimal
-  // entry take candidates with a reservation and byte 6 is its time limit in
-  // seconds, 0 for the default (older files hold 0 in both); the others are
-  // reserved.
-  std::array<uint8_t, 16> Bajty{0, 0, 1, 0, 1};
-  static constexpr int kDomyslnyLimitSekund = 10;
+// The switches of the record, by their byte.
+enum class TOpcja : uint8_t {
+  kPrzedLekcjami = 0,     // duties before the day's lessons allowed
+  kPoLekcjach = 1,        // duties after the day's lessons allowed
+  kJednaDluga = 2,        // at most one long break a day
+  kKolorNauczyciela = 4,  // the duty plan shows the teachers' colours
+  kZZastrzezeniem = 5,    // the optimal entry may take candidates with a reservation
+};
 
-  int LimitSekund() const { return Bajty[6] != 0 ? Bajty[6] : kDomyslnyLimitSekund; }
+struct TOpisOpcji {
+  TOpcja Opcja;
+  const char* Podpis;     // the options dialog's caption (UTF-8)
+  bool WpisAutomatyczny;  // in the dialog's automatic-entry group, else "Inne"
+  bool Domyslnie;         // a fresh document's value
+  const char* Cli;        // velmor-cli fill's on|off switch, or nullptr
+  bool TylkoOptymalnie;   // that switch needs --optimal
+  const char* Json;       // the key in the JSON export
+};
+
+// By byte. Older files hold 0 in byte 5.
+inline constexpr std::array<TOpisOpcji, 5> kOpcje{{
+    {TOpcja::kPrzedLekcjami, "Dyżury przed lekcjami (nauczyciel musi wcześniej przyjść)", true,
+     false, "--before-lessons", false, "beforeLessons"},
+    {TOpcja::kPoLekcjach, "Dyżury po lekcjach (nauczyciel musi dłużej zostać)", true, false,
+     "--after-lessons", false, "afterLessons"},
+    {TOpcja::kJednaDluga, "Dyżur na tylko jednej długiej przerwie dziennie", true, true,
+     "--one-long-break", false, "oneLongBreakADay"},
+    {TOpcja::kKolorNauczyciela, "W planie użyj koloru nauczyciela", false, true, nullptr, false,
+     "teacherColours"},
+    {TOpcja::kZZastrzezeniem, "Dopuszczaj kandydatów z zastrzeżeniem", true, false,
+     "--allow-reservations", true, "allowReservations"},
+}};
+
+// The optimal entry's time limit, byte 6: 0 (as older files hold it) is the
+// default.
+inline constexpr const char* kPodpisLimitu = "Czas szukania planu optymalnego";
+inline constexpr int kDomyslnyLimitSekund = 10, kNajwiekszyLimitSekund = 255;
+
+class TOpcje {
+ public:
+  using TRekord = std::array<uint8_t, 16>;
+
+  TOpcje();
+  // The record as a file holds it, reserved bytes and all.
+  static TOpcje ZRekordu(const TRekord& rekord);
+  const TRekord& Rekord() const { return bajty_; }
+
+  bool Wlaczona(TOpcja o) const { return bajty_[static_cast<size_t>(o)] != 0; }
+  void Ustaw(TOpcja o, bool wlaczona) { bajty_[static_cast<size_t>(o)] = wlaczona ? 1 : 0; }
+  bool PrzedLekcjami() const { return Wlaczona(TOpcja::kPrzedLekcjami); }
+  bool PoLekcjach() const { return Wlaczona(TOpcja::kPoLekcjach); }
+  bool JednaDluga() const { return Wlaczona(TOpcja::kJednaDluga); }
+  bool KolorNauczyciela() const { return Wlaczona(TOpcja::kKolorNauczyciela); }
+  bool ZZastrzezeniem() const { return Wlaczona(TOpcja::kZZastrzezeniem); }
+
+  int LimitSekund() const { return bajty_[6] != 0 ? bajty_[6] : kDomyslnyLimitSekund; }
+  // 1 to 255 seconds; the default is kept as 0, as older files have it.
+  void UstawLimitSekund(int sekundy);
 
   // Duty-plan files only. A file that ends before the record keeps the
   // options of a fresh document.
   void Czytaj(TOrvelOdczyt& s, int rodzaj);
-  void Zapisz(TOrvelZapis& s) const { s.Write(Bajty.data(), Bajty.size()); }
+  void Zapisz(TOrvelZapis& s) const { s.Write(bajty_.data(), bajty_.size()); }
   bool operator==(const TOpcje&) const = default;
+
+ private:
+  TRekord bajty_{};
 };
 
 }  // namespace velmor

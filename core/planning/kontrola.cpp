@@ -55,7 +55,7 @@ void KontrolaKomorek(const TModele& m, std::vector<TUwaga>& uwagi) {
 
 // Long-break duties per teacher and day, where one a day is the rule.
 void KontrolaDlugich(const TModele& m, std::vector<TUwaga>& uwagi) {
-  if (m.Opcje.Bajty[2] == 0 || m.Dni.Dni.empty()) return;
+  if (!m.Opcje.JednaDluga() || m.Dni.Dni.empty()) return;
   const TOgolne o(m);
   for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
     int ostatniDzien = -1;

@@ -30,7 +30,7 @@ uint32_t KolorWariantu(const TWariant& w) {
 }
 
 TZasadyOceny TZasadyOceny::Z(const TOpcje& opcje, bool automatycznie) {
-  return {automatycznie, opcje.Bajty[0] != 0, opcje.Bajty[1] != 0, opcje.Bajty[2] != 0};
+  return {automatycznie, opcje.PrzedLekcjami(), opcje.PoLekcjach(), opcje.JednaDluga()};
 }
 
 void TListaWariantow::wyczysc_warianty(int moment) {

@@ -30,7 +30,7 @@ void Dyzur(const TModele& d, int r, int m, TTekstOczka& ato) {
   const uint8_t t = d.Dyzury.Dyzurny(r, m);
   if (t < d.Nauczyciele.Liczba()) {
     ato.ustaw_tekst(0, d.Nauczyciele[t].NazwaNauczyciela());
-    if (d.Opcje.Bajty[4] != 0) ato.ustaw_kolor(d.Nauczyciele[t].Kolor);
+    if (d.Opcje.KolorNauczyciela()) ato.ustaw_kolor(d.Nauczyciele[t].Kolor);
   } else if (t == kBrak) {
     ato.wpisz_kropki(0);
   }

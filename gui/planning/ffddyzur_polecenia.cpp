@@ -80,7 +80,7 @@ void Tffddyzur::WpiszOptymalnie() {
       przed += dokument_.Dyzury.Dyzurny(r, m) < kBrak;
   const TZasadyOceny zasady = TZasadyOceny::Z(dokument_.Opcje, true);
   TUstawieniaOptimum u;
-  u.ZZastrzezeniem = dokument_.Opcje.Bajty[5] != 0;
+  u.ZZastrzezeniem = dokument_.Opcje.ZZastrzezeniem();
   u.LimitSekund = dokument_.Opcje.LimitSekund();
   TModele kopia = dokument_;
   Tffdoptimum postep(this);

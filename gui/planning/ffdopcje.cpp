@@ -14,15 +14,6 @@
 #include "gui/common/pomoc.h"
 
 namespace velmor {
-namespace {
-
-const char* const kPodpisy[] = {"Dyżury przed lekcjami (nauczyciel musi wcześniej przyjść)",
-                                "Dyżury po lekcjach (nauczyciel musi dłużej zostać)",
-                                "Dyżur na tylko jednej długiej przerwie dziennie",
-                                "Dopuszczaj kandydatów z zastrzeżeniem",
-                                "W planie użyj koloru nauczyciela"};
-
-}  // namespace
 
 Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -37,13 +28,13 @@ Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
   auto* ukladSzczegolow = new QVBoxLayout(szczegoly);
   auto* ukladInnych = new QVBoxLayout(inne);
   for (size_t i = 0; i < pola_.size(); ++i) {
-    pola_[i] = new QCheckBox(QString::fromUtf8(kPodpisy[i]), this);
-    (kBajty[i] != 4 ? ukladSzczegolow : ukladInnych)->addWidget(pola_[i]);
+    pola_[i] = new QCheckBox(QString::fromUtf8(kOpcje[i].Podpis), this);
+    (kOpcje[i].WpisAutomatyczny ? ukladSzczegolow : ukladInnych)->addWidget(pola_[i]);
   }
-  limit_->setRange(1, 255);
+  limit_->setRange(1, kNajwiekszyLimitSekund);
   limit_->setSuffix(" s");
   auto* wierszLimitu = new QHBoxLayout;
-  wierszLimitu->addWidget(new QLabel(QString::fromUtf8("Czas szukania planu optymalnego"), this));
+  wierszLimitu->addWidget(new QLabel(QString::fromUtf8(kPodpisLimitu), this));
   wierszLimitu->addWidget(limit_);
   wierszLimitu->addStretch();
   ukladSzczegolow->addLayout(wierszLimitu);
@@ -60,22 +51,18 @@ Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
   uklad->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QCheckBox* Tffdopcje::Pole(int bajt) const {
-  for (size_t i = 0; i < kBajty.size(); ++i)
-    if (kBajty[i] == bajt) return pola_[i];
+QCheckBox* Tffdopcje::Pole(TOpcja opcja) const {
+  for (size_t i = 0; i < kOpcje.size(); ++i)
+    if (kOpcje[i].Opcja == opcja) return pola_[i];
   return nullptr;
 }
 
 void Tffdopcje::Pokaz() {
-  for (size_t i = 0; i < kBajty.size(); ++i)
-    pola_[i]->setChecked(opcje_.Bajty[static_cast<size_t>(kBajty[i])] != 0);
+  for (size_t i = 0; i < kOpcje.size(); ++i) pola_[i]->setChecked(opcje_.Wlaczona(kOpcje[i].Opcja));
   limit_->setValue(opcje_.LimitSekund());
   exec();
-  for (size_t i = 0; i < kBajty.size(); ++i)
-    opcje_.Bajty[static_cast<size_t>(kBajty[i])] = pola_[i]->isChecked() ? 1 : 0;
-  // An untouched default stays 0, as older files have it.
-  if (limit_->value() != opcje_.LimitSekund())
-    opcje_.Bajty[6] = static_cast<uint8_t>(limit_->value());
+  for (size_t i = 0; i < kOpcje.size(); ++i) opcje_.Ustaw(kOpcje[i].Opcja, pola_[i]->isChecked());
+  opcje_.UstawLimitSekund(limit_->value());
 }
 
 void Tffdopcje::showEvent(QShowEvent* e) {

@@ -4,13 +4,13 @@
 #include <QDialog>
 #include <array>
 
+#include "core/model/opcje.h"
+
 class QAbstractButton;
 class QCheckBox;
 class QSpinBox;
 
 namespace velmor {
-
-struct TOpcje;
 
 class Tffdopcje : public QDialog {
   Q_OBJECT
@@ -21,9 +21,8 @@ class Tffdopcje : public QDialog {
   // was closed.
   void Pokaz();
 
-  // The check box of option byte 0, 1, 2, 4 or 5 (nullptr for others).
-  QCheckBox* Pole(int bajt) const;
-  // The optimal entry's time limit in seconds (byte 6).
+  QCheckBox* Pole(TOpcja opcja) const;
+  // The optimal entry's time limit in seconds.
   QSpinBox* Limit() const { return limit_; }
   QAbstractButton* Koniec() const { return koniec_; }
 
@@ -31,11 +30,8 @@ class Tffdopcje : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
-  // Byte 5: the optimal entry may take candidates with a reservation.
-  static constexpr std::array<int, 5> kBajty{0, 1, 2, 5, 4};
-
   TOpcje& opcje_;
-  std::array<QCheckBox*, 5> pola_{};
+  std::array<QCheckBox*, kOpcje.size()> pola_{};  // by kOpcje
   QSpinBox* limit_;
   QAbstractButton* koniec_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "core/document/dokument.h"
+#include "core/model/opcje.h"
 #include "examples/szkola_demo.h"
 
 using namespace velmor::testy;
@@ -112,8 +113,28 @@ TEST_F(Cli, OptimalFillEntersAtLeastTheGreedyCellsAndSaysWhetherItIsOptimal) {
   // The permission is saved with the plan, in option byte 5.
   velmor::TDokument zapisany;
   ASSERT_TRUE(zapisany.OtworzPlik(folder / "s.vlm", velmor::kRodzajPlanDyzurow));
-  EXPECT_EQ(zapisany.Opcje.Bajty[5], 1);
+  EXPECT_TRUE(zapisany.Opcje.ZZastrzezeniem());
   EXPECT_NE(Uruchom("fill " + Demo("demo.vlm") + " --time-limit 5").Kod, 0);
+}
+
+// Every plan option with a switch: turned both ways by fill and saved so.
+TEST_F(Cli, EachOptionsSwitchIsSavedWithThePlan) {
+  for (const velmor::TOpisOpcji& o : velmor::kOpcje) {
+    if (!o.Cli) continue;
+    for (const bool wlaczona : {true, false}) {
+      const std::string polecenie = "fill " + Demo("demo.vlm") + " -o " + P("o.vlm") +
+                                    " --regions 0-0 --moments 0-0 " + o.Cli +
+                                    (wlaczona ? " on" : " off");
+      if (o.TylkoOptymalnie) {
+        EXPECT_EQ(Uruchom(polecenie).Kod, 2) << o.Cli;
+      }
+      const TWynik w = Uruchom(polecenie + (o.TylkoOptymalnie ? " --optimal" : ""));
+      ASSERT_EQ(w.Kod, 0) << o.Cli << w.Bledy;
+      velmor::TDokument d;
+      ASSERT_TRUE(d.OtworzPlik(folder / "o.vlm", velmor::kRodzajPlanDyzurow));
+      EXPECT_EQ(d.Opcje.Wlaczona(o.Opcja), wlaczona) << o.Cli;
+    }
+  }
 }
 
 // The check counts the problems on its last line; --strict turns them into

@@ -83,7 +83,7 @@ void WypelnijDokument(TDokument& d) {
   d.Rejony[0].SaleRejonu = {0, 1};
   d.Dyzury.UstawDyzurnego(1, 3, 2);
   d.Dyzury.UstawDyzurnego(0, 6, kZamkniete);
-  d.Opcje.Bajty[0] = 1;
+  d.Opcje.Ustaw(TOpcja::kPrzedLekcjami, true);
   d.Stopka.Okna[kOknoGlowne].Prostokat = {10, 20, 410, 220};
   d.Stopka.Okna[kOknoPlan].Siatka.Szerokosci = {80, 120, 120};
   d.Stopka.Okna[kOknoPlan].Siatka.FixedCols = 2;
@@ -214,7 +214,7 @@ TEST_F(Document, AnOpenHoldsWhatAFreshDocumentHoldsWhereTheFileIsSilent) {
   // Over another plan the same file gives the same document.
   TDokument e;
   WypelnijDokument(e);
-  e.Opcje.Bajty[6] = 30;
+  e.Opcje.UstawLimitSekund(30);
   ASSERT_TRUE(e.OtworzPlik(folder / "bez.vlm", kRodzajPlanDyzurow));
   EXPECT_TRUE(static_cast<TModele&>(e) == swiezy);
 }

@@ -45,7 +45,7 @@ TEST_F(History, UndoAndRedoRestoreEveryKindOfChange) {
       [&] { d.Momenty[2].Nazwa = "nowa"; },
       [&] { d.Nauczyciele[4].LimitMinut = 99; },
       [&] { d.Nauczyciele[5].Dyspozycja[6].Zakaz = 1; },
-      [&] { d.Opcje.Bajty[2] = 0; },
+      [&] { d.Opcje.Ustaw(TOpcja::kJednaDluga, false); },
       [&] { d.Stopka.WpisujAutomatycznie = !d.Stopka.WpisujAutomatycznie; },
   };
   for (const auto& krok : kroki) {

@@ -441,8 +441,7 @@ TEST(Judgement, OptionsLoosenOnlyAnAutomaticRun) {
   EXPECT_EQ(Ocen(Fakty(5), pokazana), TWynik(0, 0, 1));
   EXPECT_EQ(Ocen(Fakty(1), Auto(true, true)), TWynik(0, 4, 1));
 
-  TOpcje opcje;
-  opcje.Bajty = {2, 0, 0};
+  const TOpcje opcje = TOpcje::ZRekordu({2, 0, 0});
   const TZasadyOceny z = TZasadyOceny::Z(opcje, true);
   EXPECT_TRUE(z.Automatycznie && z.PrzedLekcjami);
   EXPECT_FALSE(z.PoLekcjach || z.JednaDluga);
@@ -537,12 +536,12 @@ TEST(PlanCheck, EachFindingOnAPlanBuiltToShowIt) {
   };
   EXPECT_EQ(zmieniony([&](TModele& m) {
               dwieDlugie(m);
-              m.Opcje.Bajty[2] = 1;
+              m.Opcje.Ustaw(TOpcja::kJednaDluga, true);
             }),
             R{TRodzajUwagi::kDwieDlugie});
   EXPECT_EQ(zmieniony([&](TModele& m) {
               dwieDlugie(m);
-              m.Opcje.Bajty[2] = 0;
+              m.Opcje.Ustaw(TOpcja::kJednaDluga, false);
             }),
             R{});
   // Teacher 0 at his limit: the others, who could take duties, are idle.

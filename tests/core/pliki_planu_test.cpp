@@ -330,7 +330,7 @@ TEST_F(TimetableFile, DutyModelsOptionsAndSettingsStayInMemory) {
   d.Rejony[0].Nazwa = "Parter";
   d.Rejony[0].SaleRejonu = {0, 2};
   d.Dyzury.UstawDyzurnego(0, 3, 1);
-  d.Opcje.Bajty[0] = 1;
+  d.Opcje.Ustaw(TOpcja::kPrzedLekcjami, true);
   d.Stopka.Okna[kOknoGlowne].Prostokat = {10, 20, 410, 220};
   d.Stopka.WpisujAutomatycznie = true;
   const TModele przed = d;

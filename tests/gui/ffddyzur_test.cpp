@@ -157,7 +157,7 @@ TEST_F(DutyPlan, LabelsAndCellsShowNamesColoursAndTheDaySeparator) {
   EXPECT_EQ(Oczko(1, 1).Podoczka[0].KolorTla, kKolorDomyslny);  // teacher 0: none of his own
   EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, 0x00778899u);     // (1, 0): teacher 1
   EXPECT_EQ(Oczko(1, 2).Podoczka[0].KolorTla, 0x00445566u);     // the moment's colour wins
-  Dok().Opcje.Bajty[4] = 0;
+  Dok().Opcje.Ustaw(TOpcja::kKolorNauczyciela, false);
   EXPECT_EQ(Oczko(2, 1).Podoczka[0].KolorTla, Siatka().OczkoKolor);
 
   Dok().Dyzury.UstawDyzurnego(0, 0, kBrak);
@@ -514,37 +514,32 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
   Tffdopcje& opcje = *Okna().ffdopcje;
   EXPECT_EQ(opcje.windowTitle(), "Opcje");
   QTimer::singleShot(0, &opcje, [&] {
-    EXPECT_FALSE(opcje.Pole(0)->isChecked());
-    EXPECT_TRUE(opcje.Pole(2)->isChecked());
-    EXPECT_TRUE(opcje.Pole(4)->isChecked());
-    EXPECT_EQ(opcje.Pole(3), nullptr);
-    EXPECT_FALSE(opcje.Pole(5)->isChecked());  // reserved before: 0 in older files
-    EXPECT_EQ(opcje.Limit()->value(), 10);     // byte 6 is 0: the default
-    for (int b : {0, 1, 2, 4, 5}) opcje.Pole(b)->toggle();
+    EXPECT_FALSE(opcje.Pole(TOpcja::kPrzedLekcjami)->isChecked());
+    EXPECT_TRUE(opcje.Pole(TOpcja::kJednaDluga)->isChecked());
+    EXPECT_TRUE(opcje.Pole(TOpcja::kKolorNauczyciela)->isChecked());
+    EXPECT_FALSE(opcje.Pole(TOpcja::kZZastrzezeniem)->isChecked());  // 0 in older files
+    EXPECT_EQ(opcje.Limit()->value(), 10);                            // byte 6 is 0: the default
+    for (const TOpisOpcji& o : kOpcje) opcje.Pole(o.Opcja)->toggle();
     opcje.Limit()->setValue(30);
     opcje.Koniec()->click();
   });
-  Dok().Opcje.Bajty[3] = 7;  // reserved bytes are left alone
+  TOpcje::TRekord rekord = Dok().Opcje.Rekord();
+  rekord[3] = 7;  // reserved bytes are left alone
+  Dok().Opcje = TOpcje::ZRekordu(rekord);
   Plan().Przycisk(Tffddyzur::kOpcje)->click();
-  EXPECT_EQ(Dok().Opcje.Bajty[0], 1);
-  EXPECT_EQ(Dok().Opcje.Bajty[1], 1);
-  EXPECT_EQ(Dok().Opcje.Bajty[2], 0);
-  EXPECT_EQ(Dok().Opcje.Bajty[3], 7);
-  EXPECT_EQ(Dok().Opcje.Bajty[4], 0);
-  EXPECT_EQ(Dok().Opcje.Bajty[5], 1);
-  EXPECT_EQ(Dok().Opcje.Bajty[6], 30);
+  EXPECT_EQ(Dok().Opcje.Rekord(), (TOpcje::TRekord{1, 1, 0, 7, 0, 1, 30}));
   // The options are saved with the plan: a change to keep, and one step.
   EXPECT_TRUE(Dok().Zmieniony);
   EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Opcje");
 
   // Escape closes it and writes the boxes back as well.
   QTimer::singleShot(0, &opcje, [&] {
-    opcje.Pole(1)->toggle();
+    opcje.Pole(TOpcja::kPoLekcjach)->toggle();
     QTest::keyClick(&opcje, Qt::Key_Escape);
   });
   opcje.Pokaz();
   EXPECT_FALSE(opcje.isVisible());
-  EXPECT_EQ(Dok().Opcje.Bajty[1], 0);
+  EXPECT_FALSE(Dok().Opcje.PoLekcjach());
 }
 
 // Undo from the main window's menu: the plan, the flag and the menu's
