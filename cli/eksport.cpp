@@ -13,10 +13,8 @@
 #include "core/archive/cp1250.h"
 #include "core/archive/nowe_pliki.h"
 #include "core/archive/sciezka.h"
-#include "core/eksport/csv.h"
-#include "core/eksport/html.h"
+#include "core/eksport/formaty.h"
 #include "core/eksport/ical.h"
-#include "core/eksport/json.h"
 #include "core/eksport/nazwy.h"
 #include "core/eksport/tabele.h"
 #include "core/eksport/wspolne.h"
@@ -55,37 +53,44 @@ std::time_t Znacznik() {
   return std::time(nullptr);
 }
 
-// What an export's error names: its one file, or the folder of its files.
-std::string Cel(const std::vector<fs::path>& nazwy) {
-  if (nazwy.empty()) return {};
-  return Utf8Sciezki(nazwy.size() == 1 ? nazwy[0] : nazwy[0].parent_path());
-}
-
-// Writes the files, all or none; error 3 when that fails.
-int ZapiszPliki(TNowePliki& pliki, const std::vector<fs::path>& nazwy, std::ostream& wyjscie) {
+// The files, all or none; error 3, naming the target, when that fails.
+int Zapisz(const TPlikiEksportu& pliki, const fs::path& cel, std::ostream& wyjscie) {
   try {
-    pliki.Zatwierdz();
+    ZapiszRazem(pliki);
   } catch (const EStrumien&) {
-    EOrvelError blad(3, SzczegolPorazki(Cel(nazwy)));
+    EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(cel)));
     return kBladZapisu;
   }
-  for (const fs::path& n : nazwy) wyjscie << "wrote " << Utf8Sciezki(n) << '\n';
+  for (const auto& plik : pliki) wyjscie << "wrote " << Utf8Sciezki(plik.first) << '\n';
   return kSukces;
 }
 
-int ZapiszPlik(const fs::path& wynik, const std::string& tresc, std::ostream& wyjscie) {
-  TNowePliki pliki;
-  try {
-    pliki.Dodaj(wynik, tresc);
-  } catch (const EStrumien&) {
-    EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(wynik)));
-    return kBladZapisu;
+// The --format names of the formats `ktore` picks, joined by " albo ".
+template <class F>
+std::string Formaty(F ktore) {
+  std::string wynik;
+  for (const TFormatEksportu& f : kFormatyEksportu) {
+    if (!ktore(f)) continue;
+    if (!wynik.empty()) wynik += " albo ";
+    wynik += f.Nazwa;
   }
-  return ZapiszPliki(pliki, {wynik}, wyjscie);
+  return wynik;
 }
 
-int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
-               std::ostream& wyjscie) {
+void SprawdzOpcje(const TArgumenty& a, const TFormatEksportu& f) {
+  if (!f.Kalendarz)
+    for (const char* opcja : {"--teacher", "--from", "--weeks"})
+      if (a.Opcja(opcja))
+        throw EUzycie(std::string(opcja) + " tylko z --format " +
+                      Formaty([](const TFormatEksportu& g) { return g.Kalendarz; }));
+  if (a.Opcja("--view") && !f.ZWidokiem)
+    throw EUzycie("--view tylko z --format " +
+                  Formaty([](const TFormatEksportu& g) { return g.ZWidokiem; }));
+  if (!ZnanyWidok(a.Opcja("--view").value_or("duty")))
+    throw EUzycie("nieznany widok: " + *a.Opcja("--view"));
+}
+
+TUstawieniaIcal UstawieniaKalendarza(const TArgumenty& a) {
   TUstawieniaIcal u;
   if (const auto od = a.Opcja("--from")) u.Od = Data(*od);
   if (const auto tygodnie = a.Opcja("--weeks")) {
@@ -94,67 +99,56 @@ int Kalendarze(const TModele& m, const TArgumenty& a, const fs::path& wynik,
       throw EUzycie("--weeks przyjmuje liczbę tygodni od 1 do 10000: " + *tygodnie);
   }
   u.Znacznik = Znacznik();
-  try {
-    if (const auto kto = a.Opcja("--teacher")) {
-      const std::vector<int> znalezieni = ZnajdzNauczycieli(m, *kto);
-      if (znalezieni.empty()) {
-        std::string podobni;
-        for (const std::string& n : PodobniNauczyciele(m, *kto)) podobni += "\n  " + n;
-        throw EUzycie("nie ma nauczyciela \"" + *kto + "\"" +
-                      (podobni.empty() ? "" : "; podobni:" + podobni));
-      }
-      if (znalezieni.size() > 1)
-        throw EUzycie("\"" + *kto + "\" nazywa się " + std::to_string(znalezieni.size()) +
-                      " nauczycieli; bez --teacher każdy dostaje swój plik");
-      return ZapiszPlik(wynik, KalendarzNauczyciela(m, znalezieni[0], u), wyjscie);
-    }
-    std::error_code bladFolderu;
-    if (!fs::is_directory(wynik, bladFolderu)) {
-      EOrvelError zapis(3, Utf8Sciezki(wynik) + ": nie ma takiego folderu");
-      return kBladZapisu;
-    }
-    TNowePliki pliki;
-    std::vector<fs::path> nazwy;
-    try {
-      for (const auto& [nazwa, tresc] : KalendarzeNauczycieli(m, wynik, u)) {
-        nazwy.push_back(nazwa);
-        pliki.Dodaj(nazwa, tresc);
-      }
-    } catch (const EStrumien&) {
-      EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(wynik)));
-      return kBladZapisu;
-    }
-    if (nazwy.empty()) std::cerr << "velmor-cli: w planie nie ma dyżurów, nie zapisano plików\n";
-    return ZapiszPliki(pliki, nazwy, wyjscie);
-  } catch (const std::out_of_range&) {
-    throw EUzycie("daty dyżurów wychodzą poza lata 1-9999");
+  return u;
+}
+
+// The one teacher --teacher names; a usage error with the close names when
+// there is none, or when several share the name.
+int WybranyNauczyciel(const TModele& m, const std::string& kto) {
+  const std::vector<int> znalezieni = ZnajdzNauczycieli(m, kto);
+  if (znalezieni.empty()) {
+    std::string podobni;
+    for (const std::string& n : PodobniNauczyciele(m, kto)) podobni += "\n  " + n;
+    throw EUzycie("nie ma nauczyciela \"" + kto + "\"" +
+                  (podobni.empty() ? "" : "; podobni:" + podobni));
   }
+  if (znalezieni.size() > 1)
+    throw EUzycie("\"" + kto + "\" nazywa się " + std::to_string(znalezieni.size()) +
+                  " nauczycieli; bez --teacher każdy dostaje swój plik");
+  return znalezieni[0];
 }
 
 }  // namespace
 
 int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   const TArgumenty a(argumenty, {"--format", "-o", "--teacher", "--view", "--from", "--weeks"}, {});
-  const std::string plan = JedenPlik(a), format = Wymagana(a, "--format"),
-                    wynik = Wymagana(a, "-o");
-  if (format != "ics" && format != "html" && format != "csv" && format != "json" && format != "pdf")
-    throw EUzycie("nieznany format: " + format);
-  if (format != "ics")
-    for (const char* opcja : {"--teacher", "--from", "--weeks"})
-      if (a.Opcja(opcja)) throw EUzycie(std::string(opcja) + " tylko z --format ics");
-  const std::string widok = a.Opcja("--view").value_or("duty");
-  if (a.Opcja("--view") && format != "csv" && format != "pdf")
-    throw EUzycie("--view tylko z --format csv albo pdf");
-  if (!ZnanyWidok(widok)) throw EUzycie("nieznany widok: " + widok);
+  const std::string plan = JedenPlik(a), nazwa = Wymagana(a, "--format"), wynik = Wymagana(a, "-o");
+  const TFormatEksportu* f = FormatEksportu(nazwa);
+  if (!f) throw EUzycie("nieznany format: " + nazwa);
+  SprawdzOpcje(a, *f);
+  TUstawieniaEksportu u;
+  u.Widok = a.Opcja("--view").value_or("duty");
+  if (f->Kalendarz) u.Ical = UstawieniaKalendarza(a);
 
   TDokument d;
   if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanDyzurow)) return kBladOdczytu;
+  if (!f->Pisz) return EksportPdf(plan, u.Widok, wynik);
+  if (const auto kto = a.Opcja("--teacher")) u.Nauczyciel = WybranyNauczyciel(d, *kto);
   const fs::path cel = SciezkaZUtf8(wynik);
-  if (format == "ics") return Kalendarze(d, a, cel, wyjscie);
-  if (format == "html") return ZapiszPlik(cel, PlanHtml(d), wyjscie);
-  if (format == "csv") return ZapiszPlik(cel, JakoCsv(Widok(d, widok)), wyjscie);
-  if (format == "json") return ZapiszPlik(cel, PlanJson(d), wyjscie);
-  return EksportPdf(plan, widok, wynik);
+  const bool folder = f->Folder && u.Nauczyciel < 0;
+  if (std::error_code blad; folder && !fs::is_directory(cel, blad)) {
+    EOrvelError zapis(3, wynik + ": nie ma takiego folderu");
+    return kBladZapisu;
+  }
+  TPlikiEksportu pliki;
+  try {
+    pliki = f->Pisz(d, cel, u);
+  } catch (const std::out_of_range&) {
+    throw EUzycie("daty dyżurów wychodzą poza lata 1-9999");
+  }
+  if (folder && pliki.empty())
+    std::cerr << "velmor-cli: w planie nie ma dyżurów, nie zapisano plików\n";
+  return Zapisz(pliki, cel, wyjscie);
 }
 
 // The PDF is printed by the gui program's print mode, through the windows'

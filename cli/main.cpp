@@ -8,6 +8,7 @@
 #include "cli/polecenia.h"
 #include "cli/system.h"
 #include "core/archive/bledy.h"
+#include "core/eksport/formaty.h"
 #include "core/model/opcje.h"
 
 namespace {
@@ -19,6 +20,23 @@ std::string Przelaczniki(bool optymalnie) {
   std::string wynik;
   for (const TOpisOpcji& o : kOpcje)
     if (o.Cli && o.TylkoOptymalnie == optymalnie) wynik += std::string(" [") + o.Cli + " on|off]";
+  return wynik;
+}
+
+// The export formats' names, and a line on each, from the table of formats.
+std::string Formaty() {
+  std::string wynik;
+  for (const TFormatEksportu& f : kFormatyEksportu) {
+    if (!wynik.empty()) wynik += '|';
+    wynik += f.Nazwa;
+  }
+  return wynik;
+}
+
+std::string OpisyFormatow() {
+  std::string wynik;
+  for (const TFormatEksportu& f : kFormatyEksportu)
+    wynik += std::string("        ") + f.Nazwa + " - " + f.Opis + "\n";
   return wynik;
 }
 
@@ -41,12 +59,12 @@ std::string Pomoc() {
          "      tabela planu\n"
          "  check PLAN [--format text|tsv|json] [--strict]\n"
          "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
-         "  export PLAN --format ics|html|csv|json|pdf -o WYNIK\n"
+         "  export PLAN --format " +
+         Formaty() +
+         " -o WYNIK\n"
          "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
-         "      eksport planu: ics - kalendarz dyżurów nauczyciela (bez --teacher: po pliku\n"
-         "      na nauczyciela w folderze WYNIK), html - strona do pokoju nauczycielskiego,\n"
-         "      csv - tabela widoku (--view, jak w show), json - cały model dyżurów,\n"
-         "      pdf - widok (--view) wydrukowany programem velmor (velmor --print)\n"
+         "      eksport planu:\n" +
+         OpisyFormatow() +
          "  --help, --version\n"
          "\n"
          "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu,\n"

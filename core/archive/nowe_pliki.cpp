@@ -70,4 +70,10 @@ void TNowePliki::Zatwierdz() {
   }
 }
 
+void ZapiszRazem(const std::vector<std::pair<fs::path, std::string>>& pliki) {
+  TNowePliki nowe;
+  for (const auto& [cel, tresc] : pliki) nowe.Dodaj(cel, tresc);
+  nowe.Zatwierdz();
+}
+
 }  // namespace velmor

@@ -2,7 +2,9 @@
 // A set of new files put in place together: every target replaced, or none.
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/archive/dysk.h"
@@ -23,5 +25,8 @@ class TNowePliki {
  private:
   std::vector<std::unique_ptr<TPlikZastepczy>> pliki_;
 };
+
+// Writes every (target, content) pair as one TNowePliki: all or none.
+void ZapiszRazem(const std::vector<std::pair<std::filesystem::path, std::string>>& pliki);
 
 }  // namespace velmor

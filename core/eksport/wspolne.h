@@ -1,6 +1,6 @@
 #pragma once
 // What the exports share: a teacher's duties, texts in UTF-8, colours for a
-// page, and writing finished files in place.
+// page.
 #include <cstdint>
 #include <filesystem>
 #include <string>

@@ -8,6 +8,7 @@
 
 #include "core/document/dokument.h"
 #include "core/document/parametry.h"
+#include "core/eksport/formaty.h"
 
 class QLabel;
 class QPrinter;
@@ -29,7 +30,7 @@ class Tffdmain : public QMainWindow {
     QMenu *Pliki = nullptr, *Edycja = nullptr, *Dane = nullptr, *MenuDyzury = nullptr,
           *Eksport = nullptr, *Pomoc = nullptr;
     // The Eksport menu's commands, in the order of TEksport.
-    std::array<QAction*, 5> Eksporty{};
+    std::array<QAction*, kFormatyEksportu.size()> Eksporty{};  // by kFormatyEksportu
     // Undo and redo: their keys work in every window of the program.
     QAction *Cofnij = nullptr, *Ponow = nullptr;
     QAction *Nowy = nullptr, *Odczytaj = nullptr, *Zapisz = nullptr, *ZapiszJako = nullptr,

@@ -3,6 +3,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "core/eksport/formaty.h"
 #include "core/model/wspolne.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ikony.h"
@@ -48,10 +49,8 @@ void Tffdmain::UtworzMenu() {
   p.Kontrola = Polecenie(p.MenuDyzury, "&Kontrola planu");
   p.DyzuryNauczycieli = Polecenie(p.MenuDyzury, "Dyżury &nauczycieli");
   p.Eksport = menuBar()->addMenu("E&ksport");
-  const char* const eksporty[] = {
-      "&Kalendarze nauczycieli (iCalendar)...", "&Strona do pokoju nauczycielskiego (HTML)...",
-      "&Tabela planu (CSV)...", "&Model dyżurów (JSON)...", "&Plan dyżurów (PDF)..."};
-  for (size_t i = 0; i < p.Eksporty.size(); ++i) p.Eksporty[i] = Polecenie(p.Eksport, eksporty[i]);
+  for (size_t i = 0; i < p.Eksporty.size(); ++i)
+    p.Eksporty[i] = Polecenie(p.Eksport, kFormatyEksportu[i].Menu);
   p.Pomoc = menuBar()->addMenu("Po&moc");
   p.PomocVelmor = Polecenie(p.Pomoc, "Velmor - &pomoc");
 

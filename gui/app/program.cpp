@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <initializer_list>
 
+#include "core/eksport/formaty.h"
 #include "gui/app/eksport.h"
 #include "gui/app/ffdmain.h"
 #include "gui/app/ffdyzerr.h"
@@ -95,8 +96,7 @@ void TProgram::Podlacz() {
   for (size_t i = 0; i < p.Eksporty.size(); ++i)
     QObject::connect(p.Eksporty[i], &QAction::triggered, o.ffdmain, [this, i] {
       okna_.ffddyzur->Pokaz();  // the PDF prints the plan's table as its window shows it
-      Eksportuj(static_cast<TEksport>(i), okna_.ffdmain, dokument_, dialogi_,
-                okna_.ffddyzur->Siatka());
+      Eksportuj(kFormatyEksportu[i], okna_.ffdmain, dokument_, dialogi_, okna_.ffddyzur->Siatka());
     });
   QObject::connect(p.Cofnij, &QAction::triggered, o.ffdmain, [this] { Cofnij(true); });
   QObject::connect(p.Ponow, &QAction::triggered, o.ffdmain, [this] { Cofnij(false); });

@@ -1,0 +1,48 @@
+#pragma once
+// The export formats in one table: velmor-cli export, its help and the
+// main window's "Eksport" menu all read it. A new format is one entry here
+// and its writer.
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/document/dokument.h"
+#include "core/eksport/ical.h"
+
+namespace velmor {
+
+// What the writers are told besides the plan.
+struct TUstawieniaEksportu {
+  std::string Widok = "duty";  // the table a format with a view shows (see Widok)
+  TUstawieniaIcal Ical;
+  int Nauczyciel = -1;  // calendars: only this teacher's, into the target file
+};
+
+// The files of one export: each target and its content.
+using TPlikiEksportu = std::vector<std::pair<std::filesystem::path, std::string>>;
+
+struct TFormatEksportu {
+  const char* Nazwa;         // velmor-cli's --format
+  const char* Rozszerzenie;  // of the file
+  bool Folder;               // a file per teacher into a folder (unless one teacher is asked for)
+  bool ZWidokiem;            // takes --view
+  bool Kalendarz;            // takes the calendar's --teacher, --from and --weeks
+  const char* Menu;          // the "Eksport" menu's entry (UTF-8)
+  const char* Tytul;         // the save dialog's title (UTF-8)
+  const char* Filtr;         // the save dialog's filter
+  const char* Opis;          // velmor-cli --help (UTF-8)
+  // The files for target `cel`; nullptr for the PDF, which the gui program
+  // prints through the windows' page layout.
+  TPlikiEksportu (*Pisz)(const TModele& m, const std::filesystem::path& cel,
+                         const TUstawieniaEksportu& u);
+};
+
+extern const std::array<TFormatEksportu, 5> kFormatyEksportu;
+
+// The format of that --format name, or nullptr.
+const TFormatEksportu* FormatEksportu(std::string_view nazwa);
+
+}  // namespace velmor
