@@ -102,7 +102,7 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     WersjaPliku = wersja;
     Historia.Wyczysc(true);
     Zmieniony = false;
-    ++rewizja_;
+    Powiadom(kZmianaCalosci);
     return true;
   } catch (...) {
     EOrvelError blad(1, SzczegolPorazki(Utf8Sciezki(nazwa)));
@@ -117,37 +117,58 @@ TDokument::TZmiana::TZmiana(TDokument& dokument, std::string nazwa, std::string 
       scal_(std::move(scal)) {}
 
 TDokument::TZmiana::~TZmiana() {
+  uint32_t czesci = 0;
   try {
-    if (TStanDyzurow::Z(dokument_) == przed_) return;
-    ++dokument_.rewizja_;
+    czesci = Roznica(przed_, TStanDyzurow::Z(dokument_));
+    if (czesci == 0) return;
     dokument_.Historia.Dodaj(std::move(przed_), std::move(nazwa_), std::move(scal_));
     dokument_.Zmieniony = dokument_.Historia.Zmieniony();
   } catch (...) {
     // Out of memory for the history: the change stands, only its undo is lost.
     dokument_.Zmieniony = true;
   }
+  dokument_.Powiadom(czesci == 0 ? kZmianaCalosci : czesci);
 }
 
 bool TDokument::Cofnij() {
   if (!Historia.MoznaCofnac()) return false;
-  Historia.Cofnij(TStanDyzurow::Z(*this)).Przywroc(*this);
+  const TStanDyzurow teraz = TStanDyzurow::Z(*this);
+  const TStanDyzurow stan = Historia.Cofnij(teraz);
+  stan.Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
-  ++rewizja_;
+  Powiadom(Roznica(stan, teraz));
   return true;
 }
 
 bool TDokument::Ponow() {
   if (!Historia.MoznaPonowic()) return false;
-  Historia.Ponow(TStanDyzurow::Z(*this)).Przywroc(*this);
+  const TStanDyzurow teraz = TStanDyzurow::Z(*this);
+  const TStanDyzurow stan = Historia.Ponow(teraz);
+  stan.Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
-  ++rewizja_;
+  Powiadom(Roznica(stan, teraz));
   return true;
 }
 
 void TDokument::NowyPlan() {
   Historia.Wyczysc(false);
   Zmieniony = true;
-  ++rewizja_;
+  Powiadom(kZmianaCalosci);
+}
+
+int TDokument::DodajSluchacza(TSluchacz sluchacz) {
+  sluchacze_.Lista.emplace_back(sluchacze_.Nastepny, std::move(sluchacz));
+  return sluchacze_.Nastepny++;
+}
+
+void TDokument::UsunSluchacza(int numer) {
+  std::erase_if(sluchacze_.Lista, [numer](const auto& s) { return s.first == numer; });
+}
+
+void TDokument::Powiadom(uint32_t czesci) {
+  // A listener may add or remove listeners: the list is walked as it was.
+  const auto lista = sluchacze_.Lista;
+  for (const auto& [numer, sluchacz] : lista) sluchacz(czesci);
 }
 
 bool TDokument::ZapiszPlik(const std::filesystem::path& nazwa) {

@@ -1,7 +1,10 @@
 #pragma once
 // The duty-plan document: the single model instances and their file state.
 #include <filesystem>
+#include <functional>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/archive/napisy.h"
 #include "core/document/historia.h"
@@ -49,9 +52,12 @@ class TDokument : public TModele {
   bool Zmieniony = false;  // changes not yet saved; follows the history
   THistoria Historia;
 
-  // Grows at every change of the models (a step, undo, redo, an open, a new
-  // plan): windows that derive tables from the plan recompute when it moved.
-  uint64_t Rewizja() const { return rewizja_; }
+  // Told after every change of the models (a step, undo, redo, an open, a
+  // new plan) which parts it touched (TCzesciZmiany bits). Listeners are the
+  // document's own: a copy of the document has none.
+  using TSluchacz = std::function<void(uint32_t czesci)>;
+  int DodajSluchacza(TSluchacz sluchacz);
+  void UsunSluchacza(int numer);
 
   // One user action on the duty model, for its lifetime: every change of
   // the moments, regions, limits, bans, duty table, options and the
@@ -92,7 +98,17 @@ class TDokument : public TModele {
   bool ZapiszPlik(const std::filesystem::path& nazwa);
 
  private:
-  uint64_t rewizja_ = 0;
+  void Powiadom(uint32_t czesci);
+
+  // Not copied with the document.
+  struct TSluchacze {
+    TSluchacze() = default;
+    TSluchacze(const TSluchacze&) {}
+    TSluchacze& operator=(const TSluchacze&) { return *this; }
+    std::vector<std::pair<int, TSluchacz>> Lista;
+    int Nastepny = 0;
+  };
+  TSluchacze sluchacze_;
 };
 
 }  // namespace velmor

@@ -33,6 +33,20 @@ struct TStanDyzurow {
   bool operator==(const TStanDyzurow&) const = default;
 };
 
+// The parts of the duty model a change touched, as bits.
+enum TCzesciZmiany : uint32_t {
+  kZmianaTabeli = 1u << 0,
+  kZmianaMomentow = 1u << 1,
+  kZmianaRejonow = 1u << 2,
+  kZmianaLimitow = 1u << 3,
+  kZmianaZakazow = 1u << 4,
+  kZmianaOpcji = 1u << 5,  // the options record and the "Wpisuj automatycznie" box
+  kZmianaCalosci = ~0u,    // a document opened, made anew
+};
+
+// The parts in which two states differ; 0 when they are equal.
+uint32_t Roznica(const TStanDyzurow& a, const TStanDyzurow& b);
+
 class THistoria {
  public:
   static constexpr size_t kNajwiecejKrokow = 500;

@@ -29,13 +29,16 @@
 namespace velmor {
 
 TProgram::TProgram(TParametryUruchomieniowe parametry, TDialogi& dialogi)
-    : parametry_(std::move(parametry)), dialogi_(dialogi) {
+    : parametry_(std::move(parametry)),
+      dialogi_(dialogi),
+      sluchacz_(dokument_.DodajSluchacza([this](uint32_t c) { zmiany_.Powiadom(c); })) {
   UtworzOkna();
   Podlacz();
 }
 
 TProgram::~TProgram() {
   for (auto it = okna_.Kolejnosc.rbegin(); it != okna_.Kolejnosc.rend(); ++it) delete it->data();
+  dokument_.UsunSluchacza(sluchacz_);
 }
 
 void TProgram::UtworzOkna() {
@@ -58,14 +61,14 @@ void TProgram::UtworzOkna() {
   o.ffdkontrola = zapamietaj(new Tffdkontrola(d, *this));
   o.ffdlista = zapamietaj(new Tffdlista(d, *this));
   o.ffdlistab = zapamietaj(new Tffdlistab(d, *this));
-  o.ffdmomenty = zapamietaj(new Tffdmomenty(d, *this, *o.ffddyzur));
+  o.ffdmomenty = zapamietaj(new Tffdmomenty(d, *this));
   o.ffdnaucz = zapamietaj(new Tffdnaucz(d, *this, towarzysze_));
   o.ffdnowy = zapamietaj(
       new Tffdnowy(d, *o.fdlosa, [glowne = o.ffdmain] { return glowne->ZapytajOZapis(); }));
   o.ffdodaj = zapamietaj(new Tffdodaj(d));
   o.ffdopcje = zapamietaj(new Tffdopcje(d.Opcje));
   towarzysze_.PlanNauczycieli = zapamietaj(new Tffdplann(d, *this));
-  o.ffdrejon = zapamietaj(new Tffdrejon(d, *this, towarzysze_, *o.ffddyzur, *o.ffdodaj));
+  o.ffdrejon = zapamietaj(new Tffdrejon(d, *this, towarzysze_, *o.ffdodaj));
   towarzysze_.Statystyka = zapamietaj(new Tffdstat(d, *this));
   o.ffdruk = zapamietaj(new Tffdruk(drukarka_));
   o.ffopcje = zapamietaj(new Tffopcje);
@@ -122,13 +125,10 @@ void TProgram::Podlacz() {
     towarzysze_.Mikroplan(i)->setParent(o.ffdrejon, towarzysze_.Mikroplan(i)->windowFlags());
   for (QDialog* lista : std::initializer_list<QDialog*>{o.ffdlista, o.ffdlistab})
     lista->setParent(&plan, lista->windowFlags());
-  // The options are one step; option 4 changes the plan's colours.
-  plan.PokazOpcje = [this, &plan] {
-    {
-      TDokument::TZmiana zmiana(dokument_, "Opcje");
-      okna_.ffdopcje->Pokaz();
-    }
-    plan.Odswiez();
+  // The options are one step.
+  plan.PokazOpcje = [this] {
+    TDokument::TZmiana zmiana(dokument_, "Opcje");
+    okna_.ffdopcje->Pokaz();
   };
   // The lists' cursors move the companions; the companions move the plan's.
   const auto towarzysze = [this](int t, int m) { towarzysze_.OdswiezWidoczne(t, m); };
@@ -152,18 +152,8 @@ void TProgram::PierwszePokazanie() {
 void TProgram::Cofnij(bool wstecz) {
   // Never in the middle of a command that shows a list or dialog.
   if (QApplication::activeModalWidget()) return;
-  if (wstecz ? dokument_.Cofnij() : dokument_.Ponow()) OdswiezOkna();
-}
-
-void TProgram::OdswiezOkna() {
-  okna_.ffddyzur->Odswiez();
-  okna_.ffdmomenty->Odswiez();
-  okna_.ffdrejon->Odswiez();
-  okna_.ffdnaucz->Odswiez();
-  if (towarzysze_.Statystyka->isVisible()) towarzysze_.Statystyka->pokaz_statystyke(-1);
-  if (towarzysze_.PlanNauczycieli->isVisible()) towarzysze_.PlanNauczycieli->pokaz_plan(-1, -1);
-  for (Tffddysp* m : towarzysze_.Mikroplany)
-    if (m->isVisible()) m->pokaz_mikroplan(m->Tryb(), m->Podmiot(), Tffddysp::kBezMomentu);
+  if (wstecz) dokument_.Cofnij();
+  else dokument_.Ponow();
 }
 
 void TProgram::Drukuj(TCellEdi& siatka, const QString& tytul) {

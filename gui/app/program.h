@@ -11,6 +11,7 @@
 #include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
@@ -67,14 +68,14 @@ class TProgram : private TUslugiOkna {
   const TOkna& Okna() const { return okna_; }
   TTowarzysze& Towarzysze() { return towarzysze_; }
   TOknaStopki& OknaStopki() override { return oknaStopki_; }
+  TZmianyDokumentu& Zmiany() override { return zmiany_; }
 
  private:
   void UtworzOkna();
   void Podlacz();
   void PierwszePokazanie();
-  // Undo or redo one step, and every open window shows the result.
+  // Undo or redo one step; every open window shows the result.
   void Cofnij(bool wstecz);
-  void OdswiezOkna();
 
   void Drukuj(TCellEdi& siatka, const QString& tytul) override;
   void PokazWyglad(TCellEdi& siatka, TOpcjeWygladu opcje) override;
@@ -86,6 +87,8 @@ class TProgram : private TUslugiOkna {
   TDokument dokument_;
   TStanEdycji stanEdycji_;
   TOknaStopki oknaStopki_;
+  TZmianyDokumentu zmiany_;
+  int sluchacz_;  // the document's listener that forwards to zmiany_
   QPrinter drukarka_{QPrinter::HighResolution};
   TTowarzysze towarzysze_;
   TOkna okna_;

@@ -1,12 +1,14 @@
 #pragma once
 // What a table window asks of the program: the dialogs every table opens and
-// the document's save. The program hands it to each window at creation.
+// the document's save and changes. The program hands it to each window at
+// creation.
 class QString;
 
 namespace velmor {
 
 class TCellEdi;
 class TOknaStopki;
+class TZmianyDokumentu;
 struct TStanEdycji;
 
 // What the appearance dialog offers for a table (see Tffopcje::pokaz_wyglad).
@@ -27,6 +29,8 @@ class TUslugiOkna {
   virtual TStanEdycji& StanEdycji() = 0;
   // Where a window registers for its row of the window-settings trailer.
   virtual TOknaStopki& OknaStopki() = 0;
+  // The document's changes, as they happen.
+  virtual TZmianyDokumentu& Zmiany() = 0;
 
  protected:
   ~TUslugiOkna() = default;

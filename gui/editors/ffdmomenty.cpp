@@ -10,9 +10,9 @@
 #include "gui/common/przyciski.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
-#include "gui/planning/ffddyzur.h"
 
 namespace velmor {
 namespace {
@@ -23,11 +23,10 @@ constexpr int kSzerokosci[kKolumn] = {150, 80, 50};
 
 }  // namespace
 
-Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan, QWidget* rodzic)
+Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dokument_(dokument),
       uslugi_(uslugi),
-      plan_(plan),
       siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffdmomenty", "Momenty dyżurowania", 110);
   ZbudujPrzyciski();
@@ -44,6 +43,7 @@ Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& pl
   resize(420, 400);
   uslugi.OknaStopki().Zarejestruj(kOknoMomenty, this, siatka_,
                                   [this] { siatka_->UstawIlx(kKolumn); });
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, &Tffdmomenty::Odswiez);
 }
 
 void Tffdmomenty::ZbudujPrzyciski() {
@@ -74,13 +74,6 @@ void Tffdmomenty::Pokaz() {
 void Tffdmomenty::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) close();
   else QWidget::keyPressEvent(e);
-}
-
-// Leaving the window shows the changes in the duty plan.
-void Tffdmomenty::changeEvent(QEvent* e) {
-  QWidget::changeEvent(e);
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dokument_.Zmieniony)
-    plan_.Siatka().OdswiezAll();
 }
 
 }  // namespace velmor

@@ -11,7 +11,6 @@ class QToolButton;
 
 namespace velmor {
 
-class Tffddyzur;
 class TUslugiOkna;
 
 class TCellEdi;
@@ -24,8 +23,7 @@ class Tffdmomenty : public QWidget {
  public:
   enum TPolecenie { kZapisz, kJakWPlanie, kDrukuj, kKoniec, kLiczbaPolecen };
 
-  // `plan`: the duty plan editor, repainted when the moments changed.
-  Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, Tffddyzur& plan, QWidget* rodzic = nullptr);
+  Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // Fits the rows to the moments, shows the window and focuses the grid.
   void Pokaz();
@@ -42,7 +40,6 @@ class Tffdmomenty : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
-  void changeEvent(QEvent* e) override;
 
  private:
   void ZbudujPrzyciski();
@@ -57,7 +54,6 @@ class Tffdmomenty : public QWidget {
 
   TDokument& dokument_;
   TUslugiOkna& uslugi_;
-  Tffddyzur& plan_;
   TCellEdi* siatka_;
   TKolor* paleta_ = nullptr;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};

@@ -13,6 +13,7 @@
 #include "core/planning/ogolne.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffddysp.h"
 #include "gui/planning/towarzysze.h"
@@ -54,6 +55,7 @@ Tffdnaucz::Tffdnaucz(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   PodlaczSiatke();
   resize(380, 400);
   uslugi.OknaStopki().Zarejestruj(kOknoLimity, this, siatka_, [this] { PoOdczycie(); });
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, &Tffdnaucz::Odswiez);
 }
 
 void Tffdnaucz::ZbudujPasek() {

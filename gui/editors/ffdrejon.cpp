@@ -13,21 +13,20 @@
 #include "gui/common/przyciski.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/kolor.h"
 #include "gui/grid/tekst.h"
-#include "gui/planning/ffddyzur.h"
 #include "gui/planning/towarzysze.h"
 
 namespace velmor {
 
 Tffdrejon::Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
-                     Tffddyzur& plan, Tffdodaj& sale, QWidget* rodzic)
+                     Tffdodaj& sale, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dok_(dokument),
       uslugi_(uslugi),
       towarzysze_(towarzysze),
-      plan_(plan),
       sale_(sale),
       siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, "ffdrejon", "Rejony dyżurów", 120);
@@ -53,6 +52,7 @@ Tffdrejon::Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
     siatka_->UstawIlx(2);
     siatka_->UstawIly(std::max(dok_.Rejony.Liczba(), 1));
   });
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, &Tffdrejon::Odswiez);
 }
 
 void Tffdrejon::ZbudujPrzyciski() {
@@ -134,12 +134,6 @@ void Tffdrejon::closeEvent(QCloseEvent* e) {
   for (TMikroplan i : {kMikroplanRejonu, kMikroplanSali})
     if (QWidget* okno = towarzysze_.Mikroplan(i); okno && okno->isVisible()) okno->close();
   QWidget::closeEvent(e);
-}
-
-// The duty plan editor is rebuilt with the new regions when next opened.
-void Tffdrejon::changeEvent(QEvent* e) {
-  QWidget::changeEvent(e);
-  if (e->type() == QEvent::ActivationChange && !isActiveWindow() && dok_.Zmieniony) plan_.close();
 }
 
 }  // namespace velmor

@@ -14,7 +14,6 @@ class QToolButton;
 
 namespace velmor {
 
-class Tffddyzur;
 class Tffdodaj;
 class TTowarzysze;
 class TUslugiOkna;
@@ -30,10 +29,9 @@ class Tffdrejon : public QWidget {
   enum TPolecenie { kZapisz, kDodaj, kUsun, kDrukuj, kKoniec, kLiczbaPolecen };
   static constexpr int kMaksNazwa = 20;
 
-  // `plan`: the duty plan editor, closed when the regions changed; `sale`:
-  // the room picker.
-  Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze, Tffddyzur& plan,
-            Tffdodaj& sale, QWidget* rodzic = nullptr);
+  // `sale`: the room picker.
+  Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze, Tffdodaj& sale,
+            QWidget* rodzic = nullptr);
 
   // Fits the grid to the regions, repaints or shows the window.
   void Pokaz();
@@ -56,7 +54,6 @@ class Tffdrejon : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  void changeEvent(QEvent* e) override;
 
  private:
   void ZbudujPrzyciski();
@@ -75,7 +72,6 @@ class Tffdrejon : public QWidget {
   TDokument& dok_;
   TUslugiOkna& uslugi_;
   TTowarzysze& towarzysze_;
-  Tffddyzur& plan_;
   Tffdodaj& sale_;
   TCellEdi* siatka_;
   TKolor* paleta_;

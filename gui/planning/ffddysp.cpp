@@ -12,6 +12,7 @@
 #include "gui/common/pomoc.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/grid/tekst.h"
@@ -49,6 +50,9 @@ Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslug
   resize(460, 260);
   uslugi.OknaStopki().Zarejestruj(
       static_cast<TOknoStopki>(kOknoMikroplan + static_cast<int>(instancja)), this, siatka_);
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, [this] {
+    if (isVisible()) pokaz_mikroplan(tryb_, podmiot_, moment_);
+  });
 }
 
 QString Tffddysp::TytulPanelu() const { return tytul_->text(); }

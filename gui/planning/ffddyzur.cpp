@@ -12,6 +12,7 @@
 #include "gui/common/przyciski.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/ffdwynikopt.h"
 #include "gui/planning/ramki.h"
@@ -52,6 +53,7 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   UstawKsztalt();
   resize(560, 400);
   uslugi.OknaStopki().Zarejestruj(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, &Tffddyzur::Odswiez);
   wynikOpt_->PokazKomorke = [this](int r, int k) {
     UstawKursor(r, k);
     raise();

@@ -106,7 +106,6 @@ class Tffddyzur : public QWidget {
   void UstawKsztalt();
   void PoOdczycie();
   void Akcja(int& key, int button, Qt::KeyboardModifiers shift);
-  void PoZmianie();
   void OdswiezTowarzyszy();
   void PrzelaczTowarzysza(int i, bool wcisniety);
   QWidget* OknoTowarzysza(int i) const;

@@ -33,13 +33,10 @@ void Tffddyzur::WpiszRecznie(int litera) {
     if (t != obecny) nauczyciele.push_back(t);
   const int t = WybierzNauczyciela(nauczyciele, litera, MomentKursora());
   if (t < 0 || t >= dokument_.Nauczyciele.Liczba()) return;
-  bool zmiana = false;
   NaZaznaczonych([&](int r, int m) {
-    if (dokument_.Dyzury.Dyzurny(r, m) == kZamkniete) return;
-    dokument_.Dyzury.UstawDyzurnego(r, m, static_cast<uint8_t>(t));
-    zmiana = true;
+    if (dokument_.Dyzury.Dyzurny(r, m) != kZamkniete)
+      dokument_.Dyzury.UstawDyzurnego(r, m, static_cast<uint8_t>(t));
   });
-  if (zmiana) PoZmianie();
 }
 
 void Tffddyzur::Usun() {
@@ -48,7 +45,6 @@ void Tffddyzur::Usun() {
     if (dokument_.Dyzury.Dyzurny(r, m) < dokument_.Nauczyciele.Liczba())
       dokument_.Dyzury.UstawDyzurnego(r, m, kBrak);
   });
-  PoZmianie();
 }
 
 void Tffddyzur::ZakazWpisu() {
@@ -57,13 +53,12 @@ void Tffddyzur::ZakazWpisu() {
     const bool zamkniete = dokument_.Dyzury.Dyzurny(r, m) == kZamkniete;
     dokument_.Dyzury.UstawDyzurnego(r, m, zamkniete ? kBrak : kZamkniete);
   });
-  PoZmianie();
 }
 
 void Tffddyzur::WpiszAutomatycznie() {
   // The whole run is one step, also when it is stopped half way.
   TDokument::TZmiana zmiana(dokument_, "Wpisz automatycznie");
-  if (wpisz_warianty(!automatycznie_->isChecked())) PoZmianie();
+  wpisz_warianty(!automatycznie_->isChecked());
 }
 
 void Tffddyzur::WpiszOptymalnie() {
@@ -89,7 +84,6 @@ void Tffddyzur::WpiszOptymalnie() {
     TDokument::TZmiana zmiana(dokument_, "Wpisz optymalnie");
     dokument_.Dyzury = kopia.Dyzury;
   }
-  PoZmianie();
   wynikOpt_->Pokaz(dokument_, obszar, zasady, wynik, przed);
 }
 
@@ -119,11 +113,6 @@ void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
   if (k == 'Z') ZakazWpisu();
   else if (k == VK_DELETE) Usun();
   else if (k >= 'A' && k <= 'Y') WpiszRecznie(k);
-}
-
-void Tffddyzur::PoZmianie() {
-  siatka_->OdswiezAll();
-  OdswiezTowarzyszy();
 }
 
 int Tffddyzur::RejonKursora() const {

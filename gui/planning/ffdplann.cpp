@@ -10,6 +10,7 @@
 #include "gui/common/pomoc.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/planning/towarzysze.h"
 #include "gui/planning/wspolne.h"
@@ -40,6 +41,9 @@ Tffdplann::Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
   connect(zamknij_, &QPushButton::clicked, this, &QWidget::close);
   resize(560, 400);
   uslugi.OknaStopki().Zarejestruj(kOknoPlanNauczycieli, this, siatka_);
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, [this] {
+    if (isVisible()) pokaz_plan(-1, -1);
+  });
 }
 
 void Tffdplann::pokaz_plan(int nauczyciel, int moment) {

@@ -10,6 +10,7 @@
 #include "gui/common/pomoc.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
 #include "gui/planning/wspolne.h"
@@ -41,6 +42,9 @@ Tffdstat::Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
   connect(koniec_, &QPushButton::clicked, this, &QWidget::close);
   resize(560, 220);
   uslugi.OknaStopki().Zarejestruj(kOknoStatystyka, this, siatka_);
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, [this] {
+    if (isVisible()) pokaz_statystyke(-1);
+  });
 }
 
 void Tffdstat::pokaz_statystyke(int nauczyciel) {

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <algorithm>
 
 #include "core/document/dokument.h"
 #include "gui/common/pomoc.h"
 #include "gui/common/ramka.h"
+#include "gui/common/zmiany.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/klawisze.h"
 #include "gui/planning/wspolne.h"
@@ -65,10 +65,7 @@ void TRamkaTowarzysza::StanObok(const QWidget& okno) {
 
 TRamkaRaportu::TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa,
                              const char* tytul, int pomoc, QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window),
-      dok_(dokument),
-      siatka_(new TCellEdi(this)),
-      zegar_(new QTimer(this)) {
+    : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, nazwa, tytul, pomoc);
   auto* panel = new QHBoxLayout;
   QPushButton* drukuj = PrzyciskPanelu(this, panel, "Drukuj");
@@ -79,8 +76,9 @@ TRamkaRaportu::TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const cha
   SchowekPierwszaLinia(*siatka_);
   PodlaczDialogi(*siatka_, uslugi, {}, drukuj, [this] { return windowTitle(); });
   connect(koniec, &QPushButton::clicked, this, &QWidget::close);
-  zegar_->setInterval(400);
-  connect(zegar_, &QTimer::timeout, this, &TRamkaRaportu::Odswiez);
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, [this] {
+    if (isVisible()) Odswiez();
+  });
 }
 
 void TRamkaRaportu::Pokaz() {
@@ -88,19 +86,11 @@ void TRamkaRaportu::Pokaz() {
   show();
   raise();
   activateWindow();
-  zegar_->start();
 }
 
 void TRamkaRaportu::Odswiez() {
-  if (dok_.Rewizja() == rewizja_) return;
-  rewizja_ = dok_.Rewizja();
   siatka_->UstawIly(std::max(Przelicz(), 1));
   siatka_->OdswiezAll();
-}
-
-void TRamkaRaportu::hideEvent(QHideEvent* e) {
-  zegar_->stop();
-  QWidget::hideEvent(e);
 }
 
 void TRamkaRaportu::keyPressEvent(QKeyEvent* e) {

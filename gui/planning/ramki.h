@@ -8,7 +8,6 @@
 
 class QHBoxLayout;
 class QPushButton;
-class QTimer;
 
 namespace velmor {
 
@@ -42,15 +41,14 @@ class TRamkaTowarzysza : public QWidget {
 };
 
 // A report window: "Drukuj" and "Koniec" over a table of rows derived from
-// the plan, built again whenever the plan changed (looked for while it is
-// shown); Escape closes it.
+// the plan, built again at every change while it is shown; Escape closes it.
 class TRamkaRaportu : public QWidget {
   Q_OBJECT
  public:
   TCellEdi& Siatka() const { return *siatka_; }
   // Shows the window with the rows of the plan as it is.
   void Pokaz();
-  // Builds the rows again when the plan changed since the last time.
+  // Builds the rows again from the plan as it is.
   void Odswiez();
 
  protected:
@@ -59,15 +57,10 @@ class TRamkaRaportu : public QWidget {
                 int pomoc, QWidget* rodzic);
   // The rows from the plan; gives their count.
   virtual int Przelicz() = 0;
-  void hideEvent(QHideEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
   TDokument& dok_;
   TCellEdi* siatka_;
-
- private:
-  QTimer* zegar_;
-  uint64_t rewizja_ = UINT64_MAX;  // of the plan the rows are of
 };
 
 // A modal list: "Wpisz wariant i zamknij" and a close button over its table.

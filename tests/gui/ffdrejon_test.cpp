@@ -326,14 +326,21 @@ TEST_F(Regions, StatusBarShowsTheRoomsOfTheRowMovedTo) {
   EXPECT_EQ(Edytor().Status(), "Sala 1,Sala 3");
 }
 
-TEST_F(Regions, LosingTheFocusWithChangesClosesTheDutyPlan) {
+// The open duty plan takes a new region as a new column in place, and keeps
+// its cursor and selection; undo takes the column away again.
+TEST_F(Regions, TheOpenDutyPlanGetsTheNewColumnInPlace) {
+  TCellEdi& plan = Okna().ffddyzur->Siatka();
   Okna().ffddyzur->Pokaz();
-  QEvent zmiana(QEvent::ActivationChange);
-  QApplication::sendEvent(&Edytor(), &zmiana);
-  EXPECT_TRUE(Okna().ffddyzur->isVisible());  // nothing changed yet
-  Dok().Zmieniony = true;
-  QApplication::sendEvent(&Edytor(), &zmiana);
-  EXPECT_FALSE(Okna().ffddyzur->isVisible());
+  plan.UstawKursor(1, 2);
+  plan.UstawZaznaczenie({2, 3, 3, 4});
+  const TZaznaczenie zaznaczenie = plan.Zaznaczenie();
+  Edytor().Przycisk(Tffdrejon::kDodaj)->click();
+  EXPECT_TRUE(Okna().ffddyzur->isVisible());
+  EXPECT_EQ(plan.Ilx(), 5);
+  EXPECT_EQ(plan.Zaznaczenie(), zaznaczenie);
+  EXPECT_EQ(plan.Kurx(), 1);
+  ASSERT_TRUE(Dok().Cofnij());
+  EXPECT_EQ(plan.Ilx(), 4);
 }
 
 TEST_F(Regions, MainWindowCommandAndEscShowAndHideTheEditor) {

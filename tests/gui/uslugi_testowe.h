@@ -3,6 +3,7 @@
 #include "core/grid/edycja.h"
 #include "gui/common/uslugi.h"
 #include "gui/common/ustawieniaokien.h"
+#include "gui/common/zmiany.h"
 
 namespace velmor::testy {
 
@@ -14,10 +15,12 @@ class TUslugiTestowe : public TUslugiOkna {
   bool Zapisz() override { return ++Zapisy > 0; }
   TStanEdycji& StanEdycji() override { return stan_; }
   TOknaStopki& OknaStopki() override { return okna_; }
+  TZmianyDokumentu& Zmiany() override { return zmiany_; }
 
  private:
   TStanEdycji stan_;
   TOknaStopki okna_;
+  TZmianyDokumentu zmiany_;
 };
 
 }  // namespace velmor::testy
