@@ -1,5 +1,8 @@
 #include "core/document/dokument.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
 #include "core/archive/sciezka.h"
@@ -113,10 +116,31 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
 TDokument::TZmiana::TZmiana(TDokument& dokument, std::string nazwa, std::string scal)
     : dokument_(dokument),
       przed_(TStanDyzurow::Z(dokument)),
+      cale_(SprawdzanaHistoria() ? std::make_unique<TModele>(dokument) : nullptr),
       nazwa_(std::move(nazwa)),
       scal_(std::move(scal)) {}
 
+bool TDokument::SprawdzanaHistoria() {
+#ifndef NDEBUG
+  return true;
+#else
+  static const bool sprawdzana = std::getenv("VELMOR_SPRAWDZ_HISTORIE") != nullptr;
+  return sprawdzana;
+#endif
+}
+
+void TDokument::TZmiana::SprawdzHistorie() const {
+  TModele cofniete = dokument_;
+  przed_.Przywroc(cofniete);
+  // Window places are no edit: a save from a list open in the step takes them.
+  cofniete.Stopka.Okna = cale_->Stopka.Okna;
+  if (cofniete == *cale_) return;
+  std::fprintf(stderr, "velmor: \"%s\" changed what its undo cannot bring back\n", nazwa_.c_str());
+  std::abort();
+}
+
 TDokument::TZmiana::~TZmiana() {
+  if (cale_) SprawdzHistorie();
   uint32_t czesci = 0;
   try {
     czesci = Roznica(przed_, TStanDyzurow::Z(dokument_));

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -63,7 +64,10 @@ class TDokument : public TModele {
   // the moments, regions, limits, bans, duty table, options and the
   // automatic-entry box is made inside one. The state before is kept for
   // undo, and the document is marked changed when anything changed. `scal`:
-  // see THistoria::Dodaj.
+  // see THistoria::Dodaj. In debug builds, and wherever the environment sets
+  // VELMOR_SPRAWDZ_HISTORIE (the tests do), its end checks that undo would
+  // bring back every model as it was, and aborts the program when a change
+  // is one the history's state does not hold.
   class TZmiana {
    public:
     TZmiana(TDokument& dokument, std::string nazwa, std::string scal = {});
@@ -72,10 +76,16 @@ class TDokument : public TModele {
     TZmiana& operator=(const TZmiana&) = delete;
 
    private:
+    void SprawdzHistorie() const;
+
     TDokument& dokument_;
     TStanDyzurow przed_;
+    std::unique_ptr<TModele> cale_;  // every model before, when checked
     std::string nazwa_, scal_;
   };
+
+  // Whether every TZmiana checks its undo (see there).
+  static bool SprawdzanaHistoria();
 
   // Undoes or redoes the last step; false when there is none.
   bool Cofnij();

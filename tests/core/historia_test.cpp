@@ -88,6 +88,18 @@ TEST_F(History, UndoAndRedoRestoreEveryKindOfChange) {
   EXPECT_TRUE(d.Zmieniony);
 }
 
+// A step that changes what its undo does not hold (here a teacher's name)
+// stops the program, so a field added to the model is added to the history.
+TEST_F(History, AStepItsUndoCannotBringBackFailsLoudly) {
+  if (!TDokument::SprawdzanaHistoria()) GTEST_SKIP() << "VELMOR_SPRAWDZ_HISTORIE is not set";
+  EXPECT_DEATH(
+      {
+        TDokument::TZmiana zmiana(d, "Zmiana nazwiska");
+        d.Nauczyciele[0].Nazwisko = "Inny";
+      },
+      "\"Zmiana nazwiska\" changed what its undo cannot bring back");
+}
+
 TEST_F(History, StepsJoinNameThemselvesAndStayBounded) {
   {
     TDokument::TZmiana zmiana(d, "nic");  // no change, no step
