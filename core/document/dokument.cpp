@@ -116,6 +116,7 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
 TDokument::TZmiana::TZmiana(TDokument& dokument, std::string nazwa, std::string scal)
     : dokument_(dokument),
       przed_(TStanDyzurow::Z(dokument)),
+      widok_(dokument.WidokPlanu ? dokument.WidokPlanu() : TWidokPlanu{}),
       cale_(SprawdzanaHistoria() ? std::make_unique<TModele>(dokument) : nullptr),
       nazwa_(std::move(nazwa)),
       scal_(std::move(scal)) {}
@@ -145,7 +146,7 @@ TDokument::TZmiana::~TZmiana() {
   try {
     czesci = Roznica(przed_, TStanDyzurow::Z(dokument_));
     if (czesci == 0) return;
-    dokument_.Historia.Dodaj(std::move(przed_), std::move(nazwa_), std::move(scal_));
+    dokument_.Historia.Dodaj(std::move(przed_), std::move(nazwa_), std::move(scal_), widok_);
     dokument_.Zmieniony = dokument_.Historia.Zmieniony();
   } catch (...) {
     // Out of memory for the history: the change stands, only its undo is lost.
@@ -160,7 +161,7 @@ bool TDokument::Cofnij() {
   const TStanDyzurow stan = Historia.Cofnij(teraz);
   stan.Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
-  Powiadom(Roznica(stan, teraz));
+  Powiadom(Roznica(stan, teraz) | kZmianaCofnieta);
   return true;
 }
 
@@ -170,7 +171,7 @@ bool TDokument::Ponow() {
   const TStanDyzurow stan = Historia.Ponow(teraz);
   stan.Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
-  Powiadom(Roznica(stan, teraz));
+  Powiadom(Roznica(stan, teraz) | kZmianaCofnieta);
   return true;
 }
 

@@ -80,9 +80,13 @@ class TDokument : public TModele {
 
     TDokument& dokument_;
     TStanDyzurow przed_;
+    TWidokPlanu widok_;
     std::unique_ptr<TModele> cale_;  // every model before, when checked
     std::string nazwa_, scal_;
   };
+
+  // The duty plan's view, asked as each step begins (set by its window).
+  std::function<TWidokPlanu()> WidokPlanu;
 
   // Whether every TZmiana checks its undo (see there).
   static bool SprawdzanaHistoria();

@@ -53,14 +53,14 @@ size_t TStanDyzurow::Rozmiar() const {
   return n;
 }
 
-void THistoria::Dodaj(TStanDyzurow przed, std::string nazwa, std::string scal) {
+void THistoria::Dodaj(TStanDyzurow przed, std::string nazwa, std::string scal, TWidokPlanu widok) {
   ponow_.clear();
   // The state saved can no longer be reached by redoing.
   if (zapisany_ > pozycja_) zapisany_ = -1;
   const bool dolacz = !scal.empty() && scal == scal_ && !cofnij_.empty() && zapisany_ != pozycja_;
   scal_ = std::move(scal);
   if (dolacz) return;  // the step already holds the state before the first key
-  cofnij_.push_back({std::move(przed), std::move(nazwa)});
+  cofnij_.push_back({std::move(przed), std::move(nazwa), widok});
   ++pozycja_;
   Ogranicz();
 }
@@ -82,7 +82,8 @@ const std::string& THistoria::NazwaPonowienia() const {
 TStanDyzurow THistoria::Cofnij(TStanDyzurow teraz) {
   TKrok krok = std::move(cofnij_.back());
   cofnij_.pop_back();
-  ponow_.push_back({std::move(teraz), krok.Nazwa});
+  ponow_.push_back({std::move(teraz), krok.Nazwa, krok.Widok});
+  widok_ = krok.Widok;
   --pozycja_;
   scal_.clear();
   return std::move(krok.Stan);
@@ -91,7 +92,8 @@ TStanDyzurow THistoria::Cofnij(TStanDyzurow teraz) {
 TStanDyzurow THistoria::Ponow(TStanDyzurow teraz) {
   TKrok krok = std::move(ponow_.back());
   ponow_.pop_back();
-  cofnij_.push_back({std::move(teraz), krok.Nazwa});
+  cofnij_.push_back({std::move(teraz), krok.Nazwa, krok.Widok});
+  widok_ = krok.Widok;
   ++pozycja_;
   scal_.clear();
   return std::move(krok.Stan);
@@ -101,6 +103,7 @@ void THistoria::Wyczysc(bool zapisany) {
   cofnij_.clear();
   ponow_.clear();
   scal_.clear();
+  widok_ = {};
   pozycja_ = 0;
   zapisany_ = zapisany ? 0 : -1;
 }

@@ -33,6 +33,14 @@ struct TStanDyzurow {
   bool operator==(const TStanDyzurow&) const = default;
 };
 
+// Where the duty plan's cursor and selection were as a step began (grid
+// cells), for its undo and redo to put them back; -1: not known.
+struct TWidokPlanu {
+  int Kolumna = -1, Wiersz = -1;
+  int Lewa = -1, Gora = -1, Prawa = -1, Dol = -1;
+  bool operator==(const TWidokPlanu&) const = default;
+};
+
 // The parts of the duty model a change touched, as bits.
 enum TCzesciZmiany : uint32_t {
   kZmianaTabeli = 1u << 0,
@@ -40,8 +48,9 @@ enum TCzesciZmiany : uint32_t {
   kZmianaRejonow = 1u << 2,
   kZmianaLimitow = 1u << 3,
   kZmianaZakazow = 1u << 4,
-  kZmianaOpcji = 1u << 5,  // the options record and the "Wpisuj automatycznie" box
-  kZmianaCalosci = ~0u,    // a document opened, made anew
+  kZmianaOpcji = 1u << 5,     // the options record and the "Wpisuj automatycznie" box
+  kZmianaCofnieta = 1u << 6,  // by undo or redo (see THistoria::Widok)
+  kZmianaCalosci = ~0u,       // a document opened, made anew
 };
 
 // The parts in which two states differ; 0 when they are equal.
@@ -52,9 +61,10 @@ class THistoria {
   static constexpr size_t kNajwiecejKrokow = 500;
   static constexpr size_t kNajwiecejBajtow = 64u << 20;
 
-  // One action done: `przed` is the state before it. A step with the key
-  // `scal` right after one with the same key joins it (typing into a cell).
-  void Dodaj(TStanDyzurow przed, std::string nazwa, std::string scal = {});
+  // One action done: `przed` is the state before it, `widok` the duty
+  // plan's view then. A step with the key `scal` right after one with the
+  // same key joins it (typing into a cell).
+  void Dodaj(TStanDyzurow przed, std::string nazwa, std::string scal = {}, TWidokPlanu widok = {});
   // Ends joining: the next step stands alone.
   void Przerwij() { scal_.clear(); }
 
@@ -65,6 +75,8 @@ class THistoria {
   // The state to restore; `teraz` is kept for the way back.
   TStanDyzurow Cofnij(TStanDyzurow teraz);
   TStanDyzurow Ponow(TStanDyzurow teraz);
+  // The duty plan's view as the step last undone or redone began.
+  const TWidokPlanu& Widok() const { return widok_; }
 
   // A new or opened document: no steps, and the state now is the saved one
   // (or none is, for a plan never saved).
@@ -78,11 +90,13 @@ class THistoria {
   struct TKrok {
     TStanDyzurow Stan;
     std::string Nazwa;
+    TWidokPlanu Widok;
   };
   void Ogranicz();
 
   std::vector<TKrok> cofnij_, ponow_;
-  std::string scal_;      // the key the last step may still be joined by
+  std::string scal_;  // the key the last step may still be joined by
+  TWidokPlanu widok_;
   int64_t pozycja_ = 0;   // steps done since the start, less those undone
   int64_t zapisany_ = 0;  // the position saved, or -1: none
 };

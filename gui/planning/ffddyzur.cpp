@@ -53,7 +53,14 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   UstawKsztalt();
   resize(560, 400);
   uslugi.OknaStopki().Zarejestruj(kOknoPlan, this, siatka_, [this] { PoOdczycie(); });
-  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, &Tffddyzur::Odswiez);
+  connect(&uslugi.Zmiany(), &TZmianyDokumentu::Zmieniono, this, [this](uint32_t czesci) {
+    Odswiez();
+    if (czesci & kZmianaCofnieta) PrzywrocWidok(dokument_.Historia.Widok());
+  });
+  dokument_.WidokPlanu = [this] {
+    const TZaznaczenie z = siatka_->Zaznaczenie();
+    return TWidokPlanu{siatka_->Kurx(), siatka_->Kury(), z.Left, z.Top, z.Right, z.Bottom};
+  };
   wynikOpt_->PokazKomorke = [this](int r, int k) {
     UstawKursor(r, k);
     raise();
@@ -61,7 +68,16 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   };
 }
 
+Tffddyzur::~Tffddyzur() { dokument_.WidokPlanu = nullptr; }
+
 void Tffddyzur::UstawKursor(int rejon, int moment) { siatka_->UstawKursor(rejon + 1, moment + 1); }
+
+// The cursor, then the selection, as a step began.
+void Tffddyzur::PrzywrocWidok(const TWidokPlanu& w) {
+  if (w.Kolumna < 0 || !isVisible()) return;
+  siatka_->UstawKursor(w.Kolumna, w.Wiersz);
+  siatka_->UstawZaznaczenie({w.Lewa, w.Gora, w.Prawa, w.Dol});
+}
 
 void Tffddyzur::ZbudujPrzyciski() {
   const TOpisPolecenia opis[kLiczbaPolecen] = {

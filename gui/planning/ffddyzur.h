@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/document/historia.h"
+
 class QCheckBox;
 class QToolButton;
 
@@ -51,6 +53,7 @@ class Tffddyzur : public QWidget {
 
   Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
             QWidget* rodzic = nullptr);
+  ~Tffddyzur() override;
 
   // Entry by hand: the teachers offered, the filter's first letter (0: none)
   // and the cursor's moment (kBrakSlotu: none); gives the teacher or
@@ -70,6 +73,8 @@ class Tffddyzur : public QWidget {
   void Pokaz();
   // Shows the models as they now are, where the window is open.
   void Odswiez();
+  // Puts back the cursor and selection an undone or redone step began with.
+  void PrzywrocWidok(const TWidokPlanu& widok);
   // Moves the cursor to region r's column and moment m's row.
   void UstawKursor(int rejon, int moment);
 

@@ -518,7 +518,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
     EXPECT_TRUE(opcje.Pole(TOpcja::kJednaDluga)->isChecked());
     EXPECT_TRUE(opcje.Pole(TOpcja::kKolorNauczyciela)->isChecked());
     EXPECT_FALSE(opcje.Pole(TOpcja::kZZastrzezeniem)->isChecked());  // 0 in older files
-    EXPECT_EQ(opcje.Limit()->value(), 10);                            // byte 6 is 0: the default
+    EXPECT_EQ(opcje.Limit()->value(), 10);                           // byte 6 is 0: the default
     for (const TOpisOpcji& o : kOpcje) opcje.Pole(o.Opcja)->toggle();
     opcje.Limit()->setValue(30);
     opcje.Koniec()->click();
@@ -566,6 +566,21 @@ TEST_F(DutyPlan, UndoAndRedoFromTheEditMenu) {
   EXPECT_EQ(Komorka(0, 1), kZamkniete);
   EXPECT_TRUE(Dok().Zmieniony);
   Towarzysze().Statystyka->hide();
+}
+
+// Undo and redo put the cursor and the selection back as the step began.
+TEST_F(DutyPlan, UndoBringsBackTheCursorAndSelectionOfItsStep) {
+  Zaznacz(1, 0, 2);
+  const TZaznaczenie zaznaczenie = Siatka().Zaznaczenie();
+  const std::pair kursor{Siatka().Kurx(), Siatka().Kury()};
+  Plan().Przycisk(Tffddyzur::kUsun)->click();
+  Zaznacz(2, 3, 3);
+  ASSERT_TRUE(Dok().Cofnij());
+  EXPECT_EQ(Siatka().Zaznaczenie(), zaznaczenie);
+  EXPECT_EQ(std::pair(Siatka().Kurx(), Siatka().Kury()), kursor);
+  Zaznacz(0, 0, 0);
+  ASSERT_TRUE(Dok().Ponow());
+  EXPECT_EQ(Siatka().Zaznaczenie(), zaznaczenie);
 }
 
 TEST_F(DutyPlan, TheWiringReachesTheChooser) {
