@@ -14,25 +14,52 @@
 
 namespace velmor {
 
+namespace {
+
+// The window a window serves: its parent's, when shown, else the active one.
+const QWidget* Wlasciciel(const QWidget* okno) {
+  const QWidget* rodzic = okno->parentWidget() ? okno->parentWidget()->window() : nullptr;
+  const QWidget* w = rodzic && rodzic->isVisible() ? rodzic : QApplication::activeWindow();
+  return w != okno ? w : nullptr;
+}
+
+// Another shown window already stands at that corner.
+bool Zajete(const QWidget* okno, const TProstokat& p) {
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (w != okno && w->isVisible() && w->frameGeometry().topLeft() == QPoint(p.Left, p.Top))
+      return true;
+  return false;
+}
+
+}  // namespace
+
 // Whether a window was shown since its place was set, and the first place
-// beside the active window for one whose place is not known.
+// beside the window it serves for one whose place is not known; windows
+// placed beside the same one step down, so that none hides another.
 class TPokazania : public QObject {
  public:
   explicit TPokazania(QWidget* okno) : QObject(okno), okno_(okno) {
     okno->installEventFilter(this);
   }
   bool Pokazane = false;
-  bool ObokAktywnego = false;
+  bool ObokWlasciciela = true;
 
  protected:
   bool eventFilter(QObject* obiekt, QEvent* e) override {
     if (obiekt != okno_ || e->type() != QEvent::Show) return false;
     Pokazane = true;
-    const QWidget* wlasciciel = QApplication::activeWindow();
-    if (ObokAktywnego && wlasciciel && wlasciciel != okno_)
-      UstawProstokat(okno_,
-                     ObokWlasciciela(ProstokatOkna(okno_), ProstokatOkna(wlasciciel), Ekrany()));
-    ObokAktywnego = false;
+    if (const QWidget* wlasciciel = Wlasciciel(okno_); wlasciciel && ObokWlasciciela) {
+      const std::vector<TProstokat> ekrany = Ekrany();
+      TProstokat p =
+          velmor::ObokWlasciciela(ProstokatOkna(okno_), ProstokatOkna(wlasciciel), ekrany);
+      for (int i = 0; i < 5 && Zajete(okno_, p); ++i) {
+        p.Top += 40;
+        p.Bottom += 40;
+        p = NaEkranie(p, ekrany);
+      }
+      UstawProstokat(okno_, p);
+    }
+    ObokWlasciciela = false;
     return false;
   }
 
@@ -51,7 +78,7 @@ void TOknaStopki::Ustaw(const TStopka& stopka) const {
     if (!w.Okno) continue;
     const TProstokat& p = stopka.Okna[i].Prostokat;
     w.Pokazania->Pokazane = w.Okno->isVisible();
-    w.Pokazania->ObokAktywnego = !ZnaneMiejsce(p) && !w.Okno->isVisible();
+    w.Pokazania->ObokWlasciciela = !ZnaneMiejsce(p) && !w.Okno->isVisible();
     // A row never placed (written where no window was shown, as by
     // velmor-cli) leaves the window's own place and its table's own look.
     if (p == TProstokat{}) continue;

@@ -29,7 +29,7 @@ class TOknaStopki {
   // Places the registered windows, brought onto a screen, and applies their
   // tables' looks; a row whose rectangle is all zero (never placed) changes
   // nothing. A window without a known place (see ZnaneMiejsce) gets its
-  // first place beside the active window when it is shown.
+  // first place beside the window it serves when it is shown.
   void Ustaw(const TStopka& stopka) const;
   // Stores the registered windows' rectangles and their tables' looks.
   void Pobierz(TStopka& stopka) const;

@@ -5,6 +5,7 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
+#include "gui/common/miejsce_ustawien.h"
 #include "gui/grid/celledi.h"
 
 namespace velmor {
@@ -76,9 +77,9 @@ void Tffdkontrola::hideEvent(QHideEvent* e) {
 
 // The place and the columns' widths and font.
 void Tffdkontrola::CzytajUstawienia() {
+  CzytajMiejsce(*this, kGrupa);
   QSettings u("Velmor", QCoreApplication::applicationName());
   u.beginGroup(kGrupa);
-  if (u.contains("geometria")) restoreGeometry(u.value("geometria").toByteArray());
   const QVariantList szerokosci = u.value("szerokosci").toList();
   for (int x = 0; x < std::min(static_cast<int>(szerokosci.size()), 4); ++x)
     siatka_->UstawSzerIo(x, std::clamp(szerokosci[x].toInt(), 0, 4000));
@@ -90,9 +91,9 @@ void Tffdkontrola::CzytajUstawienia() {
 }
 
 void Tffdkontrola::ZapiszUstawienia() const {
+  ZapiszMiejsce(*this, kGrupa);
   QSettings u("Velmor", QCoreApplication::applicationName());
   u.beginGroup(kGrupa);
-  u.setValue("geometria", saveGeometry());
   QVariantList szerokosci;
   for (int x = 0; x < 4; ++x) szerokosci << siatka_->SzerIo(x);
   u.setValue("szerokosci", szerokosci);

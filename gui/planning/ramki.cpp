@@ -3,7 +3,6 @@
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <algorithm>
 
@@ -33,34 +32,9 @@ void TRamkaTowarzysza::keyPressEvent(QKeyEvent* e) {
   else QWidget::keyPressEvent(e);
 }
 
-// Shown the first time and never placed (no stored place moved it), a
-// companion stands beside the window it serves.
-void TRamkaTowarzysza::showEvent(QShowEvent* e) {
-  if (!umieszczony_ && pos() == QPoint(0, 0) && parentWidget() && parentWidget()->isVisible())
-    StanObok(*parentWidget());
-  umieszczony_ = true;
-  QWidget::showEvent(e);
-}
-
 void TRamkaTowarzysza::hideEvent(QHideEvent* e) {
   QWidget::hideEvent(e);
   emit Ukryty();
-}
-
-// Right of the window if there is room on its screen, else left of it; each
-// companion placed a little lower than the one before.
-void TRamkaTowarzysza::StanObok(const QWidget& okno) {
-  static int ktory = 0;
-  const QRect o = okno.frameGeometry();
-  const QScreen* ekran = okno.screen();
-  const QRect pulpit = ekran ? ekran->availableGeometry() : o;
-  const QSize rozmiar = frameGeometry().size();
-  constexpr int kOdstep = 8;
-  int x = o.right() + kOdstep;
-  if (x + rozmiar.width() > pulpit.right()) x = o.left() - rozmiar.width() - kOdstep;
-  const int y = o.top() + 40 * (ktory++ % 5);
-  move(std::clamp(x, pulpit.left(), std::max(pulpit.left(), pulpit.right() - rozmiar.width())),
-       std::clamp(y, pulpit.top(), std::max(pulpit.top(), pulpit.bottom() - rozmiar.height())));
 }
 
 TRamkaRaportu::TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa,

@@ -15,8 +15,8 @@ class TCellEdi;
 class TDokument;
 
 // A companion window: a tool window above the window it serves (its
-// parent), shown without taking the keyboard; a panel of buttons over its
-// table; Escape closes it.
+// parent), shown without taking the keyboard (its first place beside it is
+// TOknaStopki's); a panel of buttons over its table; Escape closes it.
 class TRamkaTowarzysza : public QWidget {
   Q_OBJECT
  public:
@@ -29,15 +29,10 @@ class TRamkaTowarzysza : public QWidget {
   // `tytul` is UTF-8.
   TRamkaTowarzysza(const char* nazwa, const char* tytul, int pomoc, QWidget* rodzic);
   void keyPressEvent(QKeyEvent* e) override;
-  void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
 
   QHBoxLayout* panel_;
   TCellEdi* siatka_;
-
- private:
-  void StanObok(const QWidget& okno);
-  bool umieszczony_ = false;
 };
 
 // A report window: "Drukuj" and "Koniec" over a table of rows derived from
