@@ -70,7 +70,9 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
 
 Tffddyzur::~Tffddyzur() { dokument_.WidokPlanu = nullptr; }
 
-void Tffddyzur::UstawKursor(int rejon, int moment) { siatka_->UstawKursor(rejon + 1, moment + 1); }
+void Tffddyzur::UstawKursor(int rejon, int moment) {
+  siatka_->UstawKursor(komorki_planu::X(rejon), komorki_planu::Y(moment));
+}
 
 // The cursor, then the selection, as a step began.
 void Tffddyzur::PrzywrocWidok(const TWidokPlanu& w) {
@@ -138,8 +140,8 @@ void Tffddyzur::PrzyjmijTowarzyszy() {
 
 void Tffddyzur::UstawKsztalt() {
   const int r = dokument_.Dyzury.LiczbaRejonow(), m = dokument_.Dyzury.LiczbaMomentow();
-  siatka_->UstawIlx(r + 1);
-  siatka_->UstawIly(m + 1);
+  siatka_->UstawIlx(komorki_planu::X(r));
+  siatka_->UstawIly(komorki_planu::Y(m));
   siatka_->UstawFixedCols(r > 0 ? 2 : 1);
   siatka_->UstawFixedRows(m > 0 ? 2 : 1);
   for (TPolecenie p : {kRecznie, kUsun, kAutomatycznie, kOptymalnie, kZakaz})

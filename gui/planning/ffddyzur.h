@@ -25,6 +25,20 @@ class Tffdwynikopt;
 struct TObszar;
 struct TTekstOczka;
 
+// Where the duty table lies in the editor's grid: data column 0 and row 0
+// hold the labels, so region r is data column r + 1 and moment m data row
+// m + 1; the grid's own cell coordinates (as of its selection) count its
+// header too, one more again.
+namespace komorki_planu {
+constexpr int kEtykiet = 1;  // label columns before the regions, rows before the moments
+constexpr int X(int rejon) { return rejon + kEtykiet; }
+constexpr int Y(int moment) { return moment + kEtykiet; }
+constexpr int Rejon(int x) { return x - kEtykiet; }
+constexpr int Moment(int y) { return y - kEtykiet; }
+constexpr int RejonKolumny(int kolumnaSiatki) { return Rejon(kolumnaSiatki - 1); }
+constexpr int MomentWiersza(int wierszSiatki) { return Moment(wierszSiatki - 1); }
+}  // namespace komorki_planu
+
 class Tffddyzur : public QWidget {
   Q_OBJECT
  public:

@@ -48,9 +48,10 @@ void Dyzur(const TModele& d, int r, int m, TTekstOczka& ato) {
 
 void Tffddyzur::Oczko(int x, int y, TTekstOczka& ato) const {
   if (x == 0 && y == 0) return;
-  if (y == 0) return Naglowek(dokument_, x - 1, ato);
-  if (x == 0) return Etykieta(dokument_, y - 1, ato);
-  if (WTabeli(x - 1, y - 1)) Dyzur(dokument_, x - 1, y - 1, ato);
+  const int r = komorki_planu::Rejon(x), m = komorki_planu::Moment(y);
+  if (y == 0) return Naglowek(dokument_, r, ato);
+  if (x == 0) return Etykieta(dokument_, m, ato);
+  if (WTabeli(r, m)) Dyzur(dokument_, r, m, ato);
 }
 
 std::string Tffddyzur::TekstOczka(int x, int y) const {
@@ -69,7 +70,8 @@ void Tffddyzur::PodlaczSiatke() {
   TCellEdi& s = *siatka_;
   s.OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
   s.OnGrafOczko = [this](TCellEdi& g, QPainter& p, int x, int y, int x0, int y0) {
-    if (!WTabeli(x - 1, y - 1) || dokument_.Dyzury.Dyzurny(x - 1, y - 1) != kZamkniete) return;
+    const int r = komorki_planu::Rejon(x), m = komorki_planu::Moment(y);
+    if (!WTabeli(r, m) || dokument_.Dyzury.Dyzurny(r, m) != kZamkniete) return;
     TGrafOczkaRys(p, x0, y0, g.SzerIo(x), g.WysIo(y)).kresl_zakaz(1, 1, 6);
   };
   s.OnOczkoToClipboard = [this](TCellEdi&, int x, int y, std::string& txt, TStrumienRekordow*) {

@@ -21,7 +21,8 @@ void Tffddyzur::NaZaznaczonych(const std::function<void(int r, int m)>& f) {
   siatka_->ini_sel_iterator(0);
   int x = 0, y = 0;
   while (siatka_->sel_iterator(x, y))
-    if (WTabeli(x - 1, y - 1)) f(x - 1, y - 1);
+    if (WTabeli(komorki_planu::Rejon(x), komorki_planu::Moment(y)))
+      f(komorki_planu::Rejon(x), komorki_planu::Moment(y));
 }
 
 void Tffddyzur::WpiszRecznie(int litera) {
@@ -89,8 +90,8 @@ void Tffddyzur::WpiszOptymalnie() {
 
 TObszar Tffddyzur::ObszarZaznaczenia() const {
   const TZaznaczenie z = siatka_->Zaznaczenie();
-  // Grid column 2 + r is region r, grid row 2 + m moment m.
-  return {z.Left - 2, z.Right - 2, z.Top - 2, z.Bottom - 2};
+  return {komorki_planu::RejonKolumny(z.Left), komorki_planu::RejonKolumny(z.Right),
+          komorki_planu::MomentWiersza(z.Top), komorki_planu::MomentWiersza(z.Bottom)};
 }
 
 bool Tffddyzur::wpisz_warianty(bool pokaz) {
@@ -100,7 +101,9 @@ bool Tffddyzur::wpisz_warianty(bool pokaz) {
   TListaWariantow lista;
   return velmor::wpisz_warianty(dokument_, ObszarZaznaczenia(),
                                 TZasadyOceny::Z(dokument_.Opcje, !pokaz), *wybor, lista,
-                                [this](int r, int m) { siatka_->OdswiezCell(r + 1, m + 1); }) > 0;
+                                [this](int r, int m) {
+                                  siatka_->OdswiezCell(komorki_planu::X(r), komorki_planu::Y(m));
+                                }) > 0;
 }
 
 void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
@@ -116,17 +119,17 @@ void Tffddyzur::Akcja(int& key, int button, Qt::KeyboardModifiers shift) {
 }
 
 int Tffddyzur::RejonKursora() const {
-  const int r = siatka_->Kurx() - 1;
+  const int r = komorki_planu::Rejon(siatka_->Kurx());
   return r >= 0 && r < dokument_.Dyzury.LiczbaRejonow() ? r : -1;
 }
 
 int Tffddyzur::MomentKursora() const {
-  const int m = siatka_->Kury() - 1;
+  const int m = komorki_planu::Moment(siatka_->Kury());
   return m >= 0 && m < dokument_.Dyzury.LiczbaMomentow() ? m : kBrakSlotu;
 }
 
 int Tffddyzur::NauczycielKursora() const {
-  const int r = siatka_->Kurx() - 1, m = siatka_->Kury() - 1;
+  const int r = komorki_planu::Rejon(siatka_->Kurx()), m = komorki_planu::Moment(siatka_->Kury());
   if (!WTabeli(r, m)) return -1;
   const int t = dokument_.Dyzury.Dyzurny(r, m);
   return t < dokument_.Nauczyciele.Liczba() ? t : -1;
