@@ -1,20 +1,32 @@
 #include "core/planning/powody.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "core/archive/cp1250.h"
 #include "core/planning/oceniacz.h"
 
 namespace velmor {
 namespace {
 
-int* Licznik(TPowodyPustej& p, int komunikat) {
+// The count of the rule that excluded a teacher. Every message is named
+// here (no default): a new one is given its count, or the build fails.
+int& Licznik(TPowodyPustej& p, TKomunikat komunikat) {
   switch (komunikat) {
-    case kKomunikatZakaz: return &p.Zakaz;
-    case kKomunikatLimitDyzurow: return &p.LimitDyzurow;
-    case kKomunikatLimitMinut: return &p.LimitMinut;
-    case kKomunikatZajety: return &p.Zajety;
-    case kKomunikatDlugaZajeta: return &p.DlugaZajeta;
-    default: return &p.NieMaWSzkole;
+    case kKomunikatZakaz: return p.Zakaz;
+    case kKomunikatLimitDyzurow: return p.LimitDyzurow;
+    case kKomunikatLimitMinut: return p.LimitMinut;
+    case kKomunikatZajety: return p.Zajety;
+    case kKomunikatDlugaZajeta: return p.DlugaZajeta;
+    case kKomunikatNieMaWSzkole: return p.NieMaWSzkole;
+    case kKomunikatMusiZostac:
+    case kKomunikatMusiPrzyjsc:
+    case kKomunikatPozaRejonem:
+    case kKomunikatPozaRejonemZostac:
+    case kKomunikatPozaRejonemPrzyjsc:
+    case kBezKomunikatu: break;  // these exclude nobody
   }
+  throw std::logic_error("wykluczenie bez licznika: " + std::to_string(komunikat));
 }
 
 }  // namespace
@@ -28,7 +40,7 @@ TPowodyPustej PowodyPustej(const TModele& m, int r, int k, const TZasadyOceny& z
   for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
     const TWariant w = oceniacz.Ocen(t, r, k, automatycznie);
     if (Wykluczony(w)) {
-      ++*Licznik(p, w.komunikat);
+      ++Licznik(p, static_cast<TKomunikat>(w.komunikat));
     } else if (Czysty(w)) {
       ++p.Czysci;
     } else {

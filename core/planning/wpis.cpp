@@ -107,23 +107,6 @@ int TWyborAutomatyczny::wybierz_wariant(TListaWariantow& lista) {
   return lista.Wybor(lista.Najlepszy(), false);
 }
 
-TFaktyKandydata FaktyKandydata(const TOgolne& o, const TObciazenia& obc, int t, int r, int m) {
-  const TModele& mod = o.Modele();
-  const TNaucz& n = mod.Nauczyciele[t];
-  TFaktyKandydata f;
-  f.Zakaz = m < n.Dyspozycja.Liczba() && n.Dyspozycja[m].Zakaz != 0;
-  f.Dyzury = obc.Dyzury[static_cast<size_t>(t)];
-  f.Minuty = obc.Minuty[static_cast<size_t>(t)];
-  f.LimitDyzurow = n.LimitDyzurow;
-  f.LimitMinut = n.LimitMinut;
-  const bool jestMoment = m < mod.Momenty.Liczba();
-  f.MinutyMomentu = jestMoment ? mod.Momenty[m].Minuty : 0;
-  f.Zajety = o.rejon_dyzuru(t, m) != kBrak;
-  f.DlugaZajeta = jestMoment && mod.Momenty[m].Dluga && o.dlugie_dyzury_dnia(t, m) > 0;
-  f.Kod = o.kod_obecnosci(t, r, m);
-  return f;
-}
-
 TObszar CalaTabela(const TDyzury& d) {
   return {0, d.LiczbaRejonow() - 1, 0, d.LiczbaMomentow() - 1};
 }

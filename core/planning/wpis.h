@@ -28,9 +28,6 @@ class TWyborAutomatyczny : public TWyborWariantu {
   bool Nienadzorowany() const override { return true; }
 };
 
-// The judged facts of teacher t at cell (r, m), straight from the queries.
-TFaktyKandydata FaktyKandydata(const TOgolne& o, const TObciazenia& obc, int t, int r, int m);
-
 // Cells of regions RejonOd..RejonDo and moments MomentOd..MomentDo, inclusive.
 struct TObszar {
   int RejonOd = 0, RejonDo = -1, MomentOd = 0, MomentDo = -1;

@@ -13,6 +13,26 @@
 
 namespace velmor::testy {
 
+// The judged facts of teacher t at cell (r, m), straight from the queries
+// (the program has them from TOceniacz, this is what they must equal).
+inline TFaktyKandydata FaktyKandydata(const TOgolne& o, const TObciazenia& obc, int t, int r,
+                                      int m) {
+  const TModele& mod = o.Modele();
+  const TNaucz& n = mod.Nauczyciele[t];
+  TFaktyKandydata f;
+  f.Zakaz = m < n.Dyspozycja.Liczba() && n.Dyspozycja[m].Zakaz != 0;
+  f.Dyzury = obc.Dyzury[static_cast<size_t>(t)];
+  f.Minuty = obc.Minuty[static_cast<size_t>(t)];
+  f.LimitDyzurow = n.LimitDyzurow;
+  f.LimitMinut = n.LimitMinut;
+  const bool jestMoment = m < mod.Momenty.Liczba();
+  f.MinutyMomentu = jestMoment ? mod.Momenty[m].Minuty : 0;
+  f.Zajety = o.rejon_dyzuru(t, m) != kBrak;
+  f.DlugaZajeta = jestMoment && mod.Momenty[m].Dluga && o.dlugie_dyzury_dnia(t, m) > 0;
+  f.Kod = o.kod_obecnosci(t, r, m);
+  return f;
+}
+
 // The unattended choice as described: sort by score, offer the first record.
 class TWyborSortujacy : public TWyborWariantu {
  public:
