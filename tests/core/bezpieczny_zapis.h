@@ -5,15 +5,9 @@
 #include "core/archive/bledy.h"
 #include "core/document/dokument.h"
 #include "pliki_testowe.h"
+#include "rejestr_bledow.h"
 
 namespace velmor::testy {
-
-// Keeps the codes reported instead of showing them.
-class TCichy : public TRaportBledow {
- public:
-  std::vector<int> Kody;
-  void Pokaz(int kod) override { Kody.push_back(kod); }
-};
 
 // A document that differs from others of its kind by its region's name.
 inline TDokument Dokument(const std::string& rejon) {
@@ -30,7 +24,7 @@ inline TDokument Dokument(const std::string& rejon) {
 class SafeSave : public ::testing::Test {
  protected:
   TFolder folder;
-  TCichy cichy;
+  TRejestrKodow cichy;
   TZmianaRaportu zmiana{&cichy};
 };
 

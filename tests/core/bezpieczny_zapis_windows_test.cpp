@@ -50,5 +50,5 @@ TEST_F(SafeSave, HeldOpenOrReadOnlyTargetGivesError3AndStaysWhole) {
   SetFileAttributesW(plik.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(CzytajPlik(plik), stary);
   EXPECT_EQ(PlikiFolderu(folder), std::vector<std::string>{"a.vlm"});
-  EXPECT_EQ(cichy.Kody, (std::vector<int>{3, 3}));
+  EXPECT_EQ(cichy.kody, (std::vector<int>{3, 3}));
 }

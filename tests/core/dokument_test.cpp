@@ -13,6 +13,7 @@
 #include "core/document/konfiguracja.h"
 #include "core/planning/nowyplan.h"
 #include "pliki_testowe.h"
+#include "rejestr_bledow.h"
 #include "szkola_testowa.h"
 #include "wpis_wzorcowy.h"
 
@@ -20,12 +21,6 @@ using namespace velmor;
 using namespace velmor::testy;
 
 namespace {
-
-class TRejestr : public TRaportBledow {
- public:
-  void Pokaz(int kod) override { kody.push_back(kod); }
-  std::vector<int> kody;
-};
 
 TPozycjaDysp Pozycja(std::initializer_list<uint8_t> lista, uint8_t zakaz = 0) {
   TPozycjaDysp p;
@@ -93,7 +88,7 @@ void WypelnijDokument(TDokument& d) {
 class Document : public ::testing::Test {
  protected:
   TFolder folder;
-  TRejestr rejestr;
+  TRejestrKodow rejestr;
   TZmianaRaportu zmiana{&rejestr};
 };
 
@@ -404,7 +399,7 @@ TEST_F(Document, SavingOverAnExistingFileReplacesIt) {
 class Configuration : public ::testing::Test {
  protected:
   TFolder folder;
-  TRejestr rejestr;
+  TRejestrKodow rejestr;
   TZmianaRaportu zmiana{&rejestr};
   TParametryUruchomieniowe p =
       TParametryUruchomieniowe::Zbuduj("/opt/velmor", (folder / "dok").string(), {});

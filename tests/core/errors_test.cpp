@@ -5,17 +5,11 @@
 #include <vector>
 
 #include "core/archive/bledy.h"
+#include "rejestr_bledow.h"
 
 using namespace velmor;
 
-namespace {
-
-struct TZapisRaportow : TRaportBledow {
-  std::vector<int> Kody;
-  void Pokaz(int kod) override { Kody.push_back(kod); }
-};
-
-}  // namespace
+using TZapisRaportow = velmor::testy::TRejestrKodow;
 
 TEST(Errors, MessageTable) {
   const std::vector<std::pair<int, std::string>> tabela = {
@@ -48,10 +42,10 @@ TEST(Errors, ConstructionReportsOnceToTheInstalledReporter) {
       EXPECT_EQ(std::string(e.what()), " Niewłaściwa wersja pliku z danymi o szkole");
       EOrvelError drugi(1);  // reported, then dropped
     }
-    EXPECT_EQ(raport.Kody, (std::vector<int>{4, 1}));
+    EXPECT_EQ(raport.kody, (std::vector<int>{4, 1}));
   }
   EOrvelError(8);  // the reporter is uninstalled again
-  EXPECT_EQ(raport.Kody.size(), 2u);
+  EXPECT_EQ(raport.kody.size(), 2u);
 }
 
 TEST(Errors, NestedReportersRestoreInOrder) {
@@ -62,8 +56,8 @@ TEST(Errors, NestedReportersRestoreInOrder) {
     EOrvelError(3);
   }
   EOrvelError(1);
-  EXPECT_EQ(wewnetrzny.Kody, std::vector<int>{3});
-  EXPECT_EQ(zewnetrzny.Kody, std::vector<int>{1});
+  EXPECT_EQ(wewnetrzny.kody, std::vector<int>{3});
+  EXPECT_EQ(zewnetrzny.kody, std::vector<int>{1});
 }
 
 TEST(Errors, ConsoleReporterWritesTheMessageOnStandardError) {

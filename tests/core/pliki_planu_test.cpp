@@ -9,18 +9,13 @@
 #include "core/document/dokument.h"
 #include "core/model/data.h"
 #include "pliki_testowe.h"
+#include "rejestr_bledow.h"
 #include "szkola_testowa.h"
 
 using namespace velmor;
 using namespace velmor::testy;
 
 namespace {
-
-class TRejestrKodow : public TRaportBledow {
- public:
-  void Pokaz(int kod) override { kody.push_back(kod); }
-  std::vector<int> kody;
-};
 
 // What a fresh document holds after reading the sample at version v: files
 // before 89 carry no per-slot byte, files before 75 no second carried byte

@@ -200,12 +200,6 @@ TEST(Help, TopicsOfTheMainWindowAndEveryErrorAreShipped) {
 
 namespace {
 
-class TRejestr : public TRaportBledow {
- public:
-  void Pokaz(int kod) override { kody.push_back(kod); }
-  std::vector<int> kody;
-};
-
 class TRzucajacy : public QObject {
  protected:
   bool event(QEvent*) override { throw std::runtime_error("nieprzewidziany"); }
@@ -214,7 +208,7 @@ class TRzucajacy : public QObject {
 }  // namespace
 
 TEST(Entry, ExceptionEscapingAnEventHandlerIsError8) {
-  TRejestr rejestr;
+  velmor::testy::TRejestrKodow rejestr;
   TZmianaRaportu zmiana(&rejestr);
   TRzucajacy obiekt;
   QEvent zdarzenie(QEvent::User);

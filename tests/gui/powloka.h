@@ -32,6 +32,7 @@
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
 #include "pliki_testowe.h"
+#include "rejestr_bledow.h"
 
 namespace velmor::testy {
 
@@ -77,15 +78,15 @@ class TDialogiTestowe : public TDialogi {
   void UstawieniaDrukarki(QWidget*, QPrinter&) override { ++Drukarka; }
 };
 
-// Records the codes reported, and whether the hourglass showed at each.
-class TRejestrBledow : public TRaportBledow {
+// Records the codes reported, and whether the hourglass showed at each;
+// installed for its lifetime.
+class TRejestrBledow : public TRejestrKodow {
  public:
   void Pokaz(int kod) override {
-    kody.push_back(kod);
+    TRejestrKodow::Pokaz(kod);
     const QCursor* kursor = QGuiApplication::overrideCursor();
     klepsydra.push_back(kursor && kursor->shape() == Qt::WaitCursor);
   }
-  std::vector<int> kody;
   std::vector<bool> klepsydra;
 
  private:
