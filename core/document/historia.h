@@ -33,8 +33,9 @@ struct TStanDyzurow {
   bool operator==(const TStanDyzurow&) const = default;
 };
 
-// Where the duty plan's cursor and selection were as a step began (grid
-// cells), for its undo and redo to put them back; -1: not known.
+// Where the duty plan's cursor (data cells) and selection (the grid's own
+// cells) were as a step began, for its undo and redo to put them back; -1:
+// not known.
 struct TWidokPlanu {
   int Kolumna = -1, Wiersz = -1;
   int Lewa = -1, Gora = -1, Prawa = -1, Dol = -1;
