@@ -101,123 +101,125 @@ int Zajete(const TDyzury& d) {
   return ile;
 }
 
-TEST(Optimum, FillsAtLeastGreedyWithAllowedCellsOnly) {
-  for (unsigned ziarno = 1; ziarno <= 8; ++ziarno) {
-    SCOPED_TRACE(ziarno);
-    TCechySzkoly cechy;
-    cechy.Dlugie = 0.4;
-    const TModele szkola = LosowaSzkola(ziarno, 6 + static_cast<int>(ziarno % 4) * 3, 2, 5,
-                                        2 + static_cast<int>(ziarno % 3), cechy);
-    const TZasadyOceny z = Zasady(ziarno);
-    const bool zZastrzezeniem = ziarno % 2 == 0;
-    // Half the runs over a part of the table.
-    const TObszar obszar = ziarno % 3 == 0 ? TObszar{1, 2, 2, 6} : CalaTabela(szkola.Dyzury);
+class OptimumNaSzkole : public ::testing::TestWithParam<unsigned> {};
 
-    const TModele zachlanny = Zachlanny(szkola, obszar, z);
+TEST_P(OptimumNaSzkole, FillsAtLeastGreedyWithAllowedCellsOnly) {
+  const unsigned ziarno = GetParam();
+  TCechySzkoly cechy;
+  cechy.Dlugie = 0.4;
+  const TModele szkola = LosowaSzkola(ziarno, 6 + static_cast<int>(ziarno % 4) * 3, 2, 5,
+                                      2 + static_cast<int>(ziarno % 3), cechy);
+  const TZasadyOceny z = Zasady(ziarno);
+  const bool zZastrzezeniem = ziarno % 2 == 0;
+  // Half the runs over a part of the table.
+  const TObszar obszar = ziarno % 3 == 0 ? TObszar{1, 2, 2, 6} : CalaTabela(szkola.Dyzury);
 
-    TModele m = szkola;
-    std::vector<TPostepOptimum> postep;
-    TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
-    u.Postep = [&](const TPostepOptimum& p) { postep.push_back(p); };
-    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
-    EXPECT_TRUE(w.Optymalny);
-    // Every report is of a plan that exists and under a bound that holds.
-    for (const TPostepOptimum& p : postep) {
-      EXPECT_LE(p.Wpisano, w.Wpisano);
-      EXPECT_GE(p.NajwyzejMozliwe, w.Wpisano);
-    }
-    EXPECT_EQ(w.NajwyzejMozliwe, w.Wpisano);
-    EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
-    EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+  const TModele zachlanny = Zachlanny(szkola, obszar, z);
 
-    SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
-
-    TModele jeszczeRaz = szkola;
-    wpisz_optymalnie(jeszczeRaz, obszar, z, Ustawienia(zZastrzezeniem));
-    EXPECT_EQ(jeszczeRaz.Dyzury, m.Dyzury);
-
-    // Stopped at its first report, the run keeps a valid plan, not a worse
-    // one than greedy's.
-    std::atomic<bool> stop{false};
-    u.Przerwij = &stop;
-    u.Postep = [&](const TPostepOptimum&) { stop = true; };
-    TModele przerwany = szkola;
-    const TWynikOptimum wp = wpisz_optymalnie(przerwany, obszar, z, u);
-    EXPECT_TRUE(wp.Przerwany);
-    EXPECT_FALSE(wp.Optymalny);
-    EXPECT_GE(wp.NajwyzejMozliwe, w.Wpisano);
-    EXPECT_GE(Zajete(przerwany.Dyzury), Zajete(zachlanny.Dyzury));
-    SprawdzWpisane(szkola, przerwany, obszar, z, zZastrzezeniem);
+  TModele m = szkola;
+  std::vector<TPostepOptimum> postep;
+  TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
+  u.Postep = [&](const TPostepOptimum& p) { postep.push_back(p); };
+  const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
+  EXPECT_TRUE(w.Optymalny);
+  // Every report is of a plan that exists and under a bound that holds.
+  for (const TPostepOptimum& p : postep) {
+    EXPECT_LE(p.Wpisano, w.Wpisano);
+    EXPECT_GE(p.NajwyzejMozliwe, w.Wpisano);
   }
+  EXPECT_EQ(w.NajwyzejMozliwe, w.Wpisano);
+  EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
+  EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+
+  SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
+
+  TModele jeszczeRaz = szkola;
+  wpisz_optymalnie(jeszczeRaz, obszar, z, Ustawienia(zZastrzezeniem));
+  EXPECT_EQ(jeszczeRaz.Dyzury, m.Dyzury);
+
+  // Stopped at its first report, the run keeps a valid plan, not a worse
+  // one than greedy's.
+  std::atomic<bool> stop{false};
+  u.Przerwij = &stop;
+  u.Postep = [&](const TPostepOptimum&) { stop = true; };
+  TModele przerwany = szkola;
+  const TWynikOptimum wp = wpisz_optymalnie(przerwany, obszar, z, u);
+  EXPECT_TRUE(wp.Przerwany);
+  EXPECT_FALSE(wp.Optymalny);
+  EXPECT_GE(wp.NajwyzejMozliwe, w.Wpisano);
+  EXPECT_GE(Zajete(przerwany.Dyzury), Zajete(zachlanny.Dyzury));
+  SprawdzWpisane(szkola, przerwany, obszar, z, zZastrzezeniem);
 }
+INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumNaSzkole, ::testing::Range(1u, 9u));
 
 // A limit too short for the solver to finish: what it leaves (or the first
 // solution) still keeps to the rules and fills at least greedy's cells.
-TEST(Optimum, StoppedAtOnceStillFillsAllowedCellsOnly) {
-  for (unsigned ziarno = 1; ziarno <= 12; ++ziarno) {
-    SCOPED_TRACE(ziarno);
-    TCechySzkoly cechy;
-    cechy.Wpisane = cechy.Bledne = 0;  // greedy would replace entered teachers
-    const TModele szkola = LosowaSzkola(ziarno, 30 + static_cast<int>(ziarno) * 3, 5, 7, 8, cechy);
-    const TZasadyOceny z = Zasady(ziarno);
-    const bool zZastrzezeniem = ziarno % 2 == 0;
-    const TObszar obszar = CalaTabela(szkola.Dyzury);
+class OptimumPrzerwany : public ::testing::TestWithParam<unsigned> {};
 
-    const TModele zachlanny = Zachlanny(szkola, obszar, z);
+TEST_P(OptimumPrzerwany, StoppedAtOnceStillFillsAllowedCellsOnly) {
+  const unsigned ziarno = GetParam();
+  TCechySzkoly cechy;
+  cechy.Wpisane = cechy.Bledne = 0;  // greedy would replace entered teachers
+  const TModele szkola = LosowaSzkola(ziarno, 30 + static_cast<int>(ziarno) * 3, 5, 7, 8, cechy);
+  const TZasadyOceny z = Zasady(ziarno);
+  const bool zZastrzezeniem = ziarno % 2 == 0;
+  const TObszar obszar = CalaTabela(szkola.Dyzury);
 
-    TModele m = szkola;
-    TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
-    u.LimitSekund = 0.0;
-    const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
-    EXPECT_GE(w.NajwyzejMozliwe, w.Wpisano);
-    EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
-    EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
-    SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
-  }
+  const TModele zachlanny = Zachlanny(szkola, obszar, z);
+
+  TModele m = szkola;
+  TUstawieniaOptimum u = Ustawienia(zZastrzezeniem);
+  u.LimitSekund = 0.0;
+  const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
+  EXPECT_GE(w.NajwyzejMozliwe, w.Wpisano);
+  EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+  EXPECT_GE(Zajete(m.Dyzury), Zajete(zachlanny.Dyzury));
+  SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
 }
+INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumPrzerwany, ::testing::Range(1u, 13u));
 
 // On tiny schools every table is tried: no allowed table fills more cells,
 // more clean ones, or scores more, in that order.
-TEST(Optimum, MatchesExhaustiveSearchOnTinySchools) {
-  for (unsigned ziarno = 1; ziarno <= 40; ++ziarno) {
-    SCOPED_TRACE(ziarno);
-    TCechySzkoly cechy;
-    cechy.Dlugie = 0.5;
-    cechy.Usterki = false;
-    cechy.KrotszeDni = 0;
-    const TModele szkola = LosowaSzkola(ziarno, 4, 1, 3, 2, cechy);
-    const TZasadyOceny z = Zasady(ziarno);
-    const bool zZastrzezeniem = ziarno % 2 == 0;
-    std::vector<std::pair<int, int>> puste;
-    for (int r = 0; r < szkola.Dyzury.LiczbaRejonow(); ++r)
-      for (int k = 0; k < szkola.Dyzury.LiczbaMomentow(); ++k)
-        if (szkola.Dyzury.Dyzurny(r, k) == kBrak) puste.emplace_back(r, k);
-    ASSERT_LE(puste.size(), 6u);
+class OptimumMalejSzkoly : public ::testing::TestWithParam<unsigned> {};
 
-    TModele proba = szkola;
-    std::tuple<int, int, int> najlepsza{0, 0, 0};
-    const std::function<void(size_t)> szukaj = [&](size_t i) {
-      if (i == puste.size()) {
-        najlepsza = std::max(najlepsza, Wartosc(proba, puste, z, zZastrzezeniem));
-        return;
-      }
-      const auto [r, k] = puste[i];
-      for (int t = -1; t < proba.Nauczyciele.Liczba(); ++t) {
-        proba.Dyzury.UstawDyzurnego(r, k, t < 0 ? kBrak : static_cast<uint8_t>(t));
-        // More duties only exclude more: a cell excluded now stays excluded.
-        if (t < 0 || Dozwolony(proba, r, k, z, zZastrzezeniem)) szukaj(i + 1);
-      }
-      proba.Dyzury.UstawDyzurnego(r, k, kBrak);
-    };
-    szukaj(0);
+TEST_P(OptimumMalejSzkoly, MatchesExhaustiveSearchOnTinySchools) {
+  const unsigned ziarno = GetParam();
+  TCechySzkoly cechy;
+  cechy.Dlugie = 0.5;
+  cechy.Usterki = false;
+  cechy.KrotszeDni = 0;
+  const TModele szkola = LosowaSzkola(ziarno, 4, 1, 3, 2, cechy);
+  const TZasadyOceny z = Zasady(ziarno);
+  const bool zZastrzezeniem = ziarno % 2 == 0;
+  std::vector<std::pair<int, int>> puste;
+  for (int r = 0; r < szkola.Dyzury.LiczbaRejonow(); ++r)
+    for (int k = 0; k < szkola.Dyzury.LiczbaMomentow(); ++k)
+      if (szkola.Dyzury.Dyzurny(r, k) == kBrak) puste.emplace_back(r, k);
+  ASSERT_LE(puste.size(), 6u);
 
-    TModele m = szkola;
-    const TWynikOptimum w =
-        wpisz_optymalnie(m, CalaTabela(m.Dyzury), z, Ustawienia(zZastrzezeniem));
-    EXPECT_TRUE(w.Optymalny);
-    EXPECT_EQ(w.Wpisano, std::get<0>(najlepsza));
-    EXPECT_EQ(Wartosc(m, puste, z, zZastrzezeniem), najlepsza);
-  }
+  TModele proba = szkola;
+  std::tuple<int, int, int> najlepsza{0, 0, 0};
+  const std::function<void(size_t)> szukaj = [&](size_t i) {
+    if (i == puste.size()) {
+      najlepsza = std::max(najlepsza, Wartosc(proba, puste, z, zZastrzezeniem));
+      return;
+    }
+    const auto [r, k] = puste[i];
+    for (int t = -1; t < proba.Nauczyciele.Liczba(); ++t) {
+      proba.Dyzury.UstawDyzurnego(r, k, t < 0 ? kBrak : static_cast<uint8_t>(t));
+      // More duties only exclude more: a cell excluded now stays excluded.
+      if (t < 0 || Dozwolony(proba, r, k, z, zZastrzezeniem)) szukaj(i + 1);
+    }
+    proba.Dyzury.UstawDyzurnego(r, k, kBrak);
+  };
+  szukaj(0);
+
+  TModele m = szkola;
+  const TWynikOptimum w = wpisz_optymalnie(m, CalaTabela(m.Dyzury), z, Ustawienia(zZastrzezeniem));
+  EXPECT_TRUE(w.Optymalny);
+  EXPECT_EQ(w.Wpisano, std::get<0>(najlepsza));
+  EXPECT_EQ(Wartosc(m, puste, z, zZastrzezeniem), najlepsza);
 }
+INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumMalejSzkoly, ::testing::Range(1u, 41u));
 
 }  // namespace
