@@ -65,27 +65,16 @@ int Zapisz(const TPlikiEksportu& pliki, const fs::path& cel, std::ostream& wyjsc
   return kSukces;
 }
 
-// The --format names of the formats `ktore` picks, joined by " albo ".
-template <class F>
-std::string Formaty(F ktore) {
-  std::string wynik;
-  for (const TFormatEksportu& f : kFormatyEksportu) {
-    if (!ktore(f)) continue;
-    if (!wynik.empty()) wynik += " albo ";
-    wynik += f.Nazwa;
-  }
-  return wynik;
-}
-
 void SprawdzOpcje(const TArgumenty& a, const TFormatEksportu& f) {
   if (!f.Kalendarz)
     for (const char* opcja : {"--teacher", "--from", "--weeks"})
       if (a.Opcja(opcja))
-        throw EUzycie(std::string(opcja) + " tylko z --format " +
-                      Formaty([](const TFormatEksportu& g) { return g.Kalendarz; }));
+        throw EUzycie(
+            std::string(opcja) + " tylko z --format " +
+            NazwyFormatow(" albo ", [](const TFormatEksportu& g) { return g.Kalendarz; }));
   if (a.Opcja("--view") && !f.ZWidokiem)
     throw EUzycie("--view tylko z --format " +
-                  Formaty([](const TFormatEksportu& g) { return g.ZWidokiem; }));
+                  NazwyFormatow(" albo ", [](const TFormatEksportu& g) { return g.ZWidokiem; }));
   if (!ZnanyWidok(a.Opcja("--view").value_or("duty")))
     throw EUzycie("nieznany widok: " + *a.Opcja("--view"));
 }

@@ -23,16 +23,7 @@ std::string Przelaczniki(bool optymalnie) {
   return wynik;
 }
 
-// The export formats' names, and a line on each, from the table of formats.
-std::string Formaty() {
-  std::string wynik;
-  for (const TFormatEksportu& f : kFormatyEksportu) {
-    if (!wynik.empty()) wynik += '|';
-    wynik += f.Nazwa;
-  }
-  return wynik;
-}
-
+// A line on each export format, from the table of formats.
 std::string OpisyFormatow() {
   std::string wynik;
   for (const TFormatEksportu& f : kFormatyEksportu)
@@ -60,7 +51,7 @@ std::string Pomoc() {
          "  check PLAN [--format text|tsv|json] [--strict]\n"
          "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
          "  export PLAN --format " +
-         Formaty() +
+         NazwyFormatow("|") +
          " -o WYNIK\n"
          "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
          "      eksport planu:\n" +

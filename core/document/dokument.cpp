@@ -158,21 +158,21 @@ TDokument::TZmiana::~TZmiana() {
 bool TDokument::Cofnij() {
   if (!Historia.MoznaCofnac()) return false;
   const TStanDyzurow teraz = TStanDyzurow::Z(*this);
-  const TStanDyzurow stan = Historia.Cofnij(teraz);
-  stan.Przywroc(*this);
-  Zmieniony = Historia.Zmieniony();
-  Powiadom(Roznica(stan, teraz) | kZmianaCofnieta);
+  PrzywrocKrok(Historia.Cofnij(teraz), teraz);
   return true;
 }
 
 bool TDokument::Ponow() {
   if (!Historia.MoznaPonowic()) return false;
   const TStanDyzurow teraz = TStanDyzurow::Z(*this);
-  const TStanDyzurow stan = Historia.Ponow(teraz);
+  PrzywrocKrok(Historia.Ponow(teraz), teraz);
+  return true;
+}
+
+void TDokument::PrzywrocKrok(const TStanDyzurow& stan, const TStanDyzurow& teraz) {
   stan.Przywroc(*this);
   Zmieniony = Historia.Zmieniony();
   Powiadom(Roznica(stan, teraz) | kZmianaCofnieta);
-  return true;
 }
 
 void TDokument::NowyPlan() {

@@ -113,6 +113,8 @@ class TDokument : public TModele {
 
  private:
   void Powiadom(uint32_t czesci);
+  // The state undo or redo gave back, `teraz` the one it replaced.
+  void PrzywrocKrok(const TStanDyzurow& stan, const TStanDyzurow& teraz);
 
   // Not copied with the document.
   struct TSluchacze {

@@ -18,12 +18,12 @@ TStanDyzurow TStanDyzurow::Z(const TModele& m) {
 
 uint32_t Roznica(const TStanDyzurow& a, const TStanDyzurow& b) {
   uint32_t c = 0;
-  if (!(a.Dyzury == b.Dyzury)) c |= kZmianaTabeli;
-  if (!(a.Momenty == b.Momenty)) c |= kZmianaMomentow;
-  if (!(a.Rejony == b.Rejony)) c |= kZmianaRejonow;
+  if (a.Dyzury != b.Dyzury) c |= kZmianaTabeli;
+  if (a.Momenty != b.Momenty) c |= kZmianaMomentow;
+  if (a.Rejony != b.Rejony) c |= kZmianaRejonow;
   if (a.Limity != b.Limity) c |= kZmianaLimitow;
   if (a.Zakazy != b.Zakazy) c |= kZmianaZakazow;
-  if (!(a.Opcje == b.Opcje) || a.WpisujAutomatycznie != b.WpisujAutomatycznie) c |= kZmianaOpcji;
+  if (a.Opcje != b.Opcje || a.WpisujAutomatycznie != b.WpisujAutomatycznie) c |= kZmianaOpcji;
   return c;
 }
 

@@ -39,7 +39,6 @@ struct TStanDyzurow {
 struct TWidokPlanu {
   int Kolumna = -1, Wiersz = -1;
   int Lewa = -1, Gora = -1, Prawa = -1, Dol = -1;
-  bool operator==(const TWidokPlanu&) const = default;
 };
 
 // The parts of the duty model a change touched, as bits.

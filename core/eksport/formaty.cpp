@@ -50,4 +50,14 @@ const TFormatEksportu* FormatEksportu(std::string_view nazwa) {
   return nullptr;
 }
 
+std::string NazwyFormatow(std::string_view odstep, bool (*ktore)(const TFormatEksportu&)) {
+  std::string wynik;
+  for (const TFormatEksportu& f : kFormatyEksportu) {
+    if (ktore && !ktore(f)) continue;
+    if (!wynik.empty()) wynik += odstep;
+    wynik += f.Nazwa;
+  }
+  return wynik;
+}
+
 }  // namespace velmor

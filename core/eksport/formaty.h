@@ -45,4 +45,8 @@ extern const std::array<TFormatEksportu, 5> kFormatyEksportu;
 // The format of that --format name, or nullptr.
 const TFormatEksportu* FormatEksportu(std::string_view nazwa);
 
+// The --format names of the formats `ktore` picks (all without it), joined
+// by `odstep`.
+std::string NazwyFormatow(std::string_view odstep, bool (*ktore)(const TFormatEksportu&) = nullptr);
+
 }  // namespace velmor
