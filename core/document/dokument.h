@@ -74,6 +74,8 @@ class TDokument : public TModele {
     ~TZmiana();
     TZmiana(const TZmiana&) = delete;
     TZmiana& operator=(const TZmiana&) = delete;
+    // The models this step may change.
+    TModele& Modele() { return dokument_; }
 
    private:
     void SprawdzHistorie() const;

@@ -11,7 +11,8 @@
 
 namespace velmor {
 
-Tffdmain::Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametry, QWidget* rodzic)
+Tffdmain::Tffdmain(const TDokument& dokument, const TParametryUruchomieniowe& parametry,
+                   QWidget* rodzic)
     : QMainWindow(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),

@@ -53,13 +53,13 @@ class Tffdmain : public QMainWindow {
     std::function<void()> PierwszePokazanie;
   };
 
-  Tffdmain(TDokument& dokument, const TParametryUruchomieniowe& parametry,
+  Tffdmain(const TDokument& dokument, const TParametryUruchomieniowe& parametry,
            QWidget* rodzic = nullptr);
   void Podlacz(TPowiazania powiazania) { powiazania_ = std::move(powiazania); }
 
   const TParametryUruchomieniowe& Parametry() const { return parametry_; }
   // The single model instances and the file state; never replaced.
-  TDokument& Dokument() { return dokument_; }
+  const TDokument& Dokument() const { return dokument_; }
   const TPolecenia& Polecenia() const { return polecenia_; }
 
   // True when the caller may go on: no unsaved changes, "No", or "Yes" and
@@ -95,7 +95,7 @@ class Tffdmain : public QMainWindow {
   void PierwszePokazanie();
   void OtworzOstatni();
 
-  TDokument& dokument_;
+  const TDokument& dokument_;
   const TParametryUruchomieniowe& parametry_;
   TPowiazania powiazania_;
   TPolecenia polecenia_;

@@ -37,6 +37,7 @@ TProgram::TProgram(TParametryUruchomieniowe parametry, TDialogi& dialogi)
 }
 
 TProgram::~TProgram() {
+  dokument_.WidokPlanu = nullptr;
   for (auto it = okna_.Kolejnosc.rbegin(); it != okna_.Kolejnosc.rend(); ++it) delete it->data();
   dokument_.UsunSluchacza(sluchacz_);
 }
@@ -66,7 +67,7 @@ void TProgram::UtworzOkna() {
   o.ffdnowy = zapamietaj(
       new Tffdnowy(d, *o.fdlosa, [glowne = o.ffdmain] { return glowne->ZapytajOZapis(); }));
   o.ffdodaj = zapamietaj(new Tffdodaj(d));
-  o.ffdopcje = zapamietaj(new Tffdopcje(d.Opcje));
+  o.ffdopcje = zapamietaj(new Tffdopcje);
   towarzysze_.PlanNauczycieli = zapamietaj(new Tffdplann(d, *this));
   o.ffdrejon = zapamietaj(new Tffdrejon(d, *this, towarzysze_, *o.ffdodaj));
   towarzysze_.Statystyka = zapamietaj(new Tffdstat(d, *this));
@@ -106,6 +107,7 @@ void TProgram::Podlacz() {
 
   // The duty plan editor reaches the chooser, the variant list and the options.
   Tffddyzur& plan = *o.ffddyzur;
+  dokument_.WidokPlanu = [&plan] { return plan.Widok(); };
   plan.WybierzNauczyciela = [lista = o.ffdlista](const std::vector<int>& nauczyciele, int litera,
                                                  int moment) {
     lista->otworz_liste(1, litera);
@@ -128,7 +130,7 @@ void TProgram::Podlacz() {
   // The options are one step.
   plan.PokazOpcje = [this] {
     TDokument::TZmiana zmiana(dokument_, "Opcje");
-    okna_.ffdopcje->Pokaz();
+    okna_.ffdopcje->Pokaz(zmiana.Modele().Opcje);
   };
   // The lists' cursors move the companions; the companions move the plan's.
   const auto towarzysze = [this](int t, int m) { towarzysze_.OdswiezWidoczne(t, m); };

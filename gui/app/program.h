@@ -69,6 +69,8 @@ class TProgram : private TUslugiOkna {
   TTowarzysze& Towarzysze() { return towarzysze_; }
   TOknaStopki& OknaStopki() override { return oknaStopki_; }
   TZmianyDokumentu& Zmiany() override { return zmiany_; }
+  // The document itself; the windows read it through const references.
+  TDokument& Dokument() override { return dokument_; }
 
  private:
   void UtworzOkna();

@@ -1,7 +1,12 @@
 #pragma once
-// What a table window asks of the program: the dialogs every table opens and
-// the document's save and changes. The program hands it to each window at
-// creation.
+// What a table window asks of the program: the dialogs every table opens,
+// the document's steps, its save and its changes. The program hands it to
+// each window at creation.
+#include <string>
+#include <utility>
+
+#include "core/document/dokument.h"
+
 class QString;
 
 namespace velmor {
@@ -19,6 +24,14 @@ struct TOpcjeWygladu {
 
 class TUslugiOkna {
  public:
+  // One step of the user's (see TDokument::TZmiana): a window reads the
+  // document through a const reference and changes it only through this.
+  TDokument::TZmiana Zmien(std::string nazwa, std::string scal = {}) {
+    return TDokument::TZmiana(Dokument(), std::move(nazwa), std::move(scal));
+  }
+  // Keys typed from now on make a new step.
+  void PrzerwijScalanie() { Dokument().Historia.Przerwij(); }
+
   // The print dialog for `siatka`, under `tytul`.
   virtual void Drukuj(TCellEdi& siatka, const QString& tytul) = 0;
   // The appearance dialog for `siatka`.
@@ -34,6 +47,7 @@ class TUslugiOkna {
 
  protected:
   ~TUslugiOkna() = default;
+  virtual TDokument& Dokument() = 0;
 };
 
 }  // namespace velmor

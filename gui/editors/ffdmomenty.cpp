@@ -23,7 +23,7 @@ constexpr int kSzerokosci[kKolumn] = {150, 80, 50};
 
 }  // namespace
 
-Tffdmomenty::Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
+Tffdmomenty::Tffdmomenty(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dokument_(dokument),
       uslugi_(uslugi),

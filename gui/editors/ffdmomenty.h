@@ -15,6 +15,7 @@ class TUslugiOkna;
 
 class TCellEdi;
 class TDokument;
+struct TModele;
 class TKolor;
 struct TTekstOczka;
 
@@ -23,7 +24,7 @@ class Tffdmomenty : public QWidget {
  public:
   enum TPolecenie { kZapisz, kJakWPlanie, kDrukuj, kKoniec, kLiczbaPolecen };
 
-  Tffdmomenty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
+  Tffdmomenty(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // Fits the rows to the moments, shows the window and focuses the grid.
   void Pokaz();
@@ -52,8 +53,9 @@ class Tffdmomenty : public QWidget {
   // Calls f(y) for every selected row that has a moment.
   void NaWierszach(const std::function<void(int y)>& f);
 
-  TDokument& dokument_;
+  const TDokument& dokument_;
   TUslugiOkna& uslugi_;
+  TModele* wklejane_ = nullptr;  // the models of the paste under way
   TCellEdi* siatka_;
   TKolor* paleta_ = nullptr;
   std::array<QToolButton*, kLiczbaPolecen> polecenia_{};

@@ -85,10 +85,12 @@ void Tffdmomenty::PodlaczSiatke() {
     Edycja(x, y, key, button);
   };
   s.OnWklejanie = [this](const std::function<void()>& wklej) {
-    TDokument::TZmiana zmiana(dokument_, "Wklej");
+    TDokument::TZmiana zmiana = uslugi_.Zmien("Wklej");
+    wklejane_ = &zmiana.Modele();
     wklej();
+    wklejane_ = nullptr;
   };
-  s.OnZmianaKomorki = [this](TCellEdi&, int, int) { dokument_.Historia.Przerwij(); };
+  s.OnZmianaKomorki = [this](TCellEdi&, int, int) { uslugi_.PrzerwijScalanie(); };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
     uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
   };
@@ -101,10 +103,10 @@ void Tffdmomenty::Edycja(int x, int y, int& key, int button) {
     return;
   }
   // Keys typed into one cell make one step.
-  TDokument::TZmiana zmiana(
-      dokument_, "Wpisz",
-      button == 0 ? "momenty " + std::to_string(x) + " " + std::to_string(y) : std::string());
-  TMomenty& momenty = dokument_.Momenty;
+  TDokument::TZmiana zmiana =
+      uslugi_.Zmien("Wpisz", button == 0 ? "momenty " + std::to_string(x) + " " + std::to_string(y)
+                                         : std::string());
+  TMomenty& momenty = zmiana.Modele().Momenty;
   if (x == 0) {
     edytuj_tekst(uslugi_.StanEdycji(), momenty[y].Nazwa, key, kMaksNazwy, false);
     const std::string nazwa = momenty[y].Nazwa;
@@ -122,26 +124,26 @@ void Tffdmomenty::Edycja(int x, int y, int& key, int button) {
 }
 
 void Tffdmomenty::Wklej(int x, int y, const std::string& tekst) {
-  if (!JestMoment(y) || x < 0 || x > 2) return;
-  TMoment& m = dokument_.Momenty[y];
+  if (!wklejane_ || !JestMoment(y) || x < 0 || x > 2) return;
+  TMoment& m = wklejane_->Momenty[y];
   if (x == 0) m.Nazwa = tekst;
   else if (x == 1) m.Minuty = MinutyZTekstu(tekst);
   else m.Dluga = tekst == "TAK" ? 1 : 0;
 }
 
 void Tffdmomenty::JakWPlanieLekcji() {
-  TDokument::TZmiana zmiana(dokument_, "Jak w planie lekcji");
-  NaWierszach([this](int y) {
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Jak w planie lekcji");
+  NaWierszach([&](int y) {
     const auto [d, p] = dokument_.Dni.DzienILekcja(y);
-    dokument_.Momenty[y].Nazwa = "przed " + EtykietaLekcji(dokument_.Dni, d, p);
+    zmiana.Modele().Momenty[y].Nazwa = "przed " + EtykietaLekcji(dokument_.Dni, d, p);
   });
   siatka_->OdswiezAll();
 }
 
 void Tffdmomenty::Koloruj(uint32_t kolor) {
-  TDokument::TZmiana zmiana(dokument_, "Koloruj");
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Koloruj");
   NaWierszach([&](int y) {
-    dokument_.Momenty[y].Kolor = kolor;
+    zmiana.Modele().Momenty[y].Kolor = kolor;
     siatka_->OdswiezRow(y);
   });
 }

@@ -38,7 +38,7 @@ bool Widoczny(const QWidget* okno) { return okno && okno->isVisible(); }
 
 }  // namespace
 
-Tffdnaucz::Tffdnaucz(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+Tffdnaucz::Tffdnaucz(const TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
                      QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dok_(dokument),

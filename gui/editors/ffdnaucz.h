@@ -18,13 +18,14 @@ class TUslugiOkna;
 
 class TCellEdi;
 class TDokument;
+struct TModele;
 struct TNaucz;
 struct TTekstOczka;
 
 class Tffdnaucz : public QWidget {
   Q_OBJECT
  public:
-  Tffdnaucz(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+  Tffdnaucz(const TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
             QWidget* rodzic = nullptr);
 
   // Recounts the loads, shows the window; a new teacher count resets the order.
@@ -68,8 +69,9 @@ class Tffdnaucz : public QWidget {
   void Wklej(int x, int y, const std::string& tekst);
   void PoRuchuKursora();
 
-  TDokument& dok_;
+  const TDokument& dok_;
   TUslugiOkna& uslugi_;
+  TModele* wklejane_ = nullptr;  // the models of the paste under way
   TTowarzysze& towarzysze_;
   TCellEdi* siatka_;
   QToolButton *drukuj_ = nullptr, *koniec_ = nullptr;

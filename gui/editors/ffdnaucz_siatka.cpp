@@ -59,14 +59,16 @@ void Tffdnaucz::PodlaczSiatke() {
   };
   s.OnTopInfoAkcja = [this](TCellEdi&, int x, int, Qt::KeyboardModifiers) { Sortuj(x); };
   s.OnWklejanie = [this](const std::function<void()>& wklej) {
-    TDokument::TZmiana zmiana(dok_, "Wklej");
+    TDokument::TZmiana zmiana = uslugi_.Zmien("Wklej");
+    wklejane_ = &zmiana.Modele();
     wklej();
+    wklejane_ = nullptr;
   };
   s.OnAkcjaEdit = [this](TCellEdi&, int x, int y, int& key, int button) {
     Edytuj(x, y, key, button);
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int) {
-    dok_.Historia.Przerwij();  // keys typed elsewhere are a new step
+    uslugi_.PrzerwijScalanie();  // keys typed elsewhere are a new step
     // A number left untaken is dropped: back in the cell, typing starts anew.
     if (uslugi_.StanEdycji().Wlasciciel == this) uslugi_.StanEdycji().x = -1;
     komunikat_->clear();
@@ -167,8 +169,8 @@ std::string Tffdnaucz::TekstLimitu(int x, int y, int limit) const {
 // what the teacher has waits in its cell; Enter says why it is not taken.
 void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int button, double krok,
                             int min, int max) {
-  TDokument::TZmiana zmiana(
-      dok_, "Wpisz", button == 0 ? "limity " + std::to_string(x) + " " + std::to_string(y) : "");
+  TDokument::TZmiana zmiana = uslugi_.Zmien(
+      "Wpisz", button == 0 ? "limity " + std::to_string(x) + " " + std::to_string(y) : "");
   komunikat_->clear();
   if (key == kKlawiszEnter && Nieprzyjeta(uslugi_.StanEdycji(), this, x, y)) {
     komunikat_->setText(QString::fromUtf8("Nie mniej niż %1: tyle nauczyciel już ma w planie "
@@ -184,15 +186,15 @@ void Tffdnaucz::EdytujLimit(int32_t TNaucz::*limit, int x, int y, int& key, int 
   int sx = 0, sy = 0;
   while (siatka_->sel_iterator(sx, sy))
     if (const int t = Nauczyciel(sy); t >= 0)
-      dok_.Nauczyciele[t].*limit = static_cast<int32_t>(wartosc);
+      zmiana.Modele().Nauczyciele[t].*limit = static_cast<int32_t>(wartosc);
 }
 
 // No lower bound here: a pasted limit is only clamped to its range.
 void Tffdnaucz::Wklej(int x, int y, const std::string& tekst) {
   const int t = Nauczyciel(y);
-  if (t < 0 || (x != 1 && x != 2)) return;
+  if (!wklejane_ || t < 0 || (x != 1 && x != 2)) return;
   const int wartosc = LiczbaWklejona(tekst);
-  TNaucz& n = dok_.Nauczyciele[t];
+  TNaucz& n = wklejane_->Nauczyciele[t];
   if (x == 1) n.LimitDyzurow = std::clamp(wartosc, 0, kNajwiecejDyzurow);
   else n.LimitMinut = std::clamp(wartosc, 0, kNajwiecejMinut);
 }

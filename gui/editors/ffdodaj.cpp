@@ -36,7 +36,7 @@ QPushButton* Strzalka(const char* tekst, const char* podpowiedz, QWidget* rodzic
 
 }  // namespace
 
-Tffdodaj::Tffdodaj(TDokument& dokument, QWidget* rodzic)
+Tffdodaj::Tffdodaj(const TDokument& dokument, QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       dok_(dokument) {

@@ -21,7 +21,7 @@ class Tffdodaj : public QDialog {
  public:
   static constexpr size_t kMaksFiltr = 3;
 
-  explicit Tffdodaj(TDokument& dokument, QWidget* rodzic = nullptr);
+  explicit Tffdodaj(const TDokument& dokument, QWidget* rodzic = nullptr);
 
   // Edits `wybraneSale` in place; false when left with Esc.
   bool Wybierz(TWektor<uint8_t>& wybraneSale);
@@ -51,7 +51,7 @@ class Tffdodaj : public QDialog {
   void Przebuduj();
   bool Pisz(const QKeyEvent& e);
 
-  TDokument& dok_;
+  const TDokument& dok_;
   TWektor<uint8_t>* wybraneSale_ = nullptr;
   std::vector<uint8_t> pozostale_, widoczne_;
   std::string tekstFiltru_;  // Windows-1250

@@ -21,7 +21,7 @@
 
 namespace velmor {
 
-Tffdrejon::Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+Tffdrejon::Tffdrejon(const TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
                      Tffdodaj& sale, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dok_(dokument),
@@ -86,9 +86,10 @@ void Tffdrejon::Pokaz() {
 }
 
 void Tffdrejon::DodajRejon() {
-  TDokument::TZmiana zmiana(dok_, "Dodaj rejon");
-  const int n = dok_.Rejony.Liczba();
-  dok_.Rejony.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0, dok_.Dyzury);
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Dodaj rejon");
+  TModele& m = zmiana.Modele();
+  const int n = m.Rejony.Liczba();
+  m.Rejony.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0, m.Dyzury);
   if (dok_.Rejony.Liczba() >= 2) siatka_->UstawIly(siatka_->Ily() + 1);
   // Typing goes on to the new region's name.
   siatka_->UstawKursor(0, n > 0 ? siatka_->Kury() + 1 : 0);
@@ -97,10 +98,11 @@ void Tffdrejon::DodajRejon() {
 }
 
 void Tffdrejon::UsunRejon() {
-  TDokument::TZmiana zmiana(dok_, "Usuń rejon");
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Usuń rejon");
+  TModele& m = zmiana.Modele();
   const int r = siatka_->Kury();
   const std::string nazwa = JestRejon(r) ? dok_.Rejony[r].Nazwa : std::string();
-  if (dok_.Rejony.UsunRejon(r, dok_.Dyzury)) {
+  if (m.Rejony.UsunRejon(r, m.Dyzury)) {
     if (dok_.Rejony.Liczba() > 0) siatka_->UstawIly(siatka_->Ily() - 1);
     siatka_->OdswiezAll();
     // No question asked: the removal is one step to undo.
@@ -110,9 +112,9 @@ void Tffdrejon::UsunRejon() {
 }
 
 void Tffdrejon::Koloruj(uint32_t kolor) {
-  TDokument::TZmiana zmiana(dok_, "Koloruj");
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Koloruj");
   NaWierszach([&](int r) {
-    dok_.Rejony[r].Kolor = kolor;
+    zmiana.Modele().Rejony[r].Kolor = kolor;
     siatka_->OdswiezRow(r);
   });
 }

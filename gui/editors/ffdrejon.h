@@ -20,6 +20,7 @@ class TUslugiOkna;
 
 class TCellEdi;
 class TDokument;
+struct TModele;
 class TKolor;
 struct TTekstOczka;
 
@@ -30,7 +31,7 @@ class Tffdrejon : public QWidget {
   static constexpr int kMaksNazwa = 20;
 
   // `sale`: the room picker.
-  Tffdrejon(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze, Tffdodaj& sale,
+  Tffdrejon(const TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze, Tffdodaj& sale,
             QWidget* rodzic = nullptr);
 
   // Fits the grid to the regions, repaints or shows the window.
@@ -69,8 +70,9 @@ class Tffdrejon : public QWidget {
   void NaWierszach(const std::function<void(int r)>& f);
   bool JestRejon(int y) const;
 
-  TDokument& dok_;
+  const TDokument& dok_;
   TUslugiOkna& uslugi_;
+  TModele* wklejane_ = nullptr;  // the models of the paste under way
   TTowarzysze& towarzysze_;
   Tffdodaj& sale_;
   TCellEdi* siatka_;

@@ -28,12 +28,14 @@ void Tffdrejon::PodlaczSiatke() {
     Akcja(x, y, klawisz, button);
   };
   s.OnZmianaKomorki = [this](TCellEdi&, int, int staryY) {
-    dok_.Historia.Przerwij();  // keys typed elsewhere are a new step
+    uslugi_.PrzerwijScalanie();  // keys typed elsewhere are a new step
     ZmianaKomorki(staryY);
   };
   s.OnWklejanie = [this](const std::function<void()>& wklej) {
-    TDokument::TZmiana zmiana(dok_, "Wklej");
+    TDokument::TZmiana zmiana = uslugi_.Zmien("Wklej");
+    wklejane_ = &zmiana.Modele();
     wklej();
+    wklejane_ = nullptr;
   };
   s.OnLeftTopAkcja = [this](TCellEdi& g, int, Qt::KeyboardModifiers) {
     uslugi_.PokazWyglad(g, {.Proporcjonalnie = true});
@@ -76,18 +78,19 @@ void Tffdrejon::Akcja(int x, int y, int& klawisz, int button) {
 
 // Whatever the key did, the selected rows take the name.
 void Tffdrejon::EdytujNazwe(int y, int& klawisz) {
-  TDokument::TZmiana zmiana(dok_, "Wpisz", "rejony " + std::to_string(y));
-  edytuj_tekst(uslugi_.StanEdycji(), dok_.Rejony[y].Nazwa, klawisz, kMaksNazwa, false);
-  const std::string nazwa = dok_.Rejony[y].Nazwa;
-  NaWierszach([&](int r) { dok_.Rejony[r].Nazwa = nazwa; });
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Wpisz", "rejony " + std::to_string(y));
+  TRejony& rejony = zmiana.Modele().Rejony;
+  edytuj_tekst(uslugi_.StanEdycji(), rejony[y].Nazwa, klawisz, kMaksNazwa, false);
+  const std::string nazwa = rejony[y].Nazwa;
+  NaWierszach([&](int r) { rejony[r].Nazwa = nazwa; });
 }
 
 // The picker edits a copy; the selected rows take it unless left with Esc.
 void Tffdrejon::WybierzSale(int y) {
   TWektor<uint8_t> sale = dok_.Rejony[y].SaleRejonu;
   if (!sale_.Wybierz(sale)) return;
-  TDokument::TZmiana zmiana(dok_, "Sale rejonu");
-  NaWierszach([&](int r) { dok_.Rejony[r].SaleRejonu = sale; });
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Sale rejonu");
+  NaWierszach([&](int r) { zmiana.Modele().Rejony[r].SaleRejonu = sale; });
 }
 
 void Tffdrejon::Mikroplan(TMikroplan okno, TTrybMikroplanu tryb, int podmiot) {
@@ -97,8 +100,8 @@ void Tffdrejon::Mikroplan(TMikroplan okno, TTrybMikroplanu tryb, int podmiot) {
 
 // Room names not found are dropped; the whole text is split.
 void Tffdrejon::Wklej(int x, int y, const std::string& tekst) {
-  if (!JestRejon(y)) return;
-  TRejon& rejon = dok_.Rejony[y];
+  if (!wklejane_ || !JestRejon(y)) return;
+  TRejon& rejon = wklejane_->Rejony[y];
   if (x == 0) {
     rejon.Nazwa = tekst;
   } else if (x == 1) {

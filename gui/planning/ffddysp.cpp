@@ -20,8 +20,12 @@
 
 namespace velmor {
 
-Tffddysp::Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi, QWidget* rodzic)
-    : TRamkaTowarzysza("ffddysp", "Mikroplan", 220, rodzic), dok_(dokument), instancja_(instancja) {
+Tffddysp::Tffddysp(const TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
+                   QWidget* rodzic)
+    : TRamkaTowarzysza("ffddysp", "Mikroplan", 220, rodzic),
+      dok_(dokument),
+      uslugi_(uslugi),
+      instancja_(instancja) {
   drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
   zakaz_ = PrzyciskPanelu(this, panel_, "Zakaz dyżurowania");
   koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
@@ -201,8 +205,8 @@ void Tffddysp::Akcja(int x, int y, int& klawisz) {
 
 void Tffddysp::PrzelaczZakazy() {
   if (tryb_ != kTrybGdzieDyzuruje || !dok_.Nauczyciele.Istnieje(podmiot_)) return;
-  TDokument::TZmiana zmiana(dok_, "Zakaz dyżurowania");
-  TDysp& dysp = dok_.Nauczyciele[podmiot_].Dyspozycja;
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Zakaz dyżurowania");
+  TDysp& dysp = zmiana.Modele().Nauczyciele[podmiot_].Dyspozycja;
   siatka_->ini_sel_iterator(0);
   int x = 0, y = 0, zDyzurem = 0;
   while (siatka_->sel_iterator(x, y)) {

@@ -41,7 +41,7 @@ class Tffddysp : public TRamkaTowarzysza {
  public:
   static constexpr int kBezMomentu = kBrakSlotu;  // this or above: no cursor place
 
-  Tffddysp(TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
+  Tffddysp(const TDokument& dokument, TMikroplan instancja, TUslugiOkna& uslugi,
            QWidget* rodzic = nullptr);
 
   // Moves the duty plan editor's cursor to region r and moment m.
@@ -74,7 +74,8 @@ class Tffddysp : public TRamkaTowarzysza {
   bool ZnakZakazu(int x, int y) const;
   void Akcja(int x, int y, int& klawisz);
 
-  TDokument& dok_;
+  const TDokument& dok_;
+  TUslugiOkna& uslugi_;
   TMikroplan instancja_;
   TTrybMikroplanu tryb_ = kTrybGdzieUczy;
   int podmiot_ = 0, moment_ = kBezMomentu;

@@ -25,7 +25,7 @@ constexpr int kSzerNaglowka = 80;
 
 }  // namespace
 
-Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+Tffddyzur::Tffddyzur(const TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
                      QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       dokument_(dokument),
@@ -41,8 +41,8 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   automatycznie_->setFocusPolicy(Qt::NoFocus);
   pasek->addWidget(automatycznie_);
   connect(automatycznie_, &QCheckBox::toggled, this, [this](bool ok) {
-    TDokument::TZmiana zmiana(dokument_, "Wpisuj automatycznie");
-    dokument_.Stopka.WpisujAutomatycznie = ok;
+    TDokument::TZmiana zmiana = uslugi_.Zmien("Wpisuj automatycznie");
+    zmiana.Modele().Stopka.WpisujAutomatycznie = ok;
   });
   uklad->addWidget(ZbudujTowarzyszy());
   uklad->addWidget(siatka_, 1);
@@ -57,10 +57,6 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
     Odswiez();
     if (czesci & kZmianaCofnieta) PrzywrocWidok(dokument_.Historia.Widok());
   });
-  dokument_.WidokPlanu = [this] {
-    const TZaznaczenie z = siatka_->Zaznaczenie();
-    return TWidokPlanu{siatka_->Kurx(), siatka_->Kury(), z.Left, z.Top, z.Right, z.Bottom};
-  };
   wynikOpt_->PokazKomorke = [this](int r, int k) {
     UstawKursor(r, k);
     raise();
@@ -68,7 +64,10 @@ Tffddyzur::Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towa
   };
 }
 
-Tffddyzur::~Tffddyzur() { dokument_.WidokPlanu = nullptr; }
+TWidokPlanu Tffddyzur::Widok() const {
+  const TZaznaczenie z = siatka_->Zaznaczenie();
+  return TWidokPlanu{siatka_->Kurx(), siatka_->Kury(), z.Left, z.Top, z.Right, z.Bottom};
+}
 
 void Tffddyzur::UstawKursor(int rejon, int moment) {
   siatka_->UstawKursor(komorki_planu::X(rejon), komorki_planu::Y(moment));

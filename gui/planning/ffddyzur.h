@@ -65,9 +65,8 @@ class Tffddyzur : public QWidget {
     kLiczbaTowarzyszy
   };
 
-  Tffddyzur(TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
+  Tffddyzur(const TDokument& dokument, TUslugiOkna& uslugi, TTowarzysze& towarzysze,
             QWidget* rodzic = nullptr);
-  ~Tffddyzur() override;
 
   // Entry by hand: the teachers offered, the filter's first letter (0: none)
   // and the cursor's moment (kBrakSlotu: none); gives the teacher or
@@ -87,7 +86,9 @@ class Tffddyzur : public QWidget {
   void Pokaz();
   // Shows the models as they now are, where the window is open.
   void Odswiez();
-  // Puts back the cursor and selection an undone or redone step began with.
+  // The cursor and selection now, and putting back those an undone or
+  // redone step began with.
+  TWidokPlanu Widok() const;
   void PrzywrocWidok(const TWidokPlanu& widok);
   // Moves the cursor to region r's column and moment m's row.
   void UstawKursor(int rejon, int moment);
@@ -101,7 +102,7 @@ class Tffddyzur : public QWidget {
   void ZakazWpisu();
   // Fills the selected cells with the best candidates, showing the variant
   // list for each when `pokaz`; true when a cell was written.
-  bool wpisz_warianty(bool pokaz);
+  bool wpisz_warianty(TModele& modele, bool pokaz);
 
   TCellEdi& Siatka() { return *siatka_; }
   QToolButton* Przycisk(TPolecenie p) const { return polecenia_[p]; }
@@ -138,7 +139,7 @@ class Tffddyzur : public QWidget {
   // Calls f(r, m) for every selected cell inside the table.
   void NaZaznaczonych(const std::function<void(int r, int m)>& f);
 
-  TDokument& dokument_;
+  const TDokument& dokument_;
   TUslugiOkna& uslugi_;
   TTowarzysze& towarzysze_;
   TCellEdi* siatka_;

@@ -27,7 +27,7 @@ void Tffddyzur::NaZaznaczonych(const std::function<void(int r, int m)>& f) {
 
 void Tffddyzur::WpiszRecznie(int litera) {
   if (!WybierzNauczyciela) return;
-  TDokument::TZmiana krok(dokument_, "Wpisz nieautomatycznie");
+  TDokument::TZmiana krok = uslugi_.Zmien("Wpisz nieautomatycznie");
   const int obecny = NauczycielKursora();
   std::vector<int> nauczyciele;
   for (int t = 0; t < dokument_.Nauczyciele.Liczba(); ++t)
@@ -36,30 +36,30 @@ void Tffddyzur::WpiszRecznie(int litera) {
   if (t < 0 || t >= dokument_.Nauczyciele.Liczba()) return;
   NaZaznaczonych([&](int r, int m) {
     if (dokument_.Dyzury.Dyzurny(r, m) != kZamkniete)
-      dokument_.Dyzury.UstawDyzurnego(r, m, static_cast<uint8_t>(t));
+      krok.Modele().Dyzury.UstawDyzurnego(r, m, static_cast<uint8_t>(t));
   });
 }
 
 void Tffddyzur::Usun() {
-  TDokument::TZmiana zmiana(dokument_, "Usuń");
-  NaZaznaczonych([this](int r, int m) {
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Usuń");
+  NaZaznaczonych([&](int r, int m) {
     if (dokument_.Dyzury.Dyzurny(r, m) < dokument_.Nauczyciele.Liczba())
-      dokument_.Dyzury.UstawDyzurnego(r, m, kBrak);
+      zmiana.Modele().Dyzury.UstawDyzurnego(r, m, kBrak);
   });
 }
 
 void Tffddyzur::ZakazWpisu() {
-  TDokument::TZmiana zmiana(dokument_, "Zakaz wpisu");
-  NaZaznaczonych([this](int r, int m) {
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Zakaz wpisu");
+  NaZaznaczonych([&](int r, int m) {
     const bool zamkniete = dokument_.Dyzury.Dyzurny(r, m) == kZamkniete;
-    dokument_.Dyzury.UstawDyzurnego(r, m, zamkniete ? kBrak : kZamkniete);
+    zmiana.Modele().Dyzury.UstawDyzurnego(r, m, zamkniete ? kBrak : kZamkniete);
   });
 }
 
 void Tffddyzur::WpiszAutomatycznie() {
   // The whole run is one step, also when it is stopped half way.
-  TDokument::TZmiana zmiana(dokument_, "Wpisz automatycznie");
-  wpisz_warianty(!automatycznie_->isChecked());
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Wpisz automatycznie");
+  wpisz_warianty(zmiana.Modele(), !automatycznie_->isChecked());
 }
 
 void Tffddyzur::WpiszOptymalnie() {
@@ -82,8 +82,8 @@ void Tffddyzur::WpiszOptymalnie() {
   Tffdoptimum postep(this);
   const TWynikOptimum wynik = postep.Szukaj(kopia, obszar, zasady, u);
   {
-    TDokument::TZmiana zmiana(dokument_, "Wpisz optymalnie");
-    dokument_.Dyzury = kopia.Dyzury;
+    TDokument::TZmiana zmiana = uslugi_.Zmien("Wpisz optymalnie");
+    zmiana.Modele().Dyzury = kopia.Dyzury;
   }
   wynikOpt_->Pokaz(dokument_, obszar, zasady, wynik, przed);
 }
@@ -94,12 +94,12 @@ TObszar Tffddyzur::ObszarZaznaczenia() const {
           komorki_planu::MomentWiersza(z.Top), komorki_planu::MomentWiersza(z.Bottom)};
 }
 
-bool Tffddyzur::wpisz_warianty(bool pokaz) {
+bool Tffddyzur::wpisz_warianty(TModele& modele, bool pokaz) {
   TWyborAutomatyczny automatyczny;
   TWyborWariantu* wybor = pokaz ? ListaWariantow : &automatyczny;
   if (!wybor) return false;
   TListaWariantow lista;
-  return velmor::wpisz_warianty(dokument_, ObszarZaznaczenia(),
+  return velmor::wpisz_warianty(modele, ObszarZaznaczenia(),
                                 TZasadyOceny::Z(dokument_.Opcje, !pokaz), *wybor, lista,
                                 [this](int r, int m) {
                                   siatka_->OdswiezCell(komorki_planu::X(r), komorki_planu::Y(m));

@@ -16,7 +16,7 @@ const char* const kKolumny[] = {"Dzień", "Przerwa", "Rejon", "Minuty"};
 
 }  // namespace
 
-Tffdkarty::Tffdkarty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
+Tffdkarty::Tffdkarty(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaRaportu(dokument, uslugi, "ffdkarty", "Dyżury nauczycieli", 260, rodzic) {
   siatka_->UstawIlx(4);
   siatka_->UstawSzerInfo(20);

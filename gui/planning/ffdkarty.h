@@ -12,7 +12,7 @@ namespace velmor {
 class Tffdkarty : public TRamkaRaportu {
   Q_OBJECT
  public:
-  Tffdkarty(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
+  Tffdkarty(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
  private:
   // A row of the sheet: a teacher's name, one of his duties, his totals, a gap.

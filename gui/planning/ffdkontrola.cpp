@@ -17,7 +17,7 @@ const char* const kKolumny[] = {"Moment", "Rejon", "Nauczyciel", "Uwaga"};
 
 }  // namespace
 
-Tffdkontrola::Tffdkontrola(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
+Tffdkontrola::Tffdkontrola(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaRaportu(dokument, uslugi, "ffdkontrola", "Kontrola planu", 250, rodzic) {
   siatka_->UstawIlx(4);
   siatka_->UstawSzerInfo(36);

@@ -15,7 +15,7 @@ namespace velmor {
 class Tffdkontrola : public TRamkaRaportu {
   Q_OBJECT
  public:
-  Tffdkontrola(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
+  Tffdkontrola(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // Moves the duty plan's cursor to region r and moment k.
   std::function<void(int r, int k)> KursorPlanu;

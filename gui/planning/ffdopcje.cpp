@@ -15,10 +15,9 @@
 
 namespace velmor {
 
-Tffdopcje::Tffdopcje(TOpcje& opcje, QWidget* rodzic)
+Tffdopcje::Tffdopcje(QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      opcje_(opcje),
       limit_(new QSpinBox(this)) {
   setObjectName("ffdopcje");
   setWindowTitle("Opcje");
@@ -57,12 +56,12 @@ QCheckBox* Tffdopcje::Pole(TOpcja opcja) const {
   return nullptr;
 }
 
-void Tffdopcje::Pokaz() {
-  for (size_t i = 0; i < kOpcje.size(); ++i) pola_[i]->setChecked(opcje_.Wlaczona(kOpcje[i].Opcja));
-  limit_->setValue(opcje_.LimitSekund());
+void Tffdopcje::Pokaz(TOpcje& opcje) {
+  for (size_t i = 0; i < kOpcje.size(); ++i) pola_[i]->setChecked(opcje.Wlaczona(kOpcje[i].Opcja));
+  limit_->setValue(opcje.LimitSekund());
   exec();
-  for (size_t i = 0; i < kOpcje.size(); ++i) opcje_.Ustaw(kOpcje[i].Opcja, pola_[i]->isChecked());
-  opcje_.UstawLimitSekund(limit_->value());
+  for (size_t i = 0; i < kOpcje.size(); ++i) opcje.Ustaw(kOpcje[i].Opcja, pola_[i]->isChecked());
+  opcje.UstawLimitSekund(limit_->value());
 }
 
 void Tffdopcje::showEvent(QShowEvent* e) {

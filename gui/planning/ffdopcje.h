@@ -15,11 +15,11 @@ namespace velmor {
 class Tffdopcje : public QDialog {
   Q_OBJECT
  public:
-  explicit Tffdopcje(TOpcje& opcje, QWidget* rodzic = nullptr);
+  explicit Tffdopcje(QWidget* rodzic = nullptr);
 
   // Shows the flags, runs the dialog modally, writes them back however it
   // was closed.
-  void Pokaz();
+  void Pokaz(TOpcje& opcje);
 
   QCheckBox* Pole(TOpcja opcja) const;
   // The optimal entry's time limit in seconds.
@@ -30,7 +30,6 @@ class Tffdopcje : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
-  TOpcje& opcje_;
   std::array<QCheckBox*, kOpcje.size()> pola_{};  // by kOpcje
   QSpinBox* limit_;
   QAbstractButton* koniec_ = nullptr;

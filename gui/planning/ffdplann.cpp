@@ -17,7 +17,7 @@
 
 namespace velmor {
 
-Tffdplann::Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
+Tffdplann::Tffdplann(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaTowarzysza("ffdplann", "Plan dyżurów nauczycieli", 210, rodzic), dok_(dokument) {
   drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
   zamknij_ = PrzyciskPanelu(this, panel_, "Zamknij");

@@ -16,7 +16,7 @@ class TTekstOczka;
 class Tffdplann : public TRamkaTowarzysza {
   Q_OBJECT
  public:
-  Tffdplann(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
+  Tffdplann(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // Moves the duty plan editor's cursor to region r and moment m.
   std::function<void(int rejon, int moment)> KursorPlanu;
@@ -34,7 +34,7 @@ class Tffdplann : public TRamkaTowarzysza {
   bool Istnieje(int x, int y) const;
   void Akcja(int x, int y, int button);
 
-  TDokument& dok_;
+  const TDokument& dok_;
   QPushButton *drukuj_, *zamknij_;
 };
 

@@ -17,7 +17,7 @@
 
 namespace velmor {
 
-Tffdstat::Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
+Tffdstat::Tffdstat(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaTowarzysza("ffdstat", "Statystyka obciążeń nauczycieli", 230, rodzic), dok_(dokument) {
   drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
   koniec_ = PrzyciskPanelu(this, panel_, "Koniec");

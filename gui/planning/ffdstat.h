@@ -16,7 +16,7 @@ class TTekstOczka;
 class Tffdstat : public TRamkaTowarzysza {
   Q_OBJECT
  public:
-  Tffdstat(TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
+  Tffdstat(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic = nullptr);
 
   // Recounts the loads; the cursor on the teacher's column when valid.
   void pokaz_statystyke(int nauczyciel);
@@ -30,7 +30,7 @@ class Tffdstat : public TRamkaTowarzysza {
   void Slupki(QPainter& p, int x, int x0, int y0) const;
   bool Policzony(int x) const { return x >= 0 && static_cast<size_t>(x) < dyzury_.size(); }
 
-  TDokument& dok_;
+  const TDokument& dok_;
   std::vector<int> dyzury_, minuty_;
   QPushButton *drukuj_, *koniec_;
 };

@@ -37,7 +37,7 @@ void TRamkaTowarzysza::hideEvent(QHideEvent* e) {
   emit Ukryty();
 }
 
-TRamkaRaportu::TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa,
+TRamkaRaportu::TRamkaRaportu(const TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa,
                              const char* tytul, int pomoc, QWidget* rodzic)
     : QWidget(rodzic, Qt::Window), dok_(dokument), siatka_(new TCellEdi(this)) {
   QVBoxLayout* uklad = RamkaOkna(this, nazwa, tytul, pomoc);

@@ -48,13 +48,13 @@ class TRamkaRaportu : public QWidget {
 
  protected:
   // `tytul` is UTF-8, also the printed title.
-  TRamkaRaportu(TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa, const char* tytul,
-                int pomoc, QWidget* rodzic);
+  TRamkaRaportu(const TDokument& dokument, TUslugiOkna& uslugi, const char* nazwa,
+                const char* tytul, int pomoc, QWidget* rodzic);
   // The rows from the plan; gives their count.
   virtual int Przelicz() = 0;
   void keyPressEvent(QKeyEvent* e) override;
 
-  TDokument& dok_;
+  const TDokument& dok_;
   TCellEdi* siatka_;
 };
 

@@ -28,8 +28,9 @@ namespace {
 
 class WholeJob : public Powloka {
  protected:
+  // One cell pasted, as the grid pastes: inside the window's paste step.
   static void Wklej(TCellEdi& s, int x, int y, std::string tekst) {
-    s.OnClipboardToOczko(s, x, y, tekst, nullptr);
+    s.OnWklejanie([&] { s.OnClipboardToOczko(s, x, y, tekst, nullptr); });
   }
   Tffdmomenty& Momenty() { return *static_cast<Tffdmomenty*>(Okna().ffdmomenty); }
   Tffdrejon& Rejony() { return *qobject_cast<Tffdrejon*>(Okna().ffdrejon); }

@@ -537,7 +537,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
     opcje.Pole(TOpcja::kPoLekcjach)->toggle();
     QTest::keyClick(&opcje, Qt::Key_Escape);
   });
-  opcje.Pokaz();
+  Plan().Przycisk(Tffddyzur::kOpcje)->click();
   EXPECT_FALSE(opcje.isVisible());
   EXPECT_FALSE(Dok().Opcje.PoLekcjach());
 }

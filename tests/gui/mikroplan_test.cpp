@@ -37,7 +37,7 @@ class Mikroplan : public ::testing::Test {
 
   static constexpr int kWtorek3 = 8;
   TDokument dok;
-  TUslugiTestowe uslugi;
+  TUslugiTestowe uslugi{dok};
 };
 
 }  // namespace

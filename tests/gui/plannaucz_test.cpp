@@ -44,7 +44,7 @@ class Obciazenia : public ::testing::Test {
   }
 
   TDokument dok;
-  TUslugiTestowe uslugi;
+  TUslugiTestowe uslugi{dok};
 };
 
 }  // namespace

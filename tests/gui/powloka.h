@@ -125,7 +125,7 @@ class Powloka : public ::testing::Test {
   TOknaStopki& OknaStopki() { return program_->OknaStopki(); }
   Tffdmain& Glowne() { return *Okna().ffdmain; }
   Tfdlosa& Losa() { return *Okna().fdlosa; }
-  TDokument& Dok() { return Okna().ffdmain->Dokument(); }
+  TDokument& Dok() { return program_->Dokument(); }
   // The data commands' state; fails when they disagree.
   bool DaneDostepne();
   QString Sciezka(const std::string& plik) const {

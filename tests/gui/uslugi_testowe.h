@@ -9,6 +9,7 @@ namespace velmor::testy {
 
 class TUslugiTestowe : public TUslugiOkna {
  public:
+  explicit TUslugiTestowe(TDokument& dokument) : dokument_(dokument) {}
   int Wydruki = 0, Wyglady = 0, Zapisy = 0;
   void Drukuj(TCellEdi&, const QString&) override { ++Wydruki; }
   void PokazWyglad(TCellEdi&, TOpcjeWygladu) override { ++Wyglady; }
@@ -18,6 +19,9 @@ class TUslugiTestowe : public TUslugiOkna {
   TZmianyDokumentu& Zmiany() override { return zmiany_; }
 
  private:
+  TDokument& Dokument() override { return dokument_; }
+
+  TDokument& dokument_;
   TStanEdycji stan_;
   TOknaStopki okna_;
   TZmianyDokumentu zmiany_;
