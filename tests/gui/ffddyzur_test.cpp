@@ -52,15 +52,15 @@ class TWyborSkryptowy : public TWyborWariantu {
 
 class DutyPlan : public Powloka {
  protected:
-  // Two days of two periods (moments m0..m3), four teachers, three regions;
-  // the table as ZapiszPlanDyzurow fills it.
+  // Five days without periods, then two of two periods (moments m0..m3),
+  // four teachers, three regions; the table as ZapiszPlanDyzurow fills it.
   void SetUp() override {
     Powloka::SetUp();
     Otworz(3, {});
   }
 
   void Otworz(int rejonow, const TStopka& stopka) {
-    ZapiszPlanDyzurow(folder / "plan.vlm", Szkola({2, 2}, 4, 3), rejonow, stopka);
+    ZapiszPlanDyzurow(folder / "plan.vlm", Szkola({0, 0, 0, 0, 0, 2, 2}, 4, 3), rejonow, stopka);
     dialogi.Pliki.push_back(Sciezka("plan.vlm"));
     Glowne().Odczytaj();
     Plan().Pokaz();
@@ -148,7 +148,7 @@ TEST_F(DutyPlan, LabelsAndCellsShowNamesColoursAndTheDaySeparator) {
   EXPECT_EQ(Oczko(0, 0).daj_tekst(0), "");
   EXPECT_EQ(Oczko(2, 0).daj_tekst(0), "R1");
   EXPECT_EQ(Oczko(2, 0).Podoczka[0].KolorTla, 0x00112233u);
-  // Szkola's two days follow five empty ones: moments 0, 1 fall on day 5, 2, 3 on day 6.
+  // Moments 0, 1 fall on day 5, 2, 3 on day 6.
   EXPECT_EQ(Oczko(0, 3).daj_tekst(0), "Nie m2");
   EXPECT_EQ(Oczko(0, 1).Podoczka[0].KolorTla, kKolorDomyslny);
 

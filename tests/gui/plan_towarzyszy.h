@@ -9,42 +9,25 @@
 #include "core/document/dokument.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/tekst.h"
+#include "mala_szkola.h"
 
 namespace velmor::testy {
-
-// "R" and 2 give "R2".
-inline std::string Nazwa(const char* przedrostek, int i) {
-  std::string nazwa = przedrostek;
-  nazwa += std::to_string(i);
-  return nazwa;
-}
 
 // Days of the given period counts ("g<p>"), teachers "I<t> N<t>", regions
 // "R<r>", rooms "S<o>", moment s named "m<s>" of 10 minutes; nobody on duty.
 inline void ZbudujPlan(TDokument& d, const std::vector<int>& lekcje, int nauczycieli, int rejonow,
                        int sal) {
-  d.Dni.Dni.clear();
-  for (int n : lekcje) {
-    TDzien dzien;
-    for (int p = 0; p < n; ++p) dzien.Godziny.push_back({Nazwa("g", p)});
-    d.Dni.Dni.push_back(dzien);
-  }
-  d.Dni.Przelicz();
-  const int sloty = d.Dni.LiczbaSlotow();
-  d.Nauczyciele.ZmienRozmiar(nauczycieli);
+  static_cast<TModele&>(d) = Szkola(lekcje, nauczycieli, 0, sal, rejonow);
+  for (TDzien& dzien : d.Dni.Dni)
+    for (size_t p = 0; p < dzien.Godziny.size(); ++p)
+      dzien.Godziny[p].Nazwa = Nazwa("g", static_cast<int>(p));
   for (int t = 0; t < nauczycieli; ++t) {
     d.Nauczyciele[t].Imie = Nazwa("I", t);
     d.Nauczyciele[t].Nazwisko = Nazwa("N", t);
-    d.Nauczyciele[t].Dyspozycja.Pozycje.resize(static_cast<size_t>(sloty));
   }
-  d.Sale.ZmienRozmiar(sal);
   for (int o = 0; o < sal; ++o) d.Sale[o].Nazwa = Nazwa("S", o);
-  d.Rejony.ZmienRozmiar(rejonow);
   for (int r = 0; r < rejonow; ++r) d.Rejony[r].Nazwa = Nazwa("R", r);
-  d.Momenty.ZmienRozmiar(sloty);
-  for (int s = 0; s < sloty; ++s) d.Momenty[s].Nazwa = Nazwa("m", s);
-  d.Dyzury.ZmienRozmiar(rejonow, sloty);
-  d.Dyzury.UstawWszystkie(kBrak);
+  for (int s = 0; s < d.Momenty.Liczba(); ++s) d.Momenty[s].Nazwa = Nazwa("m", s);
 }
 
 inline std::string Oczko(TCellEdi& s, int x, int y) {

@@ -5,43 +5,22 @@
 #include <QToolButton>
 
 #include "core/model/wspolne.h"
+#include "mala_szkola.h"
 
 namespace velmor::testy {
-namespace {
-
-// "R" and 2 give "R2".
-std::string Nazwa(const char* przedrostek, int i) {
-  std::string nazwa = przedrostek;
-  nazwa += std::to_string(i);
-  return nazwa;
-}
-
-}  // namespace
 
 TSzkola Szkola(const std::vector<int>& lekcje, int nauczycieli, int sal) {
-  TSzkola s;
-  for (int n : lekcje) {
-    TDzien d;
-    for (int i = 0; i < n; ++i) d.Godziny.push_back({Nazwa("", 8 + i) + ":00"});
-    s.Dni.Dni.push_back(d);
-  }
-  s.Dni.Przelicz();
-  const auto sloty = static_cast<size_t>(s.Dni.LiczbaSlotow());
-  s.Nauczyciele.ZmienRozmiar(nauczycieli);
+  TModele m = Szkola(lekcje, nauczycieli, 1, sal, 0);
+  for (TDzien& dzien : m.Dni.Dni)
+    for (size_t i = 0; i < dzien.Godziny.size(); ++i)
+      dzien.Godziny[i].Nazwa = Nazwa("", 8 + static_cast<int>(i)) + ":00";
   for (int t = 0; t < nauczycieli; ++t) {
-    s.Nauczyciele[t].Nazwisko = Nazwa("N", t);
-    s.Nauczyciele[t].Dyspozycja.Pozycje.resize(sloty);
+    m.Nauczyciele[t].Nazwisko = Nazwa("N", t);
+    m.Nauczyciele[t].LimitDyzurow = m.Nauczyciele[t].LimitMinut = 0;  // as a timetable has them
   }
-  s.Oddzialy.ZmienRozmiar(1);
-  s.Oddzialy[0].Nazwa = "1a";
-  s.Oddzialy[0].Przedmioty.Pozycje.resize(sloty);
-  s.Oddzialy[0].Sale.Pozycje.resize(sloty);
-  s.Sale.ZmienRozmiar(sal);
-  for (int r = 0; r < sal; ++r) {
-    s.Sale[r].Nazwa = Nazwa("S", r);
-    s.Sale[r].Zajecia.Pozycje.resize(sloty);
-  }
-  return s;
+  m.Oddzialy[0].Nazwa = "1a";
+  for (int r = 0; r < sal; ++r) m.Sale[r].Nazwa = Nazwa("S", r);
+  return {m.Dni, m.Nauczyciele, m.Oddzialy, m.Sale, m.Przedmioty};
 }
 
 TDokument ZapiszPlanDyzurow(const std::filesystem::path& plik, const TSzkola& szkola, int rejonow,

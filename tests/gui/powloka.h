@@ -93,7 +93,8 @@ class TRejestrBledow : public TRejestrKodow {
   TZmianaRaportu zmiana_{this};
 };
 
-// Days of the given period counts, teachers and rooms; one class, no subjects.
+// The small school of the core tests, named: hours "8:00" on, teachers
+// "N0" on with limits 0, class "1a", rooms "S0" on; no subjects.
 TSzkola Szkola(const std::vector<int>& lekcje, int nauczycieli, int sal);
 
 // A duty plan on `szkola`: moment s named "m<s>" of s + 5 minutes, `rejonow`
