@@ -50,12 +50,13 @@ std::optional<std::string> TArgumenty::Opcja(const std::string& nazwa) const {
   return it->second;
 }
 
-std::optional<bool> TArgumenty::Wlacznik(const std::string& nazwa) const {
+std::optional<bool> TArgumenty::Wlacznik(const std::string& nazwa, const std::string& tak,
+                                         const std::string& nie) const {
   const auto wartosc = Opcja(nazwa);
   if (!wartosc) return std::nullopt;
-  if (*wartosc == "on") return true;
-  if (*wartosc == "off") return false;
-  throw EUzycie(nazwa + " przyjmuje on albo off");
+  if (*wartosc == tak) return true;
+  if (*wartosc == nie) return false;
+  throw EUzycie(nazwa + " przyjmuje " + tak + " albo " + nie);
 }
 
 std::optional<std::pair<int, int>> TArgumenty::Zakres(const std::string& nazwa) const {

@@ -25,8 +25,9 @@ class TArgumenty {
   const std::vector<std::string>& Pozycyjne() const { return pozycyjne_; }
   std::optional<std::string> Opcja(const std::string& nazwa) const;
   bool Flaga(const std::string& nazwa) const { return flagi_.count(nazwa) > 0; }
-  // "on" or "off"; nothing when the option is absent.
-  std::optional<bool> Wlacznik(const std::string& nazwa) const;
+  // `tak` or `nie` (as "on" or "off"); nothing when the option is absent.
+  std::optional<bool> Wlacznik(const std::string& nazwa, const std::string& tak,
+                               const std::string& nie) const;
   // "A-B" (or "A"): an inclusive range of indices from 0.
   std::optional<std::pair<int, int>> Zakres(const std::string& nazwa) const;
 

@@ -19,7 +19,8 @@ using namespace velmor;
 std::string Przelaczniki(bool optymalnie) {
   std::string wynik;
   for (const TOpisOpcji& o : kOpcje)
-    if (o.Cli && o.TylkoOptymalnie == optymalnie) wynik += std::string(" [") + o.Cli + " on|off]";
+    if (o.Cli && o.TylkoOptymalnie == optymalnie)
+      wynik.append(" [").append(o.Cli).append(" ").append(o.Tak).append("|").append(o.Nie) += "]";
   return wynik;
 }
 

@@ -53,7 +53,7 @@ void UstawOpcje(const TArgumenty& a, TOpcje& opcje) {
   const bool optymalnie = a.Flaga("--optimal");
   for (const TOpisOpcji& o : kOpcje) {
     if (!o.Cli) continue;
-    const std::optional<bool> wlacznik = a.Wlacznik(o.Cli);
+    const std::optional<bool> wlacznik = a.Wlacznik(o.Cli, o.Tak, o.Nie);
     if (!wlacznik) continue;
     if (o.TylkoOptymalnie && !optymalnie) throw EUzycie(std::string(o.Cli) + " tylko z --optimal");
     opcje.Ustaw(o.Opcja, *wlacznik);

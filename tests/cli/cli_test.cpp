@@ -123,8 +123,8 @@ TEST_F(Cli, EachOptionsSwitchIsSavedWithThePlan) {
     if (!o.Cli) continue;
     for (const bool wlaczona : {true, false}) {
       const std::string polecenie = "fill " + Demo("demo.vlm") + " -o " + P("o.vlm") +
-                                    " --regions 0-0 --moments 0-0 " + o.Cli +
-                                    (wlaczona ? " on" : " off");
+                                    " --regions 0-0 --moments 0-0 " + o.Cli + " " +
+                                    (wlaczona ? o.Tak : o.Nie);
       if (o.TylkoOptymalnie) {
         EXPECT_EQ(Uruchom(polecenie).Kod, 2) << o.Cli;
       }

@@ -510,7 +510,7 @@ TEST_F(DutyPlan, TheCheckBoxTravelsWithTheDocument) {
   EXPECT_FALSE(Dok().Zmieniony);
 }
 
-TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
+TEST_F(DutyPlan, OptionsDialogWritesItsBytesAndMarksTheDocument) {
   Tffdopcje& opcje = *Okna().ffdopcje;
   EXPECT_EQ(opcje.windowTitle(), "Opcje");
   QTimer::singleShot(0, &opcje, [&] {
@@ -518,6 +518,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
     EXPECT_TRUE(opcje.Pole(TOpcja::kJednaDluga)->isChecked());
     EXPECT_TRUE(opcje.Pole(TOpcja::kKolorNauczyciela)->isChecked());
     EXPECT_FALSE(opcje.Pole(TOpcja::kZZastrzezeniem)->isChecked());  // 0 in older files
+    EXPECT_TRUE(opcje.Pole(TOpcja::kNajpierwRowno)->isChecked());    // 0 in older files
     EXPECT_EQ(opcje.Limit()->value(), 10);                           // byte 6 is 0: the default
     for (const TOpisOpcji& o : kOpcje) opcje.Pole(o.Opcja)->toggle();
     opcje.Limit()->setValue(30);
@@ -527,7 +528,7 @@ TEST_F(DutyPlan, OptionsDialogWritesItsFiveBytesAndMarksTheDocument) {
   rekord[3] = 7;  // reserved bytes are left alone
   Dok().Opcje = TOpcje::ZRekordu(rekord);
   Plan().Przycisk(Tffddyzur::kOpcje)->click();
-  EXPECT_EQ(Dok().Opcje.Rekord(), (TOpcje::TRekord{1, 1, 0, 7, 0, 1, 30}));
+  EXPECT_EQ(Dok().Opcje.Rekord(), (TOpcje::TRekord{1, 1, 0, 7, 0, 1, 30, 1}));
   // The options are saved with the plan: a change to keep, and one step.
   EXPECT_TRUE(Dok().Zmieniony);
   EXPECT_EQ(Dok().Historia.NazwaCofniecia(), "Opcje");
