@@ -74,6 +74,26 @@ double Sekundy(const std::string& tekst) {
   return s;
 }
 
+long Procent(double udzial) { return std::lround(100.0 * udzial); }
+
+// The fair plan against the most convenient plan of its cells: their
+// scores and spreads of the loads.
+void OpiszRownosc(const TWynikOptimum& w, bool najpierw, std::ostream& wyjscie) {
+  const TRozpietosc &a = w.Wygodny, &b = w.Wpisany;
+  if (!najpierw) {
+    wyjscie << "fairness last: score " << w.Punkty << ", largest load "
+            << Procent(b.NajwiekszeObciazenie) << " %, largest count " << b.NajwiecejDyzurow
+            << ", teachers without a duty " << b.BezDyzuru << '\n';
+    return;
+  }
+  wyjscie << "fairness first" << (w.Wyrownany ? "" : " (not proven)") << ": score " << w.Punkty
+          << ", the most convenient plan " << w.PunktyWygodne << "; fairness costs " << std::fixed
+          << std::setprecision(1) << w.CenaRownosci() << " %\nlargest load "
+          << Procent(a.NajwiekszeObciazenie) << " % -> " << Procent(b.NajwiekszeObciazenie)
+          << " %, largest count " << a.NajwiecejDyzurow << " -> " << b.NajwiecejDyzurow
+          << ", teachers without a duty " << a.BezDyzuru << " -> " << b.BezDyzuru << '\n';
+}
+
 }  // namespace
 
 int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
@@ -145,9 +165,7 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
     wyjscie << "filled " << wpisano << " cells\n";
     return kSukces;
   }
-  TUstawieniaOptimum u;
-  u.ZZastrzezeniem = d.Opcje.ZZastrzezeniem();
-  u.LimitSekund = d.Opcje.LimitSekund();
+  TUstawieniaOptimum u = TUstawieniaOptimum::Z(d.Opcje);
   if (const auto limit = a.Opcja("--time-limit")) u.LimitSekund = Sekundy(*limit);
   const TWynikOptimum w = wpisz_optymalnie(d, obszar, zasady, u);
   if (Zapis(d, a.Opcja("-o").value_or(plan)) != kSukces) return kBladZapisu;
@@ -156,6 +174,7 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   else
     wyjscie << "stopped after " << std::fixed << std::setprecision(1) << w.Sekundy << " s; at most "
             << w.NajwyzejMozliwe << " cells possible\n";
+  OpiszRownosc(w, u.NajpierwRowno, wyjscie);
   return kSukces;
 }
 

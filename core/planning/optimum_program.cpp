@@ -9,8 +9,6 @@
 namespace velmor {
 namespace {
 
-int Minuty(const TModele& m, int k) { return k < m.Momenty.Liczba() ? m.Momenty[k].Minuty : 0; }
-
 // The empty cells of the area and every teacher not excluded there (and
 // clean, unless reservations are allowed), judged with the table as it is.
 void Kandydaci(TProgramCalkowity& p, const TModele& m, const TObszar& obszar,
@@ -71,10 +69,10 @@ void Limity(TProgramCalkowity& p, const TModele& m, const TZasadyOceny& za, int 
   for (int i : k) {
     const int mi = p.Zm[static_cast<size_t>(i)].m, d = DzienDlugiej(m, mi);
     const int klucz = za.JednaDluga && d >= 0 ? -1 - d : mi;
-    const auto [it, nowy] = mozliwe.try_emplace(klucz, Minuty(m, mi), Minuty(m, mi));
+    const auto [it, nowy] = mozliwe.try_emplace(klucz, MinutyMomentu(m, mi), MinutyMomentu(m, mi));
     if (!nowy)
-      it->second = {std::min(it->second.first, Minuty(m, mi)),
-                    std::max(it->second.second, Minuty(m, mi))};
+      it->second = {std::min(it->second.first, MinutyMomentu(m, mi)),
+                    std::max(it->second.second, MinutyMomentu(m, mi))};
   }
   std::vector<int> najtansze;
   int najwiecejMinut = 0;
@@ -96,7 +94,8 @@ void Limity(TProgramCalkowity& p, const TModele& m, const TZasadyOceny& za, int 
     p.Wiersze.push_back({k, std::vector<double>(k.size(), 1.0), static_cast<double>(ile)});
   if (czas) {
     TWiersz minutyT{k, {}, static_cast<double>(zostaloMinut)};
-    for (int i : k) minutyT.wspolczynniki.push_back(Minuty(m, p.Zm[static_cast<size_t>(i)].m));
+    for (int i : k)
+      minutyT.wspolczynniki.push_back(MinutyMomentu(m, p.Zm[static_cast<size_t>(i)].m));
     p.Wiersze.push_back(std::move(minutyT));
   }
   if (liczba || czas) p.Waskie.push_back({t, ile, zostaloMinut, liczba, czas});
@@ -169,7 +168,7 @@ void KolumnyMomentow(TProgramCalkowity& p, const TModele& m, const TZasadyOceny&
       p.Rowne.push_back(p.Wiersze.size());
       p.Wiersze.push_back(std::move(laczy));
       kolumny.push_back(kolumna);
-      czasy.push_back(Minuty(m, mi));
+      czasy.push_back(MinutyMomentu(m, mi));
       if (const int d = DzienDlugiej(m, mi); za.JednaDluga && d >= 0) dlugie[d].push_back(kolumna);
     }
     if (w.liczba)
@@ -198,9 +197,21 @@ void Cele(TProgramCalkowity& p) {
   p.Cel.push_back(1.0);
   for (const TPara& para : p.Pary) p.Cel.push_back(-wagaMocy * para.premia);
   p.Cel.resize(p.Cel.size() + p.KolumnyMomentow.size(), 0.0);
+  p.Gorne.assign(p.Cel.size(), 1.0);
+  p.Gorne[static_cast<size_t>(p.KolumnaW())] = 100.0;
 }
 
 }  // namespace
+
+int MinutyMomentu(const TModele& m, int k) {
+  return k < m.Momenty.Liczba() ? m.Momenty[k].Minuty : 0;
+}
+
+int TProgramCalkowity::DodajKolumne() {
+  Cel.push_back(0.0);
+  Gorne.push_back(1.0);
+  return static_cast<int>(Cel.size()) - 1;
+}
 
 int DzienDlugiej(const TModele& m, int k) {
   const bool dlugi = k < m.Momenty.Liczba() && m.Momenty[k].Dluga;

@@ -40,8 +40,9 @@ struct TWaski {
 };
 
 // Columns: the teachers in cells (Zm), the fairness column W (0..100, the
-// largest share of a count limit), the pair columns, then the moment columns
-// of teachers whose limits can bind.
+// largest share of a count limit), the pair columns, the moment columns of
+// teachers whose limits can bind, then those the later stages add. All
+// are integral.
 struct TProgramCalkowity {
   int MomentOd = 0, MomentDo = -1;
   std::vector<std::pair<int, int>> Komorki;  // (region, moment) of the decided cells
@@ -56,9 +57,13 @@ struct TProgramCalkowity {
   std::vector<TPara> Pary;
   std::map<std::pair<int, int>, int> KolumnyMomentow;  // (teacher, moment) to its column
   std::vector<double> Cel;                             // objective per column, minimised
+  std::vector<double> Gorne;                           // upper bound per column; all from 0
   double WagaKomorek = 1;  // a filled cell's weight: it outweighs every later goal
 
   int KolumnaW() const { return static_cast<int>(Zm.size()); }
+  int KolumnaPary(size_t q) const { return KolumnaW() + 1 + static_cast<int>(q); }
+  // A binary column more, out of the objective; its index.
+  int DodajKolumne();
 };
 
 // The programme of the empty open cells of the area (cut to the table) for
@@ -72,7 +77,13 @@ TProgramCalkowity ZbudujProgram(const TModele& m, const TObszar& obszar, const T
 std::vector<double> PierwszeRozwiazanie(const TProgramCalkowity& p, const TModele& m,
                                         const TObszar& obszar, const TZasadyOceny& z);
 
+// The columns after the teachers' as the teachers' in x imply them: the
+// pairs, the moment columns and W as small as the fairness rows allow.
+void Uzupelnij(const TProgramCalkowity& p, std::vector<double>& x);
+
 // Day of moment k when it is a long break, else -1 (as the judgement reads it).
 int DzienDlugiej(const TModele& m, int k);
+// Moment k's minutes; 0 past the moments.
+int MinutyMomentu(const TModele& m, int k);
 
 }  // namespace velmor

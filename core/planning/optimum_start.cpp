@@ -67,25 +67,7 @@ class TStart {
     if (!spelnia)
       for (size_t i = 0; i < p_.Zm.size(); ++i)
         if (x_[i] > 0.5) Ustaw(i, false);
-    for (size_t q = 0; q < p_.Pary.size(); ++q)
-      x_[p_.Zm.size() + 1 + q] =
-          std::min(x_[static_cast<size_t>(p_.Pary[q].i)], x_[static_cast<size_t>(p_.Pary[q].j)]);
-    // A fairness row reads (its x part) - limit * W <= rhs, and holds the
-    // activity at W = 100.
-    double w = 0;
-    for (size_t j = 0; j < p_.WierszeStartu; ++j)
-      for (size_t k = 0; k < p_.Wiersze[j].kolumny.size(); ++k)
-        if (p_.Wiersze[j].kolumny[k] == p_.KolumnaW()) {
-          const double limit = -p_.Wiersze[j].wspolczynniki[k];
-          const double x = aktywnosc_[j] + limit * 100.0;
-          w = std::max(w, std::ceil((x - p_.Wiersze[j].prawa) / limit - 1e-9));
-        }
-    x_[p_.Zm.size()] = std::clamp(w, 0.0, 100.0);
-    for (size_t i = 0; i < p_.Zm.size(); ++i)
-      if (x_[i] > 0.5)
-        if (const auto it = p_.KolumnyMomentow.find({p_.Zm[i].t, p_.Zm[i].m});
-            it != p_.KolumnyMomentow.end())
-          x_[static_cast<size_t>(it->second)] = 1.0;
+    Uzupelnij(p_, x_);
     return x_;
   }
 
@@ -171,6 +153,30 @@ std::vector<double> PierwszeRozwiazanie(const TProgramCalkowity& p, const TModel
   start.Zachlanne(m, obszar, za);
   start.Lancuchy();
   return start.Wynik();
+}
+
+void Uzupelnij(const TProgramCalkowity& p, std::vector<double>& x) {
+  for (size_t q = 0; q < p.Pary.size(); ++q)
+    x[static_cast<size_t>(p.KolumnaPary(q))] =
+        std::min(x[static_cast<size_t>(p.Pary[q].i)], x[static_cast<size_t>(p.Pary[q].j)]);
+  for (const auto& [_, kolumna] : p.KolumnyMomentow) x[static_cast<size_t>(kolumna)] = 0.0;
+  for (size_t i = 0; i < p.Zm.size(); ++i)
+    if (x[i] > 0.5)
+      if (const auto it = p.KolumnyMomentow.find({p.Zm[i].t, p.Zm[i].m});
+          it != p.KolumnyMomentow.end())
+        x[static_cast<size_t>(it->second)] = 1.0;
+  // A fairness row reads (its x part) - limit * W <= rhs.
+  double w = 0;
+  for (size_t j = 0; j < p.WierszeStartu; ++j) {
+    const TWiersz& r = p.Wiersze[j];
+    double aktywnosc = 0, limit = 0;
+    for (size_t k = 0; k < r.kolumny.size(); ++k) {
+      if (r.kolumny[k] == p.KolumnaW()) limit = -r.wspolczynniki[k];
+      else aktywnosc += r.wspolczynniki[k] * x[static_cast<size_t>(r.kolumny[k])];
+    }
+    if (limit > 0) w = std::max(w, std::ceil((aktywnosc - r.prawa) / limit - 1e-9));
+  }
+  x[static_cast<size_t>(p.KolumnaW())] = std::clamp(w, 0.0, 100.0);
 }
 
 }  // namespace velmor

@@ -75,12 +75,10 @@ void Tffddyzur::WpiszOptymalnie() {
     for (int m = obszar.MomentOd; m <= obszar.MomentDo; ++m)
       przed += dokument_.Dyzury.Dyzurny(r, m) < kBrak;
   const TZasadyOceny zasady = TZasadyOceny::Z(dokument_.Opcje, true);
-  TUstawieniaOptimum u;
-  u.ZZastrzezeniem = dokument_.Opcje.ZZastrzezeniem();
-  u.LimitSekund = dokument_.Opcje.LimitSekund();
   TModele kopia = dokument_;
   Tffdoptimum postep(this);
-  const TWynikOptimum wynik = postep.Szukaj(kopia, obszar, zasady, u);
+  const TWynikOptimum wynik =
+      postep.Szukaj(kopia, obszar, zasady, TUstawieniaOptimum::Z(dokument_.Opcje));
   {
     TDokument::TZmiana zmiana = uslugi_.Zmien("Wpisz optymalnie");
     zmiana.Modele().Dyzury = kopia.Dyzury;

@@ -2,14 +2,17 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/archive/liczebnik.h"
 #include "core/eksport/tabele.h"
+#include "core/planning/ogolne.h"
 #include "core/planning/powody.h"
 #include "gui/grid/tekst.h"
+#include "gui/planning/wykres_obciazen.h"
 
 namespace velmor {
 namespace {
@@ -28,21 +31,57 @@ void Wiersz(QTableWidget* t, int w, const QStringList& pola) {
   for (int k = 0; k < pola.size(); ++k) t->setItem(w, k, new QTableWidgetItem(pola[k]));
 }
 
+QString Procent(double udzial) { return QString("%1 %").arg(qRound(100.0 * udzial)); }
+
+// The fair plan against the most convenient plan of its cells.
+QString OpisRownosci(const TWynikOptimum& w, bool najpierwRowno) {
+  const TRozpietosc &a = w.Wygodny, &b = w.Wpisany;
+  if (!najpierwRowno)
+    return QString::fromUtf8(
+               "Równe obciążenie na końcu: suma ocen %1, największe obciążenie %2, "
+               "najwięcej dyżurów %3, bez dyżuru %4.")
+        .arg(w.Punkty)
+        .arg(Procent(b.NajwiekszeObciazenie))
+        .arg(b.NajwiecejDyzurow)
+        .arg(b.BezDyzuru);
+  return QString::fromUtf8(
+             "Najpierw równe obciążenie%1: suma ocen %2 wobec %3 planu "
+             "najwygodniejszego (równość kosztuje %4 %). Największe obciążenie "
+             "%5 → %6, najwięcej dyżurów %7 → %8, bez dyżuru %9 → %10.")
+      .arg(w.Wyrownany ? QString() : QString::fromUtf8(" (nie udowodnione)"))
+      .arg(w.Punkty)
+      .arg(w.PunktyWygodne)
+      .arg(w.CenaRownosci(), 0, 'f', 1)
+      .arg(Procent(a.NajwiekszeObciazenie), Procent(b.NajwiekszeObciazenie))
+      .arg(a.NajwiecejDyzurow)
+      .arg(b.NajwiecejDyzurow)
+      .arg(a.BezDyzuru)
+      .arg(b.BezDyzuru);
+}
+
 }  // namespace
 
 Tffdwynikopt::Tffdwynikopt(QWidget* rodzic)
     : QWidget(rodzic, Qt::Window),
       podsumowanie_(new QLabel(this)),
+      rownosc_(new QLabel(this)),
       puste_(Tabela(this, {"Moment", "Rejon", QString::fromUtf8("Dlaczego pusta")})),
-      obciazenia_(Tabela(this, {})) {
+      obciazenia_(Tabela(this, {})),
+      wykres_(new TWykresObciazen(this)) {
   setObjectName("ffdwynikopt");
   setWindowTitle("Wynik wpisywania optymalnego");
   auto* zakladki = new QTabWidget(this);
   zakladki->addTab(puste_, QString::fromUtf8("Puste komórki"));
   zakladki->addTab(obciazenia_, QString::fromUtf8("Obciążenia"));
+  auto* przewijany = new QScrollArea(this);
+  przewijany->setWidget(wykres_);
+  przewijany->setWidgetResizable(true);
+  zakladki->addTab(przewijany, "Wykres");
   auto* uklad = new QVBoxLayout(this);
   podsumowanie_->setWordWrap(true);
   uklad->addWidget(podsumowanie_);
+  rownosc_->setWordWrap(true);
+  uklad->addWidget(rownosc_);
   uklad->addWidget(zakladki, 1);
   connect(puste_, &QTableWidget::cellClicked, this, [this](int w, int) {
     const QTableWidgetItem* e = puste_->item(w, 0);
@@ -74,6 +113,7 @@ void Tffdwynikopt::Pokaz(const TModele& m, const TObszar& obszar, const TZasadyO
                      .arg(QString::fromStdString(Liczebnik(przed + wynik.NajwyzejMozliwe, "komórka",
                                                            "komórki", "komórek")));
   podsumowanie_->setText(tekst);
+  rownosc_->setText(OpisRownosci(wynik, m.Opcje.NajpierwRowno()));
   WypelnijPuste(m, puste, z);
   WypelnijObciazenia(m);
   show();
@@ -109,6 +149,12 @@ void Tffdwynikopt::WypelnijObciazenia(const TModele& m) {
     Wiersz(obciazenia_, static_cast<int>(w) - 1, pola);
   }
   obciazenia_->resizeColumnsToContents();
+  const TObciazenia o = TOgolne(m).policz_obciazenia();
+  std::vector<TWykresObciazen::TSlupek> slupki;
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t)
+    slupki.push_back({QTekst(m.Nauczyciele[t].Nazwisko + " " + m.Nauczyciele[t].Imie),
+                      o.Dyzury[static_cast<size_t>(t)], m.Nauczyciele[t].LimitDyzurow});
+  wykres_->Ustaw(std::move(slupki));
 }
 
 }  // namespace velmor

@@ -1,7 +1,8 @@
 #pragma once
 // Tffdwynikopt: what an optimal entry did: the cells filled before and after,
-// the cells left empty with the reasons, and every teacher's load against his
-// limits. A click on an empty cell moves the duty plan's cursor there.
+// what fairness cost against the most convenient plan, the cells left empty
+// with the reasons, and every teacher's load against his limits, as a table
+// and as bars. A click on an empty cell moves the duty plan's cursor there.
 #include <QWidget>
 #include <functional>
 #include <utility>
@@ -13,6 +14,8 @@ class QLabel;
 class QTableWidget;
 
 namespace velmor {
+
+class TWykresObciazen;
 
 class Tffdwynikopt : public QWidget {
   Q_OBJECT
@@ -30,6 +33,8 @@ class Tffdwynikopt : public QWidget {
   QLabel* Podsumowanie() const { return podsumowanie_; }
   QTableWidget* Puste() const { return puste_; }
   QTableWidget* Obciazenia() const { return obciazenia_; }
+  QLabel* Rownosc() const { return rownosc_; }
+  TWykresObciazen* Wykres() const { return wykres_; }
 
  private:
   void WypelnijPuste(const TModele& m, const std::vector<std::pair<int, int>>& komorki,
@@ -37,8 +42,10 @@ class Tffdwynikopt : public QWidget {
   void WypelnijObciazenia(const TModele& m);
 
   QLabel* podsumowanie_;
+  QLabel* rownosc_;
   QTableWidget* puste_;
   QTableWidget* obciazenia_;
+  TWykresObciazen* wykres_;
 };
 
 }  // namespace velmor

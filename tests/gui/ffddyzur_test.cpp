@@ -32,6 +32,7 @@
 #include "gui/planning/ffdstat.h"
 #include "gui/planning/ffdwynikopt.h"
 #include "gui/planning/towarzysze.h"
+#include "gui/planning/wykres_obciazen.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -403,6 +404,17 @@ TEST_F(DutyPlan, OptimalFillIsOneStepAndExplainsTheEmptyCells) {
       << wynik.Podsumowanie()->text().toStdString();
   for (int w = 0; w < puste; ++w) EXPECT_FALSE(wynik.Puste()->item(w, 2)->text().isEmpty());
   EXPECT_EQ(wynik.Obciazenia()->rowCount(), 4);
+  // The fair plan against the convenient one, and a bar of duties per teacher.
+  EXPECT_TRUE(wynik.Rownosc()->text().startsWith(QString::fromUtf8("Najpierw równe obciążenie")))
+      << wynik.Rownosc()->text().toStdString();
+  ASSERT_EQ(wynik.Wykres()->Slupki().size(), 4u);
+  const TObciazenia obc = TOgolne(Dok()).policz_obciazenia();
+  for (int t = 0; t < 4; ++t) {
+    EXPECT_EQ(wynik.Wykres()->Slupki()[static_cast<size_t>(t)].Dyzury,
+              obc.Dyzury[static_cast<size_t>(t)]);
+    EXPECT_EQ(wynik.Wykres()->Slupki()[static_cast<size_t>(t)].Limit,
+              Dok().Nauczyciele[t].LimitDyzurow);
+  }
   const int r = wynik.Puste()->item(puste - 1, 0)->data(Qt::UserRole).toInt();
   const int m = wynik.Puste()->item(puste - 1, 0)->data(Qt::UserRole + 1).toInt();
   emit wynik.Puste()->cellClicked(puste - 1, 2);
@@ -426,7 +438,6 @@ TEST_F(DutyPlan, CheckWindowFollowsThePlanAndShowsTheCell) {
 
   Zaznacz(2, 3, 3);
   Plan().Przycisk(Tffddyzur::kUsun)->click();
-  QTest::qWait(600);  // the window looks for changes of the plan by itself
   const auto& uwagi = kontrola.Uwagi();
   const auto pusta = std::find_if(uwagi.begin(), uwagi.end(), [](const TUwaga& u) {
     return u.Rodzaj == TRodzajUwagi::kPusta && u.Rejon == 2 && u.Moment == 3;
