@@ -6,6 +6,7 @@
 #include "core/archive/liczebnik.h"
 #include "core/planning/ogolne.h"
 #include "core/planning/powody.h"
+#include "core/planning/rozpietosc.h"
 #include "core/planning/warianty.h"
 
 namespace velmor {
@@ -111,6 +112,8 @@ void KontrolaObciazen(const TModele& m, std::vector<TUwaga>& uwagi) {
   if (najwiekszyUdzial >= najmniejszyUdzial)
     tekst += ", limitu od " + std::to_string(static_cast<int>(najmniejszyUdzial + 0.5)) + "% do " +
              std::to_string(static_cast<int>(najwiekszyUdzial + 0.5)) + "%";
+  if (const TRozpietosc r = Rozpietosc(m); r.Nauczycieli > 0)
+    tekst.append("; ").append(OpisRozpietosci(r));
   uwagi.push_back({TRodzajUwagi::kRozklad, -1, -1, -1, tekst});
 }
 

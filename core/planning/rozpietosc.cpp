@@ -27,4 +27,13 @@ TRozpietosc Rozpietosc(const TModele& m) {
   return r;
 }
 
+std::string OpisRozpietosci(const TRozpietosc& r) {
+  const auto procent = [](double u) { return std::to_string(static_cast<int>(100.0 * u + 0.5)); };
+  std::string opis = "obciążenie od ";
+  opis.append(procent(r.NajmniejszeObciazenie)).append("% do ");
+  opis.append(procent(r.NajwiekszeObciazenie)).append("%, u limitu: ");
+  opis.append(std::to_string(r.NaLimicie)).append(", bez dyżuru: ");
+  return opis.append(std::to_string(r.BezDyzuru));
+}
+
 }  // namespace velmor

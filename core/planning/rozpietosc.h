@@ -1,5 +1,7 @@
 #pragma once
 // How evenly a plan spreads its duties over the teachers who take them.
+#include <string>
+
 #include "core/document/dokument.h"
 
 namespace velmor {
@@ -17,5 +19,8 @@ struct TRozpietosc {
 };
 
 TRozpietosc Rozpietosc(const TModele& m);
+
+// "obciążenie od 50% do 63%, u limitu: 2, bez dyżuru: 0" (UTF-8).
+std::string OpisRozpietosci(const TRozpietosc& r);
 
 }  // namespace velmor

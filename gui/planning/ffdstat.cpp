@@ -2,11 +2,13 @@
 
 #include <QBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
 #include "core/document/dokument.h"
 #include "core/planning/ogolne.h"
+#include "core/planning/rozpietosc.h"
 #include "gui/common/pomoc.h"
 #include "gui/common/ramka.h"
 #include "gui/common/ustawieniaokien.h"
@@ -21,7 +23,8 @@ Tffdstat::Tffdstat(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodz
     : TRamkaTowarzysza("ffdstat", "Statystyka obciążeń nauczycieli", 230, rodzic), dok_(dokument) {
   drukuj_ = PrzyciskPanelu(this, panel_, "Drukuj");
   koniec_ = PrzyciskPanelu(this, panel_, "Koniec");
-  panel_->addStretch(1);
+  podsumowanie_ = new QLabel(this);
+  panel_->addWidget(podsumowanie_, 1);
   siatka_->UstawSzerInfo(40);
   siatka_->UstawDefaultSzerIo(80);
   siatka_->UstawIly(2);
@@ -53,6 +56,7 @@ void Tffdstat::pokaz_statystyke(int nauczyciel) {
   TObciazenia o = TOgolne(dok_).policz_obciazenia();
   dyzury_ = std::move(o.Dyzury);
   minuty_ = std::move(o.Minuty);
+  podsumowanie_->setText(QString::fromStdString(OpisRozpietosci(Rozpietosc(dok_))));
   if (isVisible()) siatka_->OdswiezAll();
   else show();
   siatka_->setFocus();

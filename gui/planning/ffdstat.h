@@ -5,6 +5,7 @@
 
 #include "gui/planning/ramki.h"
 
+class QLabel;
 class QPushButton;
 
 namespace velmor {
@@ -23,6 +24,8 @@ class Tffdstat : public TRamkaTowarzysza {
 
   QPushButton* Drukuj() const { return drukuj_; }
   QPushButton* Koniec() const { return koniec_; }
+  // The spread of the loads over all teachers.
+  QLabel* Podsumowanie() const { return podsumowanie_; }
 
  private:
   void Naglowek(int t, TTekstOczka& ato) const;
@@ -33,6 +36,7 @@ class Tffdstat : public TRamkaTowarzysza {
   const TDokument& dok_;
   std::vector<int> dyzury_, minuty_;
   QPushButton *drukuj_, *koniec_;
+  QLabel* podsumowanie_;
 };
 
 }  // namespace velmor

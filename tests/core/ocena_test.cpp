@@ -1,4 +1,5 @@
 // The judgement of candidates, the check and the list.
+#include "core/planning/rozpietosc.h"
 #include "planowanie.h"
 
 using namespace velmor;
@@ -171,6 +172,33 @@ TEST(PlanCheck, EachFindingOnAPlanBuiltToShowIt) {
   // Teacher 0 at his limit: the others, who could take duties, are idle.
   EXPECT_EQ(zmieniony([](TModele& m) { m.Nauczyciele[0].LimitDyzurow = 1; }),
             (R{TRodzajUwagi::kBezDyzuru, TRodzajUwagi::kBezDyzuru, TRodzajUwagi::kBezDyzuru}));
+}
+
+// The spread: each teacher's load is the larger of his two shares; a
+// teacher without a limit is left out.
+TEST(PlanCheck, SpreadOfTheLoads) {
+  TModele m = Szkola({4}, 4, 1, 1, 2);
+  for (int k = 0; k < 4; ++k) m.Momenty[k].Minuty = static_cast<uint8_t>(k == 0 ? 30 : 10);
+  const int limity[][2] = {{4, 100}, {2, 20}, {4, 100}, {0, 100}};
+  for (int t = 0; t < 4; ++t)
+    m.Nauczyciele[t].LimitDyzurow = limity[t][0], m.Nauczyciele[t].LimitMinut = limity[t][1];
+  m.Dyzury.UstawDyzurnego(0, 0, 0);  // teacher 0: 1 of 4, 30 of 100 minutes
+  m.Dyzury.UstawDyzurnego(0, 1, 1);  // teacher 1: 2 of 2
+  m.Dyzury.UstawDyzurnego(1, 2, 1);
+  m.Dyzury.UstawDyzurnego(1, 3, 3);  // teacher 3: no count limit
+  const TRozpietosc r = Rozpietosc(m);
+  EXPECT_EQ(r.Nauczycieli, 3);
+  EXPECT_DOUBLE_EQ(r.NajwiekszeObciazenie, 1.0);
+  EXPECT_DOUBLE_EQ(r.NajmniejszeObciazenie, 0.0);  // teacher 2
+  EXPECT_EQ(r.NajwiecejDyzurow, 2);
+  EXPECT_EQ(r.NaLimicie, 1);
+  EXPECT_EQ(r.BezDyzuru, 1);
+  m.Dyzury.UstawDyzurnego(0, 1, 2);
+  EXPECT_DOUBLE_EQ(Rozpietosc(m).NajmniejszeObciazenie, 0.25);
+  m.Nauczyciele[1].LimitDyzurow = 8;
+  m.Nauczyciele[1].LimitMinut = 200;
+  EXPECT_DOUBLE_EQ(Rozpietosc(m).NajwiekszeObciazenie, 0.3);  // teacher 0's minutes
+  EXPECT_EQ(OpisRozpietosci(Rozpietosc(m)), "obciążenie od 13% do 30%, u limitu: 0, bez dyżuru: 0");
 }
 
 TEST(Judgement, MessagesAndColours) {
