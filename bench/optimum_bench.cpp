@@ -10,8 +10,13 @@
 // largest duty count of a teacher after each run, udzial* = largest share of
 // a teacher's duty-count limit (%), udowodniony = proven optimal, granica =
 // at most this many cells, luka = (granica - wpisano) / granica in %,
-// sekundy = the time the optimal entry reports. LosoweRazem sums the random
-// schools up: the smallest nadwyzka, totals, how many proven, the longest.
+// sekundy = the time the optimal entry reports. Fairness first (the
+// default): cena = the score given up against the most convenient plan of
+// the same cells (%), rowny = every fairness stage proven, and of the
+// convenient plan against the fair one: najwiecej* = largest duty count,
+// najwieksze* = largest load (%), bezDyzuru* = teachers without a duty.
+// LosoweRazem sums the random schools up: the smallest nadwyzka, totals, how
+// many proven, the longest, the mean and the largest price.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -177,6 +182,14 @@ void Porownanie(benchmark::State& state, const TModele& szkola, bool zZastrzezen
   state.counters["luka"] =
       w.NajwyzejMozliwe > 0 ? 100.0 * (w.NajwyzejMozliwe - w.Wpisano) / w.NajwyzejMozliwe : 0.0;
   state.counters["sekundy"] = w.Sekundy;
+  state.counters["cena"] = w.CenaRownosci();
+  state.counters["rowny"] = w.Wyrownany ? 1 : 0;
+  state.counters["najwiecejWygodny"] = w.Wygodny.NajwiecejDyzurow;
+  state.counters["najwiecejRowny"] = w.Wpisany.NajwiecejDyzurow;
+  state.counters["najwiekszeWygodny"] = 100.0 * w.Wygodny.NajwiekszeObciazenie;
+  state.counters["najwiekszeRowny"] = 100.0 * w.Wpisany.NajwiekszeObciazenie;
+  state.counters["bezDyzuruWygodny"] = w.Wygodny.BezDyzuru;
+  state.counters["bezDyzuruRowny"] = w.Wpisany.BezDyzuru;
 }
 
 void Demo(benchmark::State& state, bool zZastrzezeniem) {
@@ -202,8 +215,12 @@ void LosoweRazem(benchmark::State& state, bool zZastrzezeniem) {
   }
   int najmniejsza = std::numeric_limits<int>::max(), zachlanny = 0, wpisano = 0, udowodnione = 0,
       niedozwolone = 0;
-  double najdluzej = 0;
+  double najdluzej = 0, cena = 0, najwyzszaCena = 0;
+  int rowne = 0;
   for (const TPomiar& p : pomiary) {
+    cena += p.Wynik.CenaRownosci() / static_cast<double>(pomiary.size());
+    najwyzszaCena = std::max(najwyzszaCena, p.Wynik.CenaRownosci());
+    rowne += p.Wynik.Wyrownany;
     najmniejsza = std::min(najmniejsza, p.Wynik.Wpisano - p.Zachlanny);
     zachlanny += p.Zachlanny;
     wpisano += p.Wynik.Wpisano;
@@ -217,6 +234,9 @@ void LosoweRazem(benchmark::State& state, bool zZastrzezeniem) {
   state.counters["udowodnione"] = udowodnione;
   state.counters["niedozwolone"] = niedozwolone;
   state.counters["najdluzej"] = najdluzej;
+  state.counters["cena"] = cena;
+  state.counters["najwyzszaCena"] = najwyzszaCena;
+  state.counters["rowne"] = rowne;
 }
 
 BENCHMARK_CAPTURE(LosoweRazem, czyste, false)->Iterations(1)->Unit(benchmark::kMillisecond);

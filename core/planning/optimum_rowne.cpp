@@ -1,6 +1,7 @@
 #include "core/planning/optimum_rowne.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -209,47 +210,70 @@ void Poziomy(TProgramCalkowity& p, std::vector<TUdzial>& u, std::vector<double>&
   }
 }
 
-// Stage on the columns k, each 0 or 1: their sum made smallest (or, with
-// `najwiecej`, largest), and kept so.
-bool Licznik(TProgramCalkowity& p, const std::vector<int>& k, bool najwiecej,
-             std::vector<double>& x, TNadzor& n) {
+// One stage on groups of 0-1 columns, the first the most important: each
+// group's sum made smallest (or, with `najwiecej`, largest) in that order,
+// by weights that let one unit of a group outweigh every later group; and
+// kept so.
+bool Liczniki(TProgramCalkowity& p, const std::vector<std::vector<int>>& grupy, bool najwiecej,
+              std::vector<double>& x, TNadzor& n) {
   const double znak = najwiecej ? -1.0 : 1.0;
-  bool udowodnione = true;
-  const auto suma = [&] {
+  const auto suma = [&](const std::vector<int>& k) {
     double s = 0;
     for (int i : k) s += x[static_cast<size_t>(i)];
     return s;
   };
-  const bool juz = najwiecej ? suma() == static_cast<double>(k.size()) : suma() == 0;
-  if (!juz) {
+  bool udowodnione = true;
+  if (std::any_of(grupy.begin(), grupy.end(), [&](const std::vector<int>& k) {
+        return suma(k) != (najwiecej ? static_cast<double>(k.size()) : 0.0);
+      })) {
+    size_t najwieksza = 0;
+    for (const auto& k : grupy) najwieksza = std::max(najwieksza, k.size());
     std::vector<double> cel(p.Cel.size(), 0.0);
-    for (int i : k) cel[static_cast<size_t>(i)] = znak;
+    double waga = 1;
+    for (auto g = grupy.rbegin(); g != grupy.rend(); ++g) {
+      for (int i : *g) cel[static_cast<size_t>(i)] = znak * waga;
+      waga *= static_cast<double>(najwieksza + 1);
+    }
     udowodnione = Etap(p, std::move(cel), x, n);
   }
-  DodajWiersz(p, k, std::vector<double>(k.size(), znak), znak * suma());
+  for (const auto& k : grupy)
+    DodajWiersz(p, k, std::vector<double>(k.size(), znak), znak * suma(k));
   return udowodnione;
 }
 
-// The fewest teachers at each count from the largest down to 2, then the
-// most with a duty among those who have none outside these cells.
+// The fewest teachers at each count from the largest down to 2, a few
+// counts a stage, then the most with a duty among those who have none
+// outside these cells.
 bool Wyrownane(TProgramCalkowity& p, const std::vector<TUdzial>& u, std::vector<double>& x,
                TNadzor& n) {
   int najwiecej = 0;
   for (const TUdzial& d : u)
     najwiecej = std::max(najwiecej, d.dyzury + static_cast<int>(d.poziomy.size()));
-  bool udowodnione = true;
-  for (int poziom = najwiecej; poziom >= 2 && n.Dalej(); --poziom) {
+  std::vector<std::vector<int>> poziomy;
+  for (int poziom = najwiecej; poziom >= 2; --poziom) {
     std::vector<int> k;
     for (const TUdzial& d : u)
       if (const int j = poziom - d.dyzury - 1; j >= 0 && j < static_cast<int>(d.poziomy.size()))
         k.push_back(d.poziomy[static_cast<size_t>(j)]);
-    if (!k.empty()) udowodnione = Licznik(p, k, false, x, n) && udowodnione;
+    if (!k.empty()) poziomy.push_back(std::move(k));
+  }
+  // Weights up to about 1e7: as many counts a stage as that allows.
+  const double podstawa = static_cast<double>(u.size()) + 1.0;
+  const size_t naEtap =
+      std::max<size_t>(1, static_cast<size_t>(std::log(1e7) / std::log(podstawa)));
+  bool udowodnione = true;
+  for (size_t od = 0; od < poziomy.size() && n.Dalej(); od += naEtap) {
+    const auto koniec =
+        poziomy.begin() + static_cast<std::ptrdiff_t>(std::min(od + naEtap, poziomy.size()));
+    udowodnione =
+        Liczniki(p, {poziomy.begin() + static_cast<std::ptrdiff_t>(od), koniec}, false, x, n) &&
+        udowodnione;
   }
   std::vector<int> bezDyzuru;
   for (const TUdzial& d : u)
     if (d.dyzury == 0 && !d.poziomy.empty()) bezDyzuru.push_back(d.poziomy[0]);
   if (!bezDyzuru.empty() && n.Dalej())
-    udowodnione = Licznik(p, bezDyzuru, true, x, n) && udowodnione;
+    udowodnione = Liczniki(p, {bezDyzuru}, true, x, n) && udowodnione;
   return udowodnione && n.Dalej();
 }
 
