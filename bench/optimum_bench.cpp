@@ -18,9 +18,12 @@
 // LosoweRazem sums the random schools up: the smallest nadwyzka, totals, how
 // many proven, the longest, the mean and the largest price.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
@@ -182,6 +185,7 @@ void Porownanie(benchmark::State& state, const TModele& szkola, bool zZastrzezen
   state.counters["luka"] =
       w.NajwyzejMozliwe > 0 ? 100.0 * (w.NajwyzejMozliwe - w.Wpisano) / w.NajwyzejMozliwe : 0.0;
   state.counters["sekundy"] = w.Sekundy;
+  state.counters["kawalki"] = w.Kawalki;
   state.counters["cena"] = w.CenaRownosci();
   state.counters["rowny"] = w.Wyrownany ? 1 : 0;
   state.counters["najwiecejWygodny"] = w.Wygodny.NajwiecejDyzurow;
@@ -204,6 +208,53 @@ BENCHMARK_CAPTURE(Demo, czyste, false)->Iterations(1)->Unit(benchmark::kMillisec
 BENCHMARK_CAPTURE(Demo, zastrzezenia, true)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Duza, czyste, false)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Duza, zastrzezenia, true)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The largest plan the format holds: 251 teachers, 10 days of 975 periods,
+// 251 regions, no cell entered beforehand. Solved in runs of moments within
+// the 30 s limit; pamiecMB = the process's peak memory after it.
+const TModele& Najwieksza() {
+  static const TModele szkola = [] {
+    testy::TCechySzkoly c;
+    c.KrotszeDni = 0;
+    c.Wpisane = c.Bledne = 0;
+    c.Usterki = false;
+    return testy::LosowaSzkola(3, 251, 10, 975, 251, c);
+  }();
+  return szkola;
+}
+
+void Najwiekszy(benchmark::State& state) {
+  Porownanie(state, Najwieksza(), false, 30.0);
+  rusage zuzycie{};
+  getrusage(RUSAGE_SELF, &zuzycie);
+  state.counters["pamiecMB"] = static_cast<double>(zuzycie.ru_maxrss) / 1024.0;
+}
+BENCHMARK(Najwiekszy)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// "Przerwij" on the largest plan 2 s into the run: poPrzerwaniu = the
+// seconds until the run returns.
+void NajwiekszyPrzerwany(benchmark::State& state) {
+  const TModele& szkola = Najwieksza();
+  double poPrzerwaniu = 0;
+  for (auto _ : state) {
+    TModele m = szkola;
+    std::atomic<bool> stop{false};
+    TUstawieniaOptimum u;
+    u.LimitSekund = 30;
+    u.Przerwij = &stop;
+    std::chrono::steady_clock::time_point kiedy;
+    u.Postep = [&](const TPostepOptimum& p) {
+      if (p.Sekundy >= 2.0 && !stop) {
+        kiedy = std::chrono::steady_clock::now();
+        stop = true;
+      }
+    };
+    wpisz_optymalnie(m, CalaTabela(m.Dyzury), TZasadyOceny::Z(m.Opcje, true), u);
+    poPrzerwaniu = std::chrono::duration<double>(std::chrono::steady_clock::now() - kiedy).count();
+  }
+  state.counters["poPrzerwaniu"] = poPrzerwaniu;
+}
+BENCHMARK(NajwiekszyPrzerwany)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The 20 random schools in one run.
 void LosoweRazem(benchmark::State& state, bool zZastrzezeniem) {

@@ -174,6 +174,8 @@ int Wypelnij(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   else
     wyjscie << "stopped after " << std::fixed << std::setprecision(1) << w.Sekundy << " s; at most "
             << w.NajwyzejMozliwe << " cells possible\n";
+  if (w.Kawalki > 1)
+    wyjscie << "too large at once: solved in " << w.Kawalki << " runs of moments\n";
   OpiszRownosc(w, u.NajpierwRowno, wyjscie);
   return kSukces;
 }

@@ -21,6 +21,9 @@ struct TUstawieniaOptimum {
   bool ZZastrzezeniem = false;  // candidates with a reservation allowed
   bool NajpierwRowno = true;    // the loads evened before the score
   double LimitSekund = 10.0;    // the whole run, building the programme too, ends by then
+  // Cells x teachers one programme is built for; a larger area is solved in
+  // runs of moments.
+  double NajwiecejOcen = 2e6;
   // Set from another thread to end the search with the best plan found.
   const std::atomic<bool>* Przerwij = nullptr;
   std::function<void(const TPostepOptimum&)> Postep;  // called from the solving thread
@@ -42,6 +45,7 @@ struct TWynikOptimum {
   double Sekundy = 0.0;     // time the run took
   bool Przerwany = false;   // ended by a stop request
   bool Wyrownany = false;   // every goal after the cells proven (fairness first)
+  int Kawalki = 1;          // the runs of moments the area was solved in
   // The total score of the plan written, and of the most convenient plan
   // of its cells (fairness last); their spreads of the loads.
   int Punkty = 0, PunktyWygodne = 0;
@@ -62,7 +66,10 @@ struct TWynikOptimum {
 // The solver's first solution is the greedy run's cells that fit the fixed
 // table, each other empty cell then filled along a chain of moves within its
 // moment where one exists; a stopped or timed-out run keeps at least that. A
-// stop request ends the search at the solver's next node.
+// stop request ends the search at the solver's next node. An area of more
+// than u.NajwiecejOcen empty cells x teachers is solved in runs of moments,
+// one after another, within the one time limit; the moments the time does
+// not reach get the greedy run, those a stop does not reach stay empty.
 TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
                                const TUstawieniaOptimum& u = {});
 

@@ -73,8 +73,9 @@ TProgramCalkowity ZbudujProgram(const TModele& m, const TObszar& obszar, const T
 
 // The first solution: the greedy run's cells while every row they are in
 // holds, then each cell left empty filled along the shortest chain of moves
-// within its moment, where one exists. One value per column.
-std::vector<double> PierwszeRozwiazanie(const TProgramCalkowity& p, const TModele& m,
+// within its moment, where one exists. One value per column. m is as it was
+// when it returns.
+std::vector<double> PierwszeRozwiazanie(const TProgramCalkowity& p, TModele& m,
                                         const TObszar& obszar, const TZasadyOceny& z);
 
 // The columns after the teachers' as the teachers' in x imply them: the

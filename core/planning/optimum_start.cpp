@@ -1,6 +1,7 @@
 // The first solution of the optimal entry's programme.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/planning/optimum_program.h"
 
@@ -28,15 +29,19 @@ class TStart {
   }
 
   // The greedy run's cells, each while it fits.
-  void Zachlanne(const TModele& m, const TObszar& obszar, const TZasadyOceny& za) {
-    TModele kopia = m;
+  // The run goes on m's own table, which is given back after: only the
+  // table changes, and a copy of the whole model costs too much on large
+  // plans.
+  void Zachlanne(TModele& m, const TObszar& obszar, const TZasadyOceny& za) {
+    TDyzury tabela = m.Dyzury;
     TWyborAutomatyczny wybor;
     TListaWariantow lista;
-    wpisz_warianty(kopia, obszar, za, wybor, lista);
+    wpisz_warianty(m, obszar, za, wybor, lista);
     for (size_t i = 0; i < p_.Zm.size(); ++i)
-      if (kopia.Dyzury.Dyzurny(p_.Zm[i].r, p_.Zm[i].m) == p_.Zm[i].t &&
+      if (m.Dyzury.Dyzurny(p_.Zm[i].r, p_.Zm[i].m) == p_.Zm[i].t &&
           wKomorceJest_[static_cast<size_t>(p_.Zm[i].komorka)] < 0 && Miesci(i))
         Ustaw(i, true);
+    m.Dyzury = std::move(tabela);
   }
 
   // Each empty cell filled along the shortest chain of moves within its
@@ -145,7 +150,7 @@ class TStart {
 
 }  // namespace
 
-std::vector<double> PierwszeRozwiazanie(const TProgramCalkowity& p, const TModele& m,
+std::vector<double> PierwszeRozwiazanie(const TProgramCalkowity& p, TModele& m,
                                         const TObszar& obszar, const TZasadyOceny& z) {
   TZasadyOceny za = z;
   za.Automatycznie = true;

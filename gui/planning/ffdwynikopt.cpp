@@ -112,6 +112,9 @@ void Tffdwynikopt::Pokaz(const TModele& m, const TObszar& obszar, const TZasadyO
                      .arg(wynik.Sekundy, 0, 'f', 1)
                      .arg(QString::fromStdString(Liczebnik(przed + wynik.NajwyzejMozliwe, "komórka",
                                                            "komórki", "komórek")));
+  if (wynik.Kawalki > 1)
+    tekst += QString::fromUtf8(" Za duży na raz: liczony w %1 częściach, moment po momencie.")
+                 .arg(wynik.Kawalki);
   podsumowanie_->setText(tekst);
   rownosc_->setText(OpisRownosci(wynik, m.Opcje.NajpierwRowno()));
   WypelnijPuste(m, puste, z);

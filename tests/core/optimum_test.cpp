@@ -181,6 +181,43 @@ TEST_P(OptimumPrzerwany, StoppedAtOnceStillFillsAllowedCellsOnly) {
 }
 INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumPrzerwany, ::testing::Range(1u, 13u));
 
+// An area too large for one programme goes moment by moment, each run on
+// the table the runs before left. Out of time, the greedy run fills the
+// rest; stopped, the rest stays as it was.
+TEST(OptimumWKawalkach, MomentByMomentAndTheGreedyRunOnceStopped) {
+  TCechySzkoly cechy;
+  cechy.Wpisane = cechy.Bledne = 0;
+  const TModele szkola = LosowaSzkola(3, 20, 3, 6, 4, cechy);
+  const TZasadyOceny z = Zasady(3);
+  const TObszar obszar{0, 2, 2, 9};
+  TUstawieniaOptimum u = Ustawienia(false);
+  u.NajwiecejOcen = 1;
+  TModele m = szkola;
+  const TWynikOptimum w = wpisz_optymalnie(m, obszar, z, u);
+  EXPECT_EQ(w.Kawalki, std::min(obszar.MomentDo, m.Dyzury.LiczbaMomentow() - 1) - 1);  // from 2
+  EXPECT_GT(w.Wpisano, 0);
+  EXPECT_EQ(Zajete(m.Dyzury) - Zajete(szkola.Dyzury), w.Wpisano);
+  SprawdzWpisane(szkola, m, obszar, z, false);
+
+  const std::atomic<bool> stop{true};
+  u.Przerwij = &stop;
+  TModele przerwany = szkola;
+  const TWynikOptimum wp = wpisz_optymalnie(przerwany, obszar, z, u);
+  EXPECT_TRUE(wp.Przerwany);
+  EXPECT_FALSE(wp.Wyrownany);
+  EXPECT_EQ(przerwany.Dyzury, szkola.Dyzury);
+  EXPECT_EQ(wp.Wpisano, 0);
+
+  // Out of time at once, the greedy run fills it all.
+  u.Przerwij = nullptr;
+  u.LimitSekund = 0;
+  TModele bezCzasu = szkola;
+  const TWynikOptimum wc = wpisz_optymalnie(bezCzasu, obszar, z, u);
+  EXPECT_FALSE(wc.Przerwany);
+  EXPECT_EQ(bezCzasu.Dyzury, Zachlanny(szkola, obszar, z).Dyzury);
+  EXPECT_EQ(Zajete(bezCzasu.Dyzury) - Zajete(szkola.Dyzury), wc.Wpisano);
+}
+
 // The fair order of a table, larger is better: cells, clean cells, the
 // largest load (negated), the teachers at each count from 6 down to 2
 // (negated), the teachers with a duty, the score.
