@@ -138,7 +138,7 @@ void Pary(TProgramCalkowity& p, const TModele& m) {
     const int premia = (v.moc >= 90 && nastepny ? 10 : 0) +
                        (p.Zm[static_cast<size_t>(it->second)].moc >= 90 ? 10 : 0);
     if (premia == 0) continue;
-    const int kolumna = p.KolumnaW() + 1 + static_cast<int>(p.Pary.size());
+    const int kolumna = p.KolumnaPary(p.Pary.size());
     p.Pary.push_back({static_cast<int>(i), it->second, premia});
     for (int x : {static_cast<int>(i), it->second})
       p.Wiersze.push_back({{kolumna, x}, {1.0, -1.0}, 0.0});
