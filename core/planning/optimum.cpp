@@ -74,6 +74,13 @@ std::vector<int> PusteMomentow(const TModele& m, TObszar& obszar) {
   return puste;
 }
 
+// The unattended manner over the empty cells: the optimal entry keeps every
+// teacher entered.
+class TWyborDoPustych : public TWyborAutomatyczny {
+ public:
+  bool TylkoPuste() const override { return true; }
+};
+
 // About what the greedy run takes to set up, and per cell and teacher, with
 // room to spare.
 constexpr double kSekundStartu = 0.5, kSekundNaOcene = 1e-8;
@@ -139,7 +146,7 @@ TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyO
     // In one run: it sets up once for all the moments left.
     TZasadyOceny za = z;
     za.Automatycznie = true;
-    TWyborAutomatyczny wybor;
+    TWyborDoPustych wybor;
     TListaWariantow lista;
     const TObszar reszty{o.RejonOd, o.RejonDo, kawalki[i].Obszar.MomentOd, o.MomentDo};
     wynik.Wpisano += wpisz_warianty(m, reszty, za, wybor, lista);

@@ -125,7 +125,7 @@ int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& z
   for (int r = o.RejonOd; r <= o.RejonDo; ++r) {
     for (int m = o.MomentOd; m <= o.MomentDo; ++m) {
       const uint8_t stary = tabela.Dyzurny(r, m);
-      if (stary == kZamkniete) continue;
+      if (stary == kZamkniete || (stary != kBrak && wybor.TylkoPuste())) continue;
       oceniacz.Przygotuj(m);
       int d = kBezWyboru;
       if (wybor.Nienadzorowany() && std::pair{r, m} != ostatnia) {

@@ -19,6 +19,8 @@ class TWyborWariantu {
   // taken only when clean. The run may then find that record itself without
   // judging every teacher, and asks `wybierz_wariant` only for the last cell.
   virtual bool Nienadzorowany() const { return false; }
+  // True when the run fills empty cells only and keeps every teacher entered.
+  virtual bool TylkoPuste() const { return false; }
 };
 
 // The unattended manner: the best record by score, only when it is clean.

@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumPrzerwany, ::testing::Range(1u, 13u));
 
 // An area too large for one programme goes moment by moment, each run on
 // the table the runs before left. Out of time, the greedy run fills the
-// rest; stopped, the rest stays as it was.
+// rest's empty cells; stopped, the rest stays as it was.
 TEST(OptimumWKawalkach, MomentByMomentAndTheGreedyRunOnceStopped) {
   TCechySzkoly cechy;
   cechy.Wpisane = cechy.Bledne = 0;
@@ -216,6 +216,12 @@ TEST(OptimumWKawalkach, MomentByMomentAndTheGreedyRunOnceStopped) {
   EXPECT_FALSE(wc.Przerwany);
   EXPECT_EQ(bezCzasu.Dyzury, Zachlanny(szkola, obszar, z).Dyzury);
   EXPECT_EQ(Zajete(bezCzasu.Dyzury) - Zajete(szkola.Dyzury), wc.Wpisano);
+  // It fills the empty cells only: every teacher entered before stays.
+  const TModele zWpisanymi = LosowaSzkola(3, 20, 3, 6, 4);
+  TModele wpisane = zWpisanymi;
+  const TWynikOptimum ww = wpisz_optymalnie(wpisane, obszar, z, u);
+  EXPECT_EQ(Zajete(wpisane.Dyzury) - Zajete(zWpisanymi.Dyzury), ww.Wpisano);
+  SprawdzWpisane(zWpisanymi, wpisane, obszar, z, false);
 }
 
 // The fair order of a table, larger is better: cells, clean cells, the
