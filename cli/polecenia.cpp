@@ -74,8 +74,6 @@ double Sekundy(const std::string& tekst) {
   return s;
 }
 
-long Procent(double udzial) { return std::lround(100.0 * udzial); }
-
 // The fair plan against the most convenient plan of its cells: their
 // scores and spreads of the loads.
 void OpiszRownosc(const TWynikOptimum& w, bool najpierw, std::ostream& wyjscie) {

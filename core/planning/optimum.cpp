@@ -10,11 +10,6 @@
 namespace velmor {
 namespace {
 
-int Komorki(const TProgramCalkowity& p, const std::vector<double>& x) {
-  return static_cast<int>(
-      std::count_if(x.begin(), x.begin() + p.KolumnaW(), [](double v) { return v > 0.5; }));
-}
-
 // The decided cells as solution x fills them.
 void Wpisz(TModele& m, const TProgramCalkowity& p, const std::vector<double>& x) {
   for (const auto& [r, k] : p.Komorki) m.Dyzury.UstawDyzurnego(r, k, kBrak);
@@ -34,9 +29,8 @@ TWynikOptimum WpiszNaRaz(TModele& m, const TObszar& obszar, const TZasadyOceny& 
     return wynik;
   }
   const std::vector<double> start = PierwszeRozwiazanie(p, m, obszar, z);
-  n.postep.Wpisano = Komorki(p, start);
-  n.postep.NajwyzejMozliwe = static_cast<int>(std::count_if(
-      p.WKomorce.begin(), p.WKomorce.end(), [](const auto& k) { return !k.empty(); }));
+  n.postep.Wpisano = p.Wpisane(start);
+  n.postep.NajwyzejMozliwe = p.ZKandydatami();
   n.Zglos();
   const TRozwiazanie pierwszy = Rozwiaz(p, start, n, true);
   std::vector<double> x = pierwszy.x;
@@ -48,7 +42,7 @@ TWynikOptimum WpiszNaRaz(TModele& m, const TObszar& obszar, const TZasadyOceny& 
   Wpisz(m, p, x);
   wynik.Punkty = Punkty(p, x);
   wynik.Wpisany = Rozpietosc(m);
-  wynik.Wpisano = Komorki(p, x);
+  wynik.Wpisano = p.Wpisane(x);
   wynik.Przerwany = n.przerwano;
   wynik.NajwyzejMozliwe = std::max(n.postep.NajwyzejMozliwe, wynik.Wpisano);
   // As many cells as could be: optimal in the first goal, proven or not.
@@ -59,12 +53,8 @@ TWynikOptimum WpiszNaRaz(TModele& m, const TObszar& obszar, const TZasadyOceny& 
   return wynik;
 }
 
-// The empty cells of each moment of the area (cut to the table).
-std::vector<int> PusteMomentow(const TModele& m, TObszar& obszar) {
-  obszar.RejonOd = std::max(obszar.RejonOd, 0);
-  obszar.RejonDo = std::min({obszar.RejonDo, m.Dyzury.LiczbaRejonow() - 1, m.Rejony.Liczba() - 1});
-  obszar.MomentOd = std::max(obszar.MomentOd, 0);
-  obszar.MomentDo = std::min(obszar.MomentDo, m.Dyzury.LiczbaMomentow() - 1);
+// The empty cells of each moment of the area.
+std::vector<int> PusteMomentow(const TModele& m, const TObszar& obszar) {
   std::vector<int> puste;
   for (int k = obszar.MomentOd; k <= obszar.MomentDo; ++k) {
     puste.push_back(0);
@@ -110,7 +100,7 @@ std::vector<TKawalek> Kawalki(const TObszar& obszar, const std::vector<int>& pus
 TWynikOptimum wpisz_optymalnie(TModele& m, const TObszar& obszar, const TZasadyOceny& z,
                                const TUstawieniaOptimum& u) {
   TNadzor n(u);
-  TObszar o = obszar;
+  const TObszar o = Przytnij(obszar, m);
   const std::vector<int> puste = PusteMomentow(m, o);
   const std::vector<TKawalek> kawalki = Kawalki(o, puste, m.Nauczyciele.Liczba(), u.NajwiecejOcen);
   if (kawalki.size() <= 1) return WpiszNaRaz(m, obszar, z, u);

@@ -135,8 +135,7 @@ TRozwiazanie Rozwiaz(const TProgramCalkowity& p, const std::vector<double>& star
   Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
   UstawSolwer(c, n.Zostalo());
   TWezly w{n, p, komorki, 0.0};
-  w.wKomorkach = static_cast<double>(std::count_if(p.WKomorce.begin(), p.WKomorce.end(),
-                                                   [](const auto& k) { return !k.empty(); }));
+  w.wKomorkach = p.ZKandydatami();
   Cbc_addCutCallback(c, NaWezle, "nadzor", &w);
   Cbc_solve(c);
 
@@ -149,8 +148,7 @@ TRozwiazanie Rozwiaz(const TProgramCalkowity& p, const std::vector<double>& star
   r.Optymalne = !n.przerwano && Cbc_isProvenOptimal(c) != 0;
   r.Granica = r.Optymalne ? Wartosc(p.Cel, r.x) : Cbc_getBestPossibleObjValue(c);
   if (komorki) {
-    n.postep.Wpisano = static_cast<int>(
-        std::count_if(r.x.begin(), r.x.begin() + p.KolumnaW(), [](double v) { return v > 0.5; }));
+    n.postep.Wpisano = p.Wpisane(r.x);
     if (r.Optymalne) n.postep.NajwyzejMozliwe = n.postep.Wpisano;
     else if (!n.przerwano) n.postep.NajwyzejMozliwe = w.Najwyzej(r.Granica);
     n.postep.NajwyzejMozliwe = std::max(n.postep.NajwyzejMozliwe, n.postep.Wpisano);

@@ -14,11 +14,10 @@ namespace {
 void Kandydaci(TProgramCalkowity& p, const TModele& m, const TObszar& obszar,
                const TZasadyOceny& za, bool zZastrzezeniem) {
   const TDyzury& tabela = m.Dyzury;
-  const int rejonow = std::min(tabela.LiczbaRejonow(), m.Rejony.Liczba());
-  const int rOd = std::max(obszar.RejonOd, 0), rDo = std::min(obszar.RejonDo, rejonow - 1);
-  p.MomentOd = std::max(obszar.MomentOd, 0);
-  p.MomentDo = std::min(obszar.MomentDo, tabela.LiczbaMomentow() - 1);
-  for (int r = rOd; r <= rDo; ++r)
+  const TObszar o = Przytnij(obszar, m);
+  p.MomentOd = o.MomentOd;
+  p.MomentDo = o.MomentDo;
+  for (int r = o.RejonOd; r <= o.RejonDo; ++r)
     for (int k = p.MomentOd; k <= p.MomentDo; ++k)
       if (tabela.Dyzurny(r, k) == kBrak) p.Komorki.emplace_back(r, k);
   TOceniacz oceniacz(m);
@@ -205,6 +204,16 @@ void Cele(TProgramCalkowity& p) {
 
 int MinutyMomentu(const TModele& m, int k) {
   return k < m.Momenty.Liczba() ? m.Momenty[k].Minuty : 0;
+}
+
+int TProgramCalkowity::Wpisane(const std::vector<double>& x) const {
+  return static_cast<int>(
+      std::count_if(x.begin(), x.begin() + KolumnaW(), [](double v) { return v > 0.5; }));
+}
+
+int TProgramCalkowity::ZKandydatami() const {
+  return static_cast<int>(
+      std::count_if(WKomorce.begin(), WKomorce.end(), [](const auto& k) { return !k.empty(); }));
 }
 
 int TProgramCalkowity::DodajKolumne() {

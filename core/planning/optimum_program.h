@@ -62,6 +62,9 @@ struct TProgramCalkowity {
 
   int KolumnaW() const { return static_cast<int>(Zm.size()); }
   int KolumnaPary(size_t q) const { return KolumnaW() + 1 + static_cast<int>(q); }
+  // The cells solution x fills; the cells anybody may take.
+  int Wpisane(const std::vector<double>& x) const;
+  int ZKandydatami() const;
   // A binary column more, out of the objective; its index.
   int DodajKolumne();
 };

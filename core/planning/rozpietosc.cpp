@@ -1,6 +1,7 @@
 #include "core/planning/rozpietosc.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/planning/ogolne.h"
 
@@ -27,8 +28,10 @@ TRozpietosc Rozpietosc(const TModele& m) {
   return r;
 }
 
+int Procent(double udzial) { return static_cast<int>(std::lround(100.0 * udzial)); }
+
 std::string OpisRozpietosci(const TRozpietosc& r) {
-  const auto procent = [](double u) { return std::to_string(static_cast<int>(100.0 * u + 0.5)); };
+  const auto procent = [](double u) { return std::to_string(Procent(u)); };
   std::string opis = "obciążenie od ";
   opis.append(procent(r.NajmniejszeObciazenie)).append("% do ");
   opis.append(procent(r.NajwiekszeObciazenie)).append("%, u limitu: ");

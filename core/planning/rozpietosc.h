@@ -20,6 +20,9 @@ struct TRozpietosc {
 
 TRozpietosc Rozpietosc(const TModele& m);
 
+// A share as whole per cent, rounded.
+int Procent(double udzial);
+
 // "obciążenie od 50% do 63%, u limitu: 2, bez dyżuru: 0" (UTF-8).
 std::string OpisRozpietosci(const TRozpietosc& r);
 

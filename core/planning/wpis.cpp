@@ -84,13 +84,6 @@ class TWyborBezListy {
   TWariant granica_[2][2];  // by region without rooms, long break
 };
 
-// The area cut to the duty table (and to the regions that exist).
-TObszar Przytnij(const TObszar& o, const TModele& m) {
-  const int rejonow = std::min(m.Dyzury.LiczbaRejonow(), m.Rejony.Liczba());
-  return {std::max(o.RejonOd, 0), std::min(o.RejonDo, rejonow - 1), std::max(o.MomentOd, 0),
-          std::min(o.MomentDo, m.Dyzury.LiczbaMomentow() - 1)};
-}
-
 // The last cell of the run that is not closed; (-1, -1) when none is.
 std::pair<int, int> OstatniaOtwarta(const TObszar& o, const TDyzury& d) {
   for (int r = o.RejonDo; r >= o.RejonOd; --r)
@@ -100,6 +93,12 @@ std::pair<int, int> OstatniaOtwarta(const TObszar& o, const TDyzury& d) {
 }
 
 }  // namespace
+
+TObszar Przytnij(const TObszar& o, const TModele& m) {
+  const int rejonow = std::min(m.Dyzury.LiczbaRejonow(), m.Rejony.Liczba());
+  return {std::max(o.RejonOd, 0), std::min(o.RejonDo, rejonow - 1), std::max(o.MomentOd, 0),
+          std::min(o.MomentDo, m.Dyzury.LiczbaMomentow() - 1)};
+}
 
 // The first record of the list sorted by score, found without sorting it:
 // nobody sees the list in this manner.

@@ -37,6 +37,8 @@ struct TObszar {
 
 // The whole duty table.
 TObszar CalaTabela(const TDyzury& d);
+// The area cut to the duty table (and to the regions that exist).
+TObszar Przytnij(const TObszar& o, const TModele& m);
 
 // Visits the cells column by column, top to bottom, passing closed cells and
 // cells outside the table; every teacher but the one in the cell is judged

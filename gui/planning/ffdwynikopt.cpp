@@ -31,7 +31,7 @@ void Wiersz(QTableWidget* t, int w, const QStringList& pola) {
   for (int k = 0; k < pola.size(); ++k) t->setItem(w, k, new QTableWidgetItem(pola[k]));
 }
 
-QString Procent(double udzial) { return QString("%1 %").arg(qRound(100.0 * udzial)); }
+QString ProcentTekst(double udzial) { return QString("%1 %").arg(Procent(udzial)); }
 
 // The fair plan against the most convenient plan of its cells.
 QString OpisRownosci(const TWynikOptimum& w, bool najpierwRowno) {
@@ -41,7 +41,7 @@ QString OpisRownosci(const TWynikOptimum& w, bool najpierwRowno) {
                "Równe obciążenie na końcu: suma ocen %1, największe obciążenie %2, "
                "najwięcej dyżurów %3, bez dyżuru %4.")
         .arg(w.Punkty)
-        .arg(Procent(b.NajwiekszeObciazenie))
+        .arg(ProcentTekst(b.NajwiekszeObciazenie))
         .arg(b.NajwiecejDyzurow)
         .arg(b.BezDyzuru);
   return QString::fromUtf8(
@@ -52,7 +52,7 @@ QString OpisRownosci(const TWynikOptimum& w, bool najpierwRowno) {
       .arg(w.Punkty)
       .arg(w.PunktyWygodne)
       .arg(w.CenaRownosci(), 0, 'f', 1)
-      .arg(Procent(a.NajwiekszeObciazenie), Procent(b.NajwiekszeObciazenie))
+      .arg(ProcentTekst(a.NajwiekszeObciazenie), ProcentTekst(b.NajwiekszeObciazenie))
       .arg(a.NajwiecejDyzurow)
       .arg(b.NajwiecejDyzurow)
       .arg(a.BezDyzuru)
