@@ -29,6 +29,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -231,30 +232,45 @@ void Najwiekszy(benchmark::State& state) {
 }
 BENCHMARK(Najwiekszy)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// "Przerwij" on the largest plan 2 s into the run: poPrzerwaniu = the
-// seconds until the run returns.
-void NajwiekszyPrzerwany(benchmark::State& state) {
-  const TModele& szkola = Najwieksza();
+// "Przerwij" pressed poSekundach into the run: poPrzerwaniu = the seconds
+// from then until the run returns. The large school is stopped in each of its stages.
+void Przerwany(benchmark::State& state, const TModele& szkola, bool zZastrzezeniem,
+               double poSekundach) {
   double poPrzerwaniu = 0;
   for (auto _ : state) {
     TModele m = szkola;
     std::atomic<bool> stop{false};
     TUstawieniaOptimum u;
+    u.ZZastrzezeniem = zZastrzezeniem;
     u.LimitSekund = 30;
     u.Przerwij = &stop;
-    std::chrono::steady_clock::time_point kiedy;
-    u.Postep = [&](const TPostepOptimum& p) {
-      if (p.Sekundy >= 2.0 && !stop) {
-        kiedy = std::chrono::steady_clock::now();
-        stop = true;
-      }
-    };
-    wpisz_optymalnie(m, CalaTabela(m.Dyzury), TZasadyOceny::Z(m.Opcje, true), u);
+    const auto kiedy = std::chrono::steady_clock::now() +
+                       std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                           std::chrono::duration<double>(poSekundach));
+    std::thread przycisk([&] {
+      std::this_thread::sleep_until(kiedy);
+      stop = true;
+    });
+    wpisz_optymalnie(m, CalaTabela(m.Dyzury), TZasadyOceny::Z(m.Opcje, zZastrzezeniem), u);
     poPrzerwaniu = std::chrono::duration<double>(std::chrono::steady_clock::now() - kiedy).count();
+    przycisk.join();
   }
   state.counters["poPrzerwaniu"] = poPrzerwaniu;
 }
+
+void NajwiekszyPrzerwany(benchmark::State& state) { Przerwany(state, Najwieksza(), false, 2.0); }
 BENCHMARK(NajwiekszyPrzerwany)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void DuzaPrzerwana(benchmark::State& state) {
+  Przerwany(state, DuzaSzkola(), true, static_cast<double>(state.range(0)));
+}
+BENCHMARK(DuzaPrzerwana)
+    ->Arg(1)
+    ->Arg(5)
+    ->Arg(12)
+    ->Arg(20)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // The 20 random schools in one run.
 void LosoweRazem(benchmark::State& state, bool zZastrzezeniem) {

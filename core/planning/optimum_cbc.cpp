@@ -3,8 +3,13 @@
 #include <coin/Cbc_C_Interface.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <limits>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 namespace velmor {
 namespace {
@@ -15,56 +20,67 @@ struct TUsunCbc {
   void operator()(Cbc_Model* c) const { Cbc_deleteModel(c); }
 };
 
-// One solve as the node callback sees it.
-struct TWezly {
-  TNadzor& n;
-  const TProgramCalkowity& p;
-  bool komorki = false;
-  double wKomorkach = 0;  // cells with at least one candidate
-  bool zGranica = false;
+// One solve, shared by the thread that runs the solver and the run that
+// waits for it. What the node callback needs is copied in: a run that gives
+// up waiting leaves the solve to end on its own.
+struct TPraca {
+  std::unique_ptr<Cbc_Model, TUsunCbc> cbc;
+  std::vector<double> cel;
+  size_t zm = 0;  // the cell columns come first
+  double wagaKomorek = 1, wKomorkach = 0;
+  bool komorki = false, zGranica = false;
+  std::atomic<bool> stop{false};        // end the search at the next node
+  std::atomic<bool> zatrzymana{false};  // the search was ended so
+  std::atomic<int> wpisano{0}, najwyzej{std::numeric_limits<int>::max()};
+  // The outcome, once gotowe.
+  std::vector<double> x;
+  bool optymalne = false;
+  double granica = -kNieskonczonosc;
+  std::mutex m;
+  std::condition_variable cv;
+  bool gotowe = false;
 
   // Cells at most, from an objective no plan beats; the goals below the
   // first one add less than a cell's weight.
   int Najwyzej(double wartosc) const {
-    const double g = (-wartosc + 100.0) / p.WagaKomorek;
+    const double g = (-wartosc + 100.0) / wagaKomorek;
     return std::isfinite(g) ? static_cast<int>(std::floor(std::clamp(g + 1e-6, 0.0, wKomorkach)))
                             : static_cast<int>(wKomorkach);
   }
 };
 
 // A node's relaxation: the first one, at the root, bounds every plan; an
-// integral one is a plan, whose cells count as found. True at the first.
-bool Relaksacja(TWezly& w, void* osi) {
-  if (static_cast<size_t>(Osi_getNumCols(osi)) != w.p.Cel.size()) return false;
+// integral one is a plan, whose cells count as found.
+void Relaksacja(TPraca& w, void* osi) {
+  if (static_cast<size_t>(Osi_getNumCols(osi)) != w.cel.size()) return;
   const double* x = Osi_getColSolution(osi);
   double wartosc = 0;
   bool calkowite = true;
   int komorki = 0;
-  for (size_t i = 0; i < w.p.Cel.size(); ++i) {
-    wartosc += w.p.Cel[i] * x[i];
-    if (i < w.p.Zm.size()) {
+  for (size_t i = 0; i < w.cel.size(); ++i) {
+    wartosc += w.cel[i] * x[i];
+    if (i < w.zm) {
       calkowite = calkowite && std::abs(x[i] - std::round(x[i])) < 1e-6;
       komorki += x[i] > 0.5;
     }
   }
-  if (calkowite) w.n.postep.Wpisano = std::max(w.n.postep.Wpisano, komorki);
-  if (w.zGranica) return false;
-  w.n.postep.NajwyzejMozliwe = std::min(w.n.postep.NajwyzejMozliwe, w.Najwyzej(wartosc));
-  return w.zGranica = true;
+  if (calkowite && komorki > w.wpisano) w.wpisano = komorki;
+  if (w.zGranica) return;
+  w.najwyzej = std::min(w.najwyzej.load(), w.Najwyzej(wartosc));
+  w.zGranica = true;
 }
 
-// Reports progress and, once a stop is requested, ends the search with a
-// cut no plan meets, so the solver keeps the best plan it has.
+// Once a stop is asked, ends the search with a cut no plan meets, so the
+// solver keeps the best plan it has.
 void NaWezle(void* osi, void* ciecia, void* dane) {
-  TWezly& w = *static_cast<TWezly*>(dane);
-  const bool pierwsza = w.komorki && Relaksacja(w, osi);
-  if (w.n.u.Przerwij != nullptr && w.n.u.Przerwij->load()) {
+  TPraca& w = *static_cast<TPraca*>(dane);
+  if (w.komorki) Relaksacja(w, osi);
+  if (w.stop) {
     const int kolumna = 0;
     const double jeden = 1.0;
     OsiCuts_addRowCut(ciecia, 1, &kolumna, &jeden, 'L', -1.0);
-    w.n.przerwano = true;
+    w.zatrzymana = true;
   }
-  if (pierwsza || w.n.Sekundy() - w.n.ostatni >= 0.2) w.n.Zglos();
 }
 
 // The programme handed to the solver at once, column by column. This also
@@ -112,6 +128,68 @@ void UstawSolwer(Cbc_Model* c, double sekundy) {
   Cbc_setParameter(c, "randomSeed", "1");
 }
 
+// One solve at a time: a solve given up on still runs until its next node.
+// Leaving the program waits for it.
+struct TSolwer {
+  std::mutex m;
+  ~TSolwer() { std::lock_guard<std::mutex> czekaj(m); }
+};
+
+TSolwer& Solwer() {
+  static TSolwer s;
+  return s;
+}
+
+void Pracuj(std::shared_ptr<TPraca> w) {
+  std::lock_guard<std::mutex> jeden(Solwer().m);
+  if (!w->stop) {
+    Cbc_Model* c = w->cbc.get();
+    Cbc_solve(c);
+    if (const double* x = Cbc_bestSolution(c)) w->x.assign(x, x + w->cel.size());
+    w->optymalne = !w->zatrzymana && Cbc_isProvenOptimal(c) != 0;
+    if (!w->zatrzymana) w->granica = Cbc_getBestPossibleObjValue(c);
+  }
+  w->cbc.reset();
+  {
+    std::lock_guard<std::mutex> l(w->m);
+    w->gotowe = true;
+  }
+  w->cv.notify_all();
+  w.reset();
+}
+
+// How long a solve asked to stop may take to reach its next node.
+constexpr auto kNaWezel = std::chrono::milliseconds(300);
+
+// Waits for the solve, reporting its progress and passing on a stop, or the
+// end of the time early enough for the solver to reach its next node within
+// it. False when it gave up waiting.
+bool Czekaj(TPraca& w, TNadzor& n) {
+  std::unique_lock<std::mutex> l(w.m);
+  std::chrono::steady_clock::time_point najpozniej = std::chrono::steady_clock::time_point::max();
+  while (!w.cv.wait_for(l, std::chrono::milliseconds(20), [&] { return w.gotowe; })) {
+    if (w.komorki) {
+      n.postep.Wpisano = std::max(n.postep.Wpisano, w.wpisano.load());
+      n.postep.NajwyzejMozliwe = std::min(n.postep.NajwyzejMozliwe, w.najwyzej.load());
+    }
+    const bool przerwij = n.u.Przerwij != nullptr && n.u.Przerwij->load();
+    n.przerwano = n.przerwano || przerwij;
+    const double naWezel = std::chrono::duration<double>(kNaWezel).count();
+    if (!w.stop && (przerwij || n.Zostalo() <= naWezel)) {
+      w.stop = true;
+      najpozniej = std::chrono::steady_clock::now() + kNaWezel;
+    }
+    if (std::chrono::steady_clock::now() >= najpozniej) return false;
+    if (n.Sekundy() - n.ostatni >= 0.2) {
+      l.unlock();
+      n.Zglos();
+      l.lock();
+    }
+  }
+  n.przerwano = n.przerwano || (n.u.Przerwij != nullptr && n.u.Przerwij->load());
+  return true;
+}
+
 }  // namespace
 
 double Wartosc(const std::vector<double>& cel, const std::vector<double>& x) {
@@ -127,30 +205,32 @@ TRozwiazanie Rozwiaz(const TProgramCalkowity& p, const std::vector<double>& star
     n.przerwano = n.przerwano || (n.u.Przerwij && n.u.Przerwij->load());
     return r;
   }
-  std::unique_ptr<Cbc_Model, TUsunCbc> cbc(Cbc_newModel());
-  Cbc_Model* c = cbc.get();
+  auto w = std::make_shared<TPraca>();
+  w->cbc.reset(Cbc_newModel());
+  Cbc_Model* c = w->cbc.get();
   Zaladuj(c, p);
   std::vector<int> indeksy(start.size());
   for (size_t i = 0; i < indeksy.size(); ++i) indeksy[i] = static_cast<int>(i);
   Cbc_setMIPStartI(c, static_cast<int>(indeksy.size()), indeksy.data(), start.data());
   UstawSolwer(c, n.Zostalo());
-  TWezly w{n, p, komorki, 0.0};
-  w.wKomorkach = p.ZKandydatami();
-  Cbc_addCutCallback(c, NaWezle, "nadzor", &w);
-  Cbc_solve(c);
+  w->cel = p.Cel;
+  w->zm = p.Zm.size();
+  w->wagaKomorek = p.WagaKomorek;
+  w->wKomorkach = p.ZKandydatami();
+  w->komorki = komorki;
+  Cbc_addCutCallback(c, NaWezle, "nadzor", w.get());
+  std::thread(Pracuj, w).detach();
+  if (!Czekaj(*w, n)) return r;  // the start stands
 
-  // The start stands when the solver stopped before taking it in.
-  const double* x = Cbc_bestSolution(c);
-  if (x != nullptr &&
-      Wartosc(p.Cel, std::vector<double>(x, x + p.Cel.size())) <= Wartosc(p.Cel, start) + 0.5)
-    r.x.assign(x, x + p.Cel.size());
+  // So does it when the solver stopped before taking it in.
+  if (!w->x.empty() && Wartosc(p.Cel, w->x) <= Wartosc(p.Cel, start) + 0.5) r.x = w->x;
   for (double& v : r.x) v = std::round(v);
-  r.Optymalne = !n.przerwano && Cbc_isProvenOptimal(c) != 0;
-  r.Granica = r.Optymalne ? Wartosc(p.Cel, r.x) : Cbc_getBestPossibleObjValue(c);
+  r.Optymalne = w->optymalne;
+  r.Granica = r.Optymalne ? Wartosc(p.Cel, r.x) : w->granica;
   if (komorki) {
     n.postep.Wpisano = p.Wpisane(r.x);
     if (r.Optymalne) n.postep.NajwyzejMozliwe = n.postep.Wpisano;
-    else if (!n.przerwano) n.postep.NajwyzejMozliwe = w.Najwyzej(r.Granica);
+    else if (!w->zatrzymana) n.postep.NajwyzejMozliwe = w->Najwyzej(r.Granica);
     n.postep.NajwyzejMozliwe = std::max(n.postep.NajwyzejMozliwe, n.postep.Wpisano);
   }
   return r;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -180,6 +182,36 @@ TEST_P(OptimumPrzerwany, StoppedAtOnceStillFillsAllowedCellsOnly) {
   SprawdzWpisane(szkola, m, obszar, z, zZastrzezeniem);
 }
 INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumPrzerwany, ::testing::Range(1u, 13u));
+
+// A stop pressed while the solver works: the run returns a valid plan at
+// once, the solve it left ends on its own, and the next run is as if
+// nothing had been stopped.
+TEST(OptimumPrzerwany, StoppedWhileSolvingLeavesTheNextRunAlone) {
+  TCechySzkoly cechy;
+  cechy.Wpisane = cechy.Bledne = 0;
+  const TModele szkola = LosowaSzkola(5, 40, 5, 7, 8, cechy);
+  const TZasadyOceny z = Zasady(5);
+  const TObszar obszar = CalaTabela(szkola.Dyzury);
+  TUstawieniaOptimum u = Ustawienia(false);
+  std::atomic<bool> stop{false};
+  u.Przerwij = &stop;
+  TModele przerwany = szkola;
+  std::thread przycisk([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    stop = true;
+  });
+  const TWynikOptimum wp = wpisz_optymalnie(przerwany, obszar, z, u);
+  przycisk.join();
+  EXPECT_TRUE(wp.Przerwany);
+  EXPECT_GE(Zajete(przerwany.Dyzury), Zajete(Zachlanny(szkola, obszar, z).Dyzury));
+  SprawdzWpisane(szkola, przerwany, obszar, z, false);
+
+  TModele raz = szkola, dwa = szkola;
+  u.Przerwij = nullptr;
+  wpisz_optymalnie(raz, obszar, z, u);
+  wpisz_optymalnie(dwa, obszar, z, u);
+  EXPECT_EQ(raz.Dyzury, dwa.Dyzury);
+}
 
 // An area too large for one programme goes moment by moment, each run on
 // the table the runs before left. Out of time, the greedy run fills the
