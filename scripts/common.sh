@@ -3,11 +3,27 @@
 # What the program needs; test.sh adds TEST_PACKAGES (clang and its runtime
 # libraries build and run the fuzzers; the export tests read the files back
 # with Python's parsers).
-PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev qt6-base-dev qt6-translations-l10n
-          libgl-dev fonts-dejavu-core)
+PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev libpugixml-dev qt6-base-dev
+          qt6-translations-l10n libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
                clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev
                poppler-utils python3 python3-icalendar shared-mime-info)
+
+# Root's commands: directly as root, otherwise through sudo.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# A deb-src entry for bookworm main where there is none, for apt-get source.
+add_deb_src() {
+  grep -rqsE '^deb-src|^Types:.*deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+  echo "Adding a deb-src entry for bookworm"
+  # Debian 12's own form, signed by the same key as its deb entry.
+  printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
+    "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+    as_root tee /etc/apt/sources.list.d/velmor-deb-src.sources > /dev/null
+  as_root apt-get update -qq
+}
 
 # install_missing [more packages...]: PACKAGES and the ones named.
 install_missing() {

@@ -1,6 +1,7 @@
 #!/bin/bash
 # windows-deps.sh -- build the mingw-w64 (x86_64, posix threads) prefix with
-# COIN-OR CBC 2.10.8 (+ CoinUtils, Osi, Clp, Cgl; static) and Qt 6.4.2 qtbase
+# COIN-OR CBC 2.10.8 (+ CoinUtils, Osi, Clp, Cgl; static), pugixml 1.13
+# (static) and Qt 6.4.2 qtbase
 # (shared; Core, Gui, Widgets, PrintSupport, windows + offscreen QPA) from
 # Debian 12 (bookworm) source packages, on a Debian 12 x86_64 machine.
 #
@@ -9,7 +10,7 @@
 #   WORKDIR  where sources and build trees go (default: ./mingw-deps-work)
 # env:
 #   STAGES   space-separated subset of:
-#              apt sources coin cbctest qt qtcheck trim package
+#              apt sources coin cbctest qt qtcheck pugixml trim package
 #            (default: all but package, in that order)
 #   JOBS     parallel make/ninja jobs (default 2)
 #   TARBALL  output of the "package" stage
@@ -24,7 +25,7 @@ set -euo pipefail
 PREFIX=$(realpath -m "${1:?usage: scripts/windows-deps.sh PREFIX [WORKDIR]}")
 WORK=$(realpath -m "${2:-$PWD/mingw-deps-work}")
 JOBS=${JOBS:-2}
-STAGES=${STAGES:-"apt sources coin cbctest qt qtcheck trim"}
+STAGES=${STAGES:-"apt sources coin cbctest qt qtcheck pugixml trim"}
 SCRIPTDIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 TARBALL=$(realpath -m "${TARBALL:-$WORK/mingw64-qt6.4.2-cbc2.10.8.tar.xz}")
 
@@ -283,6 +284,12 @@ if has_stage xvfbcheck; then
   wait $RPID || true
   kill $XPID || true
   ls -l "$BLD/qtcheck-xvfb.png" "$d/qtcheck-win.pdf" || true
+fi
+
+# ---------------------------------------------------------------------------
+if has_stage pugixml; then
+  log "pugixml: the XML reader of the timetable import"
+  "$SCRIPTDIR/windows-pugixml.sh" "$PREFIX"
 fi
 
 # ---------------------------------------------------------------------------

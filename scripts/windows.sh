@@ -44,6 +44,7 @@ fi
 [ -d "$PREFIX/lib/cmake/Qt6" ] || { echo "windows: $PREFIX holds no Qt 6" >&2; exit 1; }
 
 install_missing "${WINDOWS_PACKAGES[@]}"
+scripts/windows-pugixml.sh "$PREFIX"
 start=$(date +%s)
 build build/windows -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw64.cmake" -DVELMOR_MINGW_PREFIX="$PREFIX" \
   -DCMAKE_BUILD_TYPE=Release -DVELMOR_TESTS=ON -DVELMOR_BENCH=OFF -DVELMOR_WERROR=ON
