@@ -6,6 +6,8 @@
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
 #include "core/archive/sciezka.h"
+#include "core/import/fet.h"
+#include "core/import/rozpoznanie.h"
 #include "core/model/formy.h"
 #include "core/model/wspolne.h"
 
@@ -93,7 +95,33 @@ std::string TModele::EtykietaMomentu(int s) const {
   return TDni::NazwaDnia(Dni.DzienILekcja(s).first, 3) + " " + nazwa;
 }
 
+void TDokument::Przyjmij(TModele&& nowe) {
+  static_cast<TModele&>(*this) = std::move(nowe);
+  Historia.Wyczysc(true);
+  Zmieniony = false;
+  Powiadom(kZmianaCalosci);
+}
+
+bool TDokument::OtworzFet(const std::filesystem::path& nazwa) {
+  try {
+    TSzkola s = CzytajFet(nazwa);
+    TModele nowe = *this;
+    nowe.Dni = std::move(s.Dni);
+    nowe.Nauczyciele = std::move(s.Nauczyciele);
+    nowe.Oddzialy = std::move(s.Oddzialy);
+    nowe.Sale = std::move(s.Sale);
+    nowe.Przedmioty = std::move(s.Przedmioty);
+    Przyjmij(std::move(nowe));
+    return true;
+  } catch (...) {
+    EOrvelError blad(1, SzczegolPorazki(Utf8Sciezki(nazwa)));
+    return false;
+  }
+}
+
 bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
+  if (rodzaj == kRodzajPlanLekcji && RozpoznajPlanLekcji(nazwa) == TFormatPlanuLekcji::Fet)
+    return OtworzFet(nazwa);
   try {
     TOrvelOdczyt s(nazwa);
     const int wersja = s.CzytajBajt();
@@ -101,11 +129,8 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
     s.Wersja = wersja;
     TModele nowe = PoczatekOdczytu(*this, rodzaj);
     nowe.Czytaj(s, rodzaj, Pulpit);
-    static_cast<TModele&>(*this) = std::move(nowe);
+    Przyjmij(std::move(nowe));
     WersjaPliku = wersja;
-    Historia.Wyczysc(true);
-    Zmieniony = false;
-    Powiadom(kZmianaCalosci);
     return true;
   } catch (...) {
     EOrvelError blad(1, SzczegolPorazki(Utf8Sciezki(nazwa)));

@@ -14,7 +14,9 @@ namespace velmor {
 namespace {
 
 const char* const kFiltrPlanu = "Pliki planu dyżurów (*.VLM)|*.vlm|Wszystkie pliki (*.*)|*.*";
-const char* const kFiltrLekcji = "Pliki z planem lekcji (*.TBX)|*.tbx|Wszystkie pliki (*.*)|*.*";
+const char* const kFiltrLekcji =
+    "Pliki z planem lekcji (*.TBX)|*.tbx|Plany lekcji z programu FET (*.FET)|*.fet|"
+    "Wszystkie pliki (*.*)|*.*";
 
 // The window the dialogs belong to: the modal one that runs them, or the
 // main window.

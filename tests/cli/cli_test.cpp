@@ -210,6 +210,21 @@ TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
   EXPECT_NE(ostrzezenie.Bledy.find("regions"), std::string::npos);
 }
 
+// A FET timetable starts a plan as a .tbx one does; a damaged one says why
+// and writes nothing.
+TEST_F(Cli, NewPlanFromAFetTimetable) {
+  const std::string fet =
+      std::string(VELMOR_DANE_FET) + "/Khartoum-2010-02-13_data_and_timetable.fet";
+  ASSERT_EQ(Uruchom("new " + fet + " -o " + P("fet.vlm")).Kod, 0);
+  EXPECT_NE(Uruchom("info " + P("fet.vlm")).Wyjscie.find("slots: 15\nteachers: 24\nclasses: 4\n"),
+            std::string::npos);
+  std::ofstream(P("zly.fet")) << "<fet><Days_List>";
+  const TWynik zly = Uruchom("new " + P("zly.fet") + " -o " + P("zly.vlm"));
+  EXPECT_EQ(zly.Kod, 1);
+  EXPECT_NE(zly.Bledy.find("FET: not XML at byte 15"), std::string::npos) << zly.Bledy;
+  EXPECT_FALSE(std::filesystem::exists(folder / "zly.vlm"));
+}
+
 TEST_F(Cli, SaveWritesTheCurrentFormUnchanged) {
   ASSERT_EQ(Uruchom("save " + Demo("demo.vlm") + " -o " + P("kopia.vlm")).Kod, 0);
   EXPECT_EQ(CzytajPlik(folder / "kopia.vlm"), CzytajPlik(przyklady / "demo.vlm"));

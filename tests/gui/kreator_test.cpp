@@ -73,7 +73,8 @@ TEST_F(Wizard, NewFromATimetableToASavedPlanThatReopens) {
   EXPECT_EQ(dialogi.Pokazane[0].Tytul, "Otwieranie pliku z planem lekcji");
   EXPECT_EQ(dialogi.Pokazane[0].Rozszerzenie, "tbx");
   EXPECT_EQ(dialogi.Pokazane[0].Filtr,
-            "Pliki z planem lekcji (*.TBX)|*.tbx|Wszystkie pliki (*.*)|*.*");
+            "Pliki z planem lekcji (*.TBX)|*.tbx|Plany lekcji z programu FET (*.FET)|*.fet|"
+            "Wszystkie pliki (*.*)|*.*");
   EXPECT_TRUE(DaneDostepne());
   EXPECT_EQ(Glowne().Status(), Sciezka("plan.vlm"));
   EXPECT_EQ(Dok().Momenty.Liczba(), 6);
