@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <exception>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <set>
@@ -11,6 +12,7 @@
 #include "cli/argumenty.h"
 #include "cli/widoki.h"
 #include "core/archive/sciezka.h"
+#include "core/import/rozpoznanie.h"
 #include "core/model/opcje.h"
 #include "core/planning/nowyplan.h"
 #include "core/planning/optimum.h"
@@ -97,9 +99,11 @@ void OpiszRownosc(const TWynikOptimum& w, bool najpierw, std::ostream& wyjscie) 
 int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
   const TArgumenty a(argumenty, {}, {"--timetable"});
   TDokument d;
-  if (!d.OtworzPlik(SciezkaZUtf8(JedenPlik(a)),
-                    a.Flaga("--timetable") ? kRodzajPlanLekcji : kRodzajPlanDyzurow))
-    return kBladOdczytu;
+  const std::filesystem::path plik = SciezkaZUtf8(JedenPlik(a));
+  // FET's XML can only be a timetable.
+  const bool lekcje =
+      a.Flaga("--timetable") || RozpoznajPlanLekcji(plik) == TFormatPlanuLekcji::Fet;
+  if (!d.OtworzPlik(plik, lekcje ? kRodzajPlanLekcji : kRodzajPlanDyzurow)) return kBladOdczytu;
   int zajete = 0, puste = 0, zamkniete = 0;
   for (int m = 0; m < d.Dyzury.LiczbaMomentow(); ++m)
     for (uint8_t v : d.Dyzury.Wiersz(m).Elementy()) {

@@ -215,6 +215,7 @@ TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
 TEST_F(Cli, NewPlanFromAFetTimetable) {
   const std::string fet =
       std::string(VELMOR_DANE_FET) + "/Khartoum-2010-02-13_data_and_timetable.fet";
+  EXPECT_NE(Uruchom("info " + fet).Wyjscie.find("teachers: 24\n"), std::string::npos);
   ASSERT_EQ(Uruchom("new " + fet + " -o " + P("fet.vlm")).Kod, 0);
   EXPECT_NE(Uruchom("info " + P("fet.vlm")).Wyjscie.find("slots: 15\nteachers: 24\nclasses: 4\n"),
             std::string::npos);
