@@ -37,12 +37,12 @@ bool Wiazace(pugi::xml_node n) { return n.child("Weight_Percentage").text().as_d
 // Names in order, each to its index; a name given twice is an error.
 class TNazwy {
  public:
-  TNazwy(const char* rodzaj) : rodzaj_(rodzaj) {}
+  explicit TNazwy(const char* rodzaj) : rodzaj_(rodzaj) {}
   int Dodaj(const std::string& nazwa) {
     if (!indeksy_.emplace(nazwa, static_cast<int>(nazwy_.size())).second)
-      Blad(std::string(rodzaj_) + " \"" + nazwa + "\" given twice");
+      Blad(std::string(rodzaj_) + ": powtórzona nazwa \"" + nazwa + "\"");
     if (static_cast<int>(nazwy_.size()) >= kMaksPozycji)
-      Blad(std::string("more than 251 of ") + rodzaj_ + "s");
+      Blad(std::string(rodzaj_) + ": więcej niż 251");
     nazwy_.push_back(nazwa);
     return static_cast<int>(nazwy_.size()) - 1;
   }
@@ -61,8 +61,8 @@ class TNazwy {
 
 struct TCzytanie {
   pugi::xml_node fet;
-  TNazwy dni{"day"}, godziny{"hour"}, nauczyciele{"teacher"}, przedmioty{"subject"},
-      oddzialy{"class"}, sale{"room"};
+  TNazwy dni{"dni"}, godziny{"godziny"}, nauczyciele{"nauczyciele"}, przedmioty{"przedmioty"},
+      oddzialy{"klasy"}, sale{"sale"};
   std::map<std::string, int> oddzialZbioru;  // students set -> its year, the class
   std::map<std::string, std::vector<std::string>> salePrawdziwe;  // virtual room -> real ones
   TSzkola s;
@@ -101,10 +101,10 @@ void Sale(TCzytanie& c) {
 void Dni(TCzytanie& c) {
   Lista(c, "Days_List", "Day", c.dni);
   Lista(c, "Hours_List", "Hour", c.godziny);
-  if (c.dni.Wszystkie().empty() || c.godziny.Wszystkie().empty()) Blad("no days or no hours");
+  if (c.dni.Wszystkie().empty() || c.godziny.Wszystkie().empty()) Blad("brak dni lub godzin");
   if (c.dni.Wszystkie().size() > TDni::kMaksDni ||
       c.dni.Wszystkie().size() * c.godziny.Wszystkie().size() > TDni::kMaksSlotow)
-    Blad("more days or hours than a timetable holds");
+    Blad("za dużo dni lub godzin");
   c.s.Dni.Dni.clear();
   for (size_t d = 0; d < c.dni.Wszystkie().size(); ++d) {
     TDzien dzien;
@@ -163,7 +163,7 @@ std::map<int, TMiejsce> Miejsca(const TCzytanie& c) {
     if (godzina.empty()) godzina = Tekst(n, "Hour");
     const int d = c.dni.Indeks(dzien), h = c.godziny.Indeks(godzina);
     if (d < 0 || h < 0)
-      Blad("activity " + Tekst(n, "Activity_Id") + " placed at an unknown day or hour");
+      Blad("zajęcia " + Tekst(n, "Activity_Id") + " w nieznanym dniu lub godzinie");
     miejsca[n.child("Activity_Id").text().as_int()].slot = c.s.Dni.Slot(d, h);
   }
   for (pugi::xml_node n :
@@ -218,14 +218,15 @@ void Zajecia(TCzytanie& c) {
       if (o != c.oddzialZbioru.end()) oddzialy.push_back(o->second);
     }
     const int przedmiot = c.przedmioty.Indeks(Tekst(a, "Subject"));
-    if (przedmiot < 0) Blad("activity " + Tekst(a, "Id") + " of an unknown subject");
+    if (przedmiot < 0) Blad("zajęcia " + Tekst(a, "Id") + " z nieznanego przedmiotu");
     for (int o : oddzialy)
       if (!nauczyciele.empty())
         c.s.Przedmioty[przedmiot].Program.Oczka[static_cast<size_t>(o)] = {
             1, static_cast<uint8_t>(nauczyciele.front())};
     const auto [dzien, godzina] = c.s.Dni.DzienILekcja(m->second.slot);
     const int trwa = std::max(1, a.child("Duration").text().as_int());
-    if (godzina + trwa > godzin) Blad("activity " + Tekst(a, "Id") + " runs past the last hour");
+    if (godzina + trwa > godzin)
+      Blad("zajęcia " + Tekst(a, "Id") + " wychodzą poza ostatnią godzinę");
     for (int h = 0; h < trwa; ++h)
       Lekcja(c.s, c.s.Dni.Slot(dzien, godzina + h), nauczyciele, oddzialy, przedmiot,
              m->second.sale);
@@ -238,11 +239,10 @@ TSzkola CzytajFet(std::string_view xml) {
   pugi::xml_document dokument;
   const pugi::xml_parse_result wynik = dokument.load_buffer(xml.data(), xml.size());
   if (!wynik)
-    Blad(std::string("not XML at byte ") + std::to_string(wynik.offset) + ": " +
-         wynik.description());
+    Blad("to nie XML (bajt " + std::to_string(wynik.offset) + ": " + wynik.description() + ")");
   TCzytanie c;
   c.fet = dokument.child("fet");
-  if (!c.fet) Blad("no <fet> element");
+  if (!c.fet) Blad("brak elementu <fet>");
   Dni(c);
   Lista(c, "Teachers_List", "Teacher", c.nauczyciele);
   Lista(c, "Subjects_List", "Subject", c.przedmioty);
@@ -256,10 +256,10 @@ TSzkola CzytajFet(std::string_view xml) {
 TSzkola CzytajFet(const std::filesystem::path& plik) {
   std::error_code blad;
   const std::uintmax_t rozmiar = std::filesystem::file_size(plik, blad);
-  if (blad) Blad("cannot be read");
-  if (rozmiar > kNajwiekszyPlik) Blad("file larger than 64 MB");
+  if (blad) Blad("nie można odczytać pliku");
+  if (rozmiar > kNajwiekszyPlik) Blad("plik większy niż 64 MB");
   std::ifstream f(plik, std::ios::binary);
-  if (!f) Blad("cannot be read");
+  if (!f) Blad("nie można odczytać pliku");
   const std::string tekst((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   return CzytajFet(std::string_view(tekst));
 }

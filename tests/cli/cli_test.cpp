@@ -222,7 +222,7 @@ TEST_F(Cli, NewPlanFromAFetTimetable) {
   std::ofstream(P("zly.fet")) << "<fet><Days_List>";
   const TWynik zly = Uruchom("new " + P("zly.fet") + " -o " + P("zly.vlm"));
   EXPECT_EQ(zly.Kod, 1);
-  EXPECT_NE(zly.Bledy.find("FET: not XML at byte 15"), std::string::npos) << zly.Bledy;
+  EXPECT_NE(zly.Bledy.find("FET: to nie XML (bajt 15"), std::string::npos) << zly.Bledy;
   EXPECT_FALSE(std::filesystem::exists(folder / "zly.vlm"));
 }
 

@@ -91,18 +91,18 @@ TEST(Fet, DamagedFilesSayWhy) {
     }
     return std::string("read");
   };
-  EXPECT_NE(powod("<fet><Days_List>").find("not XML at byte"), std::string::npos);
-  EXPECT_NE(powod("<plan/>").find("no <fet>"), std::string::npos);
-  EXPECT_NE(powod("<fet/>").find("no days"), std::string::npos);
+  EXPECT_NE(powod("<fet><Days_List>").find("to nie XML (bajt"), std::string::npos);
+  EXPECT_NE(powod("<plan/>").find("brak elementu <fet>"), std::string::npos);
+  EXPECT_NE(powod("<fet/>").find("brak dni"), std::string::npos);
   std::string xml = kSzkola;
   xml.replace(xml.find("<Preferred_Day>Pon"), 18, "<Preferred_Day>Nd");
-  EXPECT_NE(powod(xml).find("activity 1 placed at an unknown day"), std::string::npos);
+  EXPECT_NE(powod(xml).find("zajęcia 1 w nieznanym dniu"), std::string::npos);
   xml = kSzkola;
   xml.replace(xml.find("<Name>Kowal"), 11, "<Name>Zofia Łęcka");
-  EXPECT_NE(powod(xml).find("given twice"), std::string::npos);
+  EXPECT_NE(powod(xml).find("nauczyciele: powtórzona nazwa"), std::string::npos);
   xml = kSzkola;
   xml.replace(xml.find("<Duration>2"), 11, "<Duration>4");
-  EXPECT_NE(powod(xml).find("runs past the last hour"), std::string::npos);
+  EXPECT_NE(powod(xml).find("wychodzą poza ostatnią godzinę"), std::string::npos);
 }
 
 // Real schools solved by FET: every teacher teaches a class in the slots
