@@ -206,9 +206,11 @@ void Lekcja(TSzkola& s, int slot, const std::vector<int>& nauczyciele,
 void Zajecia(TCzytanie& c) {
   const std::map<int, TMiejsce> miejsca = Miejsca(c);
   const int godzin = static_cast<int>(c.godziny.Wszystkie().size());
+  int umieszczone = 0;
   for (pugi::xml_node a : c.fet.child("Activities_List").children("Activity")) {
     const auto m = miejsca.find(a.child("Id").text().as_int());
     if (!Aktywne(a) || m == miejsca.end() || m->second.slot < 0) continue;
+    ++umieszczone;
     std::vector<int> nauczyciele, oddzialy;
     for (pugi::xml_node t : a.children("Teacher"))
       if (const int i = c.nauczyciele.Indeks(t.text().as_string()); i >= 0)
@@ -231,6 +233,11 @@ void Zajecia(TCzytanie& c) {
       Lekcja(c.s, c.s.Dni.Slot(dzien, godzina + h), nauczyciele, oddzialy, przedmiot,
              m->second.sale);
   }
+  // The school file FET starts from: its timetable is in another file.
+  if (umieszczone == 0)
+    Blad(
+        "żadne zajęcia nie mają miejsca w planie (plan z FET to plik "
+        "NAZWA_data_and_timetable.fet)");
 }
 
 }  // namespace

@@ -95,6 +95,10 @@ TEST(Fet, DamagedFilesSayWhy) {
   EXPECT_NE(powod("<plan/>").find("brak elementu <fet>"), std::string::npos);
   EXPECT_NE(powod("<fet/>").find("brak dni"), std::string::npos);
   std::string xml = kSzkola;
+  xml.erase(xml.find("<Time_Constraints_List>"),
+            xml.find("<Space_Constraints_List>") - xml.find("<Time_Constraints_List>"));
+  EXPECT_NE(powod(xml).find("żadne zajęcia nie mają miejsca"), std::string::npos);
+  xml = kSzkola;
   xml.replace(xml.find("<Preferred_Day>Pon"), 18, "<Preferred_Day>Nd");
   EXPECT_NE(powod(xml).find("zajęcia 1 w nieznanym dniu"), std::string::npos);
   xml = kSzkola;
