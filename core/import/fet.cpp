@@ -262,6 +262,7 @@ TSzkola CzytajFet(std::string_view xml) {
 
 TSzkola CzytajFet(const std::filesystem::path& plik) {
   std::error_code blad;
+  if (!std::filesystem::is_regular_file(plik, blad)) Blad("to nie jest zwykły plik");
   const std::uintmax_t rozmiar = std::filesystem::file_size(plik, blad);
   if (blad) Blad("nie można odczytać pliku");
   if (rozmiar > kNajwiekszyPlik) Blad("plik większy niż 64 MB");

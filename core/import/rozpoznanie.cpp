@@ -6,6 +6,9 @@
 namespace velmor {
 
 TFormatPlanuLekcji RozpoznajPlanLekcji(const std::filesystem::path& plik) {
+  // A pipe or a device could keep a read waiting: the .tbx reader refuses them.
+  std::error_code blad;
+  if (!std::filesystem::is_regular_file(plik, blad)) return TFormatPlanuLekcji::Tbx;
   std::ifstream f(plik, std::ios::binary);
   char poczatek[64] = {};
   f.read(poczatek, sizeof poczatek);
