@@ -189,13 +189,15 @@ INSTANTIATE_TEST_SUITE_P(Ziarna, OptimumPrzerwany, ::testing::Range(1u, 13u));
 TEST(OptimumPrzerwany, StoppedWhileSolvingLeavesTheNextRunAlone) {
   TCechySzkoly cechy;
   cechy.Wpisane = cechy.Bledne = 0;
-  const TModele szkola = LosowaSzkola(5, 40, 5, 7, 8, cechy);
+  const TModele szkola = LosowaSzkola(5, 55, 5, 8, 10, cechy);
   const TZasadyOceny z = Zasady(5);
   const TObszar obszar = CalaTabela(szkola.Dyzury);
   TUstawieniaOptimum u = Ustawienia(false);
+  u.LimitSekund = 60;  // every run ends proven, so two runs give one table
   std::atomic<bool> stop{false};
   u.Przerwij = &stop;
   TModele przerwany = szkola;
+  // Pressed long before the run could end: a full run takes about 0.7 s.
   std::thread przycisk([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     stop = true;
