@@ -102,27 +102,19 @@ void TDokument::Przyjmij(TModele&& nowe) {
   Powiadom(kZmianaCalosci);
 }
 
-bool TDokument::OtworzFet(const std::filesystem::path& nazwa) {
-  try {
-    TSzkola s = CzytajFet(nazwa);
-    TModele nowe = *this;
-    nowe.Dni = std::move(s.Dni);
-    nowe.Nauczyciele = std::move(s.Nauczyciele);
-    nowe.Oddzialy = std::move(s.Oddzialy);
-    nowe.Sale = std::move(s.Sale);
-    nowe.Przedmioty = std::move(s.Przedmioty);
-    Przyjmij(std::move(nowe));
-    return true;
-  } catch (...) {
-    EOrvelError blad(1, SzczegolPorazki(Utf8Sciezki(nazwa)));
-    return false;
-  }
-}
-
 bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
-  if (rodzaj == kRodzajPlanLekcji && RozpoznajPlanLekcji(nazwa) == TFormatPlanuLekcji::Fet)
-    return OtworzFet(nazwa);
   try {
+    if (rodzaj == kRodzajPlanLekcji && RozpoznajPlanLekcji(nazwa) == TFormatPlanuLekcji::Fet) {
+      TSzkola s = CzytajFet(nazwa);
+      TModele nowe = *this;
+      nowe.Dni = std::move(s.Dni);
+      nowe.Nauczyciele = std::move(s.Nauczyciele);
+      nowe.Oddzialy = std::move(s.Oddzialy);
+      nowe.Sale = std::move(s.Sale);
+      nowe.Przedmioty = std::move(s.Przedmioty);
+      Przyjmij(std::move(nowe));
+      return true;
+    }
     TOrvelOdczyt s(nazwa);
     const int wersja = s.CzytajBajt();
     if (wersja < kNajstarszaWersja || wersja > kWersjaZapisu) throw EOrvelError(4);

@@ -104,8 +104,8 @@ class TDokument : public TModele {
                     std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
 
   // Reads a duty-plan file (kind 5) or a timetable file (kind 1: a .tbx
-  // file, or FET's XML). All or nothing: on failure the messages are reported (error 1 last) and
-  // the document is left exactly as it was.
+  // file, or FET's XML). All or nothing: on failure the messages are
+  // reported (error 1 last) and the document is left exactly as it was.
   bool OtworzPlik(const std::filesystem::path& nazwa, int rodzaj);
 
   // Writes the duty-plan file through a new file that replaces the target
@@ -114,7 +114,6 @@ class TDokument : public TModele {
   bool ZapiszPlik(const std::filesystem::path& nazwa);
 
  private:
-  bool OtworzFet(const std::filesystem::path& nazwa);
   // Takes models read as the document's, with a fresh history.
   void Przyjmij(TModele&& nowe);
   void Powiadom(uint32_t czesci);
