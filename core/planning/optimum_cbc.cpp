@@ -201,10 +201,7 @@ double Wartosc(const std::vector<double>& cel, const std::vector<double>& x) {
 TRozwiazanie Rozwiaz(const TProgramCalkowity& p, const std::vector<double>& start, TNadzor& n,
                      bool komorki) {
   TRozwiazanie r{start, false, -kNieskonczonosc};
-  if (!n.Dalej()) {
-    n.przerwano = n.przerwano || (n.u.Przerwij && n.u.Przerwij->load());
-    return r;
-  }
+  if (!n.Dalej()) return r;
   auto w = std::make_shared<TPraca>();
   w->cbc.reset(Cbc_newModel());
   Cbc_Model* c = w->cbc.get();

@@ -24,8 +24,12 @@ struct TNadzor {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - poczatek).count();
   }
   double Zostalo() const { return u.LimitSekund - Sekundy(); }
-  // Whether a stage may still start: time left and no stop asked.
-  bool Dalej() const { return !przerwano && Zostalo() > 0 && !(u.Przerwij && u.Przerwij->load()); }
+  // Whether a stage may still start: time left and no stop asked. A stop
+  // seen here marks the run stopped, as one seen by a solve does.
+  bool Dalej() {
+    przerwano = przerwano || (u.Przerwij && u.Przerwij->load());
+    return !przerwano && Zostalo() > 0;
+  }
   void Zglos() {
     postep.Sekundy = ostatni = Sekundy();
     if (u.Postep) u.Postep(postep);
