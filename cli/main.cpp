@@ -36,10 +36,11 @@ std::string Pomoc() {
   return std::string(
              "Użycie: velmor-cli POLECENIE [ARGUMENTY]\n"
              "\n"
-             "  info PLIK [--timetable]\n"
+             "  info PLIK [--timetable] [--format tbx|fet|fet-csv|gpu] [--encoding utf-8|cp1250]\n"
              "      podsumowanie pliku planu dyżurów (albo planu lekcji)\n"
              "  new PLAN_LEKCJI -o PLAN [--from POPRZEDNI] [--keep moments,regions,limits,plan]\n"
-             "      nowy plan dyżurów z pliku planu lekcji\n"
+             "       [--format tbx|fet|fet-csv|gpu] [--encoding utf-8|cp1250]\n"
+             "      nowy plan dyżurów z planu lekcji (.tbx, FET, plików GPU)\n"
              "  fill PLAN [-o WYNIK] [--regions A-B] [--moments A-B]\n"
              "      ") +
          Przelaczniki(false) + "\n       [--optimal" + Przelaczniki(true) +

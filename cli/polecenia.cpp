@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -94,16 +95,41 @@ void OpiszRownosc(const TWynikOptimum& w, bool najpierw, std::ostream& wyjscie) 
           << ", teachers without a duty " << a.BezDyzuru << " -> " << b.BezDyzuru << '\n';
 }
 
+// --format and --encoding of a timetable.
+TOdczytPlanuLekcji JakCzytac(const TArgumenty& a) {
+  static const std::map<std::string, TFormatPlanuLekcji> kFormaty = {
+      {"tbx", TFormatPlanuLekcji::Tbx},
+      {"fet", TFormatPlanuLekcji::Fet},
+      {"fet-csv", TFormatPlanuLekcji::FetCsv},
+      {"gpu", TFormatPlanuLekcji::Gpu}};
+  static const std::map<std::string, TKodowanie> kKodowania = {{"utf-8", TKodowanie::Utf8},
+                                                               {"cp1250", TKodowanie::Cp1250}};
+  TOdczytPlanuLekcji jak;
+  if (const auto f = a.Opcja("--format")) {
+    const auto i = kFormaty.find(*f);
+    if (i == kFormaty.end()) throw EUzycie("--format przyjmuje tbx, fet, fet-csv albo gpu: " + *f);
+    jak.format = i->second;
+  }
+  if (const auto k = a.Opcja("--encoding")) {
+    const auto i = kKodowania.find(*k);
+    if (i == kKodowania.end()) throw EUzycie("--encoding przyjmuje utf-8 albo cp1250: " + *k);
+    jak.kodowanie = i->second;
+  }
+  return jak;
+}
+
 }  // namespace
 
 int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty, {}, {"--timetable"});
+  const TArgumenty a(argumenty, {"--format", "--encoding"}, {"--timetable"});
   TDokument d;
   const std::filesystem::path plik = SciezkaZUtf8(JedenPlik(a));
-  // FET's XML can only be a timetable.
-  const bool lekcje =
-      a.Flaga("--timetable") || RozpoznajPlanLekcji(plik) == TFormatPlanuLekcji::Fet;
-  if (!d.OtworzPlik(plik, lekcje ? kRodzajPlanLekcji : kRodzajPlanDyzurow)) return kBladOdczytu;
+  const TOdczytPlanuLekcji jak = JakCzytac(a);
+  // Other programs' files can only be timetables.
+  const bool lekcje = a.Flaga("--timetable") || jak.format != TFormatPlanuLekcji::Samo ||
+                      RozpoznajPlanLekcji(plik) != TFormatPlanuLekcji::Tbx;
+  if (!d.OtworzPlik(plik, lekcje ? kRodzajPlanLekcji : kRodzajPlanDyzurow, jak))
+    return kBladOdczytu;
   int zajete = 0, puste = 0, zamkniete = 0;
   for (int m = 0; m < d.Dyzury.LiczbaMomentow(); ++m)
     for (uint8_t v : d.Dyzury.Wiersz(m).Elementy()) {
@@ -121,13 +147,13 @@ int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
 }
 
 int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty, {"-o", "--from", "--keep"}, {});
+  const TArgumenty a(argumenty, {"-o", "--from", "--keep", "--format", "--encoding"}, {});
   const std::string plan = JedenPlik(a), wynik = Wymagana(a, "-o");
   TDokument d;
   if (const auto poprzedni = a.Opcja("--from"))
     if (!d.OtworzPlik(SciezkaZUtf8(*poprzedni), kRodzajPlanDyzurow)) return kBladOdczytu;
   const TKsztaltPlanu ksztalt = TKsztaltPlanu::Z(d);
-  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanLekcji)) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanLekcji, JakCzytac(a))) return kBladOdczytu;
   const TPolaPrzeniesienia pola = TPolaPrzeniesienia::Z(ksztalt, d);
   std::array<bool, 4> przenies = pola.Zaznaczone;
   if (const auto lista = a.Opcja("--keep")) {

@@ -9,7 +9,7 @@ source scripts/common.sh
 install_missing clang libclang-rt-14-dev
 
 SEKUNDY=${1:-20}
-HARNESSES=(plan_lekcji plan_dyzurow konfiguracja stopka wklejanie fet)
+HARNESSES=(plan_lekcji plan_dyzurow konfiguracja stopka wklejanie fet fet_csv gpu)
 DIR=build/fuzz
 
 build "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

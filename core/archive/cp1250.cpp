@@ -98,6 +98,14 @@ std::string Utf8DoCp1250(std::string_view utf8) {
   return wynik;
 }
 
+bool PoprawnyUtf8(std::string_view tekst) {
+  for (size_t i = 0; i < tekst.size();) {
+    const size_t od = i;
+    if (NastepnyZnak(tekst, i) == 0xFFFD && tekst.substr(od, 3) != "\xEF\xBF\xBD") return false;
+  }
+  return true;
+}
+
 bool RowneBezWielkosciLiter(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return MalaLitera(static_cast<unsigned char>(x)) ==

@@ -16,6 +16,9 @@ int UnicodeNaCp1250(char32_t znak);
 // malformed UTF-8 sequence, becomes "?".
 std::string Utf8DoCp1250(std::string_view utf8);
 
+// Whether the text is well-formed UTF-8.
+bool PoprawnyUtf8(std::string_view tekst);
+
 // Windows-1250 to UTF-8.
 std::string Cp1250DoUtf8(std::string_view tekst);
 

@@ -6,7 +6,6 @@
 #include "core/archive/bledy.h"
 #include "core/archive/dysk.h"
 #include "core/archive/sciezka.h"
-#include "core/import/fet.h"
 #include "core/import/rozpoznanie.h"
 #include "core/model/formy.h"
 #include "core/model/wspolne.h"
@@ -102,10 +101,15 @@ void TDokument::Przyjmij(TModele&& nowe) {
   Powiadom(kZmianaCalosci);
 }
 
-bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj) {
+bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj,
+                           const TOdczytPlanuLekcji& jak) {
   try {
-    if (rodzaj == kRodzajPlanLekcji && RozpoznajPlanLekcji(nazwa) == TFormatPlanuLekcji::Fet) {
-      TSzkola s = CzytajFet(nazwa);
+    const TFormatPlanuLekcji format = rodzaj != kRodzajPlanLekcji ? TFormatPlanuLekcji::Tbx
+                                      : jak.format == TFormatPlanuLekcji::Samo
+                                          ? RozpoznajPlanLekcji(nazwa)
+                                          : jak.format;
+    if (format != TFormatPlanuLekcji::Tbx) {
+      TSzkola s = CzytajPlanObcy(nazwa, format, jak.kodowanie);
       TModele nowe = *this;
       nowe.Dni = std::move(s.Dni);
       nowe.Nauczyciele = std::move(s.Nauczyciele);

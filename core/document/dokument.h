@@ -10,6 +10,7 @@
 #include "core/archive/napisy.h"
 #include "core/document/historia.h"
 #include "core/document/stopka.h"
+#include "core/import/rozpoznanie.h"
 #include "core/model/dni.h"
 #include "core/model/dyzury.h"
 #include "core/model/momenty.h"
@@ -104,9 +105,11 @@ class TDokument : public TModele {
                     std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
 
   // Reads a duty-plan file (kind 5) or a timetable file (kind 1: a .tbx
-  // file, or FET's XML). All or nothing: on failure the messages are
-  // reported (error 1 last) and the document is left exactly as it was.
-  bool OtworzPlik(const std::filesystem::path& nazwa, int rodzaj);
+  // file, FET's XML or CSV, GPU files, read as `jak` says). All or nothing:
+  // on failure the messages are reported (error 1 last) and the document is
+  // left exactly as it was.
+  bool OtworzPlik(const std::filesystem::path& nazwa, int rodzaj,
+                  const TOdczytPlanuLekcji& jak = {});
 
   // Writes the duty-plan file through a new file that replaces the target
   // only when complete (see TPlikZastepczy). An inconsistent document is

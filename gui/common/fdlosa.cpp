@@ -16,6 +16,7 @@ namespace {
 const char* const kFiltrPlanu = "Pliki planu dyżurów (*.VLM)|*.vlm|Wszystkie pliki (*.*)|*.*";
 const char* const kFiltrLekcji =
     "Pliki z planem lekcji (*.TBX)|*.tbx|Plany lekcji z programu FET (*.FET)|*.fet|"
+    "Wyniki programu FET (*_TIMETABLE.CSV)|*_timetable.csv|Pliki GPU (GPU001.TXT)|gpu001.txt|"
     "Wszystkie pliki (*.*)|*.*";
 
 // The window the dialogs belong to: the modal one that runs them, or the

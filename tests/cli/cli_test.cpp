@@ -212,7 +212,7 @@ TEST_F(Cli, NewPlanCarriesWhatThePreviousPlanHad) {
 
 // A FET timetable starts a plan as a .tbx one does; a damaged one says why
 // and writes nothing.
-TEST_F(Cli, NewPlanFromAFetTimetable) {
+TEST_F(Cli, NewPlanFromOtherProgramsTimetables) {
   const std::string fet =
       std::string(VELMOR_DANE_FET) + "/Khartoum-2010-02-13_data_and_timetable.fet";
   EXPECT_NE(Uruchom("info " + fet).Wyjscie.find("teachers: 24\n"), std::string::npos);
@@ -224,6 +224,20 @@ TEST_F(Cli, NewPlanFromAFetTimetable) {
   EXPECT_EQ(zly.Kod, 1);
   EXPECT_NE(zly.Bledy.find("FET: to nie XML (bajt 15"), std::string::npos) << zly.Bledy;
   EXPECT_FALSE(std::filesystem::exists(folder / "zly.vlm"));
+
+  // FET's CSV results and a folder of GPU files, each known by its content.
+  const std::string csv = std::string(VELMOR_DANE_FET) + "/Khartoum-2010-02-13_timetable.csv";
+  EXPECT_NE(Uruchom("info " + csv).Wyjscie.find("slots: 15\nteachers: 24\nclasses: 4\n"),
+            std::string::npos);
+  EXPECT_EQ(Uruchom("info " + csv + " --format fet").Kod, 1);
+  EXPECT_EQ(Uruchom("info " + csv + " --format gpx").Kod, 2);
+  std::filesystem::create_directory(folder / "gpu");
+  std::ofstream(folder / "gpu" / "Gpu001.txt") << "1;\"1A\";\"KOW\";\"MAT\";\"101\";3;2;;\n";
+  std::ofstream(folder / "gpu" / "GPU004.TXT")
+      << "\"KOW\";\"Kowal\";\"Jan\"\n\"NOW\";\"Nowak\";\"Ewa\"\n";
+  ASSERT_EQ(Uruchom("new " + P("gpu") + " -o " + P("gpu.vlm")).Kod, 0);
+  EXPECT_NE(Uruchom("info " + P("gpu.vlm")).Wyjscie.find("slots: 10\nteachers: 2\nclasses: 1\n"),
+            std::string::npos);
 }
 
 TEST_F(Cli, SaveWritesTheCurrentFormUnchanged) {

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <pugixml.hpp>
 #include <string>
+#include <tuple>
 
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
+#include "core/import/fet_csv.h"
 
 namespace velmor {
 namespace {
@@ -109,15 +111,19 @@ TEST(Fet, DamagedFilesSayWhy) {
   EXPECT_NE(powod(xml).find("wychodzą poza ostatnią godzinę"), std::string::npos);
 }
 
-// Real schools solved by FET: every teacher teaches a class in the slots
-// FET's own timetable of him gives a lesson with students, and in no other.
-class FetSzkola : public ::testing::TestWithParam<const char*> {};
+// Real schools solved by FET, read from the .fet and from the CSV results:
+// every teacher teaches a class in the slots FET's own timetable of him
+// gives a lesson with students, and in no other.
+class FetSzkola : public ::testing::TestWithParam<std::tuple<const char*, bool>> {};
 
 TEST_P(FetSzkola, EveryTeachersHoursAsFetGivesThem) {
   const std::filesystem::path dane = VELMOR_DANE_FET;
-  const TSzkola s = CzytajFet(dane / (std::string(GetParam()) + "_data_and_timetable.fet"));
+  const std::string szkola = std::get<0>(GetParam());
+  const TSzkola s = std::get<1>(GetParam())
+                        ? CzytajFetCsv(dane / (szkola + "_timetable.csv"))
+                        : CzytajFet(dane / (szkola + "_data_and_timetable.fet"));
   pugi::xml_document fet;
-  ASSERT_TRUE(fet.load_file((dane / (std::string(GetParam()) + "_teachers.xml")).c_str()));
+  ASSERT_TRUE(fet.load_file((dane / (szkola + "_teachers.xml")).c_str()));
   int lekcji = 0, nauczycieli = 0;
   for (pugi::xml_node n : fet.child("Teachers_Timetable").children("Teacher")) {
     const std::string nazwa = Utf8DoCp1250(n.attribute("name").as_string());
@@ -142,7 +148,9 @@ TEST_P(FetSzkola, EveryTeachersHoursAsFetGivesThem) {
   EXPECT_GT(lekcji, 50);
 }
 INSTANTIATE_TEST_SUITE_P(Przyklady, FetSzkola,
-                         ::testing::Values("EEBLJ-Noturno", "Khartoum-2010-02-13"));
+                         ::testing::Combine(::testing::Values("EEBLJ-Noturno",
+                                                              "Khartoum-2010-02-13"),
+                                            ::testing::Bool()));
 
 }  // namespace
 }  // namespace velmor

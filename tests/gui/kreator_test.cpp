@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <fstream>
 #include <functional>
+#include <utility>
 
 #include "core/model/wspolne.h"
 #include "gui/editors/ffdnowy.h"
@@ -72,9 +74,11 @@ TEST_F(Wizard, NewFromATimetableToASavedPlanThatReopens) {
   ASSERT_EQ(dialogi.Pokazane.size(), 2u);
   EXPECT_EQ(dialogi.Pokazane[0].Tytul, "Otwieranie pliku z planem lekcji");
   EXPECT_EQ(dialogi.Pokazane[0].Rozszerzenie, "tbx");
-  EXPECT_EQ(dialogi.Pokazane[0].Filtr,
-            "Pliki z planem lekcji (*.TBX)|*.tbx|Plany lekcji z programu FET (*.FET)|*.fet|"
-            "Wszystkie pliki (*.*)|*.*");
+  EXPECT_EQ(
+      dialogi.Pokazane[0].Filtr,
+      "Pliki z planem lekcji (*.TBX)|*.tbx|Plany lekcji z programu FET (*.FET)|*.fet|"
+      "Wyniki programu FET (*_TIMETABLE.CSV)|*_timetable.csv|Pliki GPU (GPU001.TXT)|gpu001.txt|"
+      "Wszystkie pliki (*.*)|*.*");
   EXPECT_TRUE(DaneDostepne());
   EXPECT_EQ(Glowne().Status(), Sciezka("plan.vlm"));
   EXPECT_EQ(Dok().Momenty.Liczba(), 6);
@@ -87,6 +91,26 @@ TEST_F(Wizard, NewFromATimetableToASavedPlanThatReopens) {
   EXPECT_EQ(Dok().Nauczyciele.Liczba(), 4);
   EXPECT_EQ(Dok().Momenty.Liczba(), 6);
   EXPECT_EQ(Dok().Dyzury.LiczbaMomentow(), 6);
+  EXPECT_TRUE(bledy.kody.empty());
+}
+
+// A FET timetable and a GPU file are picked in the same dialog.
+TEST_F(Wizard, NewFromOtherProgramsTimetables) {
+  std::ofstream(folder / "GPU001.TXT") << "1;\"1A\";\"KOW\";\"MAT\";\"101\";3;2;;\n";
+  std::ofstream(folder / "GPU004.TXT") << "\"KOW\";\"Kowal\";\"Jan\"\n";
+  const QString fet = QString(VELMOR_DANE_FET) + "/Khartoum-2010-02-13_data_and_timetable.fet";
+  for (const auto& [plik, nauczycieli] : {std::pair{Sciezka("GPU001.TXT"), 1}, {fet, 24}}) {
+    dialogi.Pliki = {plik, Sciezka("nowy.vlm")};
+    WKreatorze([&](Tffdnowy& k) {
+      k.Wskaz()->click();
+      ASSERT_TRUE(k.Zapisz()->isEnabled());
+      k.Zapisz()->click();
+    });
+    Glowne().Nowy();
+    EXPECT_EQ(Dok().Nauczyciele.Liczba(), nauczycieli);
+    EXPECT_EQ(Glowne().Status(), Sciezka("nowy.vlm"));
+  }
+  EXPECT_EQ(Dok().Nauczyciele[0].Nazwisko, "Thabo");
   EXPECT_TRUE(bledy.kody.empty());
 }
 
