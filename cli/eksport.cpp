@@ -18,6 +18,7 @@
 #include "core/eksport/nazwy.h"
 #include "core/eksport/tabele.h"
 #include "core/eksport/wspolne.h"
+#include "core/import/budowa.h"
 #include "core/model/data.h"
 
 namespace velmor::cli {
@@ -72,6 +73,8 @@ void SprawdzOpcje(const TArgumenty& a, const TFormatEksportu& f) {
         throw EUzycie(
             std::string(opcja) + " tylko z --format " +
             NazwyFormatow(" albo ", [](const TFormatEksportu& g) { return g.Kalendarz; }));
+  if (a.Opcja("--teachers") && std::string_view(f.Nazwa) != "gpu009")
+    throw EUzycie("--teachers tylko z --format gpu009");
   if (a.Opcja("--view") && !f.ZWidokiem)
     throw EUzycie("--view tylko z --format " +
                   NazwyFormatow(" albo ", [](const TFormatEksportu& g) { return g.ZWidokiem; }));
@@ -110,7 +113,8 @@ int WybranyNauczyciel(const TModele& m, const std::string& kto) {
 }  // namespace
 
 int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty, {"--format", "-o", "--teacher", "--view", "--from", "--weeks"}, {});
+  const TArgumenty a(
+      argumenty, {"--format", "-o", "--teacher", "--view", "--from", "--weeks", "--teachers"}, {});
   const std::string plan = JedenPlik(a), nazwa = Wymagana(a, "--format"), wynik = Wymagana(a, "-o");
   const TFormatEksportu* f = FormatEksportu(nazwa);
   if (!f) throw EUzycie("nieznany format: " + nazwa);
@@ -129,6 +133,16 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
     EOrvelError zapis(3, wynik + ": nie ma takiego folderu");
     return kBladZapisu;
   }
+  if (const auto skroty = a.Opcja("--teachers")) {
+    try {
+      u.Gpu004 = CzytajPlikObcy(SciezkaZUtf8(*skroty), "GPU004");
+    } catch (const EStrumien&) {
+      EOrvelError blad(1, SzczegolPorazki(*skroty));
+      return kBladOdczytu;
+    }
+  }
+  std::vector<std::string> ostrzezenia;
+  u.Ostrzezenia = &ostrzezenia;
   TPlikiEksportu pliki;
   try {
     pliki = f->Pisz(d, cel, u);
@@ -137,6 +151,7 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
   }
   if (folder && pliki.empty())
     std::cerr << "velmor-cli: w planie nie ma dyżurów, nie zapisano plików\n";
+  for (const std::string& o : ostrzezenia) std::cerr << "velmor-cli: ostrzeżenie: " << o << '\n';
   return Zapisz(pliki, cel, wyjscie);
 }
 

@@ -56,6 +56,7 @@ std::string Pomoc() {
          NazwyFormatow("|") +
          " -o WYNIK\n"
          "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
+         "       [--teachers GPU004.TXT]\n"
          "      eksport planu:\n" +
          OpisyFormatow() +
          "  --help, --version\n"

@@ -1,6 +1,7 @@
 #include "core/eksport/formaty.h"
 
 #include "core/eksport/csv.h"
+#include "core/eksport/gpu009.h"
 #include "core/eksport/html.h"
 #include "core/eksport/json.h"
 #include "core/eksport/tabele.h"
@@ -27,9 +28,18 @@ TPlikiEksportu Model(const TModele& m, const fs::path& cel, const TUstawieniaEks
   return {{cel, PlanJson(m)}};
 }
 
+TPlikiEksportu Nadzory(const TModele& m, const fs::path& cel, const TUstawieniaEksportu& u) {
+  std::vector<std::string> nieznalezieni;
+  const std::string tekst = TekstGpu009(NadzoryGpu(m, u.Gpu004, &nieznalezieni));
+  if (u.Ostrzezenia)
+    for (const std::string& n : nieznalezieni)
+      u.Ostrzezenia->push_back("nie ma w GPU004: " + n + " (zamiast skrótu nazwisko)");
+  return {{cel, tekst}};
+}
+
 }  // namespace
 
-const std::array<TFormatEksportu, 5> kFormatyEksportu{{
+const std::array<TFormatEksportu, 6> kFormatyEksportu{{
     {"ics", "ics", true, false, true, "&Kalendarze nauczycieli (iCalendar)...",
      "Kalendarze nauczycieli: folder", "iCalendar|*.ics",
      "kalendarz dyżurów (bez --teacher: plik na nauczyciela w folderze WYNIK)", Kalendarze},
@@ -42,6 +52,9 @@ const std::array<TFormatEksportu, 5> kFormatyEksportu{{
      "JSON|*.json", "cały model dyżurów", Model},
     {"pdf", "pdf", false, true, false, "&Plan dyżurów (PDF)...", "Plan dyżurów jako PDF",
      "PDF|*.pdf", "widok (--view) wydrukowany programem velmor (velmor --print)", nullptr},
+    {"gpu009", "txt", false, false, false, "&Nadzory przerw dla programu planu lekcji (GPU009)...",
+     "Dyżury jako nadzory przerw GPU009", "GPU009|GPU009.txt",
+     "dyżury jako nadzory przerw GPU009 (--teachers GPU004.TXT: skróty nauczycieli)", Nadzory},
 }};
 
 const TFormatEksportu* FormatEksportu(std::string_view nazwa) {

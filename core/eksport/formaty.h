@@ -19,6 +19,8 @@ struct TUstawieniaEksportu {
   std::string Widok = "duty";  // the table a format with a view shows (see Widok)
   TUstawieniaIcal Ical;
   int Nauczyciel = -1;  // calendars: only this teacher's, into the target file
+  std::string Gpu004;   // GPU009: the bytes of the school's GPU004, for the short names
+  std::vector<std::string>* Ostrzezenia = nullptr;  // what the writer could not do well
 };
 
 // The files of one export: each target and its content.
@@ -40,7 +42,7 @@ struct TFormatEksportu {
                          const TUstawieniaEksportu& u);
 };
 
-extern const std::array<TFormatEksportu, 5> kFormatyEksportu;
+extern const std::array<TFormatEksportu, 6> kFormatyEksportu;
 
 // The format of that --format name, or nullptr.
 const TFormatEksportu* FormatEksportu(std::string_view nazwa);

@@ -8,6 +8,8 @@
 #include "core/archive/nowe_pliki.h"
 #include "core/archive/sciezka.h"
 #include "core/eksport/formaty.h"
+#include "core/import/budowa.h"
+#include "core/import/gpu.h"
 #include "gui/common/dialogi.h"
 #include "gui/grid/drukpdf.h"
 #include "gui/grid/tekst.h"
@@ -27,6 +29,12 @@ QString Cel(QWidget* rodzic, TDialogi& dialogi, const TFormatEksportu& f) {
   return dialogi.WybierzPlik(rodzic, dialog);
 }
 
+std::string Polacz(const std::vector<std::string>& linie) {
+  std::string tekst;
+  for (const std::string& l : linie) tekst += (tekst.empty() ? "" : "\n") + l;
+  return tekst;
+}
+
 }  // namespace
 
 bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TDialogi& dialogi,
@@ -38,7 +46,15 @@ bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TD
     if (f.Pisz) {
       TUstawieniaEksportu u;
       u.Ical.Znacznik = std::time(nullptr);
+      // GPU009 takes the short names from the timetabler's GPU004 beside it.
+      if (const auto gpu004 = PlikGpu(cel.parent_path(), 4); !gpu004.empty())
+        u.Gpu004 = CzytajPlikObcy(gpu004, "GPU004");
+      std::vector<std::string> ostrzezenia;
+      u.Ostrzezenia = &ostrzezenia;
       ZapiszRazem(f.Pisz(d, cel, u));
+      if (!ostrzezenia.empty())
+        dialogi.Ostrzez(rodzic, QString::fromUtf8(f.Tytul),
+                        QString::fromStdString(Polacz(ostrzezenia)));
       return true;
     }
     QPrinter drukarka(QPrinter::HighResolution);

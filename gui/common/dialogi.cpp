@@ -53,6 +53,10 @@ void TDialogiSystemowe::UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) 
   UstawDrukarke(drukarka, rodzic);
 }
 
+void TDialogiSystemowe::Ostrzez(QWidget* rodzic, const QString& tytul, const QString& tekst) {
+  QMessageBox::warning(rodzic, tytul, tekst);
+}
+
 QStringList FiltryQt(const QString& filtr) {
   const QStringList czesci = filtr.split('|');
   QStringList wynik;

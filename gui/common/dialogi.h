@@ -31,6 +31,8 @@ class TDialogi {
   virtual QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
                                               const QString& tekst) = 0;
   virtual void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) = 0;
+  // A note the user only acknowledges.
+  virtual void Ostrzez(QWidget* rodzic, const QString& tytul, const QString& tekst) = 0;
 };
 
 // The platform's dialogs.
@@ -41,6 +43,7 @@ class TDialogiSystemowe : public TDialogi {
   QMessageBox::StandardButton Zapytaj(QWidget* rodzic, const QString& tytul,
                                       const QString& tekst) override;
   void UstawieniaDrukarki(QWidget* rodzic, QPrinter& drukarka) override;
+  void Ostrzez(QWidget* rodzic, const QString& tytul, const QString& tekst) override;
 };
 
 // A filter in the "description|pattern" form as name filters of a Qt file

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <fstream>
 
 #include "core/archive/cp1250.h"
 #include "core/archive/liczebnik.h"
@@ -488,13 +489,18 @@ TEST_F(DutyPlan, TeachersDutySheetHasABlockPerTeacher) {
 TEST_F(DutyPlan, ExportMenuWritesEveryFormat) {
   const auto& eksporty = Glowne().Polecenia().Eksporty;
   std::filesystem::create_directories(folder / "kalendarze");
+  std::filesystem::create_directories(folder / "gpu");
+  std::ofstream(folder / "gpu" / "GPU004.TXT") << "\"X\",\"Nobody\",\"Else\"\n";
   dialogi.Pliki = {Sciezka("kalendarze"), Sciezka("plan.html"), Sciezka("plan.csv"),
-                   Sciezka("plan.json"), Sciezka("plan.pdf")};
+                   Sciezka("plan.json"),  Sciezka("plan.pdf"),  Sciezka("gpu/GPU009.TXT")};
   for (QAction* a : eksporty) a->trigger();
   EXPECT_TRUE(dialogi.Pliki.empty());
   EXPECT_EQ(PlikiFolderu(folder / "kalendarze").size(), 4u);  // every teacher has duties
-  for (const char* plik : {"plan.html", "plan.csv", "plan.json", "plan.pdf"})
+  for (const char* plik : {"plan.html", "plan.csv", "plan.json", "plan.pdf", "gpu/GPU009.TXT"})
     EXPECT_GT(std::filesystem::file_size(folder / plik), 50u) << plik;
+  // Nobody of the plan is in that GPU004: each one named in the warning.
+  ASSERT_EQ(dialogi.Ostrzezenia.size(), 1u);
+  EXPECT_EQ(dialogi.Ostrzezenia[0].count('\n'), Dok().Nauczyciele.Liczba() - 1);
   EXPECT_TRUE(bledy.kody.empty());
 
   dialogi.Pliki = {Sciezka("brak/plan.html")};

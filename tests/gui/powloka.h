@@ -76,6 +76,10 @@ class TDialogiTestowe : public TDialogi {
   }
 
   void UstawieniaDrukarki(QWidget*, QPrinter&) override { ++Drukarka; }
+  void Ostrzez(QWidget*, const QString&, const QString& tekst) override {
+    Ostrzezenia.push_back(tekst);
+  }
+  std::vector<QString> Ostrzezenia;
 };
 
 // Records the codes reported, and whether the hourglass showed at each;
