@@ -37,9 +37,11 @@ std::string Pomoc() {
              "Użycie: velmor-cli POLECENIE [ARGUMENTY]\n"
              "\n"
              "  info PLIK [--timetable] [--format tbx|fet|fet-csv|gpu] [--encoding utf-8|cp1250]\n"
+             "       [--teachers GPU004.TXT] [--rooms GPU005.TXT]\n"
              "      podsumowanie pliku planu dyżurów (albo planu lekcji)\n"
              "  new PLAN_LEKCJI -o PLAN [--from POPRZEDNI] [--keep moments,regions,limits,plan]\n"
              "       [--format tbx|fet|fet-csv|gpu] [--encoding utf-8|cp1250]\n"
+             "       [--teachers GPU004.TXT] [--rooms GPU005.TXT]\n"
              "      nowy plan dyżurów z planu lekcji (.tbx, FET, plików GPU)\n"
              "  fill PLAN [-o WYNIK] [--regions A-B] [--moments A-B]\n"
              "      ") +

@@ -95,8 +95,8 @@ void OpiszRownosc(const TWynikOptimum& w, bool najpierw, std::ostream& wyjscie) 
           << ", teachers without a duty " << a.BezDyzuru << " -> " << b.BezDyzuru << '\n';
 }
 
-// --format and --encoding of a timetable.
-TOdczytPlanuLekcji JakCzytac(const TArgumenty& a) {
+// --format, --encoding, --teachers and --rooms of a timetable.
+TOdczytPlanuLekcji JakCzytac(const TArgumenty& a, const std::filesystem::path& plik) {
   static const std::map<std::string, TFormatPlanuLekcji> kFormaty = {
       {"tbx", TFormatPlanuLekcji::Tbx},
       {"fet", TFormatPlanuLekcji::Fet},
@@ -110,6 +110,13 @@ TOdczytPlanuLekcji JakCzytac(const TArgumenty& a) {
     if (i == kFormaty.end()) throw EUzycie("--format przyjmuje tbx, fet, fet-csv albo gpu: " + *f);
     jak.format = i->second;
   }
+  jak.gpu004 = SciezkaZUtf8(a.Opcja("--teachers").value_or(""));
+  jak.gpu005 = SciezkaZUtf8(a.Opcja("--rooms").value_or(""));
+  const bool gpu = jak.format == TFormatPlanuLekcji::Gpu ||
+                   (jak.format == TFormatPlanuLekcji::Samo &&
+                    RozpoznajPlanLekcji(plik) == TFormatPlanuLekcji::Gpu);
+  if (!gpu && (!jak.gpu004.empty() || !jak.gpu005.empty()))
+    throw EUzycie("--teachers i --rooms tylko z plikami GPU");
   if (const auto k = a.Opcja("--encoding")) {
     const auto i = kKodowania.find(*k);
     if (i == kKodowania.end()) throw EUzycie("--encoding przyjmuje utf-8 albo cp1250: " + *k);
@@ -121,10 +128,11 @@ TOdczytPlanuLekcji JakCzytac(const TArgumenty& a) {
 }  // namespace
 
 int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty, {"--format", "--encoding"}, {"--timetable"});
+  const TArgumenty a(argumenty, {"--format", "--encoding", "--teachers", "--rooms"},
+                     {"--timetable"});
   TDokument d;
   const std::filesystem::path plik = SciezkaZUtf8(JedenPlik(a));
-  const TOdczytPlanuLekcji jak = JakCzytac(a);
+  const TOdczytPlanuLekcji jak = JakCzytac(a, plik);
   // Other programs' files can only be timetables.
   const bool lekcje = a.Flaga("--timetable") || jak.format != TFormatPlanuLekcji::Samo ||
                       RozpoznajPlanLekcji(plik) != TFormatPlanuLekcji::Tbx;
@@ -147,13 +155,15 @@ int Info(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
 }
 
 int Nowy(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty, {"-o", "--from", "--keep", "--format", "--encoding"}, {});
+  const TArgumenty a(
+      argumenty, {"-o", "--from", "--keep", "--format", "--encoding", "--teachers", "--rooms"}, {});
   const std::string plan = JedenPlik(a), wynik = Wymagana(a, "-o");
   TDokument d;
   if (const auto poprzedni = a.Opcja("--from"))
     if (!d.OtworzPlik(SciezkaZUtf8(*poprzedni), kRodzajPlanDyzurow)) return kBladOdczytu;
   const TKsztaltPlanu ksztalt = TKsztaltPlanu::Z(d);
-  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanLekcji, JakCzytac(a))) return kBladOdczytu;
+  if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanLekcji, JakCzytac(a, SciezkaZUtf8(plan))))
+    return kBladOdczytu;
   const TPolaPrzeniesienia pola = TPolaPrzeniesienia::Z(ksztalt, d);
   std::array<bool, 4> przenies = pola.Zaznaczone;
   if (const auto lista = a.Opcja("--keep")) {

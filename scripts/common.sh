@@ -2,12 +2,13 @@
 
 # What the program needs; test.sh adds TEST_PACKAGES (clang and its runtime
 # libraries build and run the fuzzers; the export tests read the files back
-# with Python's parsers).
+# with Python's parsers; the import tests read FET's sample schools and let
+# fet-cl solve some).
 PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev libpugixml-dev qt6-base-dev
           qt6-translations-l10n libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
                clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev
-               poppler-utils python3 python3-icalendar shared-mime-info)
+               poppler-utils python3 python3-icalendar shared-mime-info fet fet-data)
 
 # Root's commands: directly as root, otherwise through sudo.
 as_root() {

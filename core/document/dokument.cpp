@@ -109,7 +109,7 @@ bool TDokument::OtworzPlik(const std::filesystem::path& nazwa, int rodzaj,
                                           ? RozpoznajPlanLekcji(nazwa)
                                           : jak.format;
     if (format != TFormatPlanuLekcji::Tbx) {
-      TSzkola s = CzytajPlanObcy(nazwa, format, jak.kodowanie);
+      TSzkola s = CzytajPlanObcy(nazwa, format, jak);
       TModele nowe = *this;
       nowe.Dni = std::move(s.Dni);
       nowe.Nauczyciele = std::move(s.Nauczyciele);

@@ -116,17 +116,19 @@ int DzienTygodnia(const std::string& nazwa) {
   return -1;
 }
 
-// An hour's place from its leading number: "08:10", "9.30 - 11.00", "1st".
+// An hour's place from its first number: "08:10", "9.30 - 11.00", "1st",
+// "Pd2"; -1 for a name without one.
 int KluczGodziny(const std::string& nazwa) {
-  size_t i = 0;
+  const size_t i = nazwa.find_first_of("0123456789");
+  if (i == std::string::npos) return -1;
+  size_t j = i;
   int h = 0, m = 0;
-  while (i < nazwa.size() && i < 4 && nazwa[i] >= '0' && nazwa[i] <= '9')
-    h = h * 10 + (nazwa[i++] - '0');
-  if (i == 0) return -1;
-  if (i + 2 < nazwa.size() && (nazwa[i] == ':' || nazwa[i] == '.') &&
-      std::isdigit(static_cast<unsigned char>(nazwa[i + 1])) &&
-      std::isdigit(static_cast<unsigned char>(nazwa[i + 2])))
-    m = (nazwa[i + 1] - '0') * 10 + (nazwa[i + 2] - '0');
+  while (j < nazwa.size() && j < i + 4 && std::isdigit(static_cast<unsigned char>(nazwa[j])))
+    h = h * 10 + (nazwa[j++] - '0');
+  if (j + 2 < nazwa.size() && (nazwa[j] == ':' || nazwa[j] == '.') &&
+      std::isdigit(static_cast<unsigned char>(nazwa[j + 1])) &&
+      std::isdigit(static_cast<unsigned char>(nazwa[j + 2])))
+    m = (nazwa[j + 1] - '0') * 10 + (nazwa[j + 2] - '0');
   return h * 60 + m;
 }
 

@@ -29,11 +29,11 @@ TFormatPlanuLekcji RozpoznajPlanLekcji(const std::filesystem::path& plik) {
 }
 
 TSzkola CzytajPlanObcy(const std::filesystem::path& plik, TFormatPlanuLekcji format,
-                       TKodowanie kodowanie) {
+                       const TOdczytPlanuLekcji& jak) {
   switch (format) {
     case TFormatPlanuLekcji::Fet: return CzytajFet(plik);
     case TFormatPlanuLekcji::FetCsv: return CzytajFetCsv(plik);
-    case TFormatPlanuLekcji::Gpu: return CzytajGpu(plik, kodowanie);
+    case TFormatPlanuLekcji::Gpu: return CzytajGpu(plik, jak.kodowanie, jak.gpu004, jak.gpu005);
     default: throw EStrumien("nieznany format planu lekcji");
   }
 }

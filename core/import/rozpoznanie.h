@@ -13,6 +13,8 @@ enum class TFormatPlanuLekcji { Samo, Tbx, Fet, FetCsv, Gpu };
 struct TOdczytPlanuLekcji {
   TFormatPlanuLekcji format = TFormatPlanuLekcji::Samo;  // Samo: from the content
   TKodowanie kodowanie = TKodowanie::Samo;               // of GPU files
+  // GPU004 and GPU005 from elsewhere than the folder of GPU001.
+  std::filesystem::path gpu004, gpu005;
 };
 
 // XML is FET's, a CSV with FET's header its results, a folder with GPU001
@@ -22,6 +24,6 @@ TFormatPlanuLekcji RozpoznajPlanLekcji(const std::filesystem::path& plik);
 
 // A timetable of another program than the .tbx one; raises EStrumien.
 TSzkola CzytajPlanObcy(const std::filesystem::path& plik, TFormatPlanuLekcji format,
-                       TKodowanie kodowanie);
+                       const TOdczytPlanuLekcji& jak);
 
 }  // namespace velmor

@@ -238,6 +238,10 @@ TEST_F(Cli, NewPlanFromOtherProgramsTimetables) {
   ASSERT_EQ(Uruchom("new " + P("gpu") + " -o " + P("gpu.vlm")).Kod, 0);
   EXPECT_NE(Uruchom("info " + P("gpu.vlm")).Wyjscie.find("slots: 10\nteachers: 2\nclasses: 1\n"),
             std::string::npos);
+  std::ofstream(P("kadra.txt")) << "A;B;C\nD;E;F\nG;H;I\n";
+  EXPECT_NE(Uruchom("info " + P("gpu/Gpu001.txt") + " --teachers " + P("kadra.txt"))
+                .Wyjscie.find("teachers: 4\n"),
+            std::string::npos);
 }
 
 TEST_F(Cli, SaveWritesTheCurrentFormUnchanged) {

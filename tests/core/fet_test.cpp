@@ -1,7 +1,9 @@
 #include "core/import/fet.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <pugixml.hpp>
 #include <string>
@@ -111,19 +113,11 @@ TEST(Fet, DamagedFilesSayWhy) {
   EXPECT_NE(powod(xml).find("wychodzą poza ostatnią godzinę"), std::string::npos);
 }
 
-// Real schools solved by FET, read from the .fet and from the CSV results:
-// every teacher teaches a class in the slots FET's own timetable of him
-// gives a lesson with students, and in no other.
-class FetSzkola : public ::testing::TestWithParam<std::tuple<const char*, bool>> {};
-
-TEST_P(FetSzkola, EveryTeachersHoursAsFetGivesThem) {
-  const std::filesystem::path dane = VELMOR_DANE_FET;
-  const std::string szkola = std::get<0>(GetParam());
-  const TSzkola s = std::get<1>(GetParam())
-                        ? CzytajFetCsv(dane / (szkola + "_timetable.csv"))
-                        : CzytajFet(dane / (szkola + "_data_and_timetable.fet"));
+// Every teacher teaches a class in the slots FET's own timetable of him
+// (NAME_teachers.xml) gives a lesson with students, and in no other.
+void JakWPlanieFet(const TSzkola& s, const std::filesystem::path& nauczycieleXml) {
   pugi::xml_document fet;
-  ASSERT_TRUE(fet.load_file((dane / (szkola + "_teachers.xml")).c_str()));
+  ASSERT_TRUE(fet.load_file(nauczycieleXml.c_str())) << nauczycieleXml;
   int lekcji = 0, nauczycieli = 0;
   for (pugi::xml_node n : fet.child("Teachers_Timetable").children("Teacher")) {
     const std::string nazwa = Utf8DoCp1250(n.attribute("name").as_string());
@@ -147,10 +141,64 @@ TEST_P(FetSzkola, EveryTeachersHoursAsFetGivesThem) {
   EXPECT_EQ(nauczycieli, s.Nauczyciele.Liczba());
   EXPECT_GT(lekcji, 50);
 }
+
+// Real schools solved by FET, read from the .fet and from the CSV results.
+class FetSzkola : public ::testing::TestWithParam<std::tuple<const char*, bool>> {};
+
+TEST_P(FetSzkola, EveryTeachersHoursAsFetGivesThem) {
+  const std::filesystem::path dane = VELMOR_DANE_FET;
+  const std::string szkola = std::get<0>(GetParam());
+  JakWPlanieFet(std::get<1>(GetParam()) ? CzytajFetCsv(dane / (szkola + "_timetable.csv"))
+                                        : CzytajFet(dane / (szkola + "_data_and_timetable.fet")),
+                dane / (szkola + "_teachers.xml"));
+}
 INSTANTIATE_TEST_SUITE_P(Przyklady, FetSzkola,
                          ::testing::Combine(::testing::Values("EEBLJ-Noturno",
                                                               "Khartoum-2010-02-13"),
                                             ::testing::Bool()));
+
+// Where Debian's fet and fet-data are installed: every sample school that
+// comes with its timetable imports, and schools fet-cl solves here import
+// as FET's own timetable of them gives them. (Their CSV results lack the
+// break hours and the Saturday without lessons: the CSV holds only hours
+// with a lesson.)
+const std::filesystem::path kPrzykladyFet = "/usr/share/doc/fet-data/examples";
+
+TEST(FetPakiet, EverySampleTimetableImports) {
+  std::error_code e;
+  if (!std::filesystem::is_directory(kPrzykladyFet, e)) GTEST_SKIP() << "no fet-data";
+  int plikow = 0;
+  for (const auto& p : std::filesystem::recursive_directory_iterator(kPrzykladyFet))
+    if (p.path().filename().string().ends_with("_data_and_timetable.fet")) {
+      ++plikow;
+      EXPECT_NO_THROW(CzytajFet(p.path())) << p.path();
+    }
+  EXPECT_GE(plikow, 20);
+}
+
+TEST(FetPakiet, SchoolsSolvedByFetClImportAsFetGivesThem) {
+  std::error_code e;
+  if (!std::filesystem::is_regular_file("/usr/bin/fet-cl", e) ||
+      !std::filesystem::is_directory(kPrzykladyFet, e))
+    GTEST_SKIP() << "no fet-cl or fet-data";
+  const std::filesystem::path wynik =
+      std::filesystem::temp_directory_path() / ("velmor_fet_" + std::to_string(::getpid()));
+  // Break slots among the hours, lessons of two teachers, rooms.
+  for (const char* szkola :
+       {"Namibia/by-Bobby/set-7-2016/StAndrewsPSY2016T2a", "United-Kingdom/Hopwood/Hopwood"}) {
+    const std::string nazwa = std::filesystem::path(szkola).filename().string();
+    const std::string polecenie =
+        "fet-cl --inputfile=\"" + (kPrzykladyFet / "FET-5-official" / szkola).string() +
+        ".fet\" --outputdir=\"" + wynik.string() +
+        "\" --timelimitseconds=60 --exportcsv=true --randomseeds10=1 --randomseeds11=2 "
+        "--randomseeds12=3 --randomseeds20=4 --randomseeds21=5 --randomseeds22=6 >/dev/null 2>&1";
+    ASSERT_EQ(std::system(polecenie.c_str()), 0) << polecenie;
+    const std::filesystem::path plan = wynik / "timetables" / nazwa;
+    JakWPlanieFet(CzytajFet(plan / (nazwa + "_data_and_timetable.fet")),
+                  plan / (nazwa + "_teachers.xml"));
+  }
+  std::filesystem::remove_all(wynik, e);
+}
 
 }  // namespace
 }  // namespace velmor
