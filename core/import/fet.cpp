@@ -108,8 +108,10 @@ std::map<int, TMiejsce> Miejsca(const TCzytanie& c) {
 
 void Zajecia(TCzytanie& c) {
   const std::map<int, TMiejsce> miejsca = Miejsca(c);
+  int aktywnych = 0;
   for (pugi::xml_node a : c.fet.child("Activities_List").children("Activity")) {
     const auto m = miejsca.find(a.child("Id").text().as_int());
+    aktywnych += Aktywne(a);
     if (!Aktywne(a) || m == miejsca.end() || m->second.dzien < 0) continue;
     TLekcjaObca l;
     l.opis = "zajęcia " + Tekst(a, "Id");
@@ -128,11 +130,15 @@ void Zajecia(TCzytanie& c) {
     l.sale = m->second.sale;
     c.p.lekcje.push_back(std::move(l));
   }
-  // The school file FET starts from: its timetable is in another file.
-  if (c.p.lekcje.empty())
-    c.p.Blad(
-        "żadne zajęcia nie mają miejsca w planie (plan z FET to plik "
-        "NAZWA_data_and_timetable.fet)");
+  // The school file FET starts from, perhaps with some lessons fixed: its
+  // timetable is in another file. Without the rest, teachers would seem
+  // free while they teach.
+  const int bez = aktywnych - static_cast<int>(c.p.lekcje.size());
+  if (bez > 0)
+    c.p.Blad((c.p.lekcje.empty()
+                  ? std::string("żadne zajęcia nie mają")
+                  : std::to_string(bez) + " z " + std::to_string(aktywnych) + " zajęć nie ma") +
+             " miejsca w planie (plan z FET to plik NAZWA_data_and_timetable.fet)");
 }
 
 }  // namespace

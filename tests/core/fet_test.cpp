@@ -19,7 +19,7 @@ namespace {
 // Two days of three hours. Activity 1: two hours from Monday's first, a
 // group of class 1a in the real rooms of a virtual room; activity 2: on
 // Tuesday (FET 7's Day/Hour), its 95 % room not taken; activity 3 is
-// inactive, activity 4 not placed.
+// inactive, activity 4 placed at 100 %, not where a 95 % time would put it.
 constexpr const char* kSzkola = R"(<?xml version="1.0" encoding="UTF-8"?>
 <fet version="6.8.5">
 <Days_List><Day><Name>Pon</Name></Day><Day><Name>Wt</Name></Day></Days_List>
@@ -42,6 +42,7 @@ constexpr const char* kSzkola = R"(<?xml version="1.0" encoding="UTF-8"?>
 <ConstraintActivityPreferredStartingTime><Weight_Percentage>100.0</Weight_Percentage><Activity_Id>2</Activity_Id><Day>Wt</Day><Hour>3</Hour></ConstraintActivityPreferredStartingTime>
 <ConstraintActivityPreferredStartingTime><Weight_Percentage>100</Weight_Percentage><Activity_Id>3</Activity_Id><Preferred_Day>Wt</Preferred_Day><Preferred_Hour>1</Preferred_Hour></ConstraintActivityPreferredStartingTime>
 <ConstraintActivityPreferredStartingTime><Weight_Percentage>95</Weight_Percentage><Activity_Id>4</Activity_Id><Preferred_Day>Wt</Preferred_Day><Preferred_Hour>2</Preferred_Hour></ConstraintActivityPreferredStartingTime>
+<ConstraintActivityPreferredStartingTime><Weight_Percentage>100</Weight_Percentage><Activity_Id>4</Activity_Id><Preferred_Day>Pon</Preferred_Day><Preferred_Hour>3</Preferred_Hour></ConstraintActivityPreferredStartingTime>
 </Time_Constraints_List>
 <Space_Constraints_List>
 <ConstraintActivityPreferredRoom><Weight_Percentage>100</Weight_Percentage><Activity_Id>1</Activity_Id><Room>V</Room></ConstraintActivityPreferredRoom>
@@ -81,8 +82,9 @@ TEST(Fet, DaysTeachersClassesRoomsAndEveryPlacedHour) {
   }
   EXPECT_EQ(Lista(s.Oddzialy[1].Sale[5].Lista, 0), 0);
   EXPECT_EQ(s.Sale[0].Zajecia[5].Lista.Liczba(), 2);
-  // Inactive and unplaced activities teach nothing.
+  // Inactive activities and times under 100 % teach nothing.
   for (int slot : {3, 4}) EXPECT_EQ(s.Nauczyciele[1].Dyspozycja[slot].Lista.Liczba(), 0);
+  EXPECT_EQ(Lista(s.Nauczyciele[1].Dyspozycja[2].Lista, 0), 1);
   EXPECT_EQ(s.Przedmioty[1].Program.Oczka[1].Nauczyciel, 1);
 }
 
@@ -102,6 +104,12 @@ TEST(Fet, DamagedFilesSayWhy) {
   xml.erase(xml.find("<Time_Constraints_List>"),
             xml.find("<Space_Constraints_List>") - xml.find("<Time_Constraints_List>"));
   EXPECT_NE(powod(xml).find("żadne zajęcia nie mają miejsca"), std::string::npos);
+  xml = kSzkola;
+  xml.erase(xml.rfind("<ConstraintActivityPreferredStartingTime>"),
+            xml.find("</Time_Constraints_List>") -
+                xml.rfind("<ConstraintActivityPreferredStartingTime>"));
+  EXPECT_NE(powod(xml).find("1 z 3 zajęć nie ma miejsca w planie"), std::string::npos)
+      << powod(xml);
   xml = kSzkola;
   xml.replace(xml.find("<Preferred_Day>Pon"), 18, "<Preferred_Day>Nd");
   EXPECT_NE(powod(xml).find("zajęcia 1 w nieznanym dniu"), std::string::npos);
