@@ -92,7 +92,6 @@ std::vector<std::string> Rozdziel(const std::string& pole, const TZnane& znane) 
     if (!nazwa.empty()) nazwy.push_back(nazwa);
     i += dlugosc;
   }
-  if (pole.empty()) nazwy.clear();
   return nazwy;
 }
 

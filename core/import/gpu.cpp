@@ -15,9 +15,10 @@ namespace {
 
 const std::string kFormat = "GPU";
 
-std::vector<TWierszTekstu> Tabela(std::string_view surowy, TKodowanie kodowanie) {
+// Rows of one file; its errors name it: "GPU: GPU004: wiersz 3: ...".
+std::vector<TWierszTekstu> Tabela(std::string_view surowy, TKodowanie kodowanie, int numer) {
   const std::string tekst = TekstUtf8(surowy, kodowanie);
-  return Wiersze(tekst, Separator(tekst), kFormat);
+  return Wiersze(tekst, Separator(tekst), kFormat + ": GPU00" + std::to_string(numer));
 }
 
 // A whole number 1..gora, -1 for anything else.
@@ -31,7 +32,7 @@ int Liczba(const std::string& pole, int gora) {
 
 // GPU004: short name, surname, first name.
 void Nauczyciele(std::string_view surowy, TKodowanie kodowanie, TPlanObcy& p) {
-  for (const TWierszTekstu& w : Tabela(surowy, kodowanie)) {
+  for (const TWierszTekstu& w : Tabela(surowy, kodowanie, 4)) {
     if (w.pola.front().empty()) continue;
     p.nauczyciele.Dodaj(w.pola.front());
     const std::string nazwisko = w.pola.size() > 1 && !w.pola[1].empty() ? w.pola[1] : w.pola[0];
@@ -41,7 +42,7 @@ void Nauczyciele(std::string_view surowy, TKodowanie kodowanie, TPlanObcy& p) {
 
 // GPU005: short name first.
 void Sale(std::string_view surowy, TKodowanie kodowanie, TPlanObcy& p) {
-  for (const TWierszTekstu& w : Tabela(surowy, kodowanie))
+  for (const TWierszTekstu& w : Tabela(surowy, kodowanie, 5))
     if (!w.pola.front().empty()) p.sale.Dodaj(w.pola.front());
 }
 
@@ -57,7 +58,7 @@ void Lekcje(const std::vector<TWierszTekstu>& t, TPlanObcy& p) {
   int dni = 5, godzin = 0;
   std::map<std::tuple<std::string, int, int>, size_t> lekcje;
   for (const TWierszTekstu& w : t) {
-    const std::string gdzie = "GPU001 wiersz " + std::to_string(w.linia) + ": ";
+    const std::string gdzie = "GPU001: wiersz " + std::to_string(w.linia) + ": ";
     if (w.pola.size() < 7) p.Blad(gdzie + "mniej niż 7 pól");
     const int d = Liczba(w.pola[kDzien], 7), g = Liczba(w.pola[kGodzina], TDni::kMaksSlotow);
     if (d < 0) p.Blad(gdzie + "dzień \"" + w.pola[kDzien] + "\" to nie liczba 1-7");
@@ -86,7 +87,7 @@ void Lekcje(const std::vector<TWierszTekstu>& t, TPlanObcy& p) {
 
 TSzkola CzytajGpu(const TPlikiGpu& pliki, TKodowanie kodowanie) {
   TPlanObcy p(kFormat);
-  const std::vector<TWierszTekstu> t = Tabela(pliki.gpu001, kodowanie);
+  const std::vector<TWierszTekstu> t = Tabela(pliki.gpu001, kodowanie, 1);
   if (t.empty()) p.Blad("brak zajęć w planie");
   Nauczyciele(pliki.gpu004, kodowanie, p);
   Sale(pliki.gpu005, kodowanie, p);

@@ -57,15 +57,15 @@ TEST(Gpu, DamagedRowsSayWhichAndWhy) {
     return std::string("read");
   };
   EXPECT_EQ(powod("1,\"1A\",\"K\",\"M\",\"s\",1,1\n2,\"1A\",\"K\",\"M\",\"s\",1\n"),
-            "GPU: GPU001 wiersz 2: mniej niż 7 pól");
+            "GPU: GPU001: wiersz 2: mniej niż 7 pól");
   EXPECT_EQ(powod("1,\"1A\",\"K\",\"M\",\"s\",8,1\n"),
-            "GPU: GPU001 wiersz 1: dzień \"8\" to nie liczba 1-7");
+            "GPU: GPU001: wiersz 1: dzień \"8\" to nie liczba 1-7");
   EXPECT_EQ(powod("1,\"1A\",\"K\",\"M\",\"s\",1,x\n"),
-            "GPU: GPU001 wiersz 1: lekcja \"x\" to nie numer lekcji");
-  EXPECT_EQ(powod("1,\"1A\n\n"), "GPU: wiersz 1: cudzysłów bez zamknięcia");
+            "GPU: GPU001: wiersz 1: lekcja \"x\" to nie numer lekcji");
+  EXPECT_EQ(powod("1,\"1A\n\n"), "GPU: GPU001: wiersz 1: cudzysłów bez zamknięcia");
   EXPECT_EQ(powod(""), "GPU: brak zajęć w planie");
   EXPECT_EQ(powod("1,\"1A\",\"K\",\"M\",\"s\",1,9751\n"),
-            "GPU: GPU001 wiersz 1: lekcja \"9751\" to nie numer lekcji");
+            "GPU: GPU001: wiersz 1: lekcja \"9751\" to nie numer lekcji");
 }
 
 }  // namespace
