@@ -14,11 +14,11 @@
 #include "core/archive/nowe_pliki.h"
 #include "core/archive/sciezka.h"
 #include "core/eksport/formaty.h"
+#include "core/eksport/gpu009.h"
 #include "core/eksport/ical.h"
 #include "core/eksport/nazwy.h"
 #include "core/eksport/tabele.h"
 #include "core/eksport/wspolne.h"
-#include "core/import/budowa.h"
 #include "core/model/data.h"
 
 namespace velmor::cli {
@@ -135,7 +135,7 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
   }
   if (const auto skroty = a.Opcja("--teachers")) {
     try {
-      u.Gpu004 = CzytajPlikObcy(SciezkaZUtf8(*skroty), "GPU004");
+      u.Gpu004 = CzytajGpu004(SciezkaZUtf8(*skroty));
     } catch (const EStrumien&) {
       EOrvelError blad(1, SzczegolPorazki(*skroty));
       return kBladOdczytu;

@@ -5,6 +5,7 @@
 
 #include "core/archive/bledy.h"
 #include "core/archive/cp1250.h"
+#include "core/import/budowa.h"
 
 namespace velmor {
 namespace {
@@ -70,6 +71,12 @@ std::vector<TNadzorGpu> NadzoryGpu(const TModele& m, std::string_view gpu004,
                            dzien + 1, lekcja + 1, m.Momenty[s].Minuty});
   }
   return nadzory;
+}
+
+std::string CzytajGpu004(const std::filesystem::path& plik) {
+  std::string bajty = CzytajPlikObcy(plik, "GPU004");
+  Skroty(bajty);
+  return bajty;
 }
 
 std::string TekstGpu009(const std::vector<TNadzorGpu>& nadzory) {

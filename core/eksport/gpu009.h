@@ -2,6 +2,7 @@
 // The duty plan as a timetabler's GPU009 break supervisions: one row per
 // duty with the region (the corridor), the teacher's short name, the day
 // (1 = Monday), the period after the break and the break's minutes.
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ struct TNadzorGpu {
 // `nieznalezieni` when a GPU004 was given.
 std::vector<TNadzorGpu> NadzoryGpu(const TModele& m, std::string_view gpu004,
                                    std::vector<std::string>* nieznalezieni = nullptr);
+
+// The bytes of a GPU004 file, checked to be rows; raises EStrumien.
+std::string CzytajGpu004(const std::filesystem::path& plik);
 
 // Comma-separated UTF-8, texts in quotes.
 std::string TekstGpu009(const std::vector<TNadzorGpu>& nadzory);

@@ -8,7 +8,7 @@
 #include "core/archive/nowe_pliki.h"
 #include "core/archive/sciezka.h"
 #include "core/eksport/formaty.h"
-#include "core/import/budowa.h"
+#include "core/eksport/gpu009.h"
 #include "core/import/gpu.h"
 #include "gui/common/dialogi.h"
 #include "gui/grid/drukpdf.h"
@@ -35,6 +35,22 @@ std::string Polacz(const std::vector<std::string>& linie) {
   return tekst;
 }
 
+// GPU009 takes the short names from the timetabler's GPU004 beside the
+// target; false, error 1 reported, for a damaged one.
+bool SkrotyObok(const TFormatEksportu& f, const std::filesystem::path& cel,
+                TUstawieniaEksportu& u) {
+  if (std::string_view(f.Nazwa) != "gpu009") return true;
+  const std::filesystem::path gpu004 = PlikGpu(cel.parent_path(), 4);
+  if (gpu004.empty()) return true;
+  try {
+    u.Gpu004 = CzytajGpu004(gpu004);
+    return true;
+  } catch (const EStrumien&) {
+    EOrvelError blad(1, SzczegolPorazki(Utf8Sciezki(gpu004)));
+    return false;
+  }
+}
+
 }  // namespace
 
 bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TDialogi& dialogi,
@@ -42,13 +58,11 @@ bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TD
   const QString nazwa = Cel(rodzic, dialogi, f);
   if (nazwa.isEmpty()) return false;
   const std::filesystem::path cel = SciezkaPliku(nazwa);
+  TUstawieniaEksportu u;
+  if (!SkrotyObok(f, cel, u)) return false;
   try {
     if (f.Pisz) {
-      TUstawieniaEksportu u;
       u.Ical.Znacznik = std::time(nullptr);
-      // GPU009 takes the short names from the timetabler's GPU004 beside it.
-      if (const auto gpu004 = PlikGpu(cel.parent_path(), 4); !gpu004.empty())
-        u.Gpu004 = CzytajPlikObcy(gpu004, "GPU004");
       std::vector<std::string> ostrzezenia;
       u.Ostrzezenia = &ostrzezenia;
       ZapiszRazem(f.Pisz(d, cel, u));

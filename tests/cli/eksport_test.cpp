@@ -313,10 +313,16 @@ TEST_F(Eksport, ErrorsHaveTheirExitCodesAndWriteNothing) {
   for (const std::string zle :
        {"--format xml", "--format csv --teacher \"Nowak Anna\"", "--format ics --view loads",
         "--format csv --view x", "--format ics --from 2026-02-30", "--format ics --weeks 0",
-        "--format html --weeks 2", "--format json"}) {
+        "--format html --weeks 2", "--format html --teachers x", "--format json"}) {
     const std::string o = zle == "--format json" ? "" : " -o " + P("x");
     EXPECT_EQ(Uruchom("export " + plan + " " + zle + o).Kod, 2) << zle;
   }
+  std::ofstream(folder / "zly.txt") << "\"AK\n";
+  EXPECT_EQ(Uruchom("export " + plan + " --format gpu009 --teachers " + P("zly.txt") + " -o " +
+                    P("GPU009.TXT"))
+                .Kod,
+            1);
+  std::filesystem::remove(folder / "zly.txt");
   EXPECT_EQ(PlikiFolderu(folder), std::vector<std::string>{});
 }
 
