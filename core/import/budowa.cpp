@@ -91,7 +91,7 @@ void Godzina(TSzkola& s, int slot, const TLekcjaObca& l) {
 void Lekcje(const TPlanObcy& p, TSzkola& s) {
   if (p.lekcje.empty()) p.Blad("brak zajęć w planie");
   for (const TLekcjaObca& l : p.lekcje) {
-    if (l.godzina + l.trwa > p.godziny.Liczba()) p.Blad(l.opis + " wychodzą poza ostatnią godzinę");
+    if (l.trwa > p.godziny.Liczba() - l.godzina) p.Blad(l.opis + " wychodzą poza ostatnią godzinę");
     for (int o : l.oddzialy)
       if (!l.nauczyciele.empty())
         s.Przedmioty[l.przedmiot].Program.Oczka[static_cast<size_t>(o)] = {
