@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "core/eksport/nazwy.h"
+#include "core/model/data.h"
+
 namespace velmor::cli {
 namespace {
 
@@ -22,7 +25,7 @@ TArgumenty::TArgumenty(const std::vector<std::string>& argumenty,
     const std::string& a = argumenty[i];
     if (zWartoscia.count(a)) {
       if (i + 1 >= argumenty.size()) throw EUzycie("brak wartości opcji " + a);
-      opcje_[a] = argumenty[++i];
+      opcje_[a].push_back(argumenty[++i]);
     } else if (flagi.count(a)) {
       flagi_.insert(a);
     } else if (a.size() > 1 && a[0] == '-') {
@@ -47,7 +50,41 @@ std::string Wymagana(const TArgumenty& a, const std::string& opcja) {
 std::optional<std::string> TArgumenty::Opcja(const std::string& nazwa) const {
   const auto it = opcje_.find(nazwa);
   if (it == opcje_.end()) return std::nullopt;
-  return it->second;
+  return it->second.back();
+}
+
+std::vector<std::string> TArgumenty::Wszystkie(const std::string& nazwa) const {
+  const auto it = opcje_.find(nazwa);
+  return it == opcje_.end() ? std::vector<std::string>{} : it->second;
+}
+
+int Calkowita(const std::string& tekst) {
+  int x = 0;
+  const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), x);
+  return blad == std::errc() && koniec == tekst.data() + tekst.size() && x >= 0 ? x : -1;
+}
+
+double DataOpcji(const std::string& opcja, const std::string& tekst) {
+  std::optional<double> data;
+  if (tekst.size() == 10 && tekst[4] == '-' && tekst[7] == '-')
+    data = ZakodujDate(Calkowita(tekst.substr(0, 4)), Calkowita(tekst.substr(5, 2)),
+                       Calkowita(tekst.substr(8, 2)));
+  if (!data) throw EUzycie(opcja + " przyjmuje datę RRRR-MM-DD: " + tekst);
+  return *data;
+}
+
+int WybranyNauczyciel(const TModele& m, const std::string& kto, const char* kilku) {
+  const std::vector<int> znalezieni = ZnajdzNauczycieli(m, kto);
+  if (znalezieni.empty()) {
+    std::string podobni;
+    for (const std::string& n : PodobniNauczyciele(m, kto)) podobni += "\n  " + n;
+    throw EUzycie("nie ma nauczyciela \"" + kto + "\"" +
+                  (podobni.empty() ? "" : "; podobni:" + podobni));
+  }
+  if (znalezieni.size() > 1)
+    throw EUzycie("\"" + kto + "\" nazywa się " + std::to_string(znalezieni.size()) +
+                  " nauczycieli" + kilku);
+  return znalezieni[0];
 }
 
 std::optional<bool> TArgumenty::Wlacznik(const std::string& nazwa, const std::string& tak,

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace velmor {
+struct TModele;
+}
+
 namespace velmor::cli {
 
 // A usage error: exit code 2.
@@ -23,7 +27,10 @@ class TArgumenty {
              const std::set<std::string>& flagi);
 
   const std::vector<std::string>& Pozycyjne() const { return pozycyjne_; }
+  // The value of an option, the last one where it is given more than once.
   std::optional<std::string> Opcja(const std::string& nazwa) const;
+  // Every value of an option, in order.
+  std::vector<std::string> Wszystkie(const std::string& nazwa) const;
   bool Flaga(const std::string& nazwa) const { return flagi_.count(nazwa) > 0; }
   // `tak` or `nie` (as "on" or "off"); nothing when the option is absent.
   std::optional<bool> Wlacznik(const std::string& nazwa, const std::string& tak,
@@ -33,7 +40,7 @@ class TArgumenty {
 
  private:
   std::vector<std::string> pozycyjne_;
-  std::map<std::string, std::string> opcje_;
+  std::map<std::string, std::vector<std::string>> opcje_;
   std::set<std::string> flagi_;
 };
 
@@ -41,5 +48,13 @@ class TArgumenty {
 const std::string& JedenPlik(const TArgumenty& a);
 // The value of an option that must be given.
 std::string Wymagana(const TArgumenty& a, const std::string& opcja);
+
+// A whole number of decimal digits, -1 for anything else.
+int Calkowita(const std::string& tekst);
+// "YYYY-MM-DD" of that option as a date; a usage error otherwise.
+double DataOpcji(const std::string& opcja, const std::string& tekst);
+// The one teacher named "Nazwisko Imię"; a usage error with the close names
+// when there is none, or, ending with `kilku`, when several share the name.
+int WybranyNauczyciel(const TModele& m, const std::string& kto, const char* kilku);
 
 }  // namespace velmor::cli

@@ -26,22 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int Liczba(const std::string& tekst) {
-  int x = 0;
-  const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), x);
-  return blad == std::errc() && koniec == tekst.data() + tekst.size() ? x : -1;
-}
-
-// "YYYY-MM-DD".
-double Data(const std::string& tekst) {
-  std::optional<double> data;
-  if (tekst.size() == 10 && tekst[4] == '-' && tekst[7] == '-')
-    data = ZakodujDate(Liczba(tekst.substr(0, 4)), Liczba(tekst.substr(5, 2)),
-                       Liczba(tekst.substr(8, 2)));
-  if (!data) throw EUzycie("--from przyjmuje datę RRRR-MM-DD: " + tekst);
-  return *data;
-}
-
 // DTSTAMP: now, or SOURCE_DATE_EPOCH for output that is the same each run.
 std::time_t Znacznik() {
   if (const char* e = std::getenv("SOURCE_DATE_EPOCH")) {
@@ -84,30 +68,14 @@ void SprawdzOpcje(const TArgumenty& a, const TFormatEksportu& f) {
 
 TUstawieniaIcal UstawieniaKalendarza(const TArgumenty& a) {
   TUstawieniaIcal u;
-  if (const auto od = a.Opcja("--from")) u.Od = Data(*od);
+  if (const auto od = a.Opcja("--from")) u.Od = DataOpcji("--from", *od);
   if (const auto tygodnie = a.Opcja("--weeks")) {
-    u.Tygodnie = Liczba(*tygodnie);
+    u.Tygodnie = Calkowita(*tygodnie);
     if (u.Tygodnie < 1 || u.Tygodnie > 10000)
       throw EUzycie("--weeks przyjmuje liczbę tygodni od 1 do 10000: " + *tygodnie);
   }
   u.Znacznik = Znacznik();
   return u;
-}
-
-// The one teacher --teacher names; a usage error with the close names when
-// there is none, or when several share the name.
-int WybranyNauczyciel(const TModele& m, const std::string& kto) {
-  const std::vector<int> znalezieni = ZnajdzNauczycieli(m, kto);
-  if (znalezieni.empty()) {
-    std::string podobni;
-    for (const std::string& n : PodobniNauczyciele(m, kto)) podobni += "\n  " + n;
-    throw EUzycie("nie ma nauczyciela \"" + kto + "\"" +
-                  (podobni.empty() ? "" : "; podobni:" + podobni));
-  }
-  if (znalezieni.size() > 1)
-    throw EUzycie("\"" + kto + "\" nazywa się " + std::to_string(znalezieni.size()) +
-                  " nauczycieli; bez --teacher każdy dostaje swój plik");
-  return znalezieni[0];
 }
 
 }  // namespace
@@ -126,7 +94,8 @@ int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) 
   TDokument d;
   if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanDyzurow)) return kBladOdczytu;
   if (!f->Pisz) return EksportPdf(plan, u.Widok, wynik);
-  if (const auto kto = a.Opcja("--teacher")) u.Nauczyciel = WybranyNauczyciel(d, *kto);
+  if (const auto kto = a.Opcja("--teacher"))
+    u.Nauczyciel = WybranyNauczyciel(d, *kto, "; bez --teacher każdy dostaje swój plik");
   const fs::path cel = SciezkaZUtf8(wynik);
   const bool folder = f->Folder && u.Nauczyciel < 0;
   if (std::error_code blad; folder && !fs::is_directory(cel, blad)) {
