@@ -23,6 +23,9 @@ TModele PoczatekOdczytu(const TModele& teraz, int rodzaj) {
   return rodzaj == kRodzajPlanDyzurow ? TModele{} : teraz;
 }
 
+// A slot no older reader looks at.
+constexpr int kSekcjaZastepstw = 20;
+
 }  // namespace
 
 void TModele::Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit) {
@@ -51,6 +54,8 @@ void TModele::Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit) {
     }
     Opcje.Czytaj(s, rodzaj);
     Stopka.Czytaj(s, s.Wersja, pulpit);
+    if (s.IdzDoSekcji(kSekcjaZastepstw))
+      Zastepstwa.Czytaj(s, Nauczyciele.Liczba(), sloty, Rejony.Liczba());
   } else {
     for (TNaucz& n : Nauczyciele)
       for (TPozycjaDysp& p : n.Dyspozycja.Pozycje) p.Zakaz = 0;
@@ -87,11 +92,35 @@ void TModele::Zapisz(TOrvelZapis& s, int wersjaPliku) const {
   Dyzury.Zapisz(s);
   Opcje.Zapisz(s);
   Stopka.Zapisz(s, wersjaPliku);
+  // After everything an older reader reads, and only when there is any: a
+  // plan without absences is the file it always was.
+  if (!Zastepstwa.Puste()) {
+    s.PoczatekSekcji(kSekcjaZastepstw);
+    Zastepstwa.Zapisz(s);
+  }
 }
 
 std::string TModele::EtykietaMomentu(int s) const {
   const std::string nazwa = s < Momenty.Liczba() ? Momenty[s].Nazwa : std::string();
   return TDni::NazwaDnia(Dni.DzienILekcja(s).first, 3) + " " + nazwa;
+}
+
+void TModele::WstawRejon(int i) {
+  const int miejsce = i < 0 || i > Rejony.Liczba() ? Rejony.Liczba() : i;
+  Rejony.WstawRejon(miejsce, Dyzury);
+  const auto bez = [](int x) { return x; };
+  Zastepstwa.Przenumeruj(
+      bez, [miejsce](int r) { return r >= miejsce ? r + 1 : r; }, bez);
+}
+
+bool TModele::UsunRejon(int i) {
+  if (!Rejony.UsunRejon(i, Dyzury)) return false;
+  const auto bez = [](int x) { return x; };
+  Zastepstwa.Przenumeruj(
+      bez, [i](int r) { return r == i  ? -1
+                               : r > i ? r - 1
+                                       : r; }, bez);
+  return true;
 }
 
 void TDokument::Przyjmij(TModele&& nowe) {

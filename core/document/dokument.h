@@ -20,6 +20,7 @@
 #include "core/model/przedmioty.h"
 #include "core/model/rejony.h"
 #include "core/model/sale.h"
+#include "core/model/zastepstwa.h"
 
 namespace velmor {
 
@@ -35,8 +36,10 @@ struct TModele {
   TDyzury Dyzury;
   TOpcje Opcje;
   TStopka Stopka;
+  TZastepstwa Zastepstwa;
 
-  // The sections in their order; kind 5 adds the options and the trailer.
+  // The sections in their order; kind 5 adds the options and the trailer,
+  // and the absences and cover where there are any.
   void Czytaj(TOrvelOdczyt& s, int rodzaj, const TProstokat& pulpit);
   void Zapisz(TOrvelZapis& s, int wersjaPliku) const;
   // What the readers rely on: one moment per slot, a duty table of regions
@@ -45,6 +48,10 @@ struct TModele {
   // "Pon przed 8:00-8:45" (Windows-1250): slot s's weekday cut to 3 letters
   // and its moment's name (none for a slot without a moment).
   std::string EtykietaMomentu(int s) const;
+  // A region inserted before region i (at the end when i is the count), or
+  // region i removed, with its duty column and its cover.
+  void WstawRejon(int i);
+  bool UsunRejon(int i);
   bool operator==(const TModele&) const = default;
 };
 

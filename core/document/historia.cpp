@@ -7,7 +7,8 @@
 namespace velmor {
 
 TStanDyzurow TStanDyzurow::Z(const TModele& m) {
-  TStanDyzurow s{m.Momenty, m.Rejony, m.Dyzury, m.Opcje, {}, {}, m.Stopka.WpisujAutomatycznie};
+  TStanDyzurow s{m.Momenty,   m.Rejony, m.Dyzury, m.Opcje, {}, {}, m.Stopka.WpisujAutomatycznie,
+                 m.Zastepstwa};
   for (const TNaucz& n : m.Nauczyciele) {
     s.Limity.push_back(n.LimitDyzurow);
     s.Limity.push_back(n.LimitMinut);
@@ -24,6 +25,7 @@ uint32_t Roznica(const TStanDyzurow& a, const TStanDyzurow& b) {
   if (a.Limity != b.Limity) c |= kZmianaLimitow;
   if (a.Zakazy != b.Zakazy) c |= kZmianaZakazow;
   if (a.Opcje != b.Opcje || a.WpisujAutomatycznie != b.WpisujAutomatycznie) c |= kZmianaOpcji;
+  if (a.Zastepstwa != b.Zastepstwa) c |= kZmianaZastepstw;
   return c;
 }
 
@@ -33,6 +35,7 @@ void TStanDyzurow::Przywroc(TModele& m) const {
   m.Dyzury = Dyzury;
   m.Opcje = Opcje;
   m.Stopka.WpisujAutomatycznie = WpisujAutomatycznie;
+  m.Zastepstwa = Zastepstwa;
   size_t l = 0, z = 0;
   for (TNaucz& n : m.Nauczyciele) {
     if (l + 1 < Limity.size()) {
@@ -50,7 +53,8 @@ size_t TStanDyzurow::Rozmiar() const {
   for (int i = 0; i < Momenty.Liczba(); ++i) n += sizeof(TMoment) + Momenty[i].Nazwa.size();
   for (const TRejon& r : Rejony)
     n += sizeof(TRejon) + r.Nazwa.size() + static_cast<size_t>(r.SaleRejonu.Liczba());
-  return n;
+  for (const TNieobecnosc& a : Zastepstwa.Nieobecnosci) n += sizeof(a) + a.Powod.size();
+  return n + Zastepstwa.Pokrycia.size() * sizeof(TZastepstwo);
 }
 
 void THistoria::Dodaj(TStanDyzurow przed, std::string nazwa, std::string scal, TWidokPlanu widok) {

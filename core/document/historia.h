@@ -11,6 +11,7 @@
 #include "core/model/momenty.h"
 #include "core/model/opcje.h"
 #include "core/model/rejony.h"
+#include "core/model/zastepstwa.h"
 
 namespace velmor {
 
@@ -26,6 +27,7 @@ struct TStanDyzurow {
   std::vector<int32_t> Limity;  // duties and minutes, teacher after teacher
   std::vector<uint8_t> Zakazy;  // ban per teacher and slot
   bool WpisujAutomatycznie = false;
+  TZastepstwa Zastepstwa;
 
   static TStanDyzurow Z(const TModele& m);
   void Przywroc(TModele& m) const;
@@ -48,9 +50,10 @@ enum TCzesciZmiany : uint32_t {
   kZmianaRejonow = 1u << 2,
   kZmianaLimitow = 1u << 3,
   kZmianaZakazow = 1u << 4,
-  kZmianaOpcji = 1u << 5,     // the options record and the "Wpisuj automatycznie" box
-  kZmianaCofnieta = 1u << 6,  // by undo or redo (see THistoria::Widok)
-  kZmianaCalosci = ~0u,       // a document opened, made anew
+  kZmianaOpcji = 1u << 5,      // the options record and the "Wpisuj automatycznie" box
+  kZmianaCofnieta = 1u << 6,   // by undo or redo (see THistoria::Widok)
+  kZmianaZastepstw = 1u << 7,  // absences and cover
+  kZmianaCalosci = ~0u,        // a document opened, made anew
 };
 
 // The parts in which two states differ; 0 when they are equal.

@@ -164,9 +164,11 @@ void PrzebudujPlan(TModele& m, const TKsztaltPlanu& przed, const std::array<bool
 
   // Only what really exists in the kept lists is copied: after a timetable
   // read without a rebuild they may be shorter than the previous shape.
+  std::vector<int> noweSloty(static_cast<size_t>(staraTabela.LiczbaMomentow()), -1);
   for (int s = 0; s < sloty; ++s) {
     const int k = przed.PoprzedniSlot(m.Dni, s);
     if (k == kBrakSlotu) continue;
+    if (k < staraTabela.LiczbaMomentow()) noweSloty[static_cast<size_t>(k)] = s;
     if (przenies[kPrzeniesMomenty] && k < stareMomenty.Liczba()) m.Momenty[s] = stareMomenty[k];
     if (!przenies[kPrzeniesPlan] || k >= staraTabela.LiczbaMomentow()) continue;
     for (int r = 0; r < rejony && r < staraTabela.LiczbaRejonow(); ++r) {
@@ -174,6 +176,14 @@ void PrzebudujPlan(TModele& m, const TKsztaltPlanu& przed, const std::array<bool
       m.Dyzury.UstawDyzurnego(r, s, t >= 0 ? static_cast<uint8_t>(t) : kBrak);
     }
   }
+  // Absences and cover go with the duties.
+  if (!przenies[kPrzeniesPlan] || !przenies[kPrzeniesRejony]) m.Zastepstwa = {};
+  m.Zastepstwa.Przenumeruj(
+      [&](int t) { return Nowy(d.Nauczyciele, t); },
+      [rejony](int r) { return r < rejony ? r : -1; },
+      [&](int k) {
+        return static_cast<size_t>(k) < noweSloty.size() ? noweSloty[static_cast<size_t>(k)] : -1;
+      });
 }
 
 }  // namespace velmor

@@ -89,7 +89,7 @@ void Tffdrejon::DodajRejon() {
   TDokument::TZmiana zmiana = uslugi_.Zmien("Dodaj rejon");
   TModele& m = zmiana.Modele();
   const int n = m.Rejony.Liczba();
-  m.Rejony.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0, m.Dyzury);
+  m.WstawRejon(n > 0 ? siatka_->Kury() + 1 : 0);
   if (dok_.Rejony.Liczba() >= 2) siatka_->UstawIly(siatka_->Ily() + 1);
   // Typing goes on to the new region's name.
   siatka_->UstawKursor(0, n > 0 ? siatka_->Kury() + 1 : 0);
@@ -102,7 +102,7 @@ void Tffdrejon::UsunRejon() {
   TModele& m = zmiana.Modele();
   const int r = siatka_->Kury();
   const std::string nazwa = JestRejon(r) ? dok_.Rejony[r].Nazwa : std::string();
-  if (m.Rejony.UsunRejon(r, m.Dyzury)) {
+  if (m.UsunRejon(r)) {
     if (dok_.Rejony.Liczba() > 0) siatka_->UstawIly(siatka_->Ily() - 1);
     siatka_->OdswiezAll();
     // No question asked: the removal is one step to undo.
