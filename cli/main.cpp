@@ -61,6 +61,11 @@ std::string Pomoc() {
          "       [--teachers GPU004.TXT]\n"
          "      eksport planu:\n" +
          OpisyFormatow() +
+         "  cover PLAN --date RRRR-MM-DD [--absent \"Nazwisko Imię\"[:OD-DO]]... [--reason TEKST]\n"
+         "       [--auto] [--format text|tsv|json] [-o WYNIK]\n"
+         "      zastępstwa dnia: dyżury nieobecnych, najlepsi kandydaci (--auto: wpisani)\n"
+         "  cover PLAN --ledger [--format text|tsv|json]\n"
+         "      zastępstwa w semestrze, nauczyciel po nauczycielu\n" +
          "  --help, --version\n"
          "\n"
          "Kody wyjścia: 0 sukces, 1 błąd odczytu, 2 błędne użycie, 3 błąd zapisu,\n"
@@ -75,6 +80,7 @@ int Wykonaj(const std::string& polecenie, const std::vector<std::string>& argume
   if (polecenie == "show") return cli::Pokaz(argumenty, std::cout);
   if (polecenie == "check") return cli::Sprawdz(argumenty, std::cout);
   if (polecenie == "export") return cli::Eksportuj(argumenty, std::cout);
+  if (polecenie == "cover") return cli::Zastepstwa(argumenty, std::cout);
   throw cli::EUzycie("nieznane polecenie: " + polecenie);
 }
 

@@ -17,6 +17,7 @@ int Zapisz(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 int Pokaz(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 int Sprawdz(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
+int Zastepstwa(const std::vector<std::string>& argumenty, std::ostream& wyjscie);
 // `export --format pdf`: a view of the plan as a PDF file at `wynik`.
 int EksportPdf(const std::string& plan, const std::string& widok, const std::string& wynik);
 
