@@ -1,5 +1,6 @@
 #include "core/eksport/ical.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -145,6 +146,47 @@ std::optional<int> PoczatekLekcji(std::string_view etykieta) {
   return godzina * 60 + minuta;
 }
 
+namespace {
+
+// The start (and end) of moment k's break on a date, as `pole` ("DTSTART"
+// with its DTEND, or "EXDATE"): in local time where the period's label gives
+// its start, otherwise the whole day.
+void Termin(TLinie& l, const TModele& m, int k, double data, const char* pole = "DTSTART") {
+  const bool poczatek = std::string_view(pole) == "DTSTART";
+  const int minuty = m.Momenty[k].Minuty;
+  if (const auto koniec = PoczatekLekcji(EtykietaLekcji(m, k))) {
+    int od = *koniec - minuty;
+    if (od < 0) od += 24 * 60, data -= 1;  // the break starts the day before
+    l.Dodaj(std::string(pole) + ";TZID=Europe/Warsaw", Data(data) + Czas(od));
+    if (poczatek && minuty > 0)
+      l.Dodaj("DTEND;TZID=Europe/Warsaw", Data(od > *koniec ? data + 1 : data) + Czas(*koniec));
+  } else {
+    l.Dodaj(std::string(pole) + ";VALUE=DATE", Data(data));
+    if (poczatek) l.Dodaj("DTEND;VALUE=DATE", Data(data + 1));
+  }
+}
+
+// A cover duty: one event on its date.
+void Zastepstwo(TLinie& l, const TModele& m, const TZastepstwo& z, const std::string& nazwa,
+                const std::string& stempel) {
+  const std::string rejon = Utf8(m.Rejony[z.Rejon].Nazwa);
+  const uint8_t za = m.Dyzury.Dyzurny(z.Rejon, z.Moment);
+  l.Dodaj("BEGIN:VEVENT");
+  l.Dodaj("UID", Uid("zastępstwo\n" + nazwa + '\n' + rejon + '\n' + std::to_string(z.Rejon) + '\n' +
+                     std::to_string(z.Data) + '\n' + std::to_string(z.Moment)));
+  l.Dodaj("DTSTAMP", stempel);
+  Termin(l, m, z.Moment, z.Data);
+  l.Dodaj("SUMMARY", Tekst("Zastępstwo: " + rejon));
+  l.Dodaj("LOCATION", Tekst(rejon));
+  std::string opis =
+      Utf8(m.Momenty[z.Moment].Nazwa) + ", " + std::to_string(m.Momenty[z.Moment].Minuty) + " min";
+  if (m.Nauczyciele.Istnieje(za)) opis += ", za: " + Utf8(m.Nauczyciele[za].NazwaNauczyciela());
+  l.Dodaj("DESCRIPTION", Tekst(opis));
+  l.Dodaj("END:VEVENT");
+}
+
+}  // namespace
+
 std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal& u) {
   const TNaucz& n = m.Nauczyciele[t];
   const std::string nazwa = Utf8(n.NazwaNauczyciela());
@@ -172,23 +214,17 @@ std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal&
     }
     const TMoment& moment = m.Momenty[d.Moment];
     const std::string rejon = Utf8(m.Rejony.Istnieje(d.Rejon) ? m.Rejony[d.Rejon].Nazwa : "");
-    const std::string etykieta = EtykietaLekcji(m, d.Moment);
-    double data = poczatek + (dzien % 7 - DzienOdPoniedzialku(poczatek) + 7) % 7 + 7 * tydzien;
+    const double data =
+        poczatek + (dzien % 7 - DzienOdPoniedzialku(poczatek) + 7) % 7 + 7 * tydzien;
 
     l.Dodaj("BEGIN:VEVENT");
     l.Dodaj("UID", Uid(nazwa + '\n' + rejon + '\n' + std::to_string(d.Rejon) + '\n' +
                        std::to_string(dzien) + '\n' + std::to_string(lekcja)));
     l.Dodaj("DTSTAMP", stempel);
-    if (const auto koniec = PoczatekLekcji(etykieta)) {
-      int od = *koniec - moment.Minuty;
-      if (od < 0) od += 24 * 60, data -= 1;  // the break starts the day before
-      l.Dodaj("DTSTART;TZID=Europe/Warsaw", Data(data) + Czas(od));
-      if (moment.Minuty > 0)
-        l.Dodaj("DTEND;TZID=Europe/Warsaw", Data(od > *koniec ? data + 1 : data) + Czas(*koniec));
-    } else {
-      l.Dodaj("DTSTART;VALUE=DATE", Data(data));
-      l.Dodaj("DTEND;VALUE=DATE", Data(data + 1));
-    }
+    Termin(l, m, d.Moment, data);
+    // The dates someone else covers it, or nobody needs it.
+    for (const TZastepstwo& z : m.Zastepstwa.Pokrycia)
+      if (z.Moment == d.Moment && z.Rejon == d.Rejon) Termin(l, m, d.Moment, z.Data, "EXDATE");
     std::string regula = "FREQ=WEEKLY";
     if (cykl > 1) regula += ";INTERVAL=" + std::to_string(cykl);
     if (powtorzen > 0) regula += ";COUNT=" + std::to_string(powtorzen);
@@ -201,6 +237,8 @@ std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal&
     l.Dodaj("DESCRIPTION", Tekst(opis));
     l.Dodaj("END:VEVENT");
   }
+  for (const TZastepstwo& z : m.Zastepstwa.Pokrycia)
+    if (z.Nauczyciel == t) Zastepstwo(l, m, z, nazwa, stempel);
   l.Dodaj("END:VCALENDAR");
   return l.Tekst();
 }
@@ -210,7 +248,9 @@ std::vector<std::pair<std::filesystem::path, std::string>> KalendarzeNauczycieli
   std::vector<std::pair<std::filesystem::path, std::string>> pliki;
   std::set<std::string> zajete;
   for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
-    if (DyzuryNauczyciela(m, t).empty()) continue;
+    const bool zastepuje = std::any_of(m.Zastepstwa.Pokrycia.begin(), m.Zastepstwa.Pokrycia.end(),
+                                       [t](const TZastepstwo& z) { return z.Nauczyciel == t; });
+    if (DyzuryNauczyciela(m, t).empty() && !zastepuje) continue;
     const std::string podstawa = NazwaPlikuNauczyciela(m.Nauczyciele[t]);
     std::string nazwa = podstawa;
     for (int k = 2; !zajete.insert(MaleLitery(nazwa)).second; ++k)

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "core/eksport/ical.h"
 #include "core/model/data.h"
 #include "core/planning/oceniacz.h"
 #include "mala_szkola.h"
@@ -160,6 +161,25 @@ TEST(Cover, TheAutomaticDaysAreFairOverTheTerm) {
     najwiecej = std::max(najwiecej, k[static_cast<size_t>(t)].Dane);
   }
   EXPECT_LE(najwiecej - najmniej, 1);
+}
+
+// A cover duty is a single event in the calendar of the one covering, and
+// the absent teacher's weekly duty skips that date.
+TEST(Cover, CalendarsHaveTheCoverDutiesAndSkipTheCoveredDates) {
+  TModele m = Tydzien(3, 1);
+  m.Rejony[0].Nazwa = "Boisko";
+  m.Dyzury.UstawDyzurnego(0, 1, 0);
+  m.Zastepstwa.Nieobecnosci = {{0, kPoniedzialek, kPoniedzialek, 0, 0, ""}};
+  m.Zastepstwa.Pokrycia = {{kPoniedzialek, 1, 0, 2}};
+  const std::string zastepujacy = KalendarzNauczyciela(m, 2, {}),
+                    nieobecny = KalendarzNauczyciela(m, 0, {});
+  EXPECT_NE(zastepujacy.find("DTSTART;VALUE=DATE:20261214\r\nDTEND;VALUE=DATE:20261215\r\n"
+                             "SUMMARY:Zastępstwo: Boisko\r\n"),
+            std::string::npos)
+      << zastepujacy;
+  EXPECT_EQ(zastepujacy.find("BEGIN:VEVENT"), zastepujacy.rfind("BEGIN:VEVENT"));  // only that
+  EXPECT_NE(nieobecny.find("EXDATE;VALUE=DATE:20261214\r\nRRULE:FREQ=WEEKLY"), std::string::npos)
+      << nieobecny;
 }
 
 // The records go into a section of their own after everything else: the
