@@ -62,7 +62,7 @@ std::string Pomoc() {
          "      eksport planu:\n" +
          OpisyFormatow() +
          "  cover PLAN --date RRRR-MM-DD [--absent \"Nazwisko Imię\"[:OD-DO]]... [--reason TEKST]\n"
-         "       [--auto] [--format text|tsv|json] [-o WYNIK]\n"
+         "       [--auto] [--format text|tsv|json|html|message] [-o WYNIK]\n"
          "      zastępstwa dnia: dyżury nieobecnych, najlepsi kandydaci (--auto: wpisani)\n"
          "  cover PLAN --ledger [--format text|tsv|json]\n"
          "      zastępstwa w semestrze, nauczyciel po nauczycielu\n" +

@@ -1,5 +1,7 @@
 // velmor-cli cover: absences of a date, the duties they leave open with the
 // best candidates, the automatic day, and the term's ledger.
+#include "core/eksport/zastepstwa.h"
+
 #include <cstdio>
 #include <iostream>
 
@@ -8,6 +10,7 @@
 #include "core/archive/cp1250.h"
 #include "core/archive/liczebnik.h"
 #include "core/archive/sciezka.h"
+#include "core/eksport/html.h"
 #include "core/eksport/json.h"
 #include "core/eksport/tabele.h"
 #include "core/model/data.h"
@@ -125,8 +128,10 @@ int Zastepstwa(const std::vector<std::string>& argumenty, std::ostream& wyjscie)
   const TArgumenty a(argumenty, {"--date", "--absent", "--reason", "--format", "-o"},
                      {"--auto", "--ledger"});
   const std::string plan = JedenPlik(a), format = a.Opcja("--format").value_or("text");
-  if (format != "text" && format != "tsv" && format != "json")
-    throw EUzycie("--format przyjmuje text, tsv albo json: " + format);
+  const bool strona = format == "html" || format == "message";
+  if (format != "text" && format != "tsv" && format != "json" && !strona)
+    throw EUzycie("--format przyjmuje text, tsv, json, html albo message: " + format);
+  if (strona && a.Flaga("--ledger")) throw EUzycie("--ledger przyjmuje text, tsv albo json");
   if (a.Flaga("--ledger") && (a.Opcja("--date") || a.Flaga("--auto") || a.Opcja("--absent")))
     throw EUzycie("--ledger bez --date, --absent i --auto");
   TDokument d;
@@ -151,7 +156,9 @@ int Zastepstwa(const std::vector<std::string>& argumenty, std::ostream& wyjscie)
   }
   if ((zmiana || a.Opcja("-o")) && !d.ZapiszPlik(SciezkaZUtf8(a.Opcja("-o").value_or(plan))))
     return kBladZapisu;
-  Dzien(d, data, format, wyjscie);
+  if (format == "html") wyjscie << ZastepstwaHtml(d, data);
+  else if (format == "message") wyjscie << ZastepstwaTekst(d, data);
+  else Dzien(d, data, format, wyjscie);
   return kSukces;
 }
 

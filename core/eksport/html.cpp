@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/eksport/wspolne.h"
+#include "core/eksport/zastepstwa.h"
 #include "core/model/data.h"
 #include "core/planning/ogolne.h"
 
@@ -130,14 +131,20 @@ void Nauczyciel(const TModele& m, int t, int dyzury, int minuty, std::string& h)
        ")</td></tr></tfoot>\n</table>\n</section>\n";
 }
 
+std::string Poczatek(const std::string& tytul) {
+  std::string h =
+      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"pl\" xml:lang=\"pl\">\n"
+      "<head>\n<meta charset=\"utf-8\"/>\n<title>" +
+      H(tytul) + "</title>\n<style>";
+  h += kStyl;
+  h += "</style>\n</head>\n<body>\n";
+  return h;
+}
+
 }  // namespace
 
 std::string PlanHtml(const TModele& m) {
-  std::string h =
-      "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"pl\" xml:lang=\"pl\">\n"
-      "<head>\n<meta charset=\"utf-8\"/>\n<title>Plan dyżurów</title>\n<style>";
-  h += kStyl;
-  h += "</style>\n</head>\n<body>\n";
+  std::string h = Poczatek("Plan dyżurów");
   Plan(m, h);
   const TObciazenia obc = TOgolne(m).policz_obciazenia();
   std::string bez;
@@ -150,6 +157,34 @@ std::string PlanHtml(const TModele& m) {
   if (!bez.empty())
     h += "<section class=\"bez-dyzurow\">\n<h2>Bez dyżurów</h2>\n<p>" + bez + "</p>\n</section>\n";
   h += "</body>\n</html>\n";
+  return h;
+}
+
+std::string ZastepstwaHtml(const TModele& m, int data) {
+  const std::string dzien = DzienZastepstw(data);
+  std::string h = Poczatek("Zastępstwa: " + dzien);
+  h += "<h1>Zastępstwa na dyżurach</h1>\n<p>" + H(dzien) + "</p>\n";
+  std::string nieobecni;
+  for (const TNieobecnosc& n : m.Zastepstwa.Nieobecnosci) {
+    if (n.Od > data || data > n.Do) continue;
+    std::string opis = H(Utf8(m.Nauczyciele[n.Nauczyciel].NazwaNauczyciela()));
+    if (n.OdLekcji || n.DoLekcji)
+      opis += ", lekcje " + (n.OdLekcji ? std::to_string(n.OdLekcji) : std::string("1")) + "-" +
+              (n.DoLekcji ? std::to_string(n.DoLekcji) : std::string());
+    if (!n.Powod.empty()) opis += " (" + HC(n.Powod) + ")";
+    nieobecni += "<li>" + opis + "</li>\n";
+  }
+  if (!nieobecni.empty()) h += "<h2>Nieobecni</h2>\n<ul>\n" + nieobecni + "</ul>\n";
+  h += "<table>\n<thead><tr><th scope=\"col\">Przerwa</th><th scope=\"col\">Rejon</th>"
+       "<th scope=\"col\">Za</th><th scope=\"col\">Dyżur pełni</th></tr></thead>\n<tbody>\n";
+  for (const TLiniaZastepstwa& l : LinieZastepstw(m, data)) {
+    const std::string kto = l.BezZastepstwa ? "<td class=\"zamkniete\">bez zastępstwa</td>"
+                            : l.Kto.empty() ? "<td class=\"brak\">nieobsadzony</td>"
+                                            : "<td>" + H(l.Kto) + "</td>";
+    h += "<tr><td>" + H(l.Moment) + "</td><td>" + H(l.Rejon) + "</td><td>" + H(l.Nieobecny) +
+         "</td>" + kto + "</tr>\n";
+  }
+  h += "</tbody>\n</table>\n</body>\n</html>\n";
   return h;
 }
 

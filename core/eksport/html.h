@@ -10,4 +10,8 @@ namespace velmor {
 
 std::string PlanHtml(const TModele& m);
 
+// A date's cover on a page of the same look: the absences, then each duty
+// they leave and who takes it.
+std::string ZastepstwaHtml(const TModele& m, int data);
+
 }  // namespace velmor

@@ -22,6 +22,13 @@ TEST_F(Cli, CoverListsTheDayFillsItAndKeepsTheLedger) {
   ASSERT_EQ(auto_.Kod, 0) << auto_.Bledy;
   for (const std::string& l : Linie(auto_.Wyjscie))
     EXPECT_EQ(l.find("\t\t"), std::string::npos) << l;
+  const std::vector<std::string> wiadomosc =
+      Linie(Uruchom("cover " + plan + " --date 2026-12-14 --format message").Wyjscie);
+  ASSERT_EQ(wiadomosc.size(), 4u);
+  EXPECT_EQ(wiadomosc[0], "Zastępstwa na dyżurach, Poniedziałek 14.12.2026:");
+  EXPECT_EQ(wiadomosc[3].rfind("- przed 9:50-10:35, Parter: ", 0), 0u);
+  EXPECT_TRUE(wiadomosc[3].ends_with(" (za: Maria Kowalska)")) << wiadomosc[3];
+  EXPECT_EQ(wiadomosc[3].find("nieobsadzony"), std::string::npos);
   const TWynik ksiega = Uruchom("cover " + plan + " --ledger --format tsv");
   EXPECT_NE(ksiega.Wyjscie.find("\nAnna Nowak\t8\t0\t2\t0\n"), std::string::npos) << ksiega.Wyjscie;
   EXPECT_NE(ksiega.Wyjscie.find("\nMaria Kowalska\t7\t0\t1\t0\n"), std::string::npos);
