@@ -82,4 +82,22 @@ bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TD
   return false;
 }
 
+bool ZapiszStroneZastepstw(const std::string& html, QWidget* rodzic, TDialogi& dialogi) {
+  TDialogPliku dialog;
+  dialog.Tytul = QString::fromUtf8("Zastępstwa dnia: strona HTML");
+  dialog.Rozszerzenie = "html";
+  dialog.Filtr = "Strona HTML|*.html";
+  dialog.DoZapisu = true;
+  const QString nazwa = dialogi.WybierzPlik(rodzic, dialog);
+  if (nazwa.isEmpty()) return false;
+  const std::filesystem::path cel = SciezkaPliku(nazwa);
+  try {
+    ZapiszRazem({{cel, html}});
+    return true;
+  } catch (const EStrumien&) {
+    EOrvelError blad(3, SzczegolPorazki(Utf8Sciezki(cel)));
+  }
+  return false;
+}
+
 }  // namespace velmor

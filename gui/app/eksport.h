@@ -2,6 +2,7 @@
 // The main window's "Eksport" menu: each format of the export table, asked
 // for where it goes and written whole or not at all (error 3).
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -16,5 +17,8 @@ struct TFormatEksportu;
 // nothing was written (cancelled or failed).
 bool Eksportuj(const TFormatEksportu& format, QWidget* rodzic, const TDokument& dokument,
                TDialogi& dialogi, TCellEdi& plan);
+
+// The day's cover page, written where the user says; false as above.
+bool ZapiszStroneZastepstw(const std::string& html, QWidget* rodzic, TDialogi& dialogi);
 
 }  // namespace velmor

@@ -25,6 +25,7 @@
 #include "gui/planning/ffdopcje.h"
 #include "gui/planning/ffdplann.h"
 #include "gui/planning/ffdstat.h"
+#include "gui/planning/ffdzastepstwa.h"
 
 namespace velmor {
 
@@ -73,6 +74,7 @@ void TProgram::UtworzOkna() {
   towarzysze_.Statystyka = zapamietaj(new Tffdstat(d, *this));
   o.ffdruk = zapamietaj(new Tffdruk(drukarka_));
   o.ffopcje = zapamietaj(new Tffopcje);
+  o.ffdzastepstwa = zapamietaj(new Tffdzastepstwa(d, *this));
   oknaStopki_.Zarejestruj(kOknoGlowne, o.ffdmain);
   oknaStopki_.Zarejestruj(kOknoSale, o.ffdodaj);
   UstawKontekstPomocy(o.ffdruk, 30);
@@ -83,13 +85,13 @@ void TProgram::Podlacz() {
   TOkna& o = okna_;
   Tffdmain& glowne = *o.ffdmain;
   QObject::connect(o.fdlosa, &Tfdlosa::PokazNazwe, &glowne, &Tffdmain::PokazNazwe);
-  glowne.Podlacz(
-      {.Losa = o.fdlosa,
-       .Dialogi = &dialogi_,
-       .Kreator = o.ffdnowy,
-       .Drukarka = &drukarka_,
-       .ZamykaneBezDanych = {o.ffdmomenty, o.ffdrejon, o.ffddyzur, o.ffdkontrola, o.ffdkarty},
-       .PierwszePokazanie = [this] { PierwszePokazanie(); }});
+  glowne.Podlacz({.Losa = o.fdlosa,
+                  .Dialogi = &dialogi_,
+                  .Kreator = o.ffdnowy,
+                  .Drukarka = &drukarka_,
+                  .ZamykaneBezDanych = {o.ffdmomenty, o.ffdrejon, o.ffddyzur, o.ffdkontrola,
+                                        o.ffdkarty, o.ffdzastepstwa},
+                  .PierwszePokazanie = [this] { PierwszePokazanie(); }});
   const Tffdmain::TPolecenia& p = glowne.Polecenia();
   QObject::connect(p.Momenty, &QAction::triggered, o.ffdmomenty, &Tffdmomenty::Pokaz);
   QObject::connect(p.Rejony, &QAction::triggered, o.ffdrejon, &Tffdrejon::Pokaz);
@@ -97,6 +99,10 @@ void TProgram::Podlacz() {
   QObject::connect(p.Dyzury, &QAction::triggered, o.ffddyzur, &Tffddyzur::Pokaz);
   QObject::connect(p.Kontrola, &QAction::triggered, o.ffdkontrola, &Tffdkontrola::Pokaz);
   QObject::connect(p.DyzuryNauczycieli, &QAction::triggered, o.ffdkarty, &Tffdkarty::Pokaz);
+  QObject::connect(p.Zastepstwa, &QAction::triggered, o.ffdzastepstwa, &Tffdzastepstwa::Pokaz);
+  o.ffdzastepstwa->ZapiszStrone = [this](const std::string& html) {
+    ZapiszStroneZastepstw(html, okna_.ffdzastepstwa, dialogi_);
+  };
   for (size_t i = 0; i < p.Eksporty.size(); ++i)
     QObject::connect(p.Eksporty[i], &QAction::triggered, o.ffdmain, [this, i] {
       okna_.ffddyzur->Pokaz();  // the PDF prints the plan's table as its window shows it

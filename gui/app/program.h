@@ -33,6 +33,7 @@ class Tffdrejon;
 class Tffdruk;
 class Tffopcje;
 class Tffdyzerr;
+class Tffdzastepstwa;
 
 // The windows besides the companions (TTowarzysze).
 struct TOkna {
@@ -52,6 +53,7 @@ struct TOkna {
   Tffdrejon* ffdrejon = nullptr;
   Tffdruk* ffdruk = nullptr;
   Tffopcje* ffopcje = nullptr;
+  Tffdzastepstwa* ffdzastepstwa = nullptr;
 
   QList<QPointer<QObject>> Kolejnosc;  // in the order of creation
 };
