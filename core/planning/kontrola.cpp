@@ -5,6 +5,7 @@
 #include "core/archive/cp1250.h"
 #include "core/archive/liczebnik.h"
 #include "core/planning/ogolne.h"
+#include "core/planning/pokrycie.h"
 #include "core/planning/powody.h"
 #include "core/planning/rozpietosc.h"
 #include "core/planning/warianty.h"
@@ -117,6 +118,19 @@ void KontrolaObciazen(const TModele& m, std::vector<TUwaga>& uwagi) {
   uwagi.push_back({TRodzajUwagi::kRozklad, -1, -1, -1, tekst});
 }
 
+void Zastepstwa(const TModele& m, std::vector<TUwaga>& uwagi) {
+  const std::vector<TKsiega> k = KsiegaZastepstw(m);
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+    const TKsiega& w = k[static_cast<size_t>(t)];
+    if (w.Dane + w.Otrzymane + w.Odwolane == 0) continue;
+    uwagi.push_back({TRodzajUwagi::kZastepstwa, -1, -1, t,
+                     Nazwisko(m, t) + ": zastępstwa w semestrze: za innych " +
+                         std::to_string(w.Dane) + ", zastąpione " + std::to_string(w.Otrzymane) +
+                         ", odwołane " + std::to_string(w.Odwolane) + " (dyżurów w planie " +
+                         std::to_string(w.Plan) + ")"});
+  }
+}
+
 }  // namespace
 
 std::vector<TUwaga> KontrolaPlanu(const TModele& m) {
@@ -124,6 +138,7 @@ std::vector<TUwaga> KontrolaPlanu(const TModele& m) {
   KontrolaKomorek(m, uwagi);
   KontrolaDlugich(m, uwagi);
   KontrolaObciazen(m, uwagi);
+  Zastepstwa(m, uwagi);
   return uwagi;
 }
 
@@ -139,6 +154,7 @@ const char* NazwaRodzaju(TRodzajUwagi r) {
     case TRodzajUwagi::kBlednyNauczyciel: return "invalid-teacher";
     case TRodzajUwagi::kBezDyzuru: return "idle";
     case TRodzajUwagi::kRozklad: return "spread";
+    case TRodzajUwagi::kZastepstwa: return "cover";
   }
   return "";
 }

@@ -19,6 +19,7 @@ enum class TRodzajUwagi {
   kBlednyNauczyciel,  // a cell naming no teacher of the plan
   kBezDyzuru,         // no duty while others are at their limit
   kRozklad,           // the spread of duties and minutes
+  kZastepstwa,        // a teacher's cover over the term: the ledger's row
 };
 
 struct TUwaga {
@@ -28,11 +29,14 @@ struct TUwaga {
 };
 
 // The findings, cell by cell in moment order, then per teacher, then the
-// spread; none but the spread on a sound plan.
+// spread, then the cover ledger of each teacher with any cover; none but
+// the spread (and the ledger) on a sound plan.
 std::vector<TUwaga> KontrolaPlanu(const TModele& m);
 
-// Every finding but the spread, which is there on every plan, is a problem.
-inline bool JestProblemem(const TUwaga& u) { return u.Rodzaj != TRodzajUwagi::kRozklad; }
+// Every finding but the spread and the ledger is a problem.
+inline bool JestProblemem(const TUwaga& u) {
+  return u.Rodzaj != TRodzajUwagi::kRozklad && u.Rodzaj != TRodzajUwagi::kZastepstwa;
+}
 
 // The kind's short name, as the cli's tsv and json outputs give it.
 const char* NazwaRodzaju(TRodzajUwagi r);

@@ -32,6 +32,12 @@ TEST_F(Cli, CoverListsTheDayFillsItAndKeepsTheLedger) {
   const TWynik ksiega = Uruchom("cover " + plan + " --ledger --format tsv");
   EXPECT_NE(ksiega.Wyjscie.find("\nAnna Nowak\t8\t0\t2\t0\n"), std::string::npos) << ksiega.Wyjscie;
   EXPECT_NE(ksiega.Wyjscie.find("\nMaria Kowalska\t7\t0\t1\t0\n"), std::string::npos);
+  // The plan check has the ledger too, as findings that are no problem.
+  EXPECT_NE(
+      Uruchom("check " + plan + " --format tsv")
+          .Wyjscie.find("\ncover\t\t\tAnna Nowak\tAnna Nowak: zastępstwa w semestrze: za innych "
+                        "0, zastąpione 2, odwołane 0 (dyżurów w planie 8)\n"),
+      std::string::npos);
 
   // A Saturday has no duties; errors are usage errors and leave the plan.
   const TBajty przed = CzytajPlik(folder / "plan.vlm");
