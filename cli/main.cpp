@@ -61,8 +61,10 @@ std::string Pomoc() {
          "       [--teachers GPU004.TXT]\n"
          "      eksport planu:\n" +
          OpisyFormatow() +
-         "  cover PLAN --date RRRR-MM-DD [--absent \"Nazwisko Imię\"[:OD-DO]]... [--reason TEKST]\n"
-         "       [--auto] [--format text|tsv|json|html|message] [-o WYNIK]\n"
+         "  cover PLAN --date RRRR-MM-DD [--absent \"Nazwisko Imię\"[:OD-DO]]... [--until "
+         "RRRR-MM-DD]\n"
+         "       [--reason TEKST]"
+         " [--auto] [--format text|tsv|json|html|message] [-o WYNIK]\n"
          "      zastępstwa dnia: dyżury nieobecnych, najlepsi kandydaci (--auto: wpisani)\n"
          "  cover PLAN --ledger [--format text|tsv|json]\n"
          "      zastępstwa w semestrze, nauczyciel po nauczycielu\n" +

@@ -33,21 +33,22 @@ std::string DataIso(int data) {
 }
 
 // "Nazwisko Imię" or "Nazwisko Imię:2-4" (away for periods 2 to 4).
-TNieobecnosc Nieobecny(const TModele& m, const std::string& tekst, int data,
+TNieobecnosc Nieobecny(const TModele& m, const std::string& tekst, int od, int doo,
                        const std::string& powod) {
   const size_t dwukropek = tekst.rfind(':');
-  TNieobecnosc n{0, data, data, 0, 0, Utf8DoCp1250(powod)};
+  TNieobecnosc n{0, od, doo, 0, 0, Utf8DoCp1250(powod)};
   std::string kto = tekst;
   if (dwukropek != std::string::npos) {
     kto = tekst.substr(0, dwukropek);
     const std::string lekcje = tekst.substr(dwukropek + 1);
     const size_t kreska = lekcje.find('-');
-    const int od = Calkowita(lekcje.substr(0, kreska));
-    const int doo = kreska == std::string::npos ? od : Calkowita(lekcje.substr(kreska + 1));
-    if (od < 1 || doo < od || doo > 255)
+    const int pierwsza = Calkowita(lekcje.substr(0, kreska));
+    const int ostatnia =
+        kreska == std::string::npos ? pierwsza : Calkowita(lekcje.substr(kreska + 1));
+    if (pierwsza < 1 || ostatnia < pierwsza || ostatnia > 255)
       throw EUzycie("--absent przyjmuje \"Nazwisko Imię\" albo \"Nazwisko Imię:OD-DO\": " + tekst);
-    n.OdLekcji = static_cast<uint8_t>(od);
-    n.DoLekcji = static_cast<uint8_t>(doo);
+    n.OdLekcji = static_cast<uint8_t>(pierwsza);
+    n.DoLekcji = static_cast<uint8_t>(ostatnia);
   }
   n.Nauczyciel = static_cast<uint8_t>(WybranyNauczyciel(m, kto, ""));
   return n;
@@ -125,7 +126,7 @@ void Ksiega(const TModele& m, const std::string& format, std::ostream& wyjscie) 
 }  // namespace
 
 int Zastepstwa(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(argumenty, {"--date", "--absent", "--reason", "--format", "-o"},
+  const TArgumenty a(argumenty, {"--date", "--until", "--absent", "--reason", "--format", "-o"},
                      {"--auto", "--ledger"});
   const std::string plan = JedenPlik(a), format = a.Opcja("--format").value_or("text");
   const bool strona = format == "html" || format == "message";
@@ -143,9 +144,14 @@ int Zastepstwa(const std::vector<std::string>& argumenty, std::ostream& wyjscie)
   const int data = static_cast<int>(DataOpcji("--date", Wymagana(a, "--date")));
   if (DzienPlanu(d.Dni, data) < 0)
     std::cerr << "velmor-cli: ostrzeżenie: " << DataIso(data) << " nie jest dniem planu\n";
+  const auto koniec = a.Opcja("--until");
+  const int doDnia = koniec ? static_cast<int>(DataOpcji("--until", *koniec)) : data;
+  if (doDnia < data) throw EUzycie("--until przed --date");
+  if (koniec && a.Wszystkie("--absent").empty()) throw EUzycie("--until tylko z --absent");
   bool zmiana = false;
   for (const std::string& kto : a.Wszystkie("--absent")) {
-    d.Zastepstwa.Nieobecnosci.push_back(Nieobecny(d, kto, data, a.Opcja("--reason").value_or("")));
+    d.Zastepstwa.Nieobecnosci.push_back(
+        Nieobecny(d, kto, data, doDnia, a.Opcja("--reason").value_or("")));
     zmiana = true;
   }
   UsunZbedne(d);

@@ -49,6 +49,7 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
       data_(static_cast<int>(Dzisiaj())),
       kandydaciSiatka_(new TCellEdi(this)),
       dzien_(new QDateEdit(this)),
+      doDnia_(new QDateEdit(this)),
       nieobecni_(new QListWidget(this)),
       nauczyciel_(new QComboBox(this)),
       odLekcji_(new QSpinBox(this)),
@@ -56,9 +57,12 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
       powod_(new QLineEdit(this)) {
   auto* uklad = static_cast<QVBoxLayout*>(layout());
   auto* dzien = new QHBoxLayout;
-  dzien_->setCalendarPopup(true);
-  dzien_->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
+  for (QDateEdit* d : {dzien_, doDnia_}) {
+    d->setCalendarPopup(true);
+    d->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
+  }
   dzien_->setDisplayFormat("dddd dd.MM.yyyy");
+  doDnia_->setDisplayFormat("'do' dd.MM.yyyy");
   dzien->addWidget(dzien_);
   QPushButton* poprzedni = Przycisk(this, dzien, "Poprzedni dzień");
   QPushButton* nastepny = Przycisk(this, dzien, "Następny dzień");
@@ -77,7 +81,8 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
   doLekcji_->setSpecialValueText("do końca");
   for (QSpinBox* s : {odLekcji_, doLekcji_}) s->setRange(0, 255);
   powod_->setPlaceholderText(QString::fromUtf8("powód"));
-  for (QWidget* w : std::initializer_list<QWidget*>{nauczyciel_, odLekcji_, doLekcji_, powod_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{nauczyciel_, doDnia_, odLekcji_, doLekcji_, powod_})
     nieobecni->addWidget(w);
   QPushButton* dodaj = Przycisk(this, nieobecni, "Dodaj nieobecność");
   QPushButton* usun = Przycisk(this, nieobecni, "Usuń nieobecność");
@@ -126,6 +131,7 @@ void Tffdzastepstwa::UstawDate(int dzien) {
   data_ = dzien;
   const QSignalBlocker cisza(dzien_);
   dzien_->setDate(kZero.addDays(dzien));
+  doDnia_->setDate(kZero.addDays(dzien));
   Odswiez();
 }
 
@@ -212,8 +218,9 @@ void Tffdzastepstwa::DodajNieobecnosc() {
   if (!dok_.Nauczyciele.Istnieje(t)) return;
   TDokument::TZmiana zmiana = uslugi_.Zmien("Nieobecność");
   TModele& m = zmiana.Modele();
+  const int doDnia = std::max(data_, static_cast<int>(kZero.daysTo(doDnia_->date())));
   m.Zastepstwa.Nieobecnosci.push_back(
-      {static_cast<uint8_t>(t), data_, data_, static_cast<uint8_t>(odLekcji_->value()),
+      {static_cast<uint8_t>(t), data_, doDnia, static_cast<uint8_t>(odLekcji_->value()),
        static_cast<uint8_t>(doLekcji_->value()), Cp1250(powod_->text())});
   UsunZbedne(m);
 }

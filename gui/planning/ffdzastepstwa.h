@@ -37,6 +37,7 @@ class Tffdzastepstwa : public TRamkaRaportu {
   QComboBox* Nauczyciel() const { return nauczyciel_; }
   QSpinBox* OdLekcji() const { return odLekcji_; }
   QSpinBox* DoLekcji() const { return doLekcji_; }
+  QDateEdit* DoDnia() const { return doDnia_; }
   QLineEdit* Powod() const { return powod_; }
 
   // The commands of the window's buttons.
@@ -64,7 +65,7 @@ class Tffdzastepstwa : public TRamkaRaportu {
   std::vector<TKandydatPokrycia> kandydaci_;
   std::vector<size_t> nieobecnosciDnia_;  // the rows of the absences list, in the plan's list
   TCellEdi* kandydaciSiatka_;
-  QDateEdit* dzien_;
+  QDateEdit *dzien_, *doDnia_;
   QListWidget* nieobecni_;
   QComboBox* nauczyciel_;
   QSpinBox *odLekcji_, *doLekcji_;

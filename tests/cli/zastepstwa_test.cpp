@@ -46,7 +46,8 @@ TEST_F(Cli, CoverListsTheDayFillsItAndKeepsTheLedger) {
   for (const std::string zle :
        {" --date 2026-12-14 --absent \"Nowk Ana\"",
         " --date 2026-12-14 --absent \"Nowak Anna:3-1\"", " --absent \"Nowak Anna\"",
-        " --date 2026-02-30", " --ledger --date 2026-12-14", " --date 2026-12-14 --format xml"})
+        " --date 2026-02-30", " --ledger --date 2026-12-14", " --date 2026-12-14 --format xml",
+        " --date 2026-12-14 --absent \"Nowak Anna\" --until 2026-12-13"})
     EXPECT_EQ(Uruchom("cover " + plan + zle).Kod, 2) << zle;
   EXPECT_EQ(CzytajPlik(folder / "plan.vlm"), przed);
 }

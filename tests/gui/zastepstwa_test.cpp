@@ -2,6 +2,7 @@
 // a candidate entered, the automatic day, and their undo.
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QListWidget>
 
 #include "core/model/data.h"
@@ -41,7 +42,9 @@ TEST_F(Cover, TheWindowAddsAnAbsenceEntersCoverAndUndoes) {
   EXPECT_TRUE(z.Pozycje().empty());
 
   z.Nauczyciel()->setCurrentIndex(0);
+  z.DoDnia()->setDate(z.DoDnia()->date().addDays(1));  // Monday and Tuesday
   z.DodajNieobecnosc();
+  EXPECT_EQ(Dok().Zastepstwa.Nieobecnosci.at(0).Do, z.DataDnia() + 1);
   ASSERT_EQ(z.Pozycje().size(), 2u);
   EXPECT_EQ(z.Nieobecni()->count(), 1);
   ASSERT_EQ(z.Kandydaci().size(), 3u);  // everyone else, all clean
