@@ -79,8 +79,11 @@ class PlanWizardRebuild : public ::testing::Test {
 };
 
 TEST_F(PlanWizardRebuild, EverythingCarriedByDayAndPeriod) {
+  m.Zastepstwa.Pokrycia = {{1000, 17, 2, 4}, {1000, 39, 1, 4}};
   NowyPlanLekcji();
   PrzebudujPlan(m, przed, {true, true, true, true});
+  // The cover follows its slot: day 2 period 1 is slot 19 of 9-period days.
+  EXPECT_EQ(m.Zastepstwa.Pokrycia, (std::vector<TZastepstwo>{{1000, 19, 2, 4}, {1000, 43, 1, 4}}));
   ASSERT_EQ(m.Rejony.Liczba(), 3);
   EXPECT_EQ(m.Rejony[0].SaleRejonu, (TWektor<uint8_t>{2}));
   EXPECT_EQ(m.Rejony[0].Nazwa, "parter");
@@ -101,8 +104,10 @@ TEST_F(PlanWizardRebuild, EverythingCarriedByDayAndPeriod) {
 }
 
 TEST_F(PlanWizardRebuild, NothingCarried) {
+  m.Zastepstwa.Nieobecnosci = {{2, 1000, 1000, 0, 0, ""}};
   NowyPlanLekcji();
   PrzebudujPlan(m, przed, {false, false, false, false});
+  EXPECT_TRUE(m.Zastepstwa.Puste());
   EXPECT_EQ(m.Rejony.Liczba(), 0);
   EXPECT_EQ(m.Dyzury.LiczbaRejonow(), 0);
   EXPECT_EQ(m.Dyzury.LiczbaMomentow(), 45);
@@ -137,6 +142,8 @@ TEST_F(PlanWizardRebuild, TeachersAndRoomsAreCarriedByName) {
   imie(m, 9, "Kowalski");
   for (int o = 0; o < 9; ++o) m.Sale[o].Nazwa = std::string("S") + std::to_string(o);
   for (int k = 0; k < 40; ++k) m.Dyzury.UstawDyzurnego(0, k, U8(k));
+  m.Zastepstwa.Nieobecnosci = {{20, 1000, 1000, 0, 0, ""}, {21, 1000, 1001, 0, 0, "kurs"}};
+  m.Zastepstwa.Pokrycia = {{1000, 9, 0, 9}, {1000, 20, 0, 21}, {1000, 21, 0, 20}};
   przed = TKsztaltPlanu::Z(m);
   // New list: "Nowak" inserted at 3, N20 removed, rooms in reverse order.
   std::vector<TNaucz> kolejni(m.Nauczyciele.begin(), m.Nauczyciele.end());
@@ -163,6 +170,11 @@ TEST_F(PlanWizardRebuild, TeachersAndRoomsAreCarriedByName) {
     EXPECT_EQ(nowe.Dyzury.Dyzurny(0, k), U8(t)) << k;
   }
   EXPECT_EQ(nowe.Dyzury.Dyzurny(0, 20), kBrak);  // N20 is gone
+  // So are his absence and his cover; the others follow their teachers.
+  EXPECT_EQ(nowe.Zastepstwa.Nieobecnosci,
+            (std::vector<TNieobecnosc>{{21, 1000, 1001, 0, 0, "kurs"}}));
+  EXPECT_EQ(nowe.Zastepstwa.Pokrycia,
+            (std::vector<TZastepstwo>{{1000, 9, 0, 10}, {1000, 20, 0, 21}}));
   EXPECT_EQ(nowe.Rejony[0].SaleRejonu, (TWektor<uint8_t>{6, 1, 0}));
   EXPECT_EQ(nowe.Rejony[2].SaleRejonu, (TWektor<uint8_t>{7, 4}));
 

@@ -205,6 +205,12 @@ TEST(Cover, TheFileSectionIsAppendedAndReadBack) {
   TDokument odczyt;
   ASSERT_TRUE(odczyt.OtworzPlik(folder / "z.vlm", kRodzajPlanDyzurow));
   EXPECT_EQ(odczyt.Zastepstwa, d.Zastepstwa);
+  // Regions removed and inserted take their cover with them.
+  TModele r = odczyt;
+  ASSERT_TRUE(r.UsunRejon(0));
+  EXPECT_EQ(r.Zastepstwa.Pokrycia, (std::vector<TZastepstwo>{{kPoniedzialek, 2, 0, 2}}));
+  r.WstawRejon(0);
+  EXPECT_EQ(r.Zastepstwa.Pokrycia[0].Rejon, 1);
   // A record naming a region that does not exist is a damaged file.
   d.Zastepstwa.Pokrycia[0].Rejon = 2;
   ASSERT_TRUE(d.ZapiszPlik(folder / "zly.vlm"));
