@@ -85,6 +85,7 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
        std::initializer_list<QWidget*>{nauczyciel_, doDnia_, odLekcji_, doLekcji_, powod_})
     nieobecni->addWidget(w);
   QPushButton* dodaj = Przycisk(this, nieobecni, "Dodaj nieobecność");
+  QPushButton* zmien = Przycisk(this, nieobecni, "Zmień nieobecność");
   QPushButton* usun = Przycisk(this, nieobecni, "Usuń nieobecność");
   uklad->insertLayout(1, nieobecni);
   uklad->addWidget(kandydaciSiatka_, 1);
@@ -120,7 +121,9 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
   });
   connect(wiadomosc, &QPushButton::clicked, this, &Tffdzastepstwa::KopiujWiadomosc);
   connect(dodaj, &QPushButton::clicked, this, &Tffdzastepstwa::DodajNieobecnosc);
+  connect(zmien, &QPushButton::clicked, this, &Tffdzastepstwa::ZmienNieobecnosc);
   connect(usun, &QPushButton::clicked, this, &Tffdzastepstwa::UsunNieobecnosc);
+  connect(nieobecni_, &QListWidget::currentRowChanged, this, &Tffdzastepstwa::DoFormularza);
   resize(900, 560);
   CzytajMiejsce(*this, kGrupa);
   UstawDate(data_);
@@ -213,15 +216,47 @@ void Tffdzastepstwa::OczkoKandydata(int x, int y, TTekstOczka& ato) const {
   }
 }
 
+TNieobecnosc Tffdzastepstwa::Formularz() const {
+  const int doDnia = std::max(data_, static_cast<int>(kZero.daysTo(doDnia_->date())));
+  return {static_cast<uint8_t>(nauczyciel_->currentData().toInt()),
+          data_,
+          doDnia,
+          static_cast<uint8_t>(odLekcji_->value()),
+          static_cast<uint8_t>(doLekcji_->value()),
+          Cp1250(powod_->text())};
+}
+
+void Tffdzastepstwa::DoFormularza(int wiersz) {
+  if (wiersz < 0 || static_cast<size_t>(wiersz) >= nieobecnosciDnia_.size()) return;
+  const TNieobecnosc& n =
+      dok_.Zastepstwa.Nieobecnosci[nieobecnosciDnia_[static_cast<size_t>(wiersz)]];
+  nauczyciel_->setCurrentIndex(nauczyciel_->findData(int{n.Nauczyciel}));
+  doDnia_->setDate(kZero.addDays(n.Do));
+  odLekcji_->setValue(n.OdLekcji);
+  doLekcji_->setValue(n.DoLekcji);
+  powod_->setText(QTekst(n.Powod));
+}
+
 void Tffdzastepstwa::DodajNieobecnosc() {
-  const int t = nauczyciel_->currentData().toInt();
-  if (!dok_.Nauczyciele.Istnieje(t)) return;
+  if (!dok_.Nauczyciele.Istnieje(nauczyciel_->currentData().toInt())) return;
   TDokument::TZmiana zmiana = uslugi_.Zmien("Nieobecność");
   TModele& m = zmiana.Modele();
-  const int doDnia = std::max(data_, static_cast<int>(kZero.daysTo(doDnia_->date())));
-  m.Zastepstwa.Nieobecnosci.push_back(
-      {static_cast<uint8_t>(t), data_, doDnia, static_cast<uint8_t>(odLekcji_->value()),
-       static_cast<uint8_t>(doLekcji_->value()), Cp1250(powod_->text())});
+  m.Zastepstwa.Nieobecnosci.push_back(Formularz());
+  UsunZbedne(m);
+}
+
+void Tffdzastepstwa::ZmienNieobecnosc() {
+  const int wiersz = nieobecni_->currentRow();
+  if (wiersz < 0 || static_cast<size_t>(wiersz) >= nieobecnosciDnia_.size() ||
+      !dok_.Nauczyciele.Istnieje(nauczyciel_->currentData().toInt()))
+    return;
+  TDokument::TZmiana zmiana = uslugi_.Zmien("Zmień nieobecność");
+  TModele& m = zmiana.Modele();
+  TNieobecnosc& n = m.Zastepstwa.Nieobecnosci[nieobecnosciDnia_[static_cast<size_t>(wiersz)]];
+  const int od = n.Od;
+  n = Formularz();
+  n.Od = od;
+  n.Do = std::max(n.Do, od);
   UsunZbedne(m);
 }
 

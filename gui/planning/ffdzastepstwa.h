@@ -42,6 +42,8 @@ class Tffdzastepstwa : public TRamkaRaportu {
 
   // The commands of the window's buttons.
   void DodajNieobecnosc();
+  // The selected absence takes the form's teacher, last day, periods and reason.
+  void ZmienNieobecnosc();
   void UsunNieobecnosc();
   void WpiszAutomatycznie();
   // The candidate of row y enters the current duty; kZamkniete: none needed.
@@ -57,6 +59,8 @@ class Tffdzastepstwa : public TRamkaRaportu {
   void OczkoKandydata(int x, int y, TTekstOczka& ato) const;
   void OdswiezKandydatow();
   void OdswiezNieobecnych();
+  TNieobecnosc Formularz() const;
+  void DoFormularza(int wiersz);
   const TPozycjaPokrycia* Biezaca() const;
 
   TUslugiOkna& uslugi_;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QListWidget>
+#include <QSpinBox>
 
 #include "core/model/data.h"
 #include "gui/app/ffdmain.h"
@@ -57,6 +58,14 @@ TEST_F(Cover, TheWindowAddsAnAbsenceEntersCoverAndUndoes) {
   EXPECT_NE(z.Pozycje()[1].Kto, pierwszy);  // fewest duties that week first
   EXPECT_EQ(Dok().Zastepstwa.Pokrycia.size(), 2u);
 
+  // Changed to periods 3 and on: only the duty before period 3 stays.
+  z.Nieobecni()->setCurrentRow(0);
+  z.OdLekcji()->setValue(3);
+  z.ZmienNieobecnosc();
+  ASSERT_EQ(z.Pozycje().size(), 1u);
+  EXPECT_EQ(z.Pozycje()[0].Moment, 2);
+  EXPECT_EQ(Dok().Zastepstwa.Pokrycia.size(), 1u);  // the other cover is no longer needed
+  ASSERT_TRUE(Dok().Cofnij());
   ASSERT_TRUE(Dok().Cofnij());
   EXPECT_EQ(z.Pozycje()[1].Kto, -1);
   ASSERT_TRUE(Dok().Cofnij());
