@@ -124,7 +124,8 @@ TModele WidokDnia(const TModele& m, int data) {
     for (int t = 0; t < w.Nauczyciele.Liczba(); ++t)
       for (int k = m.Dni.PierwszySlot(dzien);
            k < w.Dyzury.LiczbaMomentow() && WDniu(m.Dni, k, dzien); ++k)
-        if (Nieobecnosc(m, t, data, k)) w.Nauczyciele[t].Dyspozycja[k].Zakaz = 1;
+        if (k < w.Nauczyciele[t].Dyspozycja.Liczba() && Nieobecnosc(m, t, data, k))
+          w.Nauczyciele[t].Dyspozycja[k].Zakaz = 1;
   return w;
 }
 
