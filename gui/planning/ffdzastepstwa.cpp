@@ -2,7 +2,6 @@
 
 #include <QBoxLayout>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -51,7 +50,7 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
       dzien_(new QDateEdit(this)),
       doDnia_(new QDateEdit(this)),
       nieobecni_(new QListWidget(this)),
-      nauczyciel_(new QComboBox(this)),
+      nauczyciele_(new QListWidget(this)),
       odLekcji_(new QSpinBox(this)),
       doLekcji_(new QSpinBox(this)),
       powod_(new QLineEdit(this)) {
@@ -62,32 +61,46 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
     d->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
   }
   dzien_->setDisplayFormat("dddd dd.MM.yyyy");
+  dzien_->setMinimumWidth(190);
   doDnia_->setDisplayFormat("'do' dd.MM.yyyy");
   dzien->addWidget(dzien_);
+  for (int d = 0; d < 7; ++d) {
+    QPushButton* p = Przycisk(this, dzien, "");
+    p->setText(QTekst(TDni::NazwaDnia(d, 3)));
+    connect(p, &QPushButton::clicked, this,
+            [this, d] { UstawDate(data_ - (DzienTygodnia(data_) + 5) % 7 + d); });
+    dniTygodnia_.push_back(p);
+  }
   QPushButton* poprzedni = Przycisk(this, dzien, "Poprzedni dzień");
   QPushButton* nastepny = Przycisk(this, dzien, "Następny dzień");
-  QPushButton* automatycznie = Przycisk(this, dzien, "Wpisz automatycznie");
-  QPushButton* bez = Przycisk(this, dzien, "Bez zastępstwa");
-  QPushButton* otworz = Przycisk(this, dzien, "Usuń zastępstwo");
-  QPushButton* strona = Przycisk(this, dzien, "Eksport: strona HTML...");
-  QPushButton* wiadomosc = Przycisk(this, dzien, "Kopiuj wiadomość");
   dzien->addStretch(1);
   uklad->insertLayout(0, dzien);
+  auto* akcje = new QHBoxLayout;
+  QPushButton* automatycznie = Przycisk(this, akcje, "Wpisz automatycznie");
+  QPushButton* bez = Przycisk(this, akcje, "Bez zastępstwa");
+  QPushButton* otworz = Przycisk(this, akcje, "Usuń zastępstwo");
+  QPushButton* strona = Przycisk(this, akcje, "Eksport: strona HTML...");
+  QPushButton* wiadomosc = Przycisk(this, akcje, "Kopiuj wiadomość");
+  akcje->addStretch(1);
+  uklad->insertLayout(1, akcje);
 
   auto* nieobecni = new QHBoxLayout;
-  nieobecni_->setMaximumHeight(90);
+  for (QListWidget* l : {nieobecni_, nauczyciele_}) l->setMaximumHeight(90);
+  nauczyciele_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  nieobecni_->setMinimumWidth(260);
+  nauczyciele_->setMaximumWidth(220);
   nieobecni->addWidget(nieobecni_, 2);
   odLekcji_->setSpecialValueText("od początku");
   doLekcji_->setSpecialValueText("do końca");
   for (QSpinBox* s : {odLekcji_, doLekcji_}) s->setRange(0, 255);
   powod_->setPlaceholderText(QString::fromUtf8("powód"));
   for (QWidget* w :
-       std::initializer_list<QWidget*>{nauczyciel_, doDnia_, odLekcji_, doLekcji_, powod_})
+       std::initializer_list<QWidget*>{nauczyciele_, doDnia_, odLekcji_, doLekcji_, powod_})
     nieobecni->addWidget(w);
   QPushButton* dodaj = Przycisk(this, nieobecni, "Dodaj nieobecność");
   QPushButton* zmien = Przycisk(this, nieobecni, "Zmień nieobecność");
   QPushButton* usun = Przycisk(this, nieobecni, "Usuń nieobecność");
-  uklad->insertLayout(1, nieobecni);
+  uklad->insertLayout(2, nieobecni);
   uklad->addWidget(kandydaciSiatka_, 1);
 
   Naglowki(*siatka_, kKolumny, 4);
@@ -161,11 +174,14 @@ void Tffdzastepstwa::OdswiezKandydatow() {
 }
 
 void Tffdzastepstwa::OdswiezNieobecnych() {
-  if (nauczyciel_->count() != dok_.Nauczyciele.Liczba()) {
-    nauczyciel_->clear();
+  if (nauczyciele_->count() != dok_.Nauczyciele.Liczba()) {
+    nauczyciele_->clear();
     for (int t = 0; t < dok_.Nauczyciele.Liczba(); ++t)
-      nauczyciel_->addItem(QTekst(dok_.Nauczyciele[t].NazwaNauczyciela()), t);
+      nauczyciele_->addItem(QTekst(dok_.Nauczyciele[t].NazwaNauczyciela()));
   }
+  const int poniedzialek = data_ - (DzienTygodnia(data_) + 5) % 7;
+  for (size_t d = 0; d < dniTygodnia_.size(); ++d)
+    dniTygodnia_[d]->setEnabled(DzienPlanu(dok_.Dni, poniedzialek + static_cast<int>(d)) >= 0);
   nieobecni_->clear();
   nieobecnosciDnia_.clear();
   const std::vector<TNieobecnosc>& lista = dok_.Zastepstwa.Nieobecnosci;
@@ -216,9 +232,16 @@ void Tffdzastepstwa::OczkoKandydata(int x, int y, TTekstOczka& ato) const {
   }
 }
 
-TNieobecnosc Tffdzastepstwa::Formularz() const {
+std::vector<int> Tffdzastepstwa::Wybrani() const {
+  std::vector<int> t;
+  for (int i = 0; i < nauczyciele_->count(); ++i)
+    if (nauczyciele_->item(i)->isSelected() && dok_.Nauczyciele.Istnieje(i)) t.push_back(i);
+  return t;
+}
+
+TNieobecnosc Tffdzastepstwa::Formularz(int t) const {
   const int doDnia = std::max(data_, static_cast<int>(kZero.daysTo(doDnia_->date())));
-  return {static_cast<uint8_t>(nauczyciel_->currentData().toInt()),
+  return {static_cast<uint8_t>(t),
           data_,
           doDnia,
           static_cast<uint8_t>(odLekcji_->value()),
@@ -230,7 +253,8 @@ void Tffdzastepstwa::DoFormularza(int wiersz) {
   if (wiersz < 0 || static_cast<size_t>(wiersz) >= nieobecnosciDnia_.size()) return;
   const TNieobecnosc& n =
       dok_.Zastepstwa.Nieobecnosci[nieobecnosciDnia_[static_cast<size_t>(wiersz)]];
-  nauczyciel_->setCurrentIndex(nauczyciel_->findData(int{n.Nauczyciel}));
+  nauczyciele_->clearSelection();
+  if (QListWidgetItem* w = nauczyciele_->item(n.Nauczyciel)) w->setSelected(true);
   doDnia_->setDate(kZero.addDays(n.Do));
   odLekcji_->setValue(n.OdLekcji);
   doLekcji_->setValue(n.DoLekcji);
@@ -238,23 +262,24 @@ void Tffdzastepstwa::DoFormularza(int wiersz) {
 }
 
 void Tffdzastepstwa::DodajNieobecnosc() {
-  if (!dok_.Nauczyciele.Istnieje(nauczyciel_->currentData().toInt())) return;
+  const std::vector<int> wybrani = Wybrani();
+  if (wybrani.empty()) return;
   TDokument::TZmiana zmiana = uslugi_.Zmien("Nieobecność");
   TModele& m = zmiana.Modele();
-  m.Zastepstwa.Nieobecnosci.push_back(Formularz());
+  for (int t : wybrani) m.Zastepstwa.Nieobecnosci.push_back(Formularz(t));
   UsunZbedne(m);
 }
 
 void Tffdzastepstwa::ZmienNieobecnosc() {
   const int wiersz = nieobecni_->currentRow();
-  if (wiersz < 0 || static_cast<size_t>(wiersz) >= nieobecnosciDnia_.size() ||
-      !dok_.Nauczyciele.Istnieje(nauczyciel_->currentData().toInt()))
+  const std::vector<int> wybrani = Wybrani();
+  if (wiersz < 0 || static_cast<size_t>(wiersz) >= nieobecnosciDnia_.size() || wybrani.empty())
     return;
   TDokument::TZmiana zmiana = uslugi_.Zmien("Zmień nieobecność");
   TModele& m = zmiana.Modele();
   TNieobecnosc& n = m.Zastepstwa.Nieobecnosci[nieobecnosciDnia_[static_cast<size_t>(wiersz)]];
   const int od = n.Od;
-  n = Formularz();
+  n = Formularz(wybrani.front());
   n.Od = od;
   n.Do = std::max(n.Do, od);
   UsunZbedne(m);

@@ -12,7 +12,7 @@
 #include "core/planning/pokrycie.h"
 #include "gui/planning/ramki.h"
 
-class QComboBox;
+class QPushButton;
 class QDateEdit;
 class QLineEdit;
 class QListWidget;
@@ -34,13 +34,15 @@ class Tffdzastepstwa : public TRamkaRaportu {
   const std::vector<TKandydatPokrycia>& Kandydaci() const { return kandydaci_; }
   TCellEdi& SiatkaKandydatow() const { return *kandydaciSiatka_; }
   QListWidget* Nieobecni() const { return nieobecni_; }
-  QComboBox* Nauczyciel() const { return nauczyciel_; }
+  // The teachers to add as absent: several for a class trip.
+  QListWidget* Nauczyciele() const { return nauczyciele_; }
   QSpinBox* OdLekcji() const { return odLekcji_; }
   QSpinBox* DoLekcji() const { return doLekcji_; }
   QDateEdit* DoDnia() const { return doDnia_; }
   QLineEdit* Powod() const { return powod_; }
 
   // The commands of the window's buttons.
+  // One absence for each teacher selected, as one step.
   void DodajNieobecnosc();
   // The selected absence takes the form's teacher, last day, periods and reason.
   void ZmienNieobecnosc();
@@ -59,7 +61,9 @@ class Tffdzastepstwa : public TRamkaRaportu {
   void OczkoKandydata(int x, int y, TTekstOczka& ato) const;
   void OdswiezKandydatow();
   void OdswiezNieobecnych();
-  TNieobecnosc Formularz() const;
+  // The form's absence for teacher t.
+  TNieobecnosc Formularz(int t) const;
+  std::vector<int> Wybrani() const;
   void DoFormularza(int wiersz);
   const TPozycjaPokrycia* Biezaca() const;
 
@@ -71,7 +75,8 @@ class Tffdzastepstwa : public TRamkaRaportu {
   TCellEdi* kandydaciSiatka_;
   QDateEdit *dzien_, *doDnia_;
   QListWidget* nieobecni_;
-  QComboBox* nauczyciel_;
+  QListWidget* nauczyciele_;
+  std::vector<QPushButton*> dniTygodnia_;  // Monday to Sunday of the date's week
   QSpinBox *odLekcji_, *doLekcji_;
   QLineEdit* powod_;
 };

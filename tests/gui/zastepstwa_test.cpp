@@ -1,7 +1,6 @@
 // The cover window: the day's absences, its open duties and candidates,
 // a candidate entered, the automatic day, and their undo.
 #include <QAction>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -42,7 +41,7 @@ TEST_F(Cover, TheWindowAddsAnAbsenceEntersCoverAndUndoes) {
   EXPECT_EQ(z.windowTitle(), QString::fromUtf8("Zastępstwa: Poniedziałek 14.12.2026"));
   EXPECT_TRUE(z.Pozycje().empty());
 
-  z.Nauczyciel()->setCurrentIndex(0);
+  z.Nauczyciele()->item(0)->setSelected(true);
   z.DoDnia()->setDate(z.DoDnia()->date().addDays(1));  // Monday and Tuesday
   z.DodajNieobecnosc();
   EXPECT_EQ(Dok().Zastepstwa.Nieobecnosci.at(0).Do, z.DataDnia() + 1);
