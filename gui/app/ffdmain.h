@@ -36,7 +36,7 @@ class Tffdmain : public QMainWindow {
     QAction *Nowy = nullptr, *Odczytaj = nullptr, *Zapisz = nullptr, *ZapiszJako = nullptr,
             *Drukarka = nullptr, *Koniec = nullptr, *Momenty = nullptr, *Rejony = nullptr,
             *Limity = nullptr, *Dyzury = nullptr, *Kontrola = nullptr, *DyzuryNauczycieli = nullptr,
-            *Zastepstwa = nullptr, *PomocVelmor = nullptr;
+            *Zastepstwa = nullptr, *Ksiega = nullptr, *PomocVelmor = nullptr;
     // Save, moments, regions, limits, duty plan, close.
     std::array<QToolButton*, 6> Przyciski{};
   };

@@ -49,6 +49,7 @@ void Tffdmain::UtworzMenu() {
   p.Kontrola = Polecenie(p.MenuDyzury, "&Kontrola planu");
   p.DyzuryNauczycieli = Polecenie(p.MenuDyzury, "Dyżury &nauczycieli");
   p.Zastepstwa = Polecenie(p.MenuDyzury, "&Zastępstwa");
+  p.Ksiega = Polecenie(p.MenuDyzury, "Zastępstwa w &semestrze");
   p.Eksport = menuBar()->addMenu("E&ksport");
   for (size_t i = 0; i < p.Eksporty.size(); ++i)
     p.Eksporty[i] = Polecenie(p.Eksport, kFormatyEksportu[i].Menu);

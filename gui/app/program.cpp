@@ -20,6 +20,7 @@
 #include "gui/planning/ffddyzur.h"
 #include "gui/planning/ffdkarty.h"
 #include "gui/planning/ffdkontrola.h"
+#include "gui/planning/ffdksiega.h"
 #include "gui/planning/ffdlista.h"
 #include "gui/planning/ffdlistab.h"
 #include "gui/planning/ffdopcje.h"
@@ -75,6 +76,7 @@ void TProgram::UtworzOkna() {
   o.ffdruk = zapamietaj(new Tffdruk(drukarka_));
   o.ffopcje = zapamietaj(new Tffopcje);
   o.ffdzastepstwa = zapamietaj(new Tffdzastepstwa(d, *this));
+  o.ffdksiega = zapamietaj(new Tffdksiega(d, *this));
   oknaStopki_.Zarejestruj(kOknoGlowne, o.ffdmain);
   oknaStopki_.Zarejestruj(kOknoSale, o.ffdodaj);
   UstawKontekstPomocy(o.ffdruk, 30);
@@ -100,6 +102,7 @@ void TProgram::Podlacz() {
   QObject::connect(p.Kontrola, &QAction::triggered, o.ffdkontrola, &Tffdkontrola::Pokaz);
   QObject::connect(p.DyzuryNauczycieli, &QAction::triggered, o.ffdkarty, &Tffdkarty::Pokaz);
   QObject::connect(p.Zastepstwa, &QAction::triggered, o.ffdzastepstwa, &Tffdzastepstwa::Pokaz);
+  QObject::connect(p.Ksiega, &QAction::triggered, o.ffdksiega, &Tffdksiega::Pokaz);
   o.ffdzastepstwa->ZapiszStrone = [this](const std::string& html) {
     ZapiszStroneZastepstw(html, okna_.ffdzastepstwa, dialogi_);
   };

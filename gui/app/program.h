@@ -34,6 +34,7 @@ class Tffdruk;
 class Tffopcje;
 class Tffdyzerr;
 class Tffdzastepstwa;
+class Tffdksiega;
 
 // The windows besides the companions (TTowarzysze).
 struct TOkna {
@@ -54,6 +55,7 @@ struct TOkna {
   Tffdruk* ffdruk = nullptr;
   Tffopcje* ffopcje = nullptr;
   Tffdzastepstwa* ffdzastepstwa = nullptr;
+  Tffdksiega* ffdksiega = nullptr;
 
   QList<QPointer<QObject>> Kolejnosc;  // in the order of creation
 };

@@ -15,6 +15,7 @@
 #include "gui/common/pomoc.h"
 #include "gui/planning/ffdkarty.h"
 #include "gui/planning/ffdkontrola.h"
+#include "gui/planning/ffdksiega.h"
 #include "gui/planning/ffdzastepstwa.h"
 #include "powloka.h"
 
@@ -146,11 +147,11 @@ class Windows : public testy::Powloka {};
 TEST_F(Windows, CreatedOnceInTheirOrderWithHelpContexts) {
   QStringList nazwy;
   for (const auto& obiekt : Okna().Kolejnosc) nazwy << obiekt->objectName();
-  EXPECT_EQ(nazwy,
-            QStringList({"ffdmain",  "ffdyzerr",    "fdlosa",   "ffddysp",   "ffddyzur",
-                         "ffdkarty", "ffdkontrola", "ffdlista", "ffdlistab", "ffdmomenty",
-                         "ffdnaucz", "ffdnowy",     "ffdodaj",  "ffdopcje",  "ffdplann",
-                         "ffdrejon", "ffdstat",     "ffdruk",   "ffopcje",   "ffdzastepstwa"}));
+  EXPECT_EQ(nazwy, QStringList({"ffdmain",  "ffdyzerr",    "fdlosa",   "ffddysp",   "ffddyzur",
+                                "ffdkarty", "ffdkontrola", "ffdlista", "ffdlistab", "ffdmomenty",
+                                "ffdnaucz", "ffdnowy",     "ffdodaj",  "ffdopcje",  "ffdplann",
+                                "ffdrejon", "ffdstat",     "ffdruk",   "ffopcje",   "ffdzastepstwa",
+                                "ffdksiega"}));
   const TOkna& o = Okna();
   const std::pair<QWidget*, int> konteksty[] = {{o.ffdmain, 1},
                                                 {Towarzysze().Mikroplan(kMikroplanGlowny), 220},
@@ -169,7 +170,8 @@ TEST_F(Windows, CreatedOnceInTheirOrderWithHelpContexts) {
                                                 {Towarzysze().Statystyka, 230},
                                                 {o.ffdruk, 30},
                                                 {o.ffopcje, 40},
-                                                {o.ffdzastepstwa, 270}};
+                                                {o.ffdzastepstwa, 270},
+                                                {o.ffdksiega, 270}};
   for (const auto& [okno, kontekst] : konteksty)
     EXPECT_EQ(KontekstPomocy(okno), kontekst) << okno->objectName().toStdString();
 }

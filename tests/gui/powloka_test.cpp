@@ -64,8 +64,9 @@ TEST_F(Shell, MenuAndToolButtonsAreThoseOfTheDesign) {
                          "Z&apisz pod nową nazwą", "&Ustawienia drukarki", "&Koniec Alt+F4"}));
   EXPECT_EQ(Napisy(p.Dane), QStringList({"&Brzmienia momentów dyżurowania", "&Rejony",
                                          "&Limity liczby i czasu dyżurów"}));
-  EXPECT_EQ(Napisy(p.MenuDyzury), QStringList({"&Plan dyżurów", "&Kontrola planu",
-                                               "Dyżury &nauczycieli", "&Zastępstwa"}));
+  EXPECT_EQ(Napisy(p.MenuDyzury),
+            QStringList({"&Plan dyżurów", "&Kontrola planu", "Dyżury &nauczycieli", "&Zastępstwa",
+                         "Zastępstwa w &semestrze"}));
   EXPECT_EQ(Napisy(p.Pomoc), QStringList({"Velmor - &pomoc"}));
   QStringList podpowiedzi;
   for (const QToolButton* b : p.Przyciski) podpowiedzi << b->toolTip();

@@ -8,6 +8,7 @@
 #include "core/model/data.h"
 #include "gui/app/ffdmain.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/ffdksiega.h"
 #include "gui/planning/ffdzastepstwa.h"
 #include "mala_szkola.h"
 #include "powloka.h"
@@ -56,6 +57,12 @@ TEST_F(Cover, TheWindowAddsAnAbsenceEntersCoverAndUndoes) {
   EXPECT_GE(z.Pozycje()[1].Kto, 1);
   EXPECT_NE(z.Pozycje()[1].Kto, pierwszy);  // fewest duties that week first
   EXPECT_EQ(Dok().Zastepstwa.Pokrycia.size(), 2u);
+  // The term's ledger follows: teacher 0's two duties covered by others.
+  Glowne().Polecenia().Ksiega->trigger();
+  const Tffdksiega& ksiega = *Okna().ffdksiega;
+  ASSERT_TRUE(ksiega.isVisible());
+  EXPECT_EQ(ksiega.Ksiega().at(0).Otrzymane, 2);
+  EXPECT_EQ(ksiega.Ksiega().at(0).Plan, 2);
 
   // Changed to periods 3 and on: only the duty before period 3 stays.
   z.Nieobecni()->setCurrentRow(0);
