@@ -8,6 +8,7 @@
 #include "core/eksport/wspolne.h"
 #include "core/planning/ogolne.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -18,15 +19,12 @@ const char* const kKolumny[] = {"Dzień", "Przerwa", "Rejon", "Minuty"};
 
 Tffdkarty::Tffdkarty(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaRaportu(dokument, uslugi, "ffdkarty", "Dyżury nauczycieli", 260, rodzic) {
-  siatka_->UstawIlx(4);
+  UstawNaglowki(*siatka_, kKolumny);
   siatka_->UstawSzerInfo(20);
   siatka_->UstawSzerIo(0, 200);
   siatka_->UstawSzerIo(1, 130);
   siatka_->UstawSzerIo(2, 160);
   siatka_->UstawSzerIo(3, 60);
-  siatka_->OnTopInfo = [](TCellEdi&, int x, TTekstOczka& ato) {
-    if (x >= 0 && x < 4) ato.ustaw_tekst(0, Utf8DoCp1250(kKolumny[x]));
-  };
   siatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
   resize(620, 480);
 }

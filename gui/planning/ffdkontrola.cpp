@@ -7,6 +7,7 @@
 #include "core/document/dokument.h"
 #include "gui/common/miejsce_ustawien.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -19,13 +20,10 @@ const char* const kKolumny[] = {"Moment", "Rejon", "Nauczyciel", "Uwaga"};
 
 Tffdkontrola::Tffdkontrola(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaRaportu(dokument, uslugi, "ffdkontrola", "Kontrola planu", 250, rodzic) {
-  siatka_->UstawIlx(4);
+  UstawNaglowki(*siatka_, kKolumny);
   siatka_->UstawSzerInfo(36);
   for (int x : {0, 1, 2}) siatka_->UstawSzerIo(x, 130);
   siatka_->UstawSzerIo(3, 520);
-  siatka_->OnTopInfo = [](TCellEdi&, int x, TTekstOczka& ato) {
-    if (x >= 0 && x < 4) ato.ustaw_tekst(0, kKolumny[x]);
-  };
   siatka_->OnLeftInfo = [](TCellEdi&, int y, TTekstOczka& ato) {
     ato.ustaw_tekst(0, std::to_string(y + 1));
   };

@@ -1,8 +1,8 @@
 #include "gui/planning/ffdksiega.h"
 
-#include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
 #include "gui/grid/celledi.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -13,13 +13,10 @@ const char* const kKolumny[] = {"Nauczyciel", "W planie", "Za innych", "Zastąpi
 
 Tffdksiega::Tffdksiega(const TDokument& dokument, TUslugiOkna& uslugi, QWidget* rodzic)
     : TRamkaRaportu(dokument, uslugi, "ffdksiega", "Zastępstwa w semestrze", 270, rodzic) {
-  siatka_->UstawIlx(5);
+  UstawNaglowki(*siatka_, kKolumny);
   siatka_->UstawSzerInfo(36);
   siatka_->UstawSzerIo(0, 200);
   for (int x = 1; x < 5; ++x) siatka_->UstawSzerIo(x, 90);
-  siatka_->OnTopInfo = [](TCellEdi&, int x, TTekstOczka& ato) {
-    if (x >= 0 && x < 5) ato.ustaw_tekst(0, Utf8DoCp1250(kKolumny[x]));
-  };
   siatka_->OnLeftInfo = [](TCellEdi&, int y, TTekstOczka& ato) {
     ato.ustaw_tekst(0, std::to_string(y + 1));
   };

@@ -17,6 +17,7 @@
 #include "gui/common/miejsce_ustawien.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/tekst.h"
+#include "gui/planning/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -26,19 +27,6 @@ const char* const kKolumny[] = {"Przerwa", "Rejon", "Za", "Dyżur pełni"};
 const char* const kKolumnyKandydatow[] = {"Nauczyciel", "Komunikat", "Moc", "Zastępstwa"};
 
 const QDate kZero(1899, 12, 30);
-
-QPushButton* Przycisk(QWidget* okno, QBoxLayout* panel, const char* tekst) {
-  auto* p = new QPushButton(QString::fromUtf8(tekst), okno);
-  panel->addWidget(p);
-  return p;
-}
-
-void Naglowki(TCellEdi& s, const char* const* naglowki, int ile) {
-  s.UstawIlx(ile);
-  s.OnTopInfo = [naglowki, ile](TCellEdi&, int x, TTekstOczka& ato) {
-    if (x >= 0 && x < ile) ato.ustaw_tekst(0, Utf8DoCp1250(naglowki[x]));
-  };
-}
 
 }  // namespace
 
@@ -65,22 +53,21 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
   doDnia_->setDisplayFormat("'do' dd.MM.yyyy");
   dzien->addWidget(dzien_);
   for (int d = 0; d < 7; ++d) {
-    QPushButton* p = Przycisk(this, dzien, "");
-    p->setText(QTekst(TDni::NazwaDnia(d, 3)));
+    QPushButton* p = PrzyciskPanelu(this, dzien, Cp1250DoUtf8(TDni::NazwaDnia(d, 3)).c_str());
     connect(p, &QPushButton::clicked, this,
             [this, d] { UstawDate(data_ - (DzienTygodnia(data_) + 5) % 7 + d); });
     dniTygodnia_.push_back(p);
   }
-  QPushButton* poprzedni = Przycisk(this, dzien, "Poprzedni dzień");
-  QPushButton* nastepny = Przycisk(this, dzien, "Następny dzień");
+  QPushButton* poprzedni = PrzyciskPanelu(this, dzien, "Poprzedni dzień");
+  QPushButton* nastepny = PrzyciskPanelu(this, dzien, "Następny dzień");
   dzien->addStretch(1);
   uklad->insertLayout(0, dzien);
   auto* akcje = new QHBoxLayout;
-  QPushButton* automatycznie = Przycisk(this, akcje, "Wpisz automatycznie");
-  QPushButton* bez = Przycisk(this, akcje, "Bez zastępstwa");
-  QPushButton* otworz = Przycisk(this, akcje, "Usuń zastępstwo");
-  QPushButton* strona = Przycisk(this, akcje, "Eksport: strona HTML...");
-  QPushButton* wiadomosc = Przycisk(this, akcje, "Kopiuj wiadomość");
+  QPushButton* automatycznie = PrzyciskPanelu(this, akcje, "Wpisz automatycznie");
+  QPushButton* bez = PrzyciskPanelu(this, akcje, "Bez zastępstwa");
+  QPushButton* otworz = PrzyciskPanelu(this, akcje, "Usuń zastępstwo");
+  QPushButton* strona = PrzyciskPanelu(this, akcje, "Eksport: strona HTML...");
+  QPushButton* wiadomosc = PrzyciskPanelu(this, akcje, "Kopiuj wiadomość");
   akcje->addStretch(1);
   uklad->insertLayout(1, akcje);
 
@@ -97,17 +84,17 @@ Tffdzastepstwa::Tffdzastepstwa(const TDokument& dokument, TUslugiOkna& uslugi, Q
   for (QWidget* w :
        std::initializer_list<QWidget*>{nauczyciele_, doDnia_, odLekcji_, doLekcji_, powod_})
     nieobecni->addWidget(w);
-  QPushButton* dodaj = Przycisk(this, nieobecni, "Dodaj nieobecność");
-  QPushButton* zmien = Przycisk(this, nieobecni, "Zmień nieobecność");
-  QPushButton* usun = Przycisk(this, nieobecni, "Usuń nieobecność");
+  QPushButton* dodaj = PrzyciskPanelu(this, nieobecni, "Dodaj nieobecność");
+  QPushButton* zmien = PrzyciskPanelu(this, nieobecni, "Zmień nieobecność");
+  QPushButton* usun = PrzyciskPanelu(this, nieobecni, "Usuń nieobecność");
   uklad->insertLayout(2, nieobecni);
   uklad->addWidget(kandydaciSiatka_, 1);
 
-  Naglowki(*siatka_, kKolumny, 4);
+  UstawNaglowki(*siatka_, kKolumny);
   for (int x = 0; x < 4; ++x) siatka_->UstawSzerIo(x, x == 0 ? 160 : 170);
   siatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) { Oczko(x, y, ato); };
   siatka_->OnZmianaKomorki = [this](TCellEdi&, int, int) { OdswiezKandydatow(); };
-  Naglowki(*kandydaciSiatka_, kKolumnyKandydatow, 4);
+  UstawNaglowki(*kandydaciSiatka_, kKolumnyKandydatow);
   kandydaciSiatka_->UstawSzerIo(0, 170);
   kandydaciSiatka_->UstawSzerIo(1, 300);
   kandydaciSiatka_->OnOczko = [this](TCellEdi&, int x, int y, TTekstOczka& ato) {

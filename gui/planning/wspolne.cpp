@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QPushButton>
 
+#include "core/archive/cp1250.h"
 #include "gui/grid/celledi.h"
 #include "gui/grid/grafoczka.h"
 #include "gui/grid/tekst.h"
@@ -48,6 +49,14 @@ void SchowekTekstOczka(TCellEdi& siatka) {
 
 void RysujZakaz(TCellEdi& siatka, QPainter& p, int x, int y, int x0, int y0) {
   TGrafOczkaRys(p, x0, y0, siatka.SzerIo(x), siatka.WysIo(y)).kresl_zakaz(1, 1, 6);
+}
+
+void UstawNaglowki(TCellEdi& siatka, std::span<const char* const> naglowki) {
+  siatka.UstawIlx(static_cast<int>(naglowki.size()));
+  siatka.OnTopInfo = [naglowki](TCellEdi&, int x, TTekstOczka& ato) {
+    if (x >= 0 && static_cast<size_t>(x) < naglowki.size())
+      ato.ustaw_tekst(0, Utf8DoCp1250(naglowki[static_cast<size_t>(x)]));
+  };
 }
 
 }  // namespace velmor
