@@ -25,13 +25,6 @@ std::string Nazwa(const TModele& m, int t) {
                                    : std::string();
 }
 
-std::string DataIso(int data) {
-  const TDataKalendarzowa d = RozkodujDate(data);
-  char tekst[16];
-  std::snprintf(tekst, sizeof tekst, "%04d-%02d-%02d", d.Rok, d.Miesiac, d.Dzien);
-  return tekst;
-}
-
 // "Nazwisko Imię" or "Nazwisko Imię:2-4" (away for periods 2 to 4).
 TNieobecnosc Nieobecny(const TModele& m, const std::string& tekst, int od, int doo,
                        const std::string& powod) {

@@ -63,14 +63,6 @@ std::string StylKoloru(uint32_t kolor) {
          (jasnosc < 128 ? "; color: #FFFFFF\"" : "; color: #000000\"");
 }
 
-std::string DataPolska(double data) {
-  if (!DataWZakresie(data)) return "";
-  const TDataKalendarzowa d = RozkodujDate(data);
-  char tekst[16];
-  std::snprintf(tekst, sizeof tekst, "%02d.%02d.%04d", d.Dzien, d.Miesiac, d.Rok);
-  return tekst;
-}
-
 std::string NazwaMomentu(const TModele& m, int s) {
   return s < m.Momenty.Liczba() ? HC(m.Momenty[s].Nazwa) : "";
 }

@@ -13,12 +13,8 @@ namespace {
 std::string N(const std::string& cp1250) { return NapisJson(Utf8(cp1250)); }
 std::string B(bool x) { return x ? "true" : "false"; }
 
-std::string DataIso(double data) {
-  if (!DataWZakresie(data)) return "null";
-  const TDataKalendarzowa d = RozkodujDate(data);
-  char tekst[16];
-  std::snprintf(tekst, sizeof tekst, "%04d-%02d-%02d", d.Rok, d.Miesiac, d.Dzien);
-  return NapisJson(tekst);
+std::string DataJson(double data) {
+  return DataWZakresie(data) ? NapisJson(DataIso(data)) : "null";
 }
 
 }  // namespace
@@ -45,7 +41,7 @@ std::string NapisJson(const std::string& utf8) {
 
 std::string PlanJson(const TModele& m) {
   const TObciazenia obc = TOgolne(m).policz_obciazenia();
-  std::string j = "{\n  \"start\": " + DataIso(std::trunc(m.Dni.DataPoczatku)) + ",\n";
+  std::string j = "{\n  \"start\": " + DataJson(std::trunc(m.Dni.DataPoczatku)) + ",\n";
 
   j += "  \"days\": [";
   for (size_t d = 0; d < m.Dni.Dni.size(); ++d) {

@@ -9,10 +9,7 @@
 namespace velmor {
 
 std::string DzienZastepstw(int data) {
-  const TDataKalendarzowa d = RozkodujDate(data);
-  char tekst[16];
-  std::snprintf(tekst, sizeof tekst, "%02d.%02d.%04d", d.Dzien, d.Miesiac, d.Rok);
-  return Utf8(TDni::NazwaDnia((DzienTygodnia(data) + 5) % 7, 0)) + " " + tekst;
+  return Utf8(TDni::NazwaDnia((DzienTygodnia(data) + 5) % 7, 0)) + " " + DataPolska(data);
 }
 
 std::vector<TLiniaZastepstwa> LinieZastepstw(const TModele& m, int data) {

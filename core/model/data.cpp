@@ -1,6 +1,7 @@
 #include "core/model/data.h"
 
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 
 namespace velmor {
@@ -62,6 +63,22 @@ double Dzisiaj() {
   const std::tm* lokalny = std::localtime(&teraz);
   return static_cast<double>(
       DniOd1970(lokalny->tm_year + 1900, lokalny->tm_mon + 1, lokalny->tm_mday) + kDni1970);
+}
+
+std::string DataIso(double data) {
+  if (!DataWZakresie(data)) return "";
+  const TDataKalendarzowa d = RozkodujDate(data);
+  char tekst[16];
+  std::snprintf(tekst, sizeof tekst, "%04d-%02d-%02d", d.Rok, d.Miesiac, d.Dzien);
+  return tekst;
+}
+
+std::string DataPolska(double data) {
+  if (!DataWZakresie(data)) return "";
+  const TDataKalendarzowa d = RozkodujDate(data);
+  char tekst[16];
+  std::snprintf(tekst, sizeof tekst, "%02d.%02d.%04d", d.Dzien, d.Miesiac, d.Rok);
+  return tekst;
 }
 
 }  // namespace velmor
