@@ -214,13 +214,7 @@ BENCHMARK_CAPTURE(Duza, zastrzezenia, true)->Iterations(1)->Unit(benchmark::kMil
 // 251 regions, no cell entered beforehand. Solved in runs of moments within
 // the 30 s limit; pamiecMB = the process's peak memory after it.
 const TModele& Najwieksza() {
-  static const TModele szkola = [] {
-    testy::TCechySzkoly c;
-    c.KrotszeDni = 0;
-    c.Wpisane = c.Bledne = 0;
-    c.Usterki = false;
-    return testy::LosowaSzkola(3, 251, 10, 975, 251, c);
-  }();
+  static const TModele szkola = testy::NajwiekszaSzkola();
   return szkola;
 }
 

@@ -250,4 +250,15 @@ inline TModele DuzaSzkola() {
   return LosowaSzkola(2025, 200, 5, 10, 40, c);
 }
 
+// The largest plan the format holds: 251 teachers, 10 days of 975 periods,
+// 251 regions and rooms, no cell entered beforehand.
+inline TModele NajwiekszaSzkola() {
+  TCechySzkoly c;
+  c.Sal = 251;
+  c.KrotszeDni = 0;
+  c.Wpisane = c.Bledne = 0;
+  c.Usterki = false;
+  return LosowaSzkola(3, 251, 10, 975, 251, c);
+}
+
 }  // namespace velmor::testy
