@@ -52,7 +52,7 @@ void TOrvelZapis::PoczatekSekcji(int i) {
   sekcje_.at(static_cast<size_t>(i)) = static_cast<int32_t>(pozycja_);
 }
 
-void TOrvelZapis::Write(const void* bufor, size_t liczba) {
+void TOrvelZapis::WriteNaDysk(const void* bufor, size_t liczba) {
   if (fd_ < 0) throw EStrumien("plik zamknięty");
   if (bufor_.size() + liczba > kBufor) Oproznij();
   if (liczba >= kBufor) {
@@ -70,7 +70,6 @@ void TOrvelZapis::Oproznij() {
 }
 
 void TOrvelZapis::ZapiszI16(int16_t x) { Write(&x, 2); }
-void TOrvelZapis::ZapiszI32(int32_t x) { Write(&x, 4); }
 void TOrvelZapis::ZapiszF64(double x) { Write(&x, 8); }
 
 void TOrvelZapis::Zamknij() {
@@ -148,27 +147,15 @@ size_t TOrvelOdczyt::Read(void* bufor, size_t liczba) {
   return razem;
 }
 
-void TOrvelOdczyt::CzytajBajty(void* bufor, size_t liczba) {
+void TOrvelOdczyt::CzytajBajtyZDysku(void* bufor, size_t liczba) {
   if (static_cast<uint64_t>(std::max<int64_t>(Pozostalo(), 0)) < liczba ||
       Read(bufor, liczba) != liczba)
     throw EStrumien("nieoczekiwany koniec pliku");
 }
 
-uint8_t TOrvelOdczyt::CzytajBajt() {
-  uint8_t b;
-  CzytajBajty(&b, 1);
-  return b;
-}
-
 int16_t TOrvelOdczyt::CzytajI16() {
   int16_t x;
   CzytajBajty(&x, 2);
-  return x;
-}
-
-int32_t TOrvelOdczyt::CzytajI32() {
-  int32_t x;
-  CzytajBajty(&x, 4);
   return x;
 }
 

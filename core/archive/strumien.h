@@ -3,6 +3,7 @@
 // at offset 120, then the section bodies. All integers little-endian.
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,10 +28,18 @@ class TOrvelZapis {
 
   void PoczatekSekcji(int i);
   // Every write raises EStrumien when the system takes fewer bytes.
-  void Write(const void* bufor, size_t liczba);
+  void Write(const void* bufor, size_t liczba) {
+    if (fd_ >= 0 && bufor_.size() + liczba <= bufor_.capacity()) {
+      const auto* p = static_cast<const unsigned char*>(bufor);
+      bufor_.insert(bufor_.end(), p, p + liczba);
+      pozycja_ += static_cast<int64_t>(liczba);
+      return;
+    }
+    WriteNaDysk(bufor, liczba);
+  }
   void ZapiszBajt(uint8_t b) { Write(&b, 1); }
   void ZapiszI16(int16_t x);
-  void ZapiszI32(int32_t x);
+  void ZapiszI32(int32_t x) { Write(&x, 4); }
   void ZapiszF64(double x);
 
   // Writes what is buffered and the directory, and closes a file of its own;
@@ -42,6 +51,7 @@ class TOrvelZapis {
  private:
   void Rozpocznij();
   void Oproznij();
+  void WriteNaDysk(const void* bufor, size_t liczba);
 
   int fd_ = -1;
   bool wlasny_ = false;  // the writer opened the file and closes it
@@ -69,11 +79,29 @@ class TOrvelOdczyt {
   size_t Read(void* bufor, size_t liczba);
 
   // Typed reads raise EStrumien when the file ends inside the value.
-  uint8_t CzytajBajt();
+  uint8_t CzytajBajt() {
+    uint8_t b;
+    CzytajBajty(&b, 1);
+    return b;
+  }
   int16_t CzytajI16();
-  int32_t CzytajI32();
+  int32_t CzytajI32() {
+    int32_t x;
+    CzytajBajty(&x, 4);
+    return x;
+  }
   double CzytajF64();
-  void CzytajBajty(void* bufor, size_t liczba);
+  // Millions of small values are read one by one: those wholly inside the
+  // buffer are copied here, the rest go the long way.
+  void CzytajBajty(void* bufor, size_t liczba) {
+    const int64_t wBuforze = pozycja_ - buforOd_;
+    if (wBuforze >= 0 && static_cast<uint64_t>(wBuforze) + liczba <= bufor_.size()) {
+      std::memcpy(bufor, bufor_.data() + wBuforze, liczba);
+      pozycja_ += static_cast<int64_t>(liczba);
+      return;
+    }
+    CzytajBajtyZDysku(bufor, liczba);
+  }
 
   // An int32 count of items that take at least `bajtowNaPozycje` bytes each;
   // raises EStrumien when it is negative or the rest of the file cannot hold it.
@@ -91,6 +119,7 @@ class TOrvelOdczyt {
 
  private:
   size_t Wczytaj(int64_t odkad, void* dokad, size_t liczba);
+  void CzytajBajtyZDysku(void* bufor, size_t liczba);
 
   int fd_ = -1;
   int64_t rozmiar_ = 0;

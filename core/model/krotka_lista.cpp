@@ -13,12 +13,10 @@ TKrotkaLista::TKrotkaLista(std::initializer_list<uint8_t> el) {
   std::copy(el.begin(), el.end(), Dane());
 }
 
-TKrotkaLista::TKrotkaLista(const TKrotkaLista& inna) {
+void TKrotkaLista::KopiujZeSterty(const TKrotkaLista& inna) {
   ZmienRozmiar(inna.Liczba());
   std::copy_n(inna.Dane(), inna.Liczba(), Dane());
 }
-
-TKrotkaLista::TKrotkaLista(TKrotkaLista&& inna) noexcept { Zamien(inna); }
 
 TKrotkaLista& TKrotkaLista::operator=(const TKrotkaLista& inna) {
   if (this != &inna) {
@@ -36,38 +34,13 @@ TKrotkaLista& TKrotkaLista::operator=(TKrotkaLista&& inna) noexcept {
   return *this;
 }
 
-TKrotkaLista::~TKrotkaLista() { Zwolnij(); }
-
-uint8_t* TKrotkaLista::Blok() const {
-  uint8_t* blok;
-  std::memcpy(&blok, bajty_, sizeof blok);
-  return blok;
-}
-
-int TKrotkaLista::Liczba() const {
-  if (!NaStercie()) return dlugosc_;
-  int32_t n;
-  std::memcpy(&n, Blok(), sizeof n);
-  return n;
-}
-
-uint8_t* TKrotkaLista::Dane() { return NaStercie() ? Blok() + sizeof(int32_t) : bajty_; }
-const uint8_t* TKrotkaLista::Dane() const {
-  return NaStercie() ? Blok() + sizeof(int32_t) : bajty_;
-}
-
 void TKrotkaLista::Zwolnij() {
   if (NaStercie()) delete[] Blok();
   dlugosc_ = 0;
   std::fill(std::begin(bajty_), std::end(bajty_), uint8_t{0});
 }
 
-void TKrotkaLista::Zamien(TKrotkaLista& inna) noexcept {
-  std::swap(dlugosc_, inna.dlugosc_);
-  std::swap(bajty_, inna.bajty_);
-}
-
-void TKrotkaLista::ZmienRozmiar(int n) {
+void TKrotkaLista::ZmienRozmiarNaStercie(int n) {
   n = std::max(n, 0);
   const int stara = Liczba();
   if (n == stara) return;
