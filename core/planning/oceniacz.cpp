@@ -8,6 +8,7 @@ TOceniacz::TOceniacz(const TModele& m)
     : m_(m), o_(m), obc_(o_.policz_obciazenia()), n_(m.Nauczyciele.Liczba()) {
   ZbierzLekcje();
   ZbierzRejony();
+  ZbierzObecnych();
   ZbierzDyzury();
 }
 
@@ -58,6 +59,23 @@ void TOceniacz::ZbierzRejony() {
   wRejonie_.resize(poczatek_.back());
   std::vector<uint32_t> dalej(poczatek_.begin(), poczatek_.end() - 1);
   kazdy([&](size_t k, int t) { wRejonie_[dalej[k]++] = static_cast<uint8_t>(t); });
+}
+
+void TOceniacz::ZbierzObecnych() {
+  const int momenty = m_.Dyzury.LiczbaMomentow();
+  poczatekObecnych_.assign(static_cast<size_t>(momenty) + 1, 0);
+  for (int m = 0; m < momenty; ++m) {
+    const int przed = o_.SlotPrzed(m);
+    for (int t = 0; t < n_; ++t)
+      if (!zakaz_[Ind(t, m)] && (lekcja_[Ind(t, m)] || (przed >= 0 && lekcja_[Ind(t, przed)])))
+        obecni_.push_back(static_cast<uint8_t>(t));
+    poczatekObecnych_[static_cast<size_t>(m) + 1] = static_cast<uint32_t>(obecni_.size());
+  }
+}
+
+std::span<const uint8_t> TOceniacz::Obecni(int m) const {
+  const uint32_t od = poczatekObecnych_[static_cast<size_t>(m)];
+  return std::span(obecni_).subspan(od, poczatekObecnych_[static_cast<size_t>(m) + 1] - od);
 }
 
 // Duties per moment, and long-break duties per day: the moments of a day's

@@ -25,6 +25,13 @@ class TOceniacz {
   // Teachers (ascending) whose lesson in slot s is in one of region r's
   // rooms; empty for s < 0.
   std::span<const uint8_t> WRejonie(int r, int s) const;
+  // Teachers (ascending) with a lesson right before or right after moment m
+  // and no ban there: nobody else can be entered at m.
+  std::span<const uint8_t> Obecni(int m) const;
+  // Whether teacher t is at his limit of duties, excluded from every cell.
+  bool NaLimicie(int t) const {
+    return obc_.Dyzury[static_cast<size_t>(t)] >= limity_[static_cast<size_t>(t)].first;
+  }
   bool BezSal(int r) const { return bezSal_[static_cast<size_t>(r)]; }
   int SlotPrzed() const { return sPrzed_; }
   bool DlugiMoment() const { return dzienMomentu_ >= 0; }
@@ -34,6 +41,7 @@ class TOceniacz {
   TFaktyKandydata Fakty(int t, int r, int m, const TZasadyOceny& z) const;
   void ZbierzLekcje();
   void ZbierzRejony();
+  void ZbierzObecnych();
   void ZbierzDyzury();
   void Zmiana(int m, uint8_t stary, uint8_t nowy, bool obciazenia);
   TObecnosc Kod(int t, int r, int m) const;
@@ -53,6 +61,8 @@ class TOceniacz {
   // where the teachers of (slot, region) start, with one end entry.
   std::vector<uint8_t> wRejonie_;
   std::vector<uint32_t> poczatek_;
+  std::vector<uint8_t> obecni_;  // likewise per moment
+  std::vector<uint32_t> poczatekObecnych_;
   std::vector<std::pair<int, int>> limity_;  // duties and minutes per teacher
   // The moment being decided.
   int minutyMomentu_ = 0;

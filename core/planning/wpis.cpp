@@ -42,10 +42,13 @@ TWariant NajlepszyPozaRejonem(bool bezSal, bool dlugi, const TZasadyOceny& z) {
 
 // The unattended choice for a cell, found without judging every teacher:
 // only those with a lesson in the region around the break can beat the
-// rest, and the rest are judged in turn only until nobody left can come first.
+// rest. Only a clean record is entered: in a region with rooms nobody
+// outside it can be clean, and a clean record (score 20 and up) ranks above
+// theirs (at most 0), so they are never judged. Otherwise those present at
+// the moment are judged in turn only until nobody left can come first.
 class TWyborBezListy {
  public:
-  TWyborBezListy(const TOceniacz& o, const TZasadyOceny& z, int n) : o_(o), z_(z), n_(n) {
+  TWyborBezListy(const TOceniacz& o, const TZasadyOceny& z) : o_(o), z_(z) {
     for (int bezSal = 0; bezSal < 2; ++bezSal)
       for (int dlugi = 0; dlugi < 2; ++dlugi)
         granica_[bezSal][dlugi] = NajlepszyPozaRejonem(bezSal, dlugi, z);
@@ -56,10 +59,11 @@ class TWyborBezListy {
     for (int s : {o_.SlotPrzed(), m})
       for (uint8_t t : o_.WRejonie(r, s)) Rozwaz(wRejonie, t, r, m, stary);
     const TWariant& granica = granica_[o_.BezSal(r)][o_.DlugiMoment()];
-    if (wRejonie && PrzedWgMocy(*wRejonie, granica)) return Decyzja(wRejonie);
+    if (!Czysty(granica) || (wRejonie && PrzedWgMocy(*wRejonie, granica))) return Decyzja(wRejonie);
     // Nobody ranks above the bound now, so the first record reaching it wins.
     std::optional<TWariant> najlepszy;
-    for (int t = 0; t < n_; ++t) {
+    for (uint8_t t : o_.Obecni(m)) {
+      if (o_.NaLimicie(t)) continue;
       Rozwaz(najlepszy, t, r, m, stary);
       if (najlepszy && !PrzedWgMocy(granica, *najlepszy)) break;
     }
@@ -80,7 +84,6 @@ class TWyborBezListy {
 
   const TOceniacz& o_;
   const TZasadyOceny& z_;
-  int n_;
   TWariant granica_[2][2];  // by region without rooms, long break
 };
 
@@ -116,7 +119,7 @@ int wpisz_warianty(TModele& modele, const TObszar& obszar, const TZasadyOceny& z
   TDyzury& tabela = modele.Dyzury;
   const int n = modele.Nauczyciele.Liczba();
   TOceniacz oceniacz(modele);
-  const TWyborBezListy bezListy(oceniacz, zasady, n);
+  const TWyborBezListy bezListy(oceniacz, zasady);
   const TObszar o = Przytnij(obszar, modele);
   // Closed cells stay closed during a run; the last open one gets its list.
   const auto ostatnia = wybor.Nienadzorowany() ? OstatniaOtwarta(o, tabela) : std::pair{-1, -1};
