@@ -29,6 +29,7 @@ TCellEdi::TCellEdi(QWidget* rodzic)
 void TCellEdi::UstawCzcionke(int i, const TCzcionka& f) {
   czcionki_[i] = f;
   qczcionki_[i] = QCzcionka(f);
+  uklady_.Wyczysc(i);
   viewport()->update();
 }
 

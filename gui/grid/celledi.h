@@ -15,6 +15,7 @@
 #include "core/grid/tekstoczka.h"
 #include "core/grid/ustawienia.h"
 #include "core/grid/zaznaczenie.h"
+#include "gui/grid/uklady_tekstow.h"
 
 class QPainter;
 class QPaintDevice;
@@ -206,6 +207,7 @@ class TCellEdi : public QAbstractScrollArea {
   int defaultSzerIo_ = 100, defaultWysIo_ = 14;
   TCzcionka czcionki_[3];
   QFont qczcionki_[3];
+  TUkladyTekstow uklady_;            // in qczcionki_, on screen
   int kolumna_ = 1, wiersz_ = 1;     // the current cell, grid coordinates
   int kotwicaK_ = 1, kotwicaW_ = 1;  // where a range selection started
   TZaznaczenie zaznaczenie_{1, 1, 1, 1};

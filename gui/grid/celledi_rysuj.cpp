@@ -97,7 +97,9 @@ void TCellEdi::WypelnijOpis(int kolumna, int wiersz, bool zaznaczone, TTekstOczk
 
 void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz, const QRect& r,
                            TStanOczka stan, int tryb, double skala) {
-  p.save();
+  // A page's painter goes on to titles and footers; the screen's sets all
+  // it uses cell by cell, so it saves nothing.
+  if (drukowanie) p.save();
   const bool dane = kolumna > 0 && wiersz > 0;
   TTekstOczka ato(dane ? OczkoKolor : InfoKolor, DefaultJust, DefaultJustVert);
   const bool zaznaczone = dane && stan.Zaznaczone;
@@ -105,9 +107,13 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
   WypelnijOpis(kolumna, wiersz, zaznaczone && !drukowanie, ato, czcionka);
   if (zaznaczone && drukowanie && OnOczko) czcionka = 2;
 
-  QFont f = qczcionki_[czcionka];
-  if (skala != 1.0) f.setPointSize(SkalujRozmiarCzcionki(f.pointSize(), skala));
-  p.setFont(f);
+  if (skala == 1.0) {
+    p.setFont(qczcionki_[czcionka]);
+  } else {
+    QFont f = qczcionki_[czcionka];
+    f.setPointSize(SkalujRozmiarCzcionki(f.pointSize(), skala));
+    p.setFont(f);
+  }
 
   const auto czesci = PodzialOczka({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()},
                                    ato.Kolumny, ato.Wiersze);
@@ -138,7 +144,7 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
     if (ato.BokiRamki & kBokLewy) p.drawLine(ld, lg);
   }
   if (kolumna == 0 && wiersz == 0 && !drukowanie && OnLeftTopAkcja) RysujRogi(p, r);
-  p.restore();
+  if (drukowanie) p.restore();
 }
 
 void TCellEdi::RysujPodoczko(QPainter& p, const TPodoczko& po, const QRect& r, bool drukowanie,
@@ -164,7 +170,9 @@ void TCellEdi::RysujPodoczko(QPainter& p, const TPodoczko& po, const QRect& r, b
   }
   if (po.Tekst.empty()) return;
   p.setPen(QKolor(tekst));
-  p.drawText(r.adjusted(1, 1, -1, -1), FlagiWyrownania(po), QTekst(po.Tekst));
+  const QRect wnetrze = r.adjusted(1, 1, -1, -1);
+  if (!drukowanie && uklady_.Rysuj(p, po.Tekst, czcionka, wnetrze, FlagiWyrownania(po))) return;
+  p.drawText(wnetrze, FlagiWyrownania(po), QTekst(po.Tekst));
 }
 
 void TCellEdi::RysujRogi(QPainter& p, const QRect& r) {

@@ -12,6 +12,7 @@
 
 #include "gui/grid/grafoczka.h"
 #include "gui/grid/tekst.h"
+#include "gui/grid/uklady_tekstow.h"
 
 using namespace velmor;
 
@@ -391,6 +392,56 @@ TEST(GridDrawing, GradientEndsAndFlatFillWhenPrinting) {
   const QImage papier = Rysuj(s, 1, 1, r, {}, 1, true);
   EXPECT_EQ(Piksel(papier, 30, 0), 0x00FFD0D0u);
   EXPECT_EQ(Piksel(papier, 30, 39), 0x00FFD0D0u);
+}
+
+// The box of the pixels a text drew on white.
+QRect Tusz(const QImage& obraz) {
+  QRect tusz;
+  for (int y = 0; y < obraz.height(); ++y)
+    for (int x = 0; x < obraz.width(); ++x)
+      if (obraz.pixel(x, y) != qRgb(255, 255, 255)) tusz |= QRect(x, y, 1, 1);
+  return tusz;
+}
+
+// A kept layout lands where the full way puts the text, clipped alike; the
+// first sight and a mnemonic go the full way.
+TEST(GridDrawing, KeptTextLayoutsDrawAsTheFullWay) {
+  TUkladyTekstow uklady;
+  const QRect r(10, 5, 90, 24);
+  const QFont czcionka("DejaVu Sans", 10);
+  const auto rysuj = [&](const std::string& tekst, int flagi, bool wlasny) {
+    QImage obraz(120, 36, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    p.setFont(czcionka);
+    if (wlasny) EXPECT_TRUE(uklady.Rysuj(p, tekst, 0, r, flagi)) << tekst;
+    else p.drawText(r, flagi, QTekst(tekst));
+    return Tusz(obraz);
+  };
+  for (const std::string tekst : {"Jan Wójcik", "Katarzyna Wiśniewska-Zielińska"}) {
+    const std::string cp = Cp1250(QString::fromStdString(tekst));
+    bool widziany = false;
+    for (int flagi : {Qt::AlignLeft | Qt::AlignTop, Qt::AlignHCenter | Qt::AlignVCenter,
+                      Qt::AlignRight | Qt::AlignBottom}) {
+      QImage obraz(1, 1, QImage::Format_RGB32);
+      QPainter p(&obraz);
+      p.setFont(czcionka);
+      EXPECT_EQ(uklady.Rysuj(p, cp, 0, r, flagi), widziany);
+      p.end();
+      widziany = true;
+      const QRect pelny = rysuj(cp, flagi, false), wlasny = rysuj(cp, flagi, true);
+      if (pelny.width() > r.width()) {
+        EXPECT_TRUE(r.contains(wlasny)) << tekst;
+      }
+      for (int roznica : {wlasny.left() - pelny.left(), wlasny.top() - pelny.top(),
+                          wlasny.right() - pelny.right(), wlasny.bottom() - pelny.bottom()})
+        EXPECT_LE(std::abs(roznica), 1) << tekst << ' ' << flagi;
+    }
+  }
+  QImage obraz(1, 1, QImage::Format_RGB32);
+  QPainter p(&obraz);
+  EXPECT_FALSE(uklady.Rysuj(p, "&Plik", 0, r, Qt::AlignLeft));
+  EXPECT_FALSE(uklady.Rysuj(p, "&Plik", 0, r, Qt::AlignLeft));
 }
 
 TEST(GridDrawing, SelectedCellsAndTheCursor) {
