@@ -165,12 +165,7 @@ double TOrvelOdczyt::CzytajF64() {
   return x;
 }
 
-int32_t TOrvelOdczyt::CzytajLiczbe(int64_t bajtowNaPozycje) {
-  const int32_t n = CzytajI32();
-  if (n < 0 || n * std::max<int64_t>(bajtowNaPozycje, 0) > Pozostalo())
-    throw EStrumien("liczba pozycji niezgodna z plikiem");
-  return n;
-}
+void TOrvelOdczyt::ZlaLiczba() { throw EStrumien("liczba pozycji niezgodna z plikiem"); }
 
 bool TOrvelOdczyt::IdzDoSekcji(int i) {
   const int32_t poczatek = sekcje_.at(static_cast<size_t>(i));

@@ -1,6 +1,7 @@
 #pragma once
 // The sectioned container: a directory of 30 section offsets, a version byte
 // at offset 120, then the section bodies. All integers little-endian.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -96,7 +97,10 @@ class TOrvelOdczyt {
   void CzytajBajty(void* bufor, size_t liczba) {
     const int64_t wBuforze = pozycja_ - buforOd_;
     if (wBuforze >= 0 && static_cast<uint64_t>(wBuforze) + liczba <= bufor_.size()) {
-      std::memcpy(bufor, bufor_.data() + wBuforze, liczba);
+      const unsigned char* z = bufor_.data() + wBuforze;
+      // A call to memcpy costs more than the few bytes of a short list.
+      if (liczba <= 16) std::copy_n(z, liczba, static_cast<unsigned char*>(bufor));
+      else std::memcpy(bufor, z, liczba);
       pozycja_ += static_cast<int64_t>(liczba);
       return;
     }
@@ -105,7 +109,11 @@ class TOrvelOdczyt {
 
   // An int32 count of items that take at least `bajtowNaPozycje` bytes each;
   // raises EStrumien when it is negative or the rest of the file cannot hold it.
-  int32_t CzytajLiczbe(int64_t bajtowNaPozycje);
+  int32_t CzytajLiczbe(int64_t bajtowNaPozycje) {
+    const int32_t n = CzytajI32();
+    if (n < 0 || n * std::max<int64_t>(bajtowNaPozycje, 0) > Pozostalo()) ZlaLiczba();
+    return n;
+  }
 
   bool IdzDoSekcji(int i);
   void Pomin(int64_t n);  // raises EStrumien past the end of the file
@@ -120,6 +128,7 @@ class TOrvelOdczyt {
  private:
   size_t Wczytaj(int64_t odkad, void* dokad, size_t liczba);
   void CzytajBajtyZDysku(void* bufor, size_t liczba);
+  [[noreturn]] static void ZlaLiczba();
 
   int fd_ = -1;
   int64_t rozmiar_ = 0;
