@@ -199,8 +199,8 @@ std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal&
   l.Dodaj("BEGIN:VCALENDAR");
   l.Dodaj("VERSION:2.0");
   l.Dodaj("PRODID:-//Velmor//Plan dyżurów//PL");
+  // No METHOD: an iTIP PUBLISH needs an ORGANIZER, and a file to import needs neither.
   l.Dodaj("CALSCALE:GREGORIAN");
-  l.Dodaj("METHOD:PUBLISH");
   l.Dodaj("X-WR-CALNAME", Tekst("Dyżury: " + nazwa));
   l.Dodaj("X-WR-TIMEZONE", kStrefa);
   l.DodajGotowe(kOpisStrefy);

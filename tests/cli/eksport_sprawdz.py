@@ -71,6 +71,8 @@ def ics(paths):
         print("CAL", t(cal.get("X-WR-CALNAME")))
         uids = set()
         for e in cal.walk("VEVENT"):
+            if cal.get("METHOD") and e.get("ORGANIZER") is None:
+                print("ERROR METHOD without ORGANIZER (RFC 5546)")
             if e.get("DTSTAMP") is None or not str(e.get("DTSTAMP").to_ical()).endswith("Z'"):
                 print("ERROR DTSTAMP missing or not UTC")
             if e["UID"] in uids:
