@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace velmor {
 namespace {
@@ -117,6 +118,24 @@ std::string MaleLitery(std::string_view tekst) {
   std::string wynik(tekst);
   for (char& c : wynik) c = static_cast<char>(MalaLitera(static_cast<unsigned char>(c)));
   return wynik;
+}
+
+std::string KluczPolski(std::string_view tekst) {
+  // The Polish letters in lower case, with the letter each follows.
+  static constexpr std::pair<unsigned char, char> kPolskie[] = {
+      {0xB9, 'a'}, {0xE6, 'c'}, {0xEA, 'e'}, {0xB3, 'l'}, {0xF1, 'n'},
+      {0xF3, 'o'}, {0x9C, 's'}, {0x9F, 'z'}, {0xBF, 'z'}};
+  std::string klucz;
+  for (const char c : MaleLitery(tekst)) {
+    const auto b = static_cast<unsigned char>(c);
+    int waga = b;  // not a letter: below 128 + 4 * 'a'
+    if (b >= 'a' && b <= 'z') waga = 128 + 4 * b;
+    for (const auto& [litera, po] : kPolskie)
+      if (litera == b) waga = 128 + 4 * po + 1 + (b == 0xBF);
+    klucz += static_cast<char>(waga >> 8);
+    klucz += static_cast<char>(waga & 0xFF);
+  }
+  return klucz;
 }
 
 std::string Cp1250DoUtf8(std::string_view tekst) {

@@ -25,6 +25,11 @@ std::string Cp1250DoUtf8(std::string_view tekst);
 // The text with a-z and the Polish capitals in lower case.
 std::string MaleLitery(std::string_view tekst);
 
+// A key that orders Windows-1250 texts as a Polish list is ordered: letter
+// case ignored, each Polish letter right after its base letter (a ą b c ć
+// ...), other characters before the letters.
+std::string KluczPolski(std::string_view tekst);
+
 // Windows-1250 texts equal when letter case is ignored for a-z and the
 // Polish letters.
 bool RowneBezWielkosciLiter(std::string_view a, std::string_view b);

@@ -55,27 +55,41 @@ std::string H(const std::string& utf8) {
 
 std::string HC(const std::string& cp1250) { return H(Utf8(cp1250)); }
 
-// Background and a text colour that reads on it.
-std::string StylKoloru(uint32_t kolor) {
-  const double jasnosc =
-      0.299 * (kolor & 0xFF) + 0.587 * ((kolor >> 8) & 0xFF) + 0.114 * ((kolor >> 16) & 0xFF);
-  return " style=\"background: " + KolorHtml(kolor) +
-         (jasnosc < 128 ? "; color: #FFFFFF\"" : "; color: #000000\"");
+// WCAG relative luminance of a 0x00BBGGRR colour.
+double Luminancja(uint32_t kolor) {
+  const auto liniowa = [](uint32_t c) {
+    const double v = static_cast<double>(c & 0xFF) / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * liniowa(kolor) + 0.7152 * liniowa(kolor >> 8) + 0.0722 * liniowa(kolor >> 16);
 }
 
+// Background and the text colour of the better contrast on it.
+std::string StylKoloru(uint32_t kolor) {
+  const double l = Luminancja(kolor);
+  const bool bialy = 1.05 / (l + 0.05) > (l + 0.05) / 0.05;
+  return " style=\"background: " + KolorHtml(kolor) +
+         (bialy ? "; color: #FFFFFF\"" : "; color: #000000\"");
+}
+
+// The moment's name and its clock times: "przed 8:55 (8:45–8:55)".
 std::string NazwaMomentu(const TModele& m, int s) {
-  return s < m.Momenty.Liczba() ? HC(m.Momenty[s].Nazwa) : "";
+  if (s >= m.Momenty.Liczba()) return "";
+  const std::string godziny = GodzinyPrzerwyTekst(m, s);
+  return HC(m.Momenty[s].Nazwa) +
+         (godziny.empty() ? "" : " <span class=\"godziny\">(" + godziny + ")</span>");
 }
 
 void Plan(const TModele& m, std::string& h) {
   h += "<section id=\"plan\">\n<h1>Plan dyżurów</h1>\n";
   if (const std::string od = DataPolska(std::trunc(m.Dni.DataPoczatku)); !od.empty())
     h += "<p>Od " + od + ".</p>\n";
-  h += "<table class=\"plan\">\n<thead><tr><th>Dzień</th><th>Przerwa</th>";
+  h += "<table class=\"plan\">\n<thead><tr><th scope=\"col\">Dzień</th><th "
+       "scope=\"col\">Przerwa</th>";
   for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
-    h += m.Rejony.Istnieje(r)
-             ? "<th" + StylKoloru(m.Rejony[r].Kolor) + ">" + HC(m.Rejony[r].Nazwa) + "</th>"
-             : "<th></th>";
+    h += m.Rejony.Istnieje(r) ? "<th scope=\"col\"" + StylKoloru(m.Rejony[r].Kolor) + ">" +
+                                    HC(m.Rejony[r].Nazwa) + "</th>"
+                              : "<th scope=\"col\"></th>";
   h += "</tr></thead>\n";
   const int momenty = m.Dyzury.LiczbaMomentow();
   for (int s = 0; s < momenty;) {
@@ -87,8 +101,8 @@ void Plan(const TModele& m, std::string& h) {
     for (int w = s; w < koniec; ++w) {
       h += "<tr>";
       if (w == s)
-        h +=
-            "<th rowspan=\"" + std::to_string(koniec - s) + "\">" + H(DzienMomentu(m, s)) + "</th>";
+        h += "<th scope=\"rowgroup\" rowspan=\"" + std::to_string(koniec - s) + "\">" +
+             H(DzienMomentu(m, s)) + "</th>";
       h += "<td>" + NazwaMomentu(m, w) + "</td>";
       for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r) {
         const int t = NauczycielKomorki(m, r, w);
@@ -109,7 +123,8 @@ void Plan(const TModele& m, std::string& h) {
 void Nauczyciel(const TModele& m, int t, int dyzury, int minuty, std::string& h) {
   const TNaucz& n = m.Nauczyciele[t];
   h += "<section class=\"nauczyciel\">\n<h2>" + H(NazwiskoImie(n)) + "</h2>\n";
-  h += "<table>\n<thead><tr><th>Dzień</th><th>Przerwa</th><th>Rejon</th><th>Minuty</th></tr>"
+  h += "<table>\n<thead><tr><th scope=\"col\">Dzień</th><th scope=\"col\">Przerwa</th>"
+       "<th scope=\"col\">Rejon</th><th scope=\"col\">Minuty</th></tr>"
        "</thead>\n<tbody>\n";
   for (const TDyzur& d : DyzuryNauczyciela(m, t)) {
     h += "<tr><td>" + H(DzienMomentu(m, d.Moment)) + "</td><td>" + NazwaMomentu(m, d.Moment) +
@@ -140,7 +155,7 @@ std::string PlanHtml(const TModele& m) {
   Plan(m, h);
   const TObciazenia obc = TOgolne(m).policz_obciazenia();
   std::string bez;
-  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+  for (const int t : NauczycieleAlfabetycznie(m)) {
     const auto i = static_cast<size_t>(t);
     if (obc.Dyzury[i] > 0) Nauczyciel(m, t, obc.Dyzury[i], obc.Minuty[i], h);
     else bez += (bez.empty() ? "" : ", ") + H(NazwiskoImie(m.Nauczyciele[t]));

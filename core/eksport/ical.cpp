@@ -153,13 +153,12 @@ namespace {
 // its start, otherwise the whole day.
 void Termin(TLinie& l, const TModele& m, int k, double data, const char* pole = "DTSTART") {
   const bool poczatek = std::string_view(pole) == "DTSTART";
-  const int minuty = m.Momenty[k].Minuty;
-  if (const auto koniec = PoczatekLekcji(EtykietaLekcji(m, k))) {
-    int od = *koniec - minuty;
+  if (const auto godziny = GodzinyPrzerwy(m, k)) {
+    auto [od, koniec] = *godziny;
     if (od < 0) od += 24 * 60, data -= 1;  // the break starts the day before
     l.Dodaj(std::string(pole) + ";TZID=Europe/Warsaw", Data(data) + Czas(od));
-    if (poczatek && minuty > 0)
-      l.Dodaj("DTEND;TZID=Europe/Warsaw", Data(od > *koniec ? data + 1 : data) + Czas(*koniec));
+    if (poczatek && od != koniec)
+      l.Dodaj("DTEND;TZID=Europe/Warsaw", Data(od > koniec ? data + 1 : data) + Czas(koniec));
   } else {
     l.Dodaj(std::string(pole) + ";VALUE=DATE", Data(data));
     if (poczatek) l.Dodaj("DTEND;VALUE=DATE", Data(data + 1));

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 #include "core/archive/cp1250.h"
+#include "core/eksport/ical.h"
 
 namespace velmor {
 
@@ -50,6 +52,36 @@ std::string KolorHtml(uint32_t kolor) {
   std::snprintf(tekst, sizeof tekst, "#%02X%02X%02X", kolor & 0xFF, (kolor >> 8) & 0xFF,
                 (kolor >> 16) & 0xFF);
   return tekst;
+}
+
+std::optional<std::pair<int, int>> GodzinyPrzerwy(const TModele& m, int k) {
+  const auto koniec = PoczatekLekcji(EtykietaLekcji(m, k));
+  if (!koniec || k >= m.Momenty.Liczba()) return std::nullopt;
+  return std::pair{*koniec - m.Momenty[k].Minuty, *koniec};
+}
+
+std::string GodzinyPrzerwyTekst(const TModele& m, int k) {
+  const auto godziny = GodzinyPrzerwy(m, k);
+  if (!godziny) return "";
+  const auto zegar = [](int minuty) {
+    minuty = (minuty + 24 * 60) % (24 * 60);
+    char tekst[8];
+    std::snprintf(tekst, sizeof tekst, "%d:%02d", minuty / 60, minuty % 60);
+    return std::string(tekst);
+  };
+  if (godziny->first == godziny->second) return zegar(godziny->first);
+  return zegar(godziny->first) + "\xE2\x80\x93" + zegar(godziny->second);
+}
+
+std::vector<int> NauczycieleAlfabetycznie(const TModele& m) {
+  std::vector<std::tuple<std::string, std::string, int>> klucze;
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t)
+    klucze.emplace_back(KluczPolski(m.Nauczyciele[t].Nazwisko), KluczPolski(m.Nauczyciele[t].Imie),
+                        t);
+  std::sort(klucze.begin(), klucze.end());
+  std::vector<int> wynik;
+  for (const auto& klucz : klucze) wynik.push_back(std::get<2>(klucz));
+  return wynik;
 }
 
 }  // namespace velmor

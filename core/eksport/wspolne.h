@@ -3,7 +3,9 @@
 // page.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/document/dokument.h"
@@ -31,6 +33,14 @@ std::string NazwiskoImie(const TNaucz& n);
 std::string DzienMomentu(const TModele& m, int s);
 // The label of slot s's period ("8:55-9:40"); empty for no such slot.
 std::string EtykietaLekcji(const TModele& m, int s);
+// Moment k's break in minutes of the day, from its period's start and its
+// length: the start is below 0 when the break begins the day before. None
+// when the period's label gives no time.
+std::optional<std::pair<int, int>> GodzinyPrzerwy(const TModele& m, int k);
+// "8:45–8:55", or "" without clock times.
+std::string GodzinyPrzerwyTekst(const TModele& m, int k);
+// The teachers' indices by surname, then first name, in Polish order.
+std::vector<int> NauczycieleAlfabetycznie(const TModele& m);
 // A region's rooms by name, comma-separated.
 std::string SaleRejonu(const TModele& m, int r);
 

@@ -134,14 +134,19 @@ def html_file(path):
     row(["Moment"] + ["".join(h.itertext()) for h in heads[2:]])
     row(["COLOURS"] + [h.get("style", "") for h in heads[2:]])
     shown = {"brak": ".....", "\u2014": "[zakaz]"}
+    times = ["TIMES"]
     for body in plan.findall("h:tbody", ns):
         day = None
         for tr in body.findall("h:tr", ns):
             th = tr.find("h:th", ns)
             if th is not None:
                 day = "".join(th.itertext())
-            cells = ["".join(td.itertext()) for td in tr.findall("h:td", ns)]
+            tds = tr.findall("h:td", ns)
+            # The moment's name, and its clock times apart.
+            times.append("".join("".join(s.itertext()) for s in tds[0].findall("h:span", ns)))
+            cells = [(tds[0].text or "").rstrip()] + ["".join(td.itertext()) for td in tds[1:]]
             row([day[:3] + " " + cells[0]] + [shown.get(c, c) for c in cells[1:]])
+    row(times)
     for s in sections[1:]:
         name = "".join(s.find("h:h2", ns).itertext())
         table = s.find("h:table", ns)

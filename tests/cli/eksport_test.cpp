@@ -61,7 +61,8 @@ std::string TabelaStrony(const std::string& wyjscie) {
   std::string wynik;
   for (const std::string& l : Linie(wyjscie)) {
     if (l.rfind("BLOCK", 0) == 0) break;
-    if (l.rfind("PRINT", 0) != 0 && l.rfind("SECTIONS", 0) != 0 && l.rfind("COLOURS", 0) != 0)
+    if (l.rfind("PRINT", 0) != 0 && l.rfind("SECTIONS", 0) != 0 && l.rfind("COLOURS", 0) != 0 &&
+        l.rfind("TIMES", 0) != 0)
       wynik += l + "\n";
   }
   return wynik;
@@ -182,22 +183,33 @@ TEST_F(Eksport, TablesAndTheModelReadBackAsShowPrintsThem) {
   EXPECT_EQ(html[0], "PRINT True");
   EXPECT_EQ(html[3].rfind("COLOURS\tbackground: #E0E0E0; color: #000000\t", 0), 0u) << html[3];
   EXPECT_EQ(TabelaStrony(Sprawdz("html", P("plan.html")).Wyjscie), Pokaz(plan, "duty"));
-  // A block per teacher with duties, in the loads' order and sums; one for the rest.
+  EXPECT_NE(Sprawdz("html", P("plan.html")).Wyjscie.find("TIMES\t(7:50–8:00)\t(8:45–8:55)\t"),
+            std::string::npos);
+  // A block per teacher with duties, with the loads' sums, in Polish alphabetical
+  // order (Dąbrowski before Dudek); one for the rest.
   std::vector<std::string> bloki, oczekiwane;
   for (const std::string& l : html)
     if (l.rfind("BLOCK", 0) == 0) bloki.push_back(l);
-  std::string bez;
   for (const std::string& l : Linie(Pokaz(plan, "loads"))) {
     const auto p = Pola(l);  // "Imie Nazwisko", duties, minutes, both limits
     const std::string nazwa =
         p[0].substr(p[0].find(' ') + 1) + " " + p[0].substr(0, p[0].find(' '));
-    if (p[1] == "0") bez += (bez.empty() ? "" : ", ") + nazwa;
-    else if (p[0] != "Nauczyciel")
+    if (p[1] != "0" && p[0] != "Nauczyciel")
       oczekiwane.push_back("BLOCK\t" + nazwa + "\t" + p[1] + "\t" + p[2] + "\tRazem dyżurów: " +
                            p[1] + " (limit " + p[3] + ") " + p[2] + " (limit " + p[4] + ")");
   }
-  ASSERT_FALSE(bez.empty());
-  oczekiwane.push_back("BLOCK\tBez dyżurów\t" + bez);
+  oczekiwane.push_back(
+      "BLOCK\tBez dyżurów\tKwiatkowski Michał, Lewandowski Marek, Mazur Magdalena, Piotrowski "
+      "Jan, Zielińska Agnieszka");
+  ASSERT_EQ(bloki.size(), oczekiwane.size());
+  EXPECT_EQ(bloki.back(), oczekiwane.back());
+  std::vector<std::string> pierwsze;
+  for (size_t i = 0; i < 5; ++i) pierwsze.push_back(Pola(bloki[i])[1]);
+  EXPECT_EQ(pierwsze,
+            (std::vector<std::string>{"Adamczyk Rafał", "Baran Grażyna", "Dąbrowski Krzysztof",
+                                      "Dudek Teresa", "Grabowska Elżbieta"}));
+  std::sort(bloki.begin(), bloki.end());
+  std::sort(oczekiwane.begin(), oczekiwane.end());
   EXPECT_EQ(bloki, oczekiwane);
   EXPECT_EQ(html[1], "SECTIONS " + std::to_string(oczekiwane.size() + 1));
 }
@@ -285,6 +297,10 @@ TEST_F(Eksport, OddNamesAndPeriodsSurviveEveryFormat) {
   const std::string html = Sprawdz("html", P("d.html")).Wyjscie;
   EXPECT_NE(html.find("COLOURS\tbackground: #996633; color: #FFFFFF\t"), std::string::npos);
   EXPECT_NE(html.find("BLOCK\tBez dyżurów\tĆwik Łukasz\n"), std::string::npos);
+  // Clock times where the label gives them, across midnight too.
+  EXPECT_NE(html.find("TIMES\t(7:50–8:00)\t\t(23:55–0:05)\t(9:00)\t(9:55–10:00)\n"),
+            std::string::npos)
+      << html;
   EXPECT_EQ(TabelaStrony(html), dyzury);
 }
 

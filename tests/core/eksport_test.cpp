@@ -2,8 +2,10 @@
 
 #include "core/archive/cp1250.h"
 #include "core/document/dokument.h"
+#include "core/eksport/html.h"
 #include "core/eksport/ical.h"
 #include "core/eksport/nazwy.h"
+#include "core/eksport/wspolne.h"
 
 namespace velmor {
 namespace {
@@ -37,6 +39,34 @@ TEST(EksportPomocnicze, FileNamesOfTeachersAreAsciiAndCannotLeaveTheFolder) {
   EXPECT_EQ(NazwaPlikuNauczyciela(m.Nauczyciele[1]), "etc_passwd");
   EXPECT_EQ(NazwaPlikuNauczyciela(m.Nauczyciele[2]), "nauczyciel");
   EXPECT_EQ(NazwaPlikuNauczyciela(m.Nauczyciele[3]), "O_Brien_Lucja_Ewa");
+}
+
+TEST(EksportPomocnicze, TeachersInPolishOrderAndRegionTextOfTheBetterContrast) {
+  const TModele m = Nauczyciele({{"Żak", "Anna"},
+                                 {"Zając", "Jan"},
+                                 {"Ćwik", "Łukasz"},
+                                 {"Dąbrowski", "Kamil"},
+                                 {"Cwik", "Adam"},
+                                 {"dąb", "Zofia"},
+                                 {"Dudek", "Teresa"},
+                                 {"Łoś", "Adam"},
+                                 {"Lis", "Borys"},
+                                 {"Cwik", "Aba"}});
+  EXPECT_EQ(NauczycieleAlfabetycznie(m), (std::vector<int>{9, 4, 2, 5, 3, 6, 8, 7, 1, 0}));
+
+  // Red gets black (5.3:1, white only 4.0:1); dark blue gets white.
+  TModele plan;
+  plan.Rejony.ZmienRozmiar(2);
+  plan.Rejony[0].Kolor = 0x000000FF;
+  plan.Rejony[1].Kolor = 0x00800000;
+  plan.Dni.Dni.assign(1, TDzien{});
+  plan.Dni.Dni[0].Godziny.push_back({"8:55-9:40"});
+  plan.Dni.Przelicz();
+  plan.Momenty.ZmienRozmiar(1);
+  plan.Dyzury.ZmienRozmiar(2, 1);
+  const std::string html = PlanHtml(plan);
+  EXPECT_NE(html.find("background: #FF0000; color: #000000"), std::string::npos);
+  EXPECT_NE(html.find("background: #000080; color: #FFFFFF"), std::string::npos);
 }
 
 }  // namespace velmor
