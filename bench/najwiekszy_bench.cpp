@@ -1,11 +1,9 @@
 // The largest plan the format holds (251 teachers, 10 days of 975 periods,
-// 251 regions, an empty duty table): its open, its save and the greedy
+// 251 regions and rooms, an empty duty table): its open, its save and the greedy
 // entry of every cell, as velmor-cli info, save and fill do them. The file
 // is left in the temporary folder as velmor_najwiekszy.vlm, for timing the
-// command-line tool on it. pamiecMB = the open's peak memory over the
-// process's before it.
+// command-line tool on it (its memory: velmor-cli info under /usr/bin/time).
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 
@@ -33,22 +31,14 @@ const std::filesystem::path& Plik() {
   return plik;
 }
 
-double SzczytMB() {
-  rusage zuzycie{};
-  getrusage(RUSAGE_SELF, &zuzycie);
-  return static_cast<double>(zuzycie.ru_maxrss) / 1024.0;
-}
-
 void BM_NajwiekszyOdczyt(benchmark::State& stan) {
   const auto& plik = Plik();
-  const double przed = SzczytMB();
   for (auto _ : stan) {
     TDokument d;
     if (!d.OtworzPlik(plik, kRodzajPlanDyzurow)) stan.SkipWithError("odczyt nie powiódł się");
     benchmark::DoNotOptimize(d.Dyzury);
   }
   stan.counters["plikMB"] = static_cast<double>(std::filesystem::file_size(plik)) / 1048576.0;
-  stan.counters["pamiecMB"] = SzczytMB() - przed;
 }
 BENCHMARK(BM_NajwiekszyOdczyt)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
