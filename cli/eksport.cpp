@@ -1,5 +1,6 @@
 // velmor-cli export: the plan as calendars, a page, a table, JSON or PDF.
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -26,16 +27,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// DTSTAMP: now, or SOURCE_DATE_EPOCH for output that is the same each run.
-std::time_t Znacznik() {
+// The moment of the export (DTSTAMP) and its day (the page's "as of"): now,
+// or SOURCE_DATE_EPOCH for output that is the same each run.
+struct TChwila {
+  std::time_t Czas;
+  double Dzien;
+};
+
+TChwila Teraz() {
   if (const char* e = std::getenv("SOURCE_DATE_EPOCH")) {
     long long s = 0;
     const std::string t = e;
     const auto [koniec, blad] = std::from_chars(t.data(), t.data() + t.size(), s);
     if (blad == std::errc() && koniec == t.data() + t.size() && s >= 0)
-      return static_cast<std::time_t>(s);
+      return {static_cast<std::time_t>(s), 25569.0 + static_cast<double>(s / 86400)};
   }
-  return std::time(nullptr);
+  return {std::time(nullptr), Dzisiaj()};
 }
 
 // The files, all or none; error 3, naming the target, when that fails.
@@ -52,21 +59,26 @@ int Zapisz(const TPlikiEksportu& pliki, const fs::path& cel, std::ostream& wyjsc
 
 void SprawdzOpcje(const TArgumenty& a, const TFormatEksportu& f) {
   if (!f.Kalendarz)
-    for (const char* opcja : {"--teacher", "--from", "--weeks"})
+    for (const char* opcja : {"--teacher", "--from", "--weeks", "--until", "--previous"})
       if (a.Opcja(opcja))
         throw EUzycie(
             std::string(opcja) + " tylko z --format " +
             NazwyFormatow(" albo ", [](const TFormatEksportu& g) { return g.Kalendarz; }));
-  if (a.Opcja("--teachers") && std::string_view(f.Nazwa) != "gpu009")
+  if (a.Opcja("--weeks") && a.Opcja("--until")) throw EUzycie("--weeks albo --until, nie oba");
+  const std::string_view nazwa = f.Nazwa;
+  if (a.Opcja("--teachers") && nazwa != "gpu009")
     throw EUzycie("--teachers tylko z --format gpu009");
+  if (a.Flaga("--excel") && nazwa != "csv") throw EUzycie("--excel tylko z --format csv");
+  if (a.Opcja("--school") && nazwa != "html") throw EUzycie("--school tylko z --format html");
   if (a.Opcja("--view") && !f.ZWidokiem)
     throw EUzycie("--view tylko z --format " +
                   NazwyFormatow(" albo ", [](const TFormatEksportu& g) { return g.ZWidokiem; }));
-  if (!ZnanyWidok(a.Opcja("--view").value_or("duty")))
-    throw EUzycie("nieznany widok: " + *a.Opcja("--view"));
+  const std::string widok = a.Opcja("--view").value_or("duty");
+  if (!ZnanyWidok(widok)) throw EUzycie("nieznany widok: " + widok);
+  if (!f.Pisz && !WidokOkna(widok)) throw EUzycie("widok " + widok + " tylko z --format csv");
 }
 
-TUstawieniaIcal UstawieniaKalendarza(const TArgumenty& a) {
+TUstawieniaIcal UstawieniaKalendarza(const TArgumenty& a, std::time_t czas) {
   TUstawieniaIcal u;
   if (const auto od = a.Opcja("--from")) u.Od = DataOpcji("--from", *od);
   if (const auto tygodnie = a.Opcja("--weeks")) {
@@ -74,26 +86,39 @@ TUstawieniaIcal UstawieniaKalendarza(const TArgumenty& a) {
     if (u.Tygodnie < 1 || u.Tygodnie > 10000)
       throw EUzycie("--weeks przyjmuje liczbę tygodni od 1 do 10000: " + *tygodnie);
   }
-  u.Znacznik = Znacznik();
+  if (const auto koniec = a.Opcja("--until")) u.Do = DataOpcji("--until", *koniec);
+  u.Znacznik = czas;
   return u;
 }
 
 }  // namespace
 
 int Eksportuj(const std::vector<std::string>& argumenty, std::ostream& wyjscie) {
-  const TArgumenty a(
-      argumenty, {"--format", "-o", "--teacher", "--view", "--from", "--weeks", "--teachers"}, {});
+  const TArgumenty a(argumenty,
+                     {"--format", "-o", "--teacher", "--view", "--from", "--weeks", "--until",
+                      "--previous", "--teachers", "--school"},
+                     {"--excel"});
   const std::string plan = JedenPlik(a), nazwa = Wymagana(a, "--format"), wynik = Wymagana(a, "-o");
   const TFormatEksportu* f = FormatEksportu(nazwa);
   if (!f) throw EUzycie("nieznany format: " + nazwa);
   SprawdzOpcje(a, *f);
+  const TChwila teraz = Teraz();
   TUstawieniaEksportu u;
   u.Widok = a.Opcja("--view").value_or("duty");
-  if (f->Kalendarz) u.Ical = UstawieniaKalendarza(a);
+  u.Excel = a.Flaga("--excel");
+  u.Szkola = a.Opcja("--school").value_or("");
+  u.Stan = teraz.Dzien;
+  if (f->Kalendarz) u.Ical = UstawieniaKalendarza(a, teraz.Czas);
 
-  TDokument d;
+  TDokument d, poprzedni;
   if (!d.OtworzPlik(SciezkaZUtf8(plan), kRodzajPlanDyzurow)) return kBladOdczytu;
   if (!f->Pisz) return EksportPdf(plan, u.Widok, wynik);
+  if (const auto stary = a.Opcja("--previous")) {
+    if (!poprzedni.OtworzPlik(SciezkaZUtf8(*stary), kRodzajPlanDyzurow)) return kBladOdczytu;
+    u.Ical.Poprzedni = &poprzedni;
+  }
+  if (u.Ical.Do && *u.Ical.Do < std::trunc(u.Ical.Od.value_or(d.Dni.DataPoczatku)))
+    throw EUzycie("--until przed pierwszym tygodniem dyżurów");
   if (const auto kto = a.Opcja("--teacher"))
     u.Nauczyciel = WybranyNauczyciel(d, *kto, "; bez --teacher każdy dostaje swój plik");
   const fs::path cel = SciezkaZUtf8(wynik);

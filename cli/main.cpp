@@ -50,14 +50,16 @@ std::string Pomoc() {
          "      wpisywanie automatyczne (--optimal: optymalne, solwerem CBC)\n"
          "  save PLIK -o WYNIK\n"
          "      zapis pliku planu dyżurów w bieżącej postaci\n"
-         "  show PLAN [--view duty|teachers|loads|limits] [--format text|tsv]\n"
+         "  show PLAN [--view duty|teachers|loads|limits|duties] [--format text|tsv]\n"
          "      tabela planu\n"
          "  check PLAN [--format text|tsv|json] [--strict]\n"
          "      kontrola planu: puste komórki, limity, zakazy, obecność, rozkład\n"
          "  export PLAN --format " +
          NazwyFormatow("|") +
          " -o WYNIK\n"
-         "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N] [--view WIDOK]\n"
+         "       [--teacher \"Nazwisko Imię\"] [--from RRRR-MM-DD] [--weeks N | --until "
+         "RRRR-MM-DD]\n"
+         "       [--previous STARY_PLAN] [--view WIDOK] [--excel] [--school NAZWA]\n"
          "       [--teachers GPU004.TXT]\n"
          "      eksport planu:\n" +
          OpisyFormatow() +

@@ -8,7 +8,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config coinor-libcbc-dev libpugixml-dev qt6-
           qt6-translations-l10n libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file appstream
                clang libclang-rt-14-dev clang-format xvfb xauth openbox libxcb1-dev
-               poppler-utils python3 python3-icalendar shared-mime-info fet fet-data)
+               poppler-utils python3 python3-icalendar python3-dateutil shared-mime-info fet fet-data)
 
 # Root's commands: directly as root, otherwise through sudo.
 as_root() {

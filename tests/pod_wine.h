@@ -18,6 +18,8 @@ inline constexpr TPominiety kPominietePodWine[] = {
      "reads the calendars back with Python's icalendar, a Linux program Wine cannot start"},
     {"Eksport.OneTeachersCalendarStartsOnTheGivenDateForTheGivenWeeks",
      "reads the calendar back with Python's icalendar"},
+    {"Eksport.CalendarsCancelWhatThePreviousPlanHadAndEndOnTheGivenDay",
+     "expands the calendars' repetitions with Python's dateutil"},
     {"Eksport.TablesAndTheModelReadBackAsShowPrintsThem",
      "reads CSV, JSON and XHTML back with Python's parsers"},
     {"Eksport.OddNamesAndPeriodsSurviveEveryFormat",

@@ -16,12 +16,12 @@ TPlikiEksportu Kalendarze(const TModele& m, const fs::path& cel, const TUstawien
   return KalendarzeNauczycieli(m, cel, u.Ical);
 }
 
-TPlikiEksportu Strona(const TModele& m, const fs::path& cel, const TUstawieniaEksportu&) {
-  return {{cel, PlanHtml(m)}};
+TPlikiEksportu Strona(const TModele& m, const fs::path& cel, const TUstawieniaEksportu& u) {
+  return {{cel, PlanHtml(m, u.Szkola, u.Stan)}};
 }
 
 TPlikiEksportu Tabela(const TModele& m, const fs::path& cel, const TUstawieniaEksportu& u) {
-  return {{cel, JakoCsv(Widok(m, u.Widok))}};
+  return {{cel, JakoCsv(Widok(m, u.Widok, TPostac::Arkusz), u.Excel)}};
 }
 
 TPlikiEksportu Model(const TModele& m, const fs::path& cel, const TUstawieniaEksportu&) {

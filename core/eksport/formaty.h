@@ -4,6 +4,7 @@
 // and its writer.
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,6 +18,9 @@ namespace velmor {
 // What the writers are told besides the plan.
 struct TUstawieniaEksportu {
   std::string Widok = "duty";  // the table a format with a view shows (see Widok)
+  bool Excel = false;          // CSV with a byte-order mark and semicolons
+  std::string Szkola;          // the page's heading (UTF-8), when given
+  std::optional<double> Stan;  // the page's "as of" day
   TUstawieniaIcal Ical;
   int Nauczyciel = -1;  // calendars: only this teacher's, into the target file
   std::string Gpu004;   // GPU009: the bytes of the school's GPU004, for the short names

@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kStyl = R"(
 body { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; margin: 1em; }
 h1 { font-size: 16pt; margin: 0 0 .3em; }
+p.szkola { font-size: 12pt; margin: 0 0 .2em; }
 h2 { font-size: 13pt; margin: 1.5em 0 .4em; }
 table { border-collapse: collapse; margin-bottom: 1em; }
 th, td { border: 1px solid #666; padding: 2px 6px; text-align: left; vertical-align: top; }
@@ -80,10 +81,16 @@ std::string NazwaMomentu(const TModele& m, int s) {
          (godziny.empty() ? "" : " <span class=\"godziny\">(" + godziny + ")</span>");
 }
 
-void Plan(const TModele& m, std::string& h) {
-  h += "<section id=\"plan\">\n<h1>Plan dyżurów</h1>\n";
+void Plan(const TModele& m, const std::string& szkola, std::optional<double> stan, std::string& h) {
+  h += "<section id=\"plan\">\n";
+  if (!szkola.empty()) h += "<p class=\"szkola\">" + H(szkola) + "</p>\n";
+  h += "<h1>Plan dyżurów</h1>\n";
+  std::string daty;
   if (const std::string od = DataPolska(std::trunc(m.Dni.DataPoczatku)); !od.empty())
-    h += "<p>Od " + od + ".</p>\n";
+    daty = "Od " + od + ".";
+  if (const std::string dzien = stan ? DataPolska(*stan) : ""; !dzien.empty())
+    daty += (daty.empty() ? "" : " ") + std::string("Stan na ") + dzien + ".";
+  if (!daty.empty()) h += "<p class=\"daty\">" + daty + "</p>\n";
   h += "<table class=\"plan\">\n<thead><tr><th scope=\"col\">Dzień</th><th "
        "scope=\"col\">Przerwa</th>";
   for (int r = 0; r < m.Dyzury.LiczbaRejonow(); ++r)
@@ -150,9 +157,9 @@ std::string Poczatek(const std::string& tytul) {
 
 }  // namespace
 
-std::string PlanHtml(const TModele& m) {
-  std::string h = Poczatek("Plan dyżurów");
-  Plan(m, h);
+std::string PlanHtml(const TModele& m, const std::string& szkola, std::optional<double> stan) {
+  std::string h = Poczatek(szkola.empty() ? "Plan dyżurów" : "Plan dyżurów: " + szkola);
+  Plan(m, szkola, stan, h);
   const TObciazenia obc = TOgolne(m).policz_obciazenia();
   std::string bez;
   for (const int t : NauczycieleAlfabetycznie(m)) {

@@ -184,15 +184,126 @@ void Zastepstwo(TLinie& l, const TModele& m, const TZastepstwo& z, const std::st
   l.Dodaj("END:VEVENT");
 }
 
-}  // namespace
+// The date of the last `dzien` (1 = Sunday ... 7 = Saturday) of a month.
+double OstatniDzien(int rok, int miesiac, int dni, int dzien) {
+  const double ostatni = *ZakodujDate(rok, miesiac, dni);
+  return ostatni - (DzienTygodnia(ostatni) - dzien + 7) % 7;
+}
 
-std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal& u) {
-  const TNaucz& n = m.Nauczyciele[t];
+// UNTIL of an event in Warsaw time: the end of day `data` in UTC.
+std::string KoniecUtc(double data) {
+  const std::string dzien = Data(data);
+  const int rok = RozkodujDate(data).Rok;
+  const bool lato = OstatniDzien(rok, 3, 31, 1) <= data && data < OstatniDzien(rok, 10, 31, 1);
+  return dzien + (lato ? "T215959Z" : "T225959Z");
+}
+
+// A SEQUENCE that grows from one export to the next: minutes from 2020.
+int Sekwencja(std::time_t czas) {
+  constexpr std::time_t k2020 = 1577836800;
+  return static_cast<int>(std::clamp<std::time_t>((czas - k2020) / 60, 0, 2000000000));
+}
+
+// The same teacher in plan `do_`: the one of the same name, the k-th
+// namesake for the k-th; -1 for none.
+int Odpowiednik(const TModele& z, int t, const TModele& do_) {
+  const std::string nazwa = z.Nauczyciele[t].NazwaNauczyciela();
+  int k = 0;
+  for (int i = 0; i < t; ++i) k += z.Nauczyciele[i].NazwaNauczyciela() == nazwa;
+  for (int i = 0; i < do_.Nauczyciele.Liczba(); ++i)
+    if (do_.Nauczyciele[i].NazwaNauczyciela() == nazwa && k-- == 0) return i;
+  return -1;
+}
+
+// The weekly events of one plan's duties.
+class TDyzuryKalendarza {
+ public:
+  TDyzuryKalendarza(const TModele& m, const TUstawieniaIcal& u)
+      : m_(m),
+        u_(u),
+        stempel_(ZnacznikUtc(u.Znacznik)),
+        poczatek_(std::trunc(u.Od.value_or(m.Dni.DataPoczatku))),
+        koniec_(u.Do.value_or(KoniecRokuSzkolnego(poczatek_))),
+        // A plan of more days than a week repeats every so many weeks.
+        cykl_(std::max(1, (static_cast<int>(m.Dni.Dni.size()) + 6) / 7)) {}
+
+  const std::string& Stempel() const { return stempel_; }
+
+  // A stable identifier of teacher t's duty d.
+  std::string Identyfikator(int t, const TDyzur& d) const {
+    const auto [dzien, lekcja] = m_.Dni.DzienILekcja(d.Moment);
+    return Uid(Utf8(m_.Nauczyciele[t].NazwaNauczyciela()) + '\n' + Rejon(d) + '\n' +
+               std::to_string(d.Rejon) + '\n' + std::to_string(dzien) + '\n' +
+               std::to_string(lekcja));
+  }
+
+  // Teacher t's events, cancelled ones but for the identifiers in `pomin`;
+  // the identifiers written go into `wpisane`.
+  void Dodaj(TLinie& l, int t, bool odwolane, const std::set<std::string>& pomin,
+             std::set<std::string>& wpisane) const {
+    for (const TDyzur& d : DyzuryNauczyciela(m_, t)) {
+      const std::string uid = Identyfikator(t, d);
+      if (!pomin.count(uid) && Wydarzenie(l, d, uid, odwolane)) wpisane.insert(uid);
+    }
+  }
+
+ private:
+  std::string Rejon(const TDyzur& d) const {
+    return Utf8(m_.Rejony.Istnieje(d.Rejon) ? m_.Rejony[d.Rejon].Nazwa : "");
+  }
+
+  // False when the duty's first date falls after the last week.
+  bool Wydarzenie(TLinie& l, const TDyzur& d, const std::string& uid, bool odwolane) const {
+    const int dzien = m_.Dni.DzienILekcja(d.Moment).first;
+    const int tydzien = dzien / 7;
+    int powtorzen = 0;
+    if (u_.Tygodnie > 0) {
+      if (tydzien >= u_.Tygodnie) return false;
+      powtorzen = (u_.Tygodnie - 1 - tydzien) / cykl_ + 1;
+    }
+    const double data =
+        poczatek_ + (dzien % 7 - DzienOdPoniedzialku(poczatek_) + 7) % 7 + 7 * tydzien;
+    if (u_.Tygodnie == 0 && data > koniec_) return false;
+    const TMoment& moment = m_.Momenty[d.Moment];
+    const std::string rejon = Rejon(d);
+
+    l.Dodaj("BEGIN:VEVENT");
+    l.Dodaj("UID", uid);
+    l.Dodaj("DTSTAMP", stempel_);
+    l.Dodaj("SEQUENCE", std::to_string(Sekwencja(u_.Znacznik) + odwolane));
+    if (odwolane) l.Dodaj("STATUS:CANCELLED");
+    Termin(l, m_, d.Moment, data);
+    // The dates someone else covers it, or nobody needs it.
+    for (const TZastepstwo& z : m_.Zastepstwa.Pokrycia)
+      if (z.Moment == d.Moment && z.Rejon == d.Rejon) Termin(l, m_, d.Moment, z.Data, "EXDATE");
+    std::string regula = "FREQ=WEEKLY";
+    if (cykl_ > 1) regula += ";INTERVAL=" + std::to_string(cykl_);
+    if (powtorzen > 0) regula += ";COUNT=" + std::to_string(powtorzen);
+    else regula += ";UNTIL=" + (GodzinyPrzerwy(m_, d.Moment) ? KoniecUtc(koniec_) : Data(koniec_));
+    l.Dodaj("RRULE", regula);
+    l.Dodaj("SUMMARY", Tekst("Dyżur: " + rejon));
+    l.Dodaj("LOCATION", Tekst(rejon));
+    std::string opis = DzienMomentu(m_, d.Moment) + ", " + Utf8(moment.Nazwa) + ", " +
+                       std::to_string(moment.Minuty) + " min";
+    if (const std::string sale = SaleRejonu(m_, d.Rejon); !sale.empty()) opis += ". Sale: " + sale;
+    l.Dodaj("DESCRIPTION", Tekst(opis));
+    l.Dodaj("END:VEVENT");
+    return true;
+  }
+
+  const TModele& m_;
+  const TUstawieniaIcal& u_;
+  const std::string stempel_;
+  const double poczatek_, koniec_;
+  const int cykl_;
+};
+
+// The calendar of teacher t of plan m (-1: one gone from it) and of teacher
+// tp of the previous plan, whose duties m lacks are cancelled.
+std::string Kalendarz(const TModele& m, int t, int tp, const TUstawieniaIcal& u) {
+  const TNaucz& n = t >= 0 ? m.Nauczyciele[t] : u.Poprzedni->Nauczyciele[tp];
   const std::string nazwa = Utf8(n.NazwaNauczyciela());
-  const std::string stempel = ZnacznikUtc(u.Znacznik);
-  const double poczatek = std::trunc(u.Od.value_or(m.Dni.DataPoczatku));
-  // A plan of more days than a week repeats every so many weeks.
-  const int cykl = std::max(1, (static_cast<int>(m.Dni.Dni.size()) + 6) / 7);
+  const TDyzuryKalendarza dyzury(m, u);
 
   TLinie l;
   l.Dodaj("BEGIN:VCALENDAR");
@@ -203,59 +314,55 @@ std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal&
   l.Dodaj("X-WR-CALNAME", Tekst("Dyżury: " + nazwa));
   l.Dodaj("X-WR-TIMEZONE", kStrefa);
   l.DodajGotowe(kOpisStrefy);
-  for (const TDyzur& d : DyzuryNauczyciela(m, t)) {
-    const auto [dzien, lekcja] = m.Dni.DzienILekcja(d.Moment);
-    const int tydzien = dzien / 7;
-    int powtorzen = 0;
-    if (u.Tygodnie > 0) {
-      if (tydzien >= u.Tygodnie) continue;  // first falls after the last week
-      powtorzen = (u.Tygodnie - 1 - tydzien) / cykl + 1;
-    }
-    const TMoment& moment = m.Momenty[d.Moment];
-    const std::string rejon = Utf8(m.Rejony.Istnieje(d.Rejon) ? m.Rejony[d.Rejon].Nazwa : "");
-    const double data =
-        poczatek + (dzien % 7 - DzienOdPoniedzialku(poczatek) + 7) % 7 + 7 * tydzien;
-
-    l.Dodaj("BEGIN:VEVENT");
-    l.Dodaj("UID", Uid(nazwa + '\n' + rejon + '\n' + std::to_string(d.Rejon) + '\n' +
-                       std::to_string(dzien) + '\n' + std::to_string(lekcja)));
-    l.Dodaj("DTSTAMP", stempel);
-    Termin(l, m, d.Moment, data);
-    // The dates someone else covers it, or nobody needs it.
+  std::set<std::string> wpisane;
+  if (t >= 0) dyzury.Dodaj(l, t, false, {}, wpisane);
+  if (tp >= 0) TDyzuryKalendarza(*u.Poprzedni, u).Dodaj(l, tp, true, wpisane, wpisane);
+  if (t >= 0)
     for (const TZastepstwo& z : m.Zastepstwa.Pokrycia)
-      if (z.Moment == d.Moment && z.Rejon == d.Rejon) Termin(l, m, d.Moment, z.Data, "EXDATE");
-    std::string regula = "FREQ=WEEKLY";
-    if (cykl > 1) regula += ";INTERVAL=" + std::to_string(cykl);
-    if (powtorzen > 0) regula += ";COUNT=" + std::to_string(powtorzen);
-    l.Dodaj("RRULE", regula);
-    l.Dodaj("SUMMARY", Tekst("Dyżur: " + rejon));
-    l.Dodaj("LOCATION", Tekst(rejon));
-    std::string opis = DzienMomentu(m, d.Moment) + ", " + Utf8(moment.Nazwa) + ", " +
-                       std::to_string(moment.Minuty) + " min";
-    if (const std::string sale = SaleRejonu(m, d.Rejon); !sale.empty()) opis += ". Sale: " + sale;
-    l.Dodaj("DESCRIPTION", Tekst(opis));
-    l.Dodaj("END:VEVENT");
-  }
-  for (const TZastepstwo& z : m.Zastepstwa.Pokrycia)
-    if (z.Nauczyciel == t) Zastepstwo(l, m, z, nazwa, stempel);
+      if (z.Nauczyciel == t) Zastepstwo(l, m, z, nazwa, dyzury.Stempel());
   l.Dodaj("END:VCALENDAR");
   return l.Tekst();
+}
+
+}  // namespace
+
+double KoniecRokuSzkolnego(double data) {
+  Data(data);  // raises outside the years 1 to 9999
+  const int rok = RozkodujDate(data).Rok;
+  const double koniec = OstatniDzien(rok, 6, 30, 6);
+  return koniec >= std::trunc(data) || rok == 9999 ? koniec : OstatniDzien(rok + 1, 6, 30, 6);
+}
+
+std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal& u) {
+  return Kalendarz(m, t, u.Poprzedni ? Odpowiednik(m, t, *u.Poprzedni) : -1, u);
 }
 
 std::vector<std::pair<std::filesystem::path, std::string>> KalendarzeNauczycieli(
     const TModele& m, const std::filesystem::path& folder, const TUstawieniaIcal& u) {
   std::vector<std::pair<std::filesystem::path, std::string>> pliki;
   std::set<std::string> zajete;
-  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
-    const bool zastepuje = std::any_of(m.Zastepstwa.Pokrycia.begin(), m.Zastepstwa.Pokrycia.end(),
-                                       [t](const TZastepstwo& z) { return z.Nauczyciel == t; });
-    if (DyzuryNauczyciela(m, t).empty() && !zastepuje) continue;
-    const std::string podstawa = NazwaPlikuNauczyciela(m.Nauczyciele[t]);
+  const auto dodaj = [&](const TNaucz& n, int t, int tp) {
+    const std::string podstawa = NazwaPlikuNauczyciela(n);
     std::string nazwa = podstawa;
     for (int k = 2; !zajete.insert(MaleLitery(nazwa)).second; ++k)
       nazwa = podstawa + "-" + std::to_string(k);
-    pliki.emplace_back(folder / (nazwa + ".ics"), KalendarzNauczyciela(m, t, u));
+    pliki.emplace_back(folder / (nazwa + ".ics"), Kalendarz(m, t, tp, u));
+  };
+  const auto dyzuryPoprzednie = [&](int tp) {
+    return tp >= 0 && !DyzuryNauczyciela(*u.Poprzedni, tp).empty();
+  };
+  for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
+    const bool zastepuje = std::any_of(m.Zastepstwa.Pokrycia.begin(), m.Zastepstwa.Pokrycia.end(),
+                                       [t](const TZastepstwo& z) { return z.Nauczyciel == t; });
+    const int tp = u.Poprzedni ? Odpowiednik(m, t, *u.Poprzedni) : -1;
+    if (!DyzuryNauczyciela(m, t).empty() || zastepuje || dyzuryPoprzednie(tp))
+      dodaj(m.Nauczyciele[t], t, tp);
   }
+  // Teachers gone from the plan: their duties cancelled.
+  if (u.Poprzedni)
+    for (int tp = 0; tp < u.Poprzedni->Nauczyciele.Liczba(); ++tp)
+      if (Odpowiednik(*u.Poprzedni, tp, m) < 0 && dyzuryPoprzednie(tp))
+        dodaj(u.Poprzedni->Nauczyciele[tp], -1, tp);
   return pliki;
 }
 

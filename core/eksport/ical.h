@@ -16,11 +16,20 @@ namespace velmor {
 struct TUstawieniaIcal {
   // The date the first week starts on; the plan's start date when absent.
   std::optional<double> Od;
-  // Weeks the events repeat for; 0: without end.
+  // Weeks the events repeat for (COUNT); 0: up to Do.
   int Tygodnie = 0;
-  // DTSTAMP of every event.
+  // The last day an event may fall on; the end of the school year after the
+  // first week's start when absent (KoniecRokuSzkolnego).
+  std::optional<double> Do;
+  // DTSTAMP of every event; SEQUENCE grows with it.
   std::time_t Znacznik = 0;
+  // The plan of the previous export: its duties the plan no longer has are
+  // written as cancelled events.
+  const TModele* Poprzedni = nullptr;
 };
+
+// The last Friday of June on or after `data`: the end of a Polish school year.
+double KoniecRokuSzkolnego(double data);
 
 // Minutes after midnight at which a period labelled like "8:55-9:40" (or
 // "8.55") starts; nothing when the label does not start with a time.
@@ -31,7 +40,8 @@ std::optional<int> PoczatekLekcji(std::string_view etykieta);
 // std::out_of_range when a date falls outside the years 1 to 9999.
 std::string KalendarzNauczyciela(const TModele& m, int t, const TUstawieniaIcal& u);
 
-// The calendars of every teacher with a duty, each with its file in
+// The calendars of every teacher with a duty (or, with a previous plan, a
+// cancelled one; teachers gone from the plan too), each with its file in
 // `folder`: named after the teacher, namesakes "-2", "-3" (letter case
 // ignored, as some file systems ignore it). Raises as KalendarzNauczyciela.
 std::vector<std::pair<std::filesystem::path, std::string>> KalendarzeNauczycieli(

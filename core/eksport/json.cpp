@@ -17,6 +17,16 @@ std::string DataJson(double data) {
   return DataWZakresie(data) ? NapisJson(DataIso(data)) : "null";
 }
 
+std::string Indeks(int i) { return i >= 0 ? std::to_string(i) : "null"; }
+
+// "start" and "end" of moment s's break, "08:45"; null without clock times.
+std::string GodzinyJson(const TModele& m, int s) {
+  const auto godziny = GodzinyPrzerwy(m, s);
+  if (!godziny) return "\"start\": null, \"end\": null";
+  return "\"start\": " + NapisJson(Zegar(godziny->first, true)) +
+         ", \"end\": " + NapisJson(Zegar(godziny->second, true));
+}
+
 }  // namespace
 
 // A JSON string of UTF-8 text.
@@ -41,7 +51,8 @@ std::string NapisJson(const std::string& utf8) {
 
 std::string PlanJson(const TModele& m) {
   const TObciazenia obc = TOgolne(m).policz_obciazenia();
-  std::string j = "{\n  \"start\": " + DataJson(std::trunc(m.Dni.DataPoczatku)) + ",\n";
+  std::string j = "{\n  \"version\": " + std::to_string(kWersjaJson) +
+                  ",\n  \"start\": " + DataJson(std::trunc(m.Dni.DataPoczatku)) + ",\n";
 
   j += "  \"days\": [";
   for (size_t d = 0; d < m.Dni.Dni.size(); ++d) {
@@ -58,8 +69,9 @@ std::string PlanJson(const TModele& m) {
     const TMoment& x = m.Momenty[s];
     const auto [dzien, lekcja] = m.Dni.DzienILekcja(s);
     j += s ? ",\n    " : "\n    ";
-    j += "{\"name\": " + N(x.Nazwa) + ", \"day\": " + std::to_string(dzien) +
-         ", \"period\": " + std::to_string(lekcja) + ", \"minutes\": " + std::to_string(x.Minuty) +
+    j += "{\"index\": " + std::to_string(s) + ", \"name\": " + N(x.Nazwa) +
+         ", \"day\": " + std::to_string(dzien) + ", \"period\": " + std::to_string(lekcja) +
+         ", \"minutes\": " + std::to_string(x.Minuty) + ", " + GodzinyJson(m, s) +
          ", \"long\": " + B(x.Dluga != 0) + "}";
   }
   j += "\n  ],\n";
@@ -68,8 +80,8 @@ std::string PlanJson(const TModele& m) {
   for (int r = 0; r < m.Rejony.Liczba(); ++r) {
     const TRejon& x = m.Rejony[r];
     j += r ? ",\n    " : "\n    ";
-    j += "{\"name\": " + N(x.Nazwa) + ", \"colour\": " + NapisJson(KolorHtml(x.Kolor)) +
-         ", \"rooms\": [";
+    j += "{\"index\": " + std::to_string(r) + ", \"name\": " + N(x.Nazwa) +
+         ", \"colour\": " + NapisJson(KolorHtml(x.Kolor)) + ", \"rooms\": [";
     bool pierwsza = true;
     for (const uint8_t sala : x.SaleRejonu.Elementy()) {
       if (!m.Sale.Istnieje(sala)) continue;
@@ -84,8 +96,9 @@ std::string PlanJson(const TModele& m) {
   for (int t = 0; t < m.Nauczyciele.Liczba(); ++t) {
     const TNaucz& x = m.Nauczyciele[t];
     j += t ? ",\n    " : "\n    ";
-    j += "{\"name\": " + N(x.NazwaNauczyciela()) + ", \"surname\": " + N(x.Nazwisko) +
-         ", \"firstName\": " + N(x.Imie) + ", \"dutyLimit\": " + std::to_string(x.LimitDyzurow) +
+    j += "{\"index\": " + std::to_string(t) + ", \"name\": " + N(x.NazwaNauczyciela()) +
+         ", \"surname\": " + N(x.Nazwisko) + ", \"firstName\": " + N(x.Imie) +
+         ", \"dutyLimit\": " + std::to_string(x.LimitDyzurow) +
          ", \"minuteLimit\": " + std::to_string(x.LimitMinut) +
          ", \"duties\": " + std::to_string(obc.Dyzury[static_cast<size_t>(t)]) +
          ", \"minutes\": " + std::to_string(obc.Minuty[static_cast<size_t>(t)]) +
@@ -111,7 +124,9 @@ std::string PlanJson(const TModele& m) {
       const int t = NauczycielKomorki(m, r, s);
       const bool zamknieta = m.Dyzury.Dyzurny(r, s) == kZamkniete;
       j += r ? ",\n      " : "\n      ";
-      j += "{\"region\": " + (m.Rejony.Istnieje(r) ? N(m.Rejony[r].Nazwa) : "null") +
+      j += "{\"regionIndex\": " + std::to_string(r) +
+           ", \"region\": " + (m.Rejony.Istnieje(r) ? N(m.Rejony[r].Nazwa) : "null") +
+           ", \"teacherIndex\": " + Indeks(t) +
            ", \"teacher\": " + (t >= 0 ? N(m.Nauczyciele[t].NazwaNauczyciela()) : "null") +
            ", \"closed\": " + B(zamknieta) + "}";
     }

@@ -6,6 +6,10 @@
 
 namespace velmor {
 
+// The "version" field; files without it are the first form, whose cells name
+// teachers by name only.
+inline constexpr int kWersjaJson = 2;
+
 std::string PlanJson(const TModele& m);
 
 // A JSON string of UTF-8 text, quoted and escaped.

@@ -60,17 +60,18 @@ std::optional<std::pair<int, int>> GodzinyPrzerwy(const TModele& m, int k) {
   return std::pair{*koniec - m.Momenty[k].Minuty, *koniec};
 }
 
+std::string Zegar(int minuty, bool dwieCyfry) {
+  minuty = (minuty % (24 * 60) + 24 * 60) % (24 * 60);
+  char tekst[8];
+  std::snprintf(tekst, sizeof tekst, dwieCyfry ? "%02d:%02d" : "%d:%02d", minuty / 60, minuty % 60);
+  return tekst;
+}
+
 std::string GodzinyPrzerwyTekst(const TModele& m, int k) {
   const auto godziny = GodzinyPrzerwy(m, k);
   if (!godziny) return "";
-  const auto zegar = [](int minuty) {
-    minuty = (minuty + 24 * 60) % (24 * 60);
-    char tekst[8];
-    std::snprintf(tekst, sizeof tekst, "%d:%02d", minuty / 60, minuty % 60);
-    return std::string(tekst);
-  };
-  if (godziny->first == godziny->second) return zegar(godziny->first);
-  return zegar(godziny->first) + "\xE2\x80\x93" + zegar(godziny->second);
+  if (godziny->first == godziny->second) return Zegar(godziny->first);
+  return Zegar(godziny->first) + "\xE2\x80\x93" + Zegar(godziny->second);
 }
 
 std::vector<int> NauczycieleAlfabetycznie(const TModele& m) {

@@ -37,6 +37,9 @@ std::string EtykietaLekcji(const TModele& m, int s);
 // length: the start is below 0 when the break begins the day before. None
 // when the period's label gives no time.
 std::optional<std::pair<int, int>> GodzinyPrzerwy(const TModele& m, int k);
+// The clock time of minutes of the day, taken round midnight: "8:45", or
+// "08:45" with `dwieCyfry`.
+std::string Zegar(int minuty, bool dwieCyfry = false);
 // "8:45–8:55", or "" without clock times.
 std::string GodzinyPrzerwyTekst(const TModele& m, int k);
 // The teachers' indices by surname, then first name, in Polish order.

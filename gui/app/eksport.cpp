@@ -10,6 +10,7 @@
 #include "core/eksport/formaty.h"
 #include "core/eksport/gpu009.h"
 #include "core/import/gpu.h"
+#include "core/model/data.h"
 #include "gui/common/dialogi.h"
 #include "gui/grid/drukpdf.h"
 #include "gui/grid/tekst.h"
@@ -63,6 +64,7 @@ bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TD
   try {
     if (f.Pisz) {
       u.Ical.Znacznik = std::time(nullptr);
+      u.Stan = Dzisiaj();
       std::vector<std::string> ostrzezenia;
       u.Ostrzezenia = &ostrzezenia;
       ZapiszRazem(f.Pisz(d, cel, u));

@@ -3,8 +3,11 @@ hold as plain lines for the cli tests to compare. A fault in the file's
 form is printed as a line starting with ERROR.
 
     eksport_sprawdz.py ics FILE...   events of each calendar
+    eksport_sprawdz.py ics-ids FILE... each event's UID, SEQUENCE, STATUS and last date
     eksport_sprawdz.py csv FILE      the rows, cells separated by tabs
+    eksport_sprawdz.py excel FILE    the same of a CSV for Polish Excel
     eksport_sprawdz.py json FILE     the duty and loads views rebuilt from it
+    eksport_sprawdz.py check PLAN CHECK  the check's findings joined to the plan's JSON
     eksport_sprawdz.py html FILE     the plan table and the teacher blocks
 
 Line breaks inside a value are printed as the sign U+23CE.
@@ -15,8 +18,10 @@ import json
 import re
 import sys
 import xml.etree.ElementTree as ET
+import zoneinfo
 
 import icalendar
+from dateutil.rrule import rrulestr
 
 NL = "\u23ce"
 # A TEXT value of RFC 5545: no bare ; , \ or control character.
@@ -41,7 +46,18 @@ def time_of(prop):
     return dt.isoformat()
 
 
-def ics(paths):
+def last_date(e):
+    """The date of the event's last occurrence, its RRULE expanded."""
+    start = e["DTSTART"].dt
+    zone = getattr(getattr(start, "tzinfo", None), "zone", None)
+    if zone:  # a pytz zone keeps DTSTART's offset through the year: expand in zoneinfo's
+        start = start.replace(tzinfo=zoneinfo.ZoneInfo(zone))
+    rule = rrulestr(e["RRULE"].to_ical().decode(), dtstart=start)
+    last = list(rule)[-1]
+    return last.date().isoformat() if isinstance(last, datetime.datetime) else last.isoformat()
+
+
+def ics(paths, ids=False):
     for path in paths:
         raw = open(path, "rb").read()
         print("FILE", path.rsplit("/", 1)[-1])
@@ -78,27 +94,54 @@ def ics(paths):
             if e["UID"] in uids:
                 print("ERROR UID twice:", e["UID"])
             uids.add(e["UID"])
+            if ids:
+                row(["ID", e["UID"], e.get("SEQUENCE", "-"), e.get("STATUS", "-"), last_date(e)])
+                continue
             row(["EVENT", time_of(e.get("DTSTART")), time_of(e.get("DTEND")),
                  e["RRULE"].to_ical().decode(), e["SUMMARY"], e["LOCATION"], e["DESCRIPTION"]])
 
 
-def csv_file(path):
-    data = open(path, "rb").read().decode("utf-8")
-    if data and not data.endswith("\r\n"):
+def csv_file(path, excel=False):
+    data = open(path, "rb").read()
+    if data.startswith(b"\xef\xbb\xbf") != excel:
+        print("ERROR a byte-order mark" if not excel else "ERROR no byte-order mark")
+    if data and not data.endswith(b"\r\n"):
         print("ERROR the last row does not end with CR LF")
-    with open(path, newline="", encoding="utf-8") as f:
-        for cells in csv.reader(f, strict=True):
+    with open(path, newline="", encoding="utf-8-sig") as f:
+        for cells in csv.reader(f, delimiter=";" if excel else ",", strict=True):
             row(cells)
+
+
+def indexed(plan):
+    """Every list's index fields against the positions; an ERROR for each that differs."""
+    if plan.get("version") != 2:
+        print("ERROR version", plan.get("version"))
+    for key in ("moments", "regions", "teachers"):
+        for i, x in enumerate(plan[key]):
+            if x["index"] != i:
+                print("ERROR", key, i, "has index", x["index"])
+    for line in plan["table"]:
+        for r, cell in enumerate(line["cells"]):
+            if cell["regionIndex"] != r:
+                print("ERROR cell", r, "of region", cell["regionIndex"])
+            i = cell["teacherIndex"]
+            if (cell["teacher"] is None) != (i is None) or \
+                    (i is not None and plan["teachers"][i]["name"] != cell["teacher"]):
+                print("ERROR teacher", i, "named", cell["teacher"])
+
+
+def label(plan, i):
+    moment = plan["moments"][i]
+    return plan["days"][moment["day"]]["name"][:3] + " " + moment["name"]
 
 
 def json_file(path):
     plan = json.load(open(path, encoding="utf-8"))
+    indexed(plan)
     print("START", plan["start"])
     # The duty view of `velmor-cli show`, from the JSON alone.
     row(["Moment"] + [r["name"] for r in plan["regions"]])
     for line in plan["table"]:
-        moment = plan["moments"][line["moment"]]
-        label = plan["days"][moment["day"]]["name"][:3] + " " + moment["name"]
         cells = []
         for cell, region in zip(line["cells"], plan["regions"]):
             if cell["region"] != region["name"]:
@@ -106,7 +149,7 @@ def json_file(path):
             if cell["closed"] and cell["teacher"] is not None:
                 print("ERROR a closed cell names a teacher")
             cells.append(cell["teacher"] or ("[zakaz]" if cell["closed"] else "....."))
-        row([label] + cells)
+        row([label(plan, line["moment"])] + cells)
     # The loads view.
     row(["Nauczyciel", "Dyżury", "Minuty", "Limit dyżurów", "Limit minut"])
     for n in plan["teachers"]:
@@ -118,7 +161,24 @@ def json_file(path):
         row(["REGION", r["name"], r["colour"], ", ".join(r["rooms"])])
     for m in plan["moments"]:
         row(["MOMENT", m["name"], m["minutes"], m["long"]])
+    row(["TIMES"] + [f"{m['start']}-{m['end']}" if m["start"] else "" for m in plan["moments"]])
     row(["OPTIONS", json.dumps(plan["options"], sort_keys=True)])
+
+
+def check_file(plan_path, check_path):
+    """The check's findings named through the plan's indices, as it names them;
+    how many moments, regions and teachers were so joined."""
+    plan = json.load(open(plan_path, encoding="utf-8"))
+    joined = [0, 0, 0]
+    for f in json.load(open(check_path, encoding="utf-8")):
+        names = [(f["momentIndex"], f["moment"], lambda i: label(plan, i)),
+                 (f["regionIndex"], f["region"], lambda i: plan["regions"][i]["name"]),
+                 (f["teacherIndex"], f["teacher"], lambda i: plan["teachers"][i]["name"])]
+        for k, (i, name, of) in enumerate(names):
+            if (i is None) != (name is None) or (i is not None and of(i) != name):
+                print("ERROR", i, "is not", name)
+            joined[k] += i is not None
+    row(["JOINED"] + joined)
 
 
 def html_file(path):
@@ -157,16 +217,20 @@ def html_file(path):
                   for tr in table.findall("h:tbody/h:tr", ns)]
         total = " ".join("".join(td.itertext()) for td in table.findall("h:tfoot/h:tr/h:td", ns))
         row(["BLOCK", name, len(duties), sum(int(d[3]) for d in duties), total])
+    school, dates = (sections[0].find(f"h:p[@class='{c}']", ns) for c in ("szkola", "daty"))
+    row(["HEAD"] + ["-" if p is None else "".join(p.itertext()) for p in (school, dates)])
 
 
 if __name__ == "__main__":
     kind, files = sys.argv[1], sys.argv[2:]
-    if kind == "ics":
-        ics(files)
-    elif kind == "csv":
-        csv_file(files[0])
+    if kind in ("ics", "ics-ids"):
+        ics(files, kind == "ics-ids")
+    elif kind in ("csv", "excel"):
+        csv_file(files[0], kind == "excel")
     elif kind == "json":
         json_file(files[0])
+    elif kind == "check":
+        check_file(files[0], files[1])
     elif kind == "html":
         html_file(files[0])
     else:

@@ -68,6 +68,22 @@ std::string TabelaStrony(const std::string& wyjscie) {
   return wynik;
 }
 
+struct TWydarzenie {
+  std::string Plik, Sekwencja, Stan, Ostatni;
+};
+
+// The ics-ids lines by UID.
+std::map<std::string, TWydarzenie> Wydarzenia(const std::string& wyjscie) {
+  std::map<std::string, TWydarzenie> wynik;
+  std::string plik;
+  for (const std::string& l : Linie(wyjscie)) {
+    const auto p = Pola(l);  // ID, uid, sequence, status, last date
+    if (l.rfind("FILE ", 0) == 0) plik = l.substr(5);
+    if (p[0] == "ID") wynik[p[1]] = {plik, p[2], p[3], p[4]};
+  }
+  return wynik;
+}
+
 int Minuty(const std::string& czas) {  // "2026-09-07T08:45:00+02:00 ..." -> 525
   return std::stoi(czas.substr(11, 2)) * 60 + std::stoi(czas.substr(14, 2));
 }
@@ -109,7 +125,8 @@ TEST_F(Eksport, CalendarsHoldEachTeachersDutiesAtTheBreakBeforeThePeriod) {
     const auto p = Pola(l);  // EVENT, start, end, rrule, summary, location, description
     ASSERT_EQ(p.size(), 7u) << l;
     EXPECT_EQ(p[1].substr(19), "+02:00 Europe/Warsaw") << l;
-    EXPECT_EQ(p[3], "FREQ=WEEKLY");
+    // Up to the end of the school year, 25 June 2027 (summer time).
+    EXPECT_EQ(p[3], "FREQ=WEEKLY;UNTIL=20270625T215959Z");
     EXPECT_EQ(p[4], "Dyżur: " + p[5]);
     // The plan's week starts on Monday 7 September 2026.
     const int dzien = std::stoi(p[1].substr(8, 2)) - 7;
@@ -129,6 +146,10 @@ TEST_F(Eksport, CalendarsHoldEachTeachersDutiesAtTheBreakBeforeThePeriod) {
     wKalendarzach[kto].second += koniec - Minuty(p[1]);
   }
   EXPECT_EQ(wKalendarzach, obciazenia);
+
+  // The last of each weekly duty falls in the school year's last week.
+  for (const auto& [uid, wydarzenie] : Wydarzenia(Sprawdz("ics-ids", lista).Wyjscie))
+    EXPECT_TRUE(wydarzenie.Ostatni > "2027-06-20" && wydarzenie.Ostatni <= "2027-06-25") << uid;
 
   // The same plan gives the same files: UIDs and all.
   std::filesystem::create_directory(folder / "k2");
@@ -162,13 +183,111 @@ TEST_F(Eksport, OneTeachersCalendarStartsOnTheGivenDateForTheGivenWeeks) {
   EXPECT_EQ(zdarzenia, 8);
 }
 
+// Against the previous export, a duty the plan no longer has is cancelled
+// under its UID, with a higher SEQUENCE, in the teacher's own file.
+TEST_F(Eksport, CalendarsCancelWhatThePreviousPlanHadAndEndOnTheGivenDay) {
+  const std::string plan = Wypelniony(), czesc = P("czesc.vlm");
+  ASSERT_EQ(Uruchom("fill " + Demo("demo.vlm") + " --regions 0-2 -o " + czesc).Kod, 0);
+  const auto eksport = [&](const std::string& folder_, const std::string& reszta,
+                           const std::string& czas) {
+    std::filesystem::create_directory(folder / folder_);
+    EXPECT_EQ(
+        Uruchom("export " + reszta + " --format ics -o " + P(folder_), "SOURCE_DATE_EPOCH=" + czas)
+            .Kod,
+        0);
+    std::string lista;
+    for (const std::string& p : PlikiFolderu(folder / folder_))
+      lista.append(" ").append(P(folder_ + "/" + p));
+    return Wydarzenia(Sprawdz("ics-ids", lista).Wyjscie);
+  };
+  const auto stare = eksport("stare", plan, "1780000000");
+  const auto nowe = eksport("nowe", czesc, "1790000000");
+  const auto razem = eksport("razem", czesc + " --previous " + plan, "1790000000");
+  int odwolane = 0;
+  for (const auto& [uid, w] : razem) {
+    if (w.Stan == "-") {
+      ASSERT_TRUE(nowe.count(uid)) << uid;
+      EXPECT_EQ(nowe.at(uid).Plik, w.Plik);
+      continue;
+    }
+    ++odwolane;
+    EXPECT_EQ(w.Stan, "CANCELLED");
+    ASSERT_TRUE(stare.count(uid) && !nowe.count(uid)) << uid;
+    EXPECT_EQ(stare.at(uid).Plik, w.Plik);
+    EXPECT_GT(std::stoll(w.Sekwencja), std::stoll(stare.at(uid).Sekwencja));
+  }
+  EXPECT_EQ(razem.size() - static_cast<size_t>(odwolane), nowe.size());
+  for (const auto& [uid, w] : stare) EXPECT_TRUE(razem.count(uid)) << uid;
+  EXPECT_GT(odwolane, 0);
+
+  // --until in winter time: the Friday duties last fall on that Friday.
+  ASSERT_EQ(Uruchom("export " + plan +
+                    " --format ics --teacher \"Nowak Anna\" --until 2026-10-30 -o " + P("a.ics"))
+                .Kod,
+            0);
+  std::set<std::string> ostatnie;
+  for (const auto& [uid, w] : Wydarzenia(Sprawdz("ics-ids", P("a.ics")).Wyjscie))
+    ostatnie.insert(w.Ostatni);
+  EXPECT_EQ(*ostatnie.rbegin(), "2026-10-30");
+  EXPECT_GT(*ostatnie.begin(), "2026-10-23");
+}
+
 TEST_F(Eksport, TablesAndTheModelReadBackAsShowPrintsThem) {
   const std::string plan = Wypelniony();
-  for (const std::string widok : {"duty", "teachers", "loads", "limits"}) {
-    const std::string csv = P(widok + ".csv");
-    ASSERT_EQ(Uruchom("export " + plan + " --format csv --view " + widok + " -o " + csv).Kod, 0);
-    EXPECT_EQ(Sprawdz("csv", csv).Wyjscie, Pokaz(plan, widok)) << widok;
+  // For a spreadsheet: show's views with empty cells empty, the limits
+  // window's "8 (5)" as numbers in columns of their own.
+  const auto csv = [&](const std::string& widok, const std::string& excel = "") {
+    const std::string plik = P(widok + (excel.empty() ? "" : "-excel") + ".csv");
+    EXPECT_EQ(
+        Uruchom("export " + plan + " --format csv --view " + widok + excel + " -o " + plik).Kod, 0);
+    return Linie(Sprawdz(excel.empty() ? "csv" : "excel", plik).Wyjscie);
+  };
+  for (const std::string widok : {"duty", "teachers", "loads"}) {
+    std::vector<std::string> oczekiwane;
+    for (const std::string& l : Linie(Pokaz(plan, widok)))
+      oczekiwane.push_back(std::regex_replace(l, std::regex("\\.\\.\\.\\.\\."), ""));
+    EXPECT_EQ(csv(widok), oczekiwane) << widok;
   }
+  std::vector<std::string> limity;
+  const std::regex liczby(R"((.*) \((\d+)\)\t(\d+) \((\d+)\)\t(\d+) \((\d+)\)\t(\d*))");
+  for (const std::string& l : Linie(Pokaz(plan, "limits"))) {
+    std::smatch m;
+    if (!std::regex_match(l, m, liczby)) continue;  // the header
+    limity.push_back(m[1].str() + "\t" + m[2].str() + "\t" + m[3].str() + "\t" + m[4].str() + "\t" +
+                     m[5].str() + "\t" + m[6].str() + "\t" + (m[7].length() ? m[7].str() : "0"));
+  }
+  const std::vector<std::string> wLimitach = csv("limits");
+  ASSERT_EQ(limity.size(), 35u);
+  EXPECT_EQ(std::vector<std::string>(wLimitach.begin() + 1, wLimitach.end()), limity);
+  // One duty per row: each in the teachers' view, their sums the loads.
+  std::map<std::string, std::vector<std::string>> nauczyciele;
+  const std::vector<std::string> wiersze = Linie(Pokaz(plan, "teachers"));
+  for (const std::string& l : wiersze) nauczyciele[Pola(l)[0]] = Pola(l);
+  const std::vector<std::string> nazwiska = Pola(wiersze[0]);
+  const std::map<std::string, std::string> kSkroty = {{"Poniedziałek", "Pon"},
+                                                      {"Wtorek", "Wto"},
+                                                      {"Środa", "Śro"},
+                                                      {"Czwartek", "Czw"},
+                                                      {"Piątek", "Pią"}};
+  std::map<std::string, std::pair<int, int>> sumy, obciazenia;
+  const std::vector<std::string> dyzury = csv("duties");
+  EXPECT_EQ(dyzury[0], "Nazwisko\tImię\tDzień\tPrzerwa\tPoczątek\tKoniec\tRejon\tMinuty");
+  for (size_t i = 1; i < dyzury.size(); ++i) {
+    const auto p = Pola(dyzury[i]);
+    ASSERT_EQ(p.size(), 8u) << dyzury[i];
+    const auto& wiersz = nauczyciele.at(kSkroty.at(p[2]) + " " + p[3]);
+    const auto kolumna = std::find(nazwiska.begin(), nazwiska.end(), p[0]) - nazwiska.begin();
+    EXPECT_EQ(wiersz.at(static_cast<size_t>(kolumna)), p[6]) << dyzury[i];
+    EXPECT_EQ(Minuty("0000-00-00T" + p[5]) - Minuty("0000-00-00T" + p[4]), std::stoi(p[7]));
+    sumy[p[1] + " " + p[0]].first += 1;
+    sumy[p[1] + " " + p[0]].second += std::stoi(p[7]);
+  }
+  for (const std::string& l : Linie(Pokaz(plan, "loads"))) {
+    const auto p = Pola(l);
+    if (p[1] != "0" && p[0] != "Nauczyciel") obciazenia[p[0]] = {std::stoi(p[1]), std::stoi(p[2])};
+  }
+  EXPECT_EQ(sumy, obciazenia);
+  EXPECT_EQ(csv("duties", " --excel"), dyzury);
   ASSERT_EQ(Uruchom("export " + plan + " --format json -o " + P("plan.json")).Kod, 0);
   const std::string json = Sprawdz("json", P("plan.json")).Wyjscie;
   EXPECT_EQ(json.rfind("START 2026-09-07\n" + Pokaz(plan, "duty") + Pokaz(plan, "loads"), 0), 0u)
@@ -177,9 +296,19 @@ TEST_F(Eksport, TablesAndTheModelReadBackAsShowPrintsThem) {
             std::string::npos);
   EXPECT_NE(json.find("MOMENT\tprzed 10:50-11:35\t15\tTrue\n"), std::string::npos);
   EXPECT_NE(json.find("\"oneLongBreakADay\": true"), std::string::npos);
+  EXPECT_NE(json.find("TIMES\t07:50-08:00\t08:45-08:55\t"), std::string::npos);
+  // The check's findings name moments, regions and teachers by the same indices.
+  std::ofstream(folder / "check.json") << Uruchom("check " + plan + " --format json").Wyjscie;
+  const std::string z = Sprawdz("check", P("plan.json") + " " + P("check.json")).Wyjscie;
+  EXPECT_TRUE(std::regex_search(z, std::regex("JOINED\t[1-9]\\d*\t[1-9]\\d*\t[1-9]\\d*\n"))) << z;
 
-  ASSERT_EQ(Uruchom("export " + plan + " --format html -o " + P("plan.html")).Kod, 0);
+  ASSERT_EQ(
+      Uruchom("export " + plan + " --format html --school \"SP 5 & <Kraków>\" -o " + P("plan.html"),
+              "SOURCE_DATE_EPOCH=1797242400")
+          .Kod,
+      0);
   const std::vector<std::string> html = Linie(Sprawdz("html", P("plan.html")).Wyjscie);
+  EXPECT_EQ(html.back(), "HEAD\tSP 5 & <Kraków>\tOd 07.09.2026. Stan na 14.12.2026.");
   EXPECT_EQ(html[0], "PRINT True");
   EXPECT_EQ(html[3].rfind("COLOURS\tbackground: #E0E0E0; color: #000000\t", 0), 0u) << html[3];
   EXPECT_EQ(TabelaStrony(Sprawdz("html", P("plan.html")).Wyjscie), Pokaz(plan, "duty"));
@@ -277,6 +406,14 @@ TEST_F(Eksport, OddNamesAndPeriodsSurviveEveryFormat) {
   EXPECT_NE(
       Sprawdz("ics", P("k/Zak-O_Brien_Zoe-2.ics")).Wyjscie.find("\tDyżur: Boisko <B> &⏎północne\t"),
       std::string::npos);
+  // To a Monday in winter time: the break at 23:55 still falls on it.
+  std::filesystem::create_directory(folder / "k2");
+  ASSERT_EQ(Uruchom("export " + plan + " --format ics --until 2026-11-30 -o " + P("k2")).Kod, 0);
+  std::vector<std::string> ostatnie;
+  for (const std::string& l : Linie(Sprawdz("ics-ids", P("k2/Zak-O_Brien_Zoe.ics")).Wyjscie))
+    if (l.rfind("ID", 0) == 0) ostatnie.push_back(Pola(l)[4]);
+  EXPECT_EQ(ostatnie, (std::vector<std::string>{"2026-11-30", "2026-11-30", "2026-11-30",
+                                                "2026-11-23", "2026-11-24"}));
   const TWynik dwaj =
       Uruchom("export " + plan + " --format ics --teacher \"Żak-O'Brien Zoë\" -o " + P("zoe.ics"));
   EXPECT_EQ(dwaj.Kod, 2);
@@ -286,11 +423,17 @@ TEST_F(Eksport, OddNamesAndPeriodsSurviveEveryFormat) {
   ASSERT_TRUE(odczyt.OtworzPlik(plan, velmor::kRodzajPlanDyzurow));
   const std::string dyzury = JakWypisze(velmor::WidokDyzurow(odczyt));
   ASSERT_EQ(Uruchom("export " + plan + " --format csv -o " + P("d.csv")).Kod, 0);
-  EXPECT_EQ(Sprawdz("csv", P("d.csv")).Wyjscie, dyzury);
+  const std::string arkusz = JakWypisze(velmor::WidokDyzurow(odczyt, velmor::TPostac::Arkusz));
+  EXPECT_EQ(Sprawdz("csv", P("d.csv")).Wyjscie, arkusz);
+  ASSERT_EQ(Uruchom("export " + plan + " --format csv --excel -o " + P("e.csv")).Kod, 0);
+  EXPECT_EQ(Sprawdz("excel", P("e.csv")).Wyjscie, arkusz);
   ASSERT_EQ(Uruchom("export " + plan + " --format json -o " + P("d.json")).Kod, 0);
   const std::string json = Sprawdz("json", P("d.json")).Wyjscie;
   EXPECT_EQ(json.rfind("START 2026-09-07\n" + dyzury, 0), 0u) << json;
   EXPECT_NE(json.find("BANS\tŻak-O'Brien\tZoë\t4\n"), std::string::npos);
+  EXPECT_NE(json.find("TIMES\t07:50-08:00\t\t23:55-00:05\t09:00-09:00\t09:55-10:00\n"),
+            std::string::npos)
+      << json;
   EXPECT_NE(json.find("REGION\t" + hol + "\t#996633\tSala A, Sala B, \"mała\"\n"),
             std::string::npos);
   ASSERT_EQ(Uruchom("export " + plan + " --format html -o " + P("d.html")).Kod, 0);
@@ -329,7 +472,9 @@ TEST_F(Eksport, ErrorsHaveTheirExitCodesAndWriteNothing) {
   for (const std::string zle :
        {"--format xml", "--format csv --teacher \"Nowak Anna\"", "--format ics --view loads",
         "--format csv --view x", "--format ics --from 2026-02-30", "--format ics --weeks 0",
-        "--format html --weeks 2", "--format html --teachers x", "--format json"}) {
+        "--format html --weeks 2", "--format html --teachers x", "--format json",
+        "--format ics --weeks 2 --until 2027-01-01", "--format ics --until 2026-09-01",
+        "--format json --excel", "--format csv --school X", "--format pdf --view duties"}) {
     const std::string o = zle == "--format json" ? "" : " -o " + P("x");
     EXPECT_EQ(Uruchom("export " + plan + " " + zle + o).Kod, 2) << zle;
   }
