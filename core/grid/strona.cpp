@@ -11,14 +11,14 @@ int Rozmiar(std::span<const int> rozmiary, int i, double skala) {
   return static_cast<int>(rozmiary[static_cast<size_t>(i)] * skala);
 }
 
-// The lines a page takes in one direction: the frozen ones first when headers
-// print, then the range (lines already taken as frozen are not taken twice).
-// `f` gets the line and whether it belongs to the range part.
+// The lines a page takes in one direction: the frozen ones from `odStalej`
+// first when headers print, then the range (lines already taken as frozen are
+// not taken twice). `f` gets the line and whether it belongs to the range part.
 template <typename F>
-void Kolejno(int stale, bool naglowki, int pierwszy, int ostatni, F f) {
+void Kolejno(int stale, int odStalej, bool naglowki, int pierwszy, int ostatni, F f) {
   int od = pierwszy;
   if (naglowki) {
-    for (int i = 0; i < stale; ++i) f(i, false);
+    for (int i = odStalej; i < stale; ++i) f(i, false);
     od = std::max(pierwszy, stale);
   }
   for (int i = od; i <= ostatni; ++i) f(i, true);
@@ -26,7 +26,7 @@ void Kolejno(int stale, bool naglowki, int pierwszy, int ostatni, F f) {
 
 struct TKierunek {
   std::span<const int> Rozmiary;
-  int Stale;
+  int Stale, OdStalej;
   bool Naglowki;
   int Pierwszy, Ostatni;
 };
@@ -39,7 +39,7 @@ std::vector<int> Podzial(const TKierunek& k, int start, int limit, int nowyStart
   std::vector<int> podzial{k.Pierwszy};
   int pos = start;
   bool odGory = start <= nowyStart;  // the current band began at the top of a page
-  Kolejno(k.Stale, k.Naglowki, k.Pierwszy, k.Ostatni, [&](int i, bool zakresu) {
+  Kolejno(k.Stale, k.OdStalej, k.Naglowki, k.Pierwszy, k.Ostatni, [&](int i, bool zakresu) {
     pos += Rozmiar(k.Rozmiary, i, skala);
     if (pos > limit && zakresu && (i > podzial.back() || !odGory)) {
       podzial.push_back(i);
@@ -83,8 +83,14 @@ int TUkladStron::IniStrony(const TUrzadzenieStrony& u, int pozycjaArkusza, const
 
   const int ostK = static_cast<int>(s.Szerokosci.size()) - 1;
   const int ostW = static_cast<int>(s.Wysokosci.size()) - 1;
-  TKierunek kol{s.Szerokosci, s.FixedCols, o.LeweNaglowki, s.FixedCols, ostK};
-  TKierunek wie{s.Wysokosci, s.FixedRows, o.GorneNaglowki, s.FixedRows, ostW};
+  Szerokosci.assign(s.Szerokosci.begin(), s.Szerokosci.end());
+  Wysokosci.assign(s.Wysokosci.begin(), s.Wysokosci.end());
+  FixedCols = s.FixedCols;
+  FixedRows = s.FixedRows;
+  OdStalejKolumny = s.OdStalejKolumny;
+  OdStalegoWiersza = s.OdStalegoWiersza;
+  TKierunek kol{s.Szerokosci, s.FixedCols, s.OdStalejKolumny, o.LeweNaglowki, s.FixedCols, ostK};
+  TKierunek wie{s.Wysokosci, s.FixedRows, s.OdStalegoWiersza, o.GorneNaglowki, s.FixedRows, ostW};
   if (o.TylkoZaznaczenie) {
     kol.Pierwszy = std::clamp(s.Zaznaczenie.Left, 0, ostK);
     kol.Ostatni = std::clamp(s.Zaznaczenie.Right, kol.Pierwszy, ostK);
@@ -98,7 +104,7 @@ int TUkladStron::IniStrony(const TUrzadzenieStrony& u, int pozycjaArkusza, const
   int y = gora;
   if (pozycjaArkusza > 0) {
     y = pozycjaArkusza + DziesiecMm;
-    const int pierwszy = o.GorneNaglowki ? 0 : wie.Pierwszy;
+    const int pierwszy = o.GorneNaglowki ? std::min(s.OdStalegoWiersza, ostW) : wie.Pierwszy;
     if (y > u.Wys - DolnyMargines - Rozmiar(s.Wysokosci, pierwszy, SkalaY)) {
       TytulSieNieMiesci = true;
       y = gora;
@@ -128,15 +134,17 @@ std::optional<TOpisStrony> TUkladStron::OpisStrony(int strona) const {
 
 std::vector<TOdcinek> OdcinkiStrony(std::span<const int> rozmiary, int stale, bool naglowki,
                                     int pierwszy, int ostatni, int poczatek, double skala,
-                                    double podglad) {
+                                    double podglad, int odStalej) {
   std::vector<TOdcinek> wynik;
   const int ost = std::min(ostatni, static_cast<int>(rozmiary.size()) - 1);
   int pos = poczatek;
-  Kolejno(std::min(stale, ost + 1), naglowki, std::max(pierwszy, 0), ost, [&](int i, bool) {
-    const int koniec = pos + static_cast<int>(rozmiary[static_cast<size_t>(i)] * skala * podglad);
-    wynik.push_back({i, pos, koniec});
-    pos = koniec;
-  });
+  Kolejno(std::min(stale, ost + 1), odStalej, naglowki, std::max(pierwszy, 0), ost,
+          [&](int i, bool) {
+            const int koniec =
+                pos + static_cast<int>(rozmiary[static_cast<size_t>(i)] * skala * podglad);
+            wynik.push_back({i, pos, koniec});
+            pos = koniec;
+          });
   return wynik;
 }
 

@@ -33,6 +33,16 @@ struct TSiatkaDoDruku {
   std::span<const int> Szerokosci, Wysokosci;
   int FixedCols = 1, FixedRows = 1;
   TZaznaczenie Zaznaczenie{1, 1, 1, 1};  // grid coordinates
+  // Frozen lines before these are not printed (the export leaves out the
+  // letters and row numbers of a grid without header texts of its own).
+  int OdStalejKolumny = 0, OdStalegoWiersza = 0;
+};
+
+// The export's own sizes of every grid line (screen pixels, as the grid's),
+// and the frozen lines it leaves out.
+struct TRozmiaryDruku {
+  std::vector<int> Szerokosci, Wysokosci;
+  int OdStalejKolumny = 0, OdStalegoWiersza = 0;
 };
 
 struct TOpisStrony {
@@ -63,6 +73,9 @@ struct TUkladStron {
   // Entry k is the first column (row) of band k; the last entry is one past
   // the last printed column (row).
   std::vector<int> PodzialKolumn, PodzialWierszy;
+  // The sizes the table was laid out with, and its frozen lines.
+  std::vector<int> Szerokosci, Wysokosci;
+  int FixedCols = 1, FixedRows = 1, OdStalejKolumny = 0, OdStalegoWiersza = 0;
 
   // Lays the table out below `pozycjaArkusza` (0: a fresh sheet) and gives
   // the page count; 0 when the device reports no page or resolution.
@@ -80,12 +93,13 @@ struct TUkladStron {
   }
 };
 
-// The grid lines a page prints in one direction: the frozen ones first when
-// headers print on it, then those from `pierwszy` to `ostatni`. Each starts
-// where the one before ends; its size is rozmiar x skala x podglad.
+// The grid lines a page prints in one direction: the frozen ones from
+// `odStalej` first when headers print on it, then those from `pierwszy` to
+// `ostatni`. Each starts where the one before ends; its size is
+// rozmiar x skala x podglad.
 std::vector<TOdcinek> OdcinkiStrony(std::span<const int> rozmiary, int stale, bool naglowki,
                                     int pierwszy, int ostatni, int poczatek, double skala,
-                                    double podglad);
+                                    double podglad, int odStalej = 0);
 
 // " strona", " strony" or " stron" after the count.
 std::string LiczbaStronNapis(int strony);

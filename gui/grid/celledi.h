@@ -148,11 +148,20 @@ class TCellEdi : public QAbstractScrollArea {
   // black on white, as on screen, coloured text, header hover, header drag.
   void kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz, const QRect& r,
                    TStanOczka stan, int tryb, double skala);
+  // What printing draws in grid cell (kolumna, wiersz): the description and
+  // its font index, and that font at a print scale.
+  TTekstOczka OpisDruku(int kolumna, int wiersz, int& czcionka);
+  QFont CzcionkaDruku(int czcionka, double skala) const;
+  // The QPainter::drawText flags a sub-cell's text is drawn with.
+  static int FlagiTekstu(const TPodoczko& po);
 
   // Page layout for printing on `drukarka` (its resolution and printable
   // size) with a preview of the given size; gives the page count.
   int IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys, int pozycjaArkusza,
                 const TOpcjeWydruku& opcje);
+  // The same with sizes of the printing's own; the grid's stay as they are.
+  int IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys, int pozycjaArkusza,
+                const TOpcjeWydruku& opcje, const TRozmiaryDruku& rozmiary);
   std::optional<TOpisStrony> OpisStrony(int strona) const { return uklad_.OpisStrony(strona); }
   const TUkladStron& UkladStron() const { return uklad_; }
   // Draws a page on the printer's painter, or scaled to the preview. `dol`

@@ -9,6 +9,12 @@ namespace velmor {
 
 int TCellEdi::IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys,
                         int pozycjaArkusza, const TOpcjeWydruku& opcje) {
+  return IniStrony(drukarka, podgladSzer, podgladWys, pozycjaArkusza, opcje, {szer_, wys_});
+}
+
+int TCellEdi::IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgladWys,
+                        int pozycjaArkusza, const TOpcjeWydruku& opcje,
+                        const TRozmiaryDruku& rozmiary) {
   TUrzadzenieStrony u;
   u.EkranX = viewport()->logicalDpiX();
   u.EkranY = viewport()->logicalDpiY();
@@ -19,7 +25,8 @@ int TCellEdi::IniStrony(const QPaintDevice& drukarka, int podgladSzer, int podgl
   u.PodgladSzer = podgladSzer;
   u.PodgladWys = podgladWys;
   return uklad_.IniStrony(u, pozycjaArkusza, opcje,
-                          {szer_, wys_, fixedCols_, fixedRows_, zaznaczenie_});
+                          {rozmiary.Szerokosci, rozmiary.Wysokosci, fixedCols_, fixedRows_,
+                           zaznaczenie_, rozmiary.OdStalejKolumny, rozmiary.OdStalegoWiersza});
 }
 
 bool TCellEdi::DrukujStrone(QPainter& p, int strona, int& dol, const QString& tytul, bool podglad,
@@ -50,10 +57,12 @@ bool TCellEdi::DrukujStrone(QPainter& p, int strona, int& dol, const QString& ty
   p.restore();
 
   const int x0 = static_cast<int>(opis->X * rx), y0 = static_cast<int>(opis->Y * ry);
-  const auto kolumny = OdcinkiStrony(szer_, fixedCols_, opis->LeweNaglowki, opis->PierwszaKolumna,
-                                     opis->OstatniaKolumna, x0, uklad_.SkalaX, rx);
-  const auto wiersze = OdcinkiStrony(wys_, fixedRows_, opis->GorneNaglowki, opis->PierwszyWiersz,
-                                     opis->OstatniWiersz, y0, uklad_.SkalaY, ry);
+  const auto kolumny =
+      OdcinkiStrony(uklad_.Szerokosci, uklad_.FixedCols, opis->LeweNaglowki, opis->PierwszaKolumna,
+                    opis->OstatniaKolumna, x0, uklad_.SkalaX, rx, uklad_.OdStalejKolumny);
+  const auto wiersze =
+      OdcinkiStrony(uklad_.Wysokosci, uklad_.FixedRows, opis->GorneNaglowki, opis->PierwszyWiersz,
+                    opis->OstatniWiersz, y0, uklad_.SkalaY, ry, uklad_.OdStalegoWiersza);
   const double skala = static_cast<double>(uklad_.SkalaDruku) * rf;
   dol = y0;
   for (const TOdcinek& w : wiersze) {

@@ -13,15 +13,6 @@ namespace {
 
 constexpr uint32_t kKolorLinii = 0x00808080;
 
-int FlagiWyrownania(const TPodoczko& po) {
-  int flagi = Qt::TextShowMnemonic;
-  flagi |= po.Just == 1 ? Qt::AlignHCenter : po.Just == 2 ? Qt::AlignRight : Qt::AlignLeft;
-  if (po.JustVert == 1) flagi |= Qt::AlignVCenter | Qt::TextSingleLine;
-  else if (po.JustVert == 2) flagi |= Qt::AlignBottom | Qt::TextSingleLine;
-  else flagi |= Qt::AlignTop;
-  return flagi;
-}
-
 QRect Qt4(const TProstokatCalk& r) {
   return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
 }
@@ -68,6 +59,15 @@ void TCellEdi::paintEvent(QPaintEvent* e) {
   }
 }
 
+int TCellEdi::FlagiTekstu(const TPodoczko& po) {
+  int flagi = Qt::TextShowMnemonic;
+  flagi |= po.Just == 1 ? Qt::AlignHCenter : po.Just == 2 ? Qt::AlignRight : Qt::AlignLeft;
+  if (po.JustVert == 1) flagi |= Qt::AlignVCenter | Qt::TextSingleLine;
+  else if (po.JustVert == 2) flagi |= Qt::AlignBottom | Qt::TextSingleLine;
+  else flagi |= Qt::AlignTop;
+  return flagi;
+}
+
 void TCellEdi::WypelnijOpis(int kolumna, int wiersz, bool zaznaczone, TTekstOczka& ato,
                             int& czcionka) {
   const int x = kolumna - 1, y = wiersz - 1;
@@ -106,14 +106,7 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
   int czcionka = 0;
   WypelnijOpis(kolumna, wiersz, zaznaczone && !drukowanie, ato, czcionka);
   if (zaznaczone && drukowanie && OnOczko) czcionka = 2;
-
-  if (skala == 1.0) {
-    p.setFont(qczcionki_[czcionka]);
-  } else {
-    QFont f = qczcionki_[czcionka];
-    f.setPointSize(SkalujRozmiarCzcionki(f.pointSize(), skala));
-    p.setFont(f);
-  }
+  p.setFont(CzcionkaDruku(czcionka, skala));
 
   const auto czesci = PodzialOczka({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()},
                                    ato.Kolumny, ato.Wiersze);
@@ -147,6 +140,19 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
   if (drukowanie) p.restore();
 }
 
+TTekstOczka TCellEdi::OpisDruku(int kolumna, int wiersz, int& czcionka) {
+  TTekstOczka ato(kolumna > 0 && wiersz > 0 ? OczkoKolor : InfoKolor, DefaultJust, DefaultJustVert);
+  czcionka = 0;
+  WypelnijOpis(kolumna, wiersz, false, ato, czcionka);
+  return ato;
+}
+
+QFont TCellEdi::CzcionkaDruku(int czcionka, double skala) const {
+  QFont f = qczcionki_[czcionka];
+  if (skala != 1.0) f.setPointSize(SkalujRozmiarCzcionki(f.pointSize(), skala));
+  return f;
+}
+
 void TCellEdi::RysujPodoczko(QPainter& p, const TPodoczko& po, const QRect& r, bool drukowanie,
                              bool zaznaczone, bool kursor, int tryb, int czcionka) {
   uint32_t tlo, tekst;
@@ -171,8 +177,8 @@ void TCellEdi::RysujPodoczko(QPainter& p, const TPodoczko& po, const QRect& r, b
   if (po.Tekst.empty()) return;
   p.setPen(QKolor(tekst));
   const QRect wnetrze = r.adjusted(1, 1, -1, -1);
-  if (!drukowanie && uklady_.Rysuj(p, po.Tekst, czcionka, wnetrze, FlagiWyrownania(po))) return;
-  p.drawText(wnetrze, FlagiWyrownania(po), QTekst(po.Tekst));
+  if (!drukowanie && uklady_.Rysuj(p, po.Tekst, czcionka, wnetrze, FlagiTekstu(po))) return;
+  p.drawText(wnetrze, FlagiTekstu(po), QTekst(po.Tekst));
 }
 
 void TCellEdi::RysujRogi(QPainter& p, const QRect& r) {

@@ -173,6 +173,24 @@ TEST(PageLayout, FrozenDataLinesInTheSelectionAreNotTakenTwice) {
   EXPECT_EQ(indeksy, (std::vector<int>{0, 1, 2, 3}));
 }
 
+// The export leaves out a grid's letter row and number column: they take no
+// room in the bands and no place on the page, which keeps their sizes.
+TEST(PageLayout, FrozenLinesBeforeTheFirstPrintedOneAreLeftOut) {
+  TSiatka s{{150, 300, 300, 300, 300}, {100, 300, 300}};
+  TUkladStron u;
+  Uloz(u, s);
+  EXPECT_EQ(u.PodzialKolumn, (std::vector<int>{1, 3, 5}));
+  TSiatkaDoDruku d = s.Druk();
+  d.OdStalejKolumny = d.OdStalegoWiersza = 1;
+  EXPECT_EQ(u.IniStrony(Urzadzenie(), 0, {}, d), 2);
+  EXPECT_EQ(u.PodzialKolumn, (std::vector<int>{1, 4, 5}));
+  EXPECT_EQ(u.Szerokosci, s.szer);
+  const auto kolumny = OdcinkiStrony(u.Szerokosci, 1, true, 1, 3, 0, 1, 1, u.OdStalejKolumny);
+  EXPECT_EQ(kolumny, (std::vector<TOdcinek>{{1, 0, 300}, {2, 300, 600}, {3, 600, 900}}));
+  const auto wiersze = OdcinkiStrony(u.Wysokosci, 1, true, 1, 2, 39, 1, 1, u.OdStalegoWiersza);
+  EXPECT_EQ(wiersze, (std::vector<TOdcinek>{{1, 39, 339}, {2, 339, 639}}));
+}
+
 TEST(PageLayout, TableBelowAnEarlierOneOnTheSameSheet) {
   TUkladStron u;
   TSiatka s = Przyklad();
