@@ -1,7 +1,8 @@
 #pragma once
-// A table printed to a PDF file without the print dialog: the same page
-// layout as the dialog's, every page of it, the dialog's defaults (no
-// margins, 100 %, both headers, colours as on screen).
+// A table printed to a PDF file without the print dialog: the dialog's page
+// layout with the table sized to its texts, on A4 in the orientation and at
+// the scale that fit its width (no grid letters or row numbers, colours as on
+// screen), every page of it.
 #include <QString>
 #include <filesystem>
 

@@ -6,6 +6,7 @@
 #include <QProcess>
 
 #include "gui/grid/celledi.h"
+#include "gui/grid/drukpdf.h"
 #include "powloka.h"
 
 using namespace velmor;
@@ -40,15 +41,20 @@ TEST_F(PrintWithoutWindows, EveryPageOfTheViewAndClearFailures) {
   ZapiszPlanDyzurow(folder / "plan.vlm", Szkola({8, 8, 8, 8, 8}, 120, 6), 6);
   const QString plan = Sciezka("plan.vlm"), pdf = Sciezka("limity.pdf");
   ASSERT_EQ(DrukujBezOkien({"velmor", "--print", plan, "--view", "limits", "-o", pdf}), 0);
-  // The same table laid out by the limits window of a program of its own.
+  // The same table printed from the limits window of a program of its own:
+  // every page of the layout, and the window keeps its own column widths.
   dialogi.Pliki.push_back(plan);
   Glowne().Odczytaj();
   Okna().ffdnaucz->Pokaz();
+  TCellEdi& siatka = Okna().ffdnaucz->Siatka();
+  const int szer = siatka.SzerKolumny(1);
   QPrinter drukarka(QPrinter::HighResolution);
-  drukarka.setOutputFormat(QPrinter::PdfFormat);
-  const int stron = Okna().ffdnaucz->Siatka().IniStrony(drukarka, 400, 400, 0, {});
+  ASSERT_TRUE(DrukujDoPdf(siatka, drukarka, "Limity", folder / "okno.pdf"));
+  const int stron = siatka.UkladStron().LiczbaStron();
   ASSERT_GT(stron, 1);
+  EXPECT_EQ(Strony(folder / "okno.pdf"), stron);
   EXPECT_EQ(Strony(folder / "limity.pdf"), stron);
+  EXPECT_EQ(siatka.SzerKolumny(1), szer);
   EXPECT_EQ(DrukujBezOkien({"velmor", "--print", plan, "-o", Sciezka("plan.pdf")}), 0);
   EXPECT_GE(Strony(folder / "plan.pdf"), 1);
 
