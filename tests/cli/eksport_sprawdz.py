@@ -9,6 +9,7 @@ form is printed as a line starting with ERROR.
     eksport_sprawdz.py json FILE     the duty and loads views rebuilt from it
     eksport_sprawdz.py check PLAN CHECK  the check's findings joined to the plan's JSON
     eksport_sprawdz.py html FILE     the plan table and the teacher blocks
+    eksport_sprawdz.py pdf FILE TABLE  the pages against the table (pdf_sprawdz.py)
 
 Line breaks inside a value are printed as the sign U+23CE.
 """
@@ -233,5 +234,8 @@ if __name__ == "__main__":
         check_file(files[0], files[1])
     elif kind == "html":
         html_file(files[0])
+    elif kind == "pdf":
+        import pdf_sprawdz
+        pdf_sprawdz.check(files[0], files[1])
     else:
         sys.exit("unknown kind " + kind)

@@ -84,6 +84,31 @@ std::map<std::string, TWydarzenie> Wydarzenia(const std::string& wyjscie) {
   return wynik;
 }
 
+// The table a view's pages print, from show's text form of the view: the
+// corner label and closed cells ("[zakaz]") print empty, and the loads
+// window has the teachers across, "duties, minutes" under each.
+std::string Drukowana(const std::string& widok, const std::string& tsv) {
+  std::vector<std::vector<std::string>> t;
+  for (const std::string& l : Linie(tsv)) t.push_back(Pola(l));
+  if (widok == "loads") {
+    std::vector<std::string> naglowek{""}, ile{"Ile?"};
+    for (size_t w = 1; w < t.size(); ++w) {
+      naglowek.push_back(t[w][0]);
+      ile.push_back(t[w][1] + ", " + t[w][2]);
+    }
+    t = {naglowek, ile};
+  } else if (widok != "limits") {
+    t[0][0].clear();
+  }
+  std::string wynik;
+  for (const auto& w : t) {
+    for (size_t k = 0; k < w.size(); ++k)
+      wynik += (k ? "\t" : "") + (w[k] == "[zakaz]" ? "" : w[k]);
+    wynik += '\n';
+  }
+  return wynik;
+}
+
 int Minuty(const std::string& czas) {  // "2026-09-07T08:45:00+02:00 ..." -> 525
   return std::stoi(czas.substr(11, 2)) * 60 + std::stoi(czas.substr(14, 2));
 }
@@ -505,5 +530,38 @@ TEST_F(Eksport, PdfOfAViewThroughTheGuiProgram) {
 #endif
   EXPECT_EQ(Uruchom("export " + plan + " --format pdf -o " + P("brak/plan.pdf"), gui).Kod, 3);
   EXPECT_FALSE(std::filesystem::exists(P("brak")));
+#endif
+}
+
+// The export sizes the columns to their texts and fits the page width: on the
+// filled demo every cell's text prints whole on one line of one page, inside
+// its cell and its column, with no grid letters or row numbers; no page holds
+// a lone column, and the duty view takes a single page across.
+TEST_F(Eksport, PdfPrintsEveryTextWholeWithinItsColumn) {
+#if !defined(VELMOR_GUI_PROGRAM) || defined(_WIN32)
+  GTEST_SKIP() << "needs the gui program and poppler's pdftotext";
+#else
+  const std::string plan = Wypelniony(), gui = "VELMOR_GUI=" + Miejsce(VELMOR_GUI_PROGRAM);
+  for (const std::string widok : {"duty", "teachers", "loads", "limits"}) {
+    SCOPED_TRACE(widok);
+    const std::string pdf = P(widok + ".pdf"), tabela = P(widok + ".tsv");
+    ASSERT_EQ(Uruchom("export " + plan + " --format pdf --view " + widok + " -o " + pdf, gui).Kod,
+              0);
+    const std::string tekst = Drukowana(widok, Pokaz(plan, widok));
+    std::ofstream(tabela, std::ios::binary) << tekst;
+    const size_t kolumn = Pola(Linie(tekst)[0]).size();
+    int stron = 0;
+    for (const std::string& l : Linie(Sprawdz("pdf", pdf + " " + tabela).Wyjscie)) {
+      std::smatch m;  // PAGE n ROWS a-b COLUMNS c-d
+      if (!std::regex_match(l, m, std::regex("PAGE \\d+ ROWS \\d+-\\d+ COLUMNS (\\d+)-(\\d+)")))
+        continue;
+      ++stron;
+      EXPECT_LT(std::stoul(m[1]), std::stoul(m[2])) << l;
+      if (widok == "duty") {
+        EXPECT_EQ(m[2], std::to_string(kolumn - 1)) << l;
+      }
+    }
+    EXPECT_GE(stron, 1);
+  }
 #endif
 }
