@@ -87,7 +87,7 @@ std::map<std::string, TWydarzenie> Wydarzenia(const std::string& wyjscie) {
 // The table a view's pages print, from show's text form of the view: the
 // corner label and closed cells ("[zakaz]") print empty, and the loads
 // window has the teachers across, "duties, minutes" under each.
-std::string Drukowana(const std::string& widok, const std::string& tsv) {
+[[maybe_unused]] std::string Drukowana(const std::string& widok, const std::string& tsv) {
   std::vector<std::vector<std::string>> t;
   for (const std::string& l : Linie(tsv)) t.push_back(Pola(l));
   if (widok == "loads") {
