@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <ctime>
 #include <stdexcept>
+#include <string_view>
 
 #include "core/archive/bledy.h"
 #include "core/archive/nowe_pliki.h"
@@ -19,14 +20,15 @@ namespace velmor {
 namespace {
 
 // Asks for the file, or for the folder of a format with a file per teacher;
-// empty when cancelled.
-QString Cel(QWidget* rodzic, TDialogi& dialogi, const TFormatEksportu& f) {
+// empty when cancelled. `filtr` gets the filter chosen.
+QString Cel(QWidget* rodzic, TDialogi& dialogi, const TFormatEksportu& f, int& filtr) {
   if (f.Folder) return dialogi.WybierzFolder(rodzic, QString::fromUtf8(f.Tytul));
   TDialogPliku dialog;
   dialog.Tytul = QString::fromUtf8(f.Tytul);
   dialog.Rozszerzenie = f.Rozszerzenie;
   dialog.Filtr = QString::fromUtf8(f.Filtr);
   dialog.DoZapisu = true;
+  dialog.Wybrany = &filtr;
   return dialogi.WybierzPlik(rodzic, dialog);
 }
 
@@ -56,10 +58,12 @@ bool SkrotyObok(const TFormatEksportu& f, const std::filesystem::path& cel,
 
 bool Eksportuj(const TFormatEksportu& f, QWidget* rodzic, const TDokument& d, TDialogi& dialogi,
                TCellEdi& plan) {
-  const QString nazwa = Cel(rodzic, dialogi, f);
+  int filtr = 0;
+  const QString nazwa = Cel(rodzic, dialogi, f, filtr);
   if (nazwa.isEmpty()) return false;
   const std::filesystem::path cel = SciezkaPliku(nazwa);
   TUstawieniaEksportu u;
+  u.Excel = std::string_view(f.Nazwa) == "csv" && filtr == 1;  // its second filter is Excel's
   if (!SkrotyObok(f, cel, u)) return false;
   try {
     if (f.Pisz) {

@@ -1,6 +1,7 @@
 #include "gui/common/dialogi.h"
 
 #include <QFileDialog>
+#include <algorithm>
 
 #include "gui/grid/drukarki.h"
 
@@ -34,6 +35,9 @@ QString TDialogiSystemowe::WybierzPlik(QWidget* rodzic, const TDialogPliku& d) {
   dialog.setNameFilters(FiltryQt(d.Filtr));
   if (!d.Nazwa.isEmpty()) dialog.selectFile(d.Nazwa);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (d.Wybrany)
+    *d.Wybrany = static_cast<int>(
+        std::max<qsizetype>(0, dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().first();
 }
 

@@ -17,7 +17,8 @@ struct TDialogPliku {
   QString Rozszerzenie;  // default extension, without the dot
   QString Filtr;         // "description|pattern|description|pattern"
   bool DoZapisu = false;
-  QString Nazwa;  // preselected; the chosen name after a run
+  QString Nazwa;           // preselected; the chosen name after a run
+  int* Wybrany = nullptr;  // when given, gets the index of the filter chosen
 };
 
 class TDialogi {

@@ -493,11 +493,16 @@ TEST_F(DutyPlan, ExportMenuWritesEveryFormat) {
   std::ofstream(folder / "gpu" / "GPU004.TXT") << "\"X\",\"Nobody\",\"Else\"\n";
   dialogi.Pliki = {Sciezka("kalendarze"), Sciezka("plan.html"), Sciezka("plan.csv"),
                    Sciezka("plan.json"),  Sciezka("plan.pdf"),  Sciezka("gpu/GPU009.TXT")};
+  dialogi.Filtry = {0, 1};  // the page's only filter, then the CSV for Excel
   for (QAction* a : eksporty) a->trigger();
+  EXPECT_TRUE(dialogi.Filtry.empty());
   EXPECT_TRUE(dialogi.Pliki.empty());
   EXPECT_EQ(PlikiFolderu(folder / "kalendarze").size(), 4u);  // every teacher has duties
   for (const char* plik : {"plan.html", "plan.csv", "plan.json", "plan.pdf", "gpu/GPU009.TXT"})
     EXPECT_GT(std::filesystem::file_size(folder / plik), 50u) << plik;
+  std::string wiersz;
+  std::getline(std::ifstream(folder / "plan.csv"), wiersz);
+  EXPECT_EQ(wiersz.rfind("\xEF\xBB\xBFMoment;", 0), 0u) << wiersz;
   // Nobody of the plan is in that GPU004: each one named in the warning.
   ASSERT_EQ(dialogi.Ostrzezenia.size(), 1u);
   EXPECT_EQ(dialogi.Ostrzezenia[0].count('\n'), Dok().Nauczyciele.Liczba() - 1);

@@ -40,6 +40,7 @@ namespace velmor::testy {
 class TDialogiTestowe : public TDialogi {
  public:
   std::deque<QString> Pliki;
+  std::deque<int> Filtry;  // the filters chosen in the dialogs that ask which
   std::deque<QMessageBox::StandardButton> Odpowiedzi;
   std::vector<TDialogPliku> Pokazane;  // the file dialogs run, as they were shown
   int Pytania = 0, Drukarka = 0;
@@ -52,6 +53,10 @@ class TDialogiTestowe : public TDialogi {
     }
     const QString nazwa = Pliki.front();
     Pliki.pop_front();
+    if (dialog.Wybrany && !Filtry.empty()) {
+      *dialog.Wybrany = Filtry.front();
+      Filtry.pop_front();
+    }
     return nazwa;
   }
 
