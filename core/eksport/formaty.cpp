@@ -42,10 +42,12 @@ TPlikiEksportu Nadzory(const TModele& m, const fs::path& cel, const TUstawieniaE
 const std::array<TFormatEksportu, 6> kFormatyEksportu{{
     {"ics", "ics", true, false, true, "&Kalendarze nauczycieli (iCalendar)...",
      "Kalendarze nauczycieli: folder", "iCalendar|*.ics",
-     "kalendarz dyżurów (bez --teacher: plik na nauczyciela w folderze WYNIK)", Kalendarze},
+     "kalendarz dyżurów (bez --teacher: plik na nauczyciela w folderze WYNIK; do końca roku "
+     "szkolnego albo --until, --weeks; --previous: odwołane dyżury poprzedniego planu)",
+     Kalendarze},
     {"html", "html", false, false, false, "&Strona do pokoju nauczycielskiego (HTML)...",
-     "Strona do pokoju nauczycielskiego", "Strona HTML|*.html", "strona do pokoju nauczycielskiego",
-     Strona},
+     "Strona do pokoju nauczycielskiego", "Strona HTML|*.html",
+     "strona do pokoju nauczycielskiego (--school: nazwa szkoły w nagłówku)", Strona},
     {"csv", "csv", false, true, false, "&Tabela planu (CSV)...", "Plan dyżurów jako tabela",
      "Tabela CSV|*.csv|Tabela CSV dla Excela (średniki)|*.csv",
      "tabela widoku (--view, jak w show; --excel: dla Excela)", Tabela},
