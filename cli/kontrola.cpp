@@ -32,10 +32,6 @@ std::string Json(const std::string& utf8, bool pusteJakoNull = true) {
   return utf8.empty() && pusteJakoNull ? "null" : NapisJson(utf8);
 }
 
-// The index into the export's lists, as `velmor-cli export --format json`
-// numbers them, or null.
-std::string Indeks(bool jest, int i) { return jest ? std::to_string(i) : "null"; }
-
 void Tekst(const TModele& m, const std::vector<TUwaga>& uwagi, std::ostream& wyjscie) {
   for (const TUwaga& u : uwagi) {
     const TMiejsce g = Miejsce(m, u);
@@ -61,11 +57,10 @@ void JsonTablica(const TModele& m, const std::vector<TUwaga>& uwagi, std::ostrea
     const TMiejsce g = Miejsce(m, u);
     wyjscie << (i == 0 ? "\n" : ",\n") << "  {\"kind\": " << Json(NazwaRodzaju(u.Rodzaj))
             << ", \"problem\": " << (JestProblemem(u) ? "true" : "false")
-            << ", \"momentIndex\": " << Indeks(u.Moment >= 0, u.Moment)
-            << ", \"moment\": " << Json(g.Moment)
-            << ", \"regionIndex\": " << Indeks(m.Rejony.Istnieje(u.Rejon), u.Rejon)
-            << ", \"region\": " << Json(g.Rejon)
-            << ", \"teacherIndex\": " << Indeks(m.Nauczyciele.Istnieje(u.Nauczyciel), u.Nauczyciel)
+            << ", \"momentIndex\": " << IndeksJson(u.Moment) << ", \"moment\": " << Json(g.Moment)
+            << ", \"regionIndex\": " << IndeksJson(m.Rejony.Istnieje(u.Rejon) ? u.Rejon : -1)
+            << ", \"region\": " << Json(g.Rejon) << ", \"teacherIndex\": "
+            << IndeksJson(m.Nauczyciele.Istnieje(u.Nauczyciel) ? u.Nauczyciel : -1)
             << ", \"teacher\": " << Json(g.Nauczyciel) << ", \"message\": " << Json(u.Tekst, false)
             << "}";
   }

@@ -17,8 +17,6 @@ std::string DataJson(double data) {
   return DataWZakresie(data) ? NapisJson(DataIso(data)) : "null";
 }
 
-std::string Indeks(int i) { return i >= 0 ? std::to_string(i) : "null"; }
-
 // "start" and "end" of moment s's break, "08:45"; null without clock times.
 std::string GodzinyJson(const TModele& m, int s) {
   const auto godziny = GodzinyPrzerwy(m, s);
@@ -28,6 +26,8 @@ std::string GodzinyJson(const TModele& m, int s) {
 }
 
 }  // namespace
+
+std::string IndeksJson(int i) { return i >= 0 ? std::to_string(i) : "null"; }
 
 // A JSON string of UTF-8 text.
 std::string NapisJson(const std::string& utf8) {
@@ -126,7 +126,7 @@ std::string PlanJson(const TModele& m) {
       j += r ? ",\n      " : "\n      ";
       j += "{\"regionIndex\": " + std::to_string(r) +
            ", \"region\": " + (m.Rejony.Istnieje(r) ? N(m.Rejony[r].Nazwa) : "null") +
-           ", \"teacherIndex\": " + Indeks(t) +
+           ", \"teacherIndex\": " + IndeksJson(t) +
            ", \"teacher\": " + (t >= 0 ? N(m.Nauczyciele[t].NazwaNauczyciela()) : "null") +
            ", \"closed\": " + B(zamknieta) + "}";
     }

@@ -12,6 +12,8 @@ inline constexpr int kWersjaJson = 2;
 
 std::string PlanJson(const TModele& m);
 
+// An index into the object's lists, or null for one below 0.
+std::string IndeksJson(int i);
 // A JSON string of UTF-8 text, quoted and escaped.
 std::string NapisJson(const std::string& utf8);
 

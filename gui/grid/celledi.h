@@ -148,9 +148,9 @@ class TCellEdi : public QAbstractScrollArea {
   // black on white, as on screen, coloured text, header hover, header drag.
   void kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz, const QRect& r,
                    TStanOczka stan, int tryb, double skala);
-  // What printing draws in grid cell (kolumna, wiersz): the description and
-  // its font index, and that font at a print scale.
-  TTekstOczka OpisDruku(int kolumna, int wiersz, int& czcionka);
+  // What grid cell (kolumna, wiersz) draws, shown selected or not: the
+  // description and its font index; and that font at a print scale.
+  TTekstOczka OpisOczka(int kolumna, int wiersz, bool zaznaczone, int& czcionka);
   QFont CzcionkaDruku(int czcionka, double skala) const;
   // The QPainter::drawText flags a sub-cell's text is drawn with.
   static int FlagiTekstu(const TPodoczko& po);

@@ -100,11 +100,9 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
   // A page's painter goes on to titles and footers; the screen's sets all
   // it uses cell by cell, so it saves nothing.
   if (drukowanie) p.save();
-  const bool dane = kolumna > 0 && wiersz > 0;
-  TTekstOczka ato(dane ? OczkoKolor : InfoKolor, DefaultJust, DefaultJustVert);
-  const bool zaznaczone = dane && stan.Zaznaczone;
+  const bool zaznaczone = kolumna > 0 && wiersz > 0 && stan.Zaznaczone;
   int czcionka = 0;
-  WypelnijOpis(kolumna, wiersz, zaznaczone && !drukowanie, ato, czcionka);
+  const TTekstOczka ato = OpisOczka(kolumna, wiersz, zaznaczone && !drukowanie, czcionka);
   if (zaznaczone && drukowanie && OnOczko) czcionka = 2;
   p.setFont(CzcionkaDruku(czcionka, skala));
 
@@ -140,10 +138,10 @@ void TCellEdi::kresl_oczko(QPainter& p, bool drukowanie, int kolumna, int wiersz
   if (drukowanie) p.restore();
 }
 
-TTekstOczka TCellEdi::OpisDruku(int kolumna, int wiersz, int& czcionka) {
+TTekstOczka TCellEdi::OpisOczka(int kolumna, int wiersz, bool zaznaczone, int& czcionka) {
   TTekstOczka ato(kolumna > 0 && wiersz > 0 ? OczkoKolor : InfoKolor, DefaultJust, DefaultJustVert);
   czcionka = 0;
-  WypelnijOpis(kolumna, wiersz, false, ato, czcionka);
+  WypelnijOpis(kolumna, wiersz, zaznaczone, ato, czcionka);
   return ato;
 }
 

@@ -32,7 +32,7 @@ TMiaraDruku::TMiaraDruku(TCellEdi& siatka)
     for (int k = odKolumny_; k < siatka.ColCount(); ++k) {
       if (k == 0 && w == 0) continue;  // the corner prints empty
       int czcionka = 0;
-      const TTekstOczka opis = siatka.OpisDruku(k, w, czcionka);
+      const TTekstOczka opis = siatka.OpisOczka(k, w, false, czcionka);
       const int kolumn = std::max(opis.Kolumny, 1), wierszy = std::max(opis.Wiersze, 1);
       for (int i = 0; i < opis.Liczba() && i < kolumn * wierszy; ++i) {
         const int t = Tekst(czcionka, opis.Podoczka[static_cast<size_t>(i)]);
