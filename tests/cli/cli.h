@@ -92,7 +92,11 @@ class Cli : public ::testing::Test {
     const std::string pelne = polecenie + " >" + wyjscie.string() + " 2>" + bledy.string();
 #ifdef _WIN32
     // The outer quotes are cmd's own: it takes them off and runs the rest.
-    const int kod = _wsystem(Szeroki("\"" + pelne + "\"").c_str());
+    // -1 is cmd itself failing to start, which Wine does now and then with
+    // several test programs starting processes: the command never ran.
+    int kod = -1;
+    for (int proba = 0; proba < 3 && kod == -1; ++proba)
+      kod = _wsystem(Szeroki("\"" + pelne + "\"").c_str());
 #else
     const int stan = std::system(pelne.c_str());
     const int kod = WEXITSTATUS(stan);
